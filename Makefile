@@ -1,0 +1,66 @@
+# Entry points for operators, developers and CI. Every target first makes
+# sure the Debian packages the build needs are present (installing the
+# missing ones non-interactively), so a fresh Debian 12 machine works.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+
+PACKAGES = build-essential cmake ninja-build pkg-config git \
+    qt6-base-dev qt6-svg-dev libqt6svg6-dev \
+    libjsoncpp-dev libxml2-dev libcurl4-openssl-dev libcpp-httplib-dev libssl-dev \
+    libavcodec-dev libavutil-dev libswscale-dev libavformat-dev \
+    libgtest-dev libgmock-dev libbenchmark-dev \
+    clang libclang-rt-14-dev clang-format \
+    xvfb xauth fonts-noto-cjk
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps configure build test run asan fuzz bench format gallery clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "installing:" $$missing; \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The main job: the device simulator on a free loopback port, in the
+# foreground, with its address and credentials printed first.
+run: build
+	./scripts/run-main.sh $(BUILD)
+
+asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVEXO_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVEXO_FUZZ=ON -DVEXO_SANITIZE=ON -DVEXO_BUILD_TESTS=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target vexo_fuzzers
+	./scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+bench: build
+	./scripts/run-benchmarks.sh $(BUILD)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,222 @@
+#include "device_server.h"
+
+#include <json/reader.h>
+#include <json/writer.h>
+
+#include <thread>
+
+#include "connection_drop.h"
+
+namespace devsim {
+namespace {
+
+constexpr size_t kMaxBodyBytes = 16u * 1024u * 1024u;
+constexpr const char* kJson = "application/json";
+
+std::string CompactJson(const Json::Value& value) {
+    Json::StreamWriterBuilder builder;
+    builder["indentation"] = "";
+    return Json::writeString(builder, value);
+}
+
+bool ParseJsonText(const std::string& text, Json::Value& out) {
+    Json::CharReaderBuilder builder;
+    builder["allowComments"] = true;
+    builder["stackLimit"] = 200;
+    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+    return reader->parse(text.data(), text.data() + text.size(), &out, nullptr);
+}
+
+bool IsLoopback(const std::string& address) {
+    return address == "127.0.0.1" || address == "::1" || address == "::ffff:127.0.0.1";
+}
+
+void AnswerJson(httplib::Response& res, int status, const Json::Value& body) {
+    res.status = status;
+    res.set_content(CompactJson(body), kJson);
+}
+
+Json::Value ErrorBody(const std::string& text) {
+    Json::Value body;
+    body["error"] = text;
+    return body;
+}
+
+}  // namespace
+
+DeviceServer::DeviceServer(ServerSettings settings)
+    : settings_(std::move(settings)),
+      state_(settings_.stateFolder),
+      sessions_(settings_.sessionExpirySeconds),
+      digest_("vexo", settings_.digest),
+      model_(state_, DeviceIdentity{}) {
+    server_.new_task_queue = [] { return new httplib::ThreadPool(32); };
+    server_.set_tcp_nodelay(true);
+    server_.set_keep_alive_max_count(1000000);
+    server_.set_keep_alive_timeout(120);
+    server_.set_payload_max_length(kMaxBodyBytes);
+    Routes();
+}
+
+int DeviceServer::Bind(const std::string& host, int port) {
+    if (port == 0) {
+        return server_.bind_to_any_port(host);
+    }
+    return server_.bind_to_port(host, port) ? port : -1;
+}
+
+bool DeviceServer::Serve() {
+    return server_.listen_after_bind();
+}
+
+void DeviceServer::Stop() {
+    server_.stop();
+}
+
+void DeviceServer::ApplyLatency() const {
+    if (const int ms = knobs_.LatencyMs(); ms > 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
+}
+
+std::optional<CommandContext> DeviceServer::Authenticate(const httplib::Request& req,
+                                                         httplib::Response& res) {
+    const std::string token = req.get_header_value("X-Vexo-Session");
+    const auto user = token.empty() ? std::nullopt : sessions_.Touch(token);
+    if (!user) {
+        AnswerJson(res, 401, ErrorBody("session"));
+        return std::nullopt;
+    }
+    return CommandContext{token, *user};
+}
+
+std::string DeviceServer::HandleSmartBody(const std::string& body,
+                                          const CommandContext& context) const {
+    Json::Value request;
+    if (!ParseJsonText(body, request) || !request.isObject()) {
+        return CompactJson(Refuse("Malformed request: not a JSON object"));
+    }
+    if (!request["op"].isString()) {
+        return CompactJson(Refuse("Malformed request: no command name"));
+    }
+    const std::string command = request["op"].asString();
+    try {
+        return CompactJson(model_.Commands().Run(command, request["info"], context));
+    } catch (const std::exception& error) {
+        // A handler met a value of an unexpected type: refuse, never fail.
+        return CompactJson(Refuse(std::string("Malformed request: ") + error.what()));
+    }
+}
+
+void DeviceServer::Routes() {
+    server_.Post("/vexo/v1/login", [this](const httplib::Request& req, httplib::Response& res) {
+        knobs_.Journal("", req.path, req.body);
+        ApplyLatency();
+        const auto user = digest_.Verify(
+            req.get_header_value("Authorization"), req.method,
+            [this](const std::string& name) { return settings_.users.PasswordOf(name); });
+        if (!user) {
+            for (const std::string& challenge : digest_.Challenges()) {
+                res.set_header("WWW-Authenticate", challenge);
+            }
+            AnswerJson(res, 401, ErrorBody("auth"));
+            return;
+        }
+        Json::Value body;
+        body["session"] = sessions_.Open(*user);
+        body["expires"] = sessions_.ExpirySeconds();
+        AnswerJson(res, 200, body);
+    });
+
+    server_.Post("/vexo/v1/smart", [this](const httplib::Request& req, httplib::Response& res) {
+        knobs_.Journal(req.get_header_value("X-Vexo-Session"), req.path, req.body);
+        ApplyLatency();
+        const auto context = Authenticate(req, res);
+        if (!context) {
+            return;
+        }
+        Json::Value request;
+        const std::string command =
+            ParseJsonText(req.body, request) && request.isObject() && request["op"].isString()
+                ? request["op"].asString()
+                : std::string();
+        if (const auto script = knobs_.ScriptFor(command)) {
+            res.set_content(*script, kJson);
+            return;
+        }
+        switch (knobs_.FaultFor(command)) {
+            case FaultKind::Malformed:
+                res.set_content("{\"ack\": \"0\", \"info\": {\"trunc", kJson);
+                return;
+            case FaultKind::Empty:
+                res.set_content("", kJson);
+                return;
+            case FaultKind::Drop:
+                DropConnection(req);
+                return;
+            case FaultKind::Status500:
+                AnswerJson(res, 500, ErrorBody("injected fault"));
+                return;
+            case FaultKind::None:
+                break;
+        }
+        res.set_content(HandleSmartBody(req.body, *context), kJson);
+    });
+
+    server_.Post("/vexo/v1/ptz", [this](const httplib::Request& req, httplib::Response& res) {
+        knobs_.Journal(req.get_header_value("X-Vexo-Session"), req.path, req.body);
+        ApplyLatency();
+        if (!Authenticate(req, res)) {
+            return;
+        }
+        Json::Value request;
+        if (!ParseJsonText(req.body, request) || !request.isObject()) {
+            AnswerJson(res, 400, ErrorBody("malformed PTZ request"));
+            return;
+        }
+        for (const char* member : {"channel", "command", "param1", "param2", "stop"}) {
+            if (!request[member].isInt()) {
+                AnswerJson(res, 400, ErrorBody(std::string("missing integer ") + member));
+                return;
+            }
+        }
+        const auto error = model_.Ptz().Control(
+            request["channel"].asInt(), request["command"].asInt(), request["param1"].asInt(),
+            request["param2"].asInt(), request["stop"].asInt() != 0);
+        if (error) {
+            AnswerJson(res, 400, ErrorBody(*error));
+            return;
+        }
+        Json::Value ok;
+        ok["ok"] = true;
+        AnswerJson(res, 200, ok);
+    });
+
+    server_.Post("/devsim/v1/control", [this](const httplib::Request& req, httplib::Response& res) {
+        if (!IsLoopback(req.remote_addr)) {
+            AnswerJson(res, 403, ErrorBody("control only from loopback"));
+            return;
+        }
+        Json::Value control;
+        if (!ParseJsonText(req.body, control) || !control.isObject()) {
+            AnswerJson(res, 400, ErrorBody("control body must be a JSON object"));
+            return;
+        }
+        const std::string error = knobs_.Apply(control);
+        if (!error.empty()) {
+            AnswerJson(res, 400, ErrorBody(error));
+            return;
+        }
+        if (control.get("forget_sessions", false).asBool()) {
+            sessions_.ForgetAll();
+        }
+        if (control["session_expiry"].isInt()) {
+            sessions_.SetExpirySeconds(control["session_expiry"].asInt());
+        }
+        Json::Value ok;
+        ok["ok"] = true;
+        AnswerJson(res, 200, ok);
+    });
+}
+
+}  // namespace devsim

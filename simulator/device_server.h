@@ -1,0 +1,58 @@
+#pragma once
+// The HTTP face of the simulated device: login, sessions, the analytics
+// command endpoint, PTZ, and the loopback-only control endpoint of the test
+// knobs.
+
+#include <httplib.h>
+
+#include <memory>
+#include <string>
+
+#include "device_model.h"
+#include "digest_auth.h"
+#include "session_store.h"
+#include "state_folder.h"
+#include "test_knobs.h"
+#include "user_accounts.h"
+
+namespace devsim {
+
+struct ServerSettings {
+    std::string stateFolder;
+    UserAccounts users;
+    int sessionExpirySeconds = 600;
+    std::vector<DigestAlgorithm> digest{DigestAlgorithm::Sha256, DigestAlgorithm::Md5};
+};
+
+class DeviceServer {
+public:
+    explicit DeviceServer(ServerSettings settings);
+
+    TestKnobs& Knobs() { return knobs_; }
+
+    // Binds; port 0 picks a free one. Returns the bound port, or -1.
+    int Bind(const std::string& host, int port);
+    // Serves until Stop (blocks).
+    bool Serve();
+    void Stop();
+
+    // Handles one analytics request body for an authenticated session;
+    // exposed for fuzzing the request handling without sockets.
+    std::string HandleSmartBody(const std::string& body, const CommandContext& context) const;
+
+private:
+    void Routes();
+    // The session of a request, or nullopt after answering 401.
+    std::optional<CommandContext> Authenticate(const httplib::Request& req, httplib::Response& res);
+    void ApplyLatency() const;
+
+    ServerSettings settings_;
+    StateFolder state_;
+    SessionStore sessions_;
+    DigestAuthenticator digest_;
+    TestKnobs knobs_;
+    DeviceModel model_;
+    httplib::Server server_;
+};
+
+}  // namespace devsim

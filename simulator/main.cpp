@@ -1,0 +1,62 @@
+// vexo-devsim: a network camera with analytics, as far as the control can
+// tell. The first line printed names the address it listens on.
+
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+
+#include "device_server.h"
+#include "options.h"
+
+namespace {
+devsim::DeviceServer* g_server = nullptr;
+
+void StopOnSignal(int) {
+    if (g_server != nullptr) {
+        g_server->Stop();
+    }
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::signal(SIGPIPE, SIG_IGN);
+    std::string error;
+    const auto options = devsim::ParseOptions(argc, argv, error);
+    if (!options) {
+        const bool help = error == devsim::UsageText();
+        (help ? std::cout : std::cerr) << error << (error.back() == '\n' ? "" : "\n");
+        return help ? 0 : 2;
+    }
+    devsim::DeviceServer server(options->settings);
+    if (!options->journal.empty()) {
+        server.Knobs().OpenJournal(options->journal);
+    }
+    server.Knobs().SetLatencyMs(options->latencyMs);
+    for (const auto& [command, text] : options->scripts) {
+        server.Knobs().SetScript(command, text);
+    }
+    for (const auto& [command, kind] : options->faults) {
+        server.Knobs().SetFault(command, kind);
+    }
+    const int port = server.Bind(options->bind, options->port);
+    if (port < 0) {
+        std::cerr << "vexo-devsim: cannot listen on " << options->bind << ":" << options->port
+                  << "\n";
+        return 1;
+    }
+    const bool v6 = options->bind.find(':') != std::string::npos;
+    std::printf("vexo-devsim listening on %s%s%s:%d\n", v6 ? "[" : "", options->bind.c_str(),
+                v6 ? "]" : "", port);
+    for (const auto& [user, password] : options->settings.users.All()) {
+        std::printf("user %s password %s\n", user.c_str(), password.c_str());
+    }
+    std::printf("state folder %s\n", options->settings.stateFolder.c_str());
+    std::fflush(stdout);
+
+    g_server = &server;
+    std::signal(SIGINT, StopOnSignal);
+    std::signal(SIGTERM, StopOnSignal);
+    server.Serve();
+    g_server = nullptr;
+    return 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Command line of vexo-devsim.
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "device_server.h"
+
+namespace devsim {
+
+struct Options {
+    std::string bind = "127.0.0.1";
+    int port = 0;
+    ServerSettings settings;
+    std::string journal;
+    int latencyMs = 0;
+    std::vector<std::pair<std::string, std::string>> scripts;  // command, reply text
+    std::vector<std::pair<std::string, FaultKind>> faults;
+};
+
+// Parses the arguments; on error returns nullopt and fills `error`.
+// `--help` fills `error` with the usage text and returns nullopt too.
+std::optional<Options> ParseOptions(int argc, char** argv, std::string& error);
+
+std::string UsageText();
+
+}  // namespace devsim
