@@ -53,7 +53,7 @@ DeviceServer::DeviceServer(ServerSettings settings)
     server_.new_task_queue = [] { return new httplib::ThreadPool(32); };
     server_.set_tcp_nodelay(true);
     server_.set_keep_alive_max_count(1000000);
-    server_.set_keep_alive_timeout(120);
+    server_.set_keep_alive_timeout(30);
     server_.set_payload_max_length(kMaxBodyBytes);
     Routes();
 }

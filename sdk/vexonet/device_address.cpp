@@ -11,8 +11,8 @@ bool ValidHostText(std::string_view host, bool ipv6) {
         return false;
     }
     return std::all_of(host.begin(), host.end(), [ipv6](char c) {
-        const bool alnum = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') ||
-                           (c >= 'A' && c <= 'Z');
+        const bool alnum =
+            (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
         return alnum || c == '.' || c == '-' || c == '_' || (ipv6 && c == ':');
     });
 }

@@ -117,8 +117,8 @@ DeviceLink::Outcome DeviceLink::Perform(const std::string& path, const std::stri
 
 int DeviceLink::LoginUntil(long connectMs, Clock::time_point deadline) {
     std::string answer;
-    const Outcome outcome = Perform("/vexo/v1/login", std::string(), true, connectMs, deadline,
-                                    answer);
+    const Outcome outcome =
+        Perform("/vexo/v1/login", std::string(), true, connectMs, deadline, answer);
     if (outcome.error != VEXONET_OK) {
         return outcome.error;
     }
@@ -144,9 +144,10 @@ int DeviceLink::Login(const Timeouts& timeouts) {
                       Clock::now() + std::chrono::milliseconds(timeouts.exchangeMs));
 }
 
-int DeviceLink::Exchange(const std::string& path, const std::string& body,
-                         const Timeouts& timeouts, std::string& answer) {
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeouts.exchangeMs);
+int DeviceLink::Exchange(const std::string& path, const std::string& body, const Timeouts& timeouts,
+                         std::string& answer) {
+    const Clock::time_point deadline =
+        Clock::now() + std::chrono::milliseconds(timeouts.exchangeMs);
     Outcome outcome = Perform(path, body, false, timeouts.connectMs, deadline, answer);
     if (outcome.error == VEXONET_OK && outcome.status == 401) {
         // The device forgot the session (restart or expiry): log in again

@@ -19,7 +19,7 @@ struct Timeouts {
 inline constexpr size_t kMaxAnswerBytes = 16u * 1024u * 1024u;
 
 class DeviceLink {
-public:
+  public:
     DeviceLink(std::string baseUrl, std::string user, std::string password);
     ~DeviceLink();
     DeviceLink(const DeviceLink&) = delete;
@@ -37,11 +37,7 @@ public:
     // Calls on one login are serialised by this mutex, held for a whole call.
     std::mutex& CallMutex() { return callMutex_; }
 
-    // The reply text handed to the caller of VEXONET_OperateSmartFun; it
-    // lives until the next command on this login.
-    std::string& ReplyBuffer() { return reply_; }
-
-private:
+  private:
     struct Outcome {
         int error = 0;
         long status = 0;
@@ -56,7 +52,6 @@ private:
     std::string user_;
     std::string password_;
     std::string session_;
-    std::string reply_;
     std::mutex callMutex_;
     CURL* curl_ = nullptr;
 };

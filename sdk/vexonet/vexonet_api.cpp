@@ -5,6 +5,8 @@
 #include <atomic>
 #include <cstdio>
 #include <mutex>
+#include <string>
+#include <unordered_map>
 
 #include "device_address.h"
 #include "device_link.h"
@@ -17,6 +19,11 @@ namespace {
 using vexonet::DeviceLink;
 
 thread_local int32_t t_lastError = VEXONET_OK;
+// Reply texts handed out by VEXONET_OperateSmartFun, per login id and per
+// calling thread: a reply stays valid until the same thread sends the next
+// command on the same login, so a second thread can never overwrite the
+// text a first thread is still reading.
+thread_local std::unordered_map<int32_t, std::string> t_replies;
 
 std::mutex g_initMutex;
 int g_initCount = 0;
@@ -111,21 +118,36 @@ int32_t VEXONET_GetLastError(void) {
 
 const char* VEXONET_GetErrorText(int32_t code) {
     switch (code) {
-        case VEXONET_OK: return "no error";
-        case VEXONET_ERR_NOT_INITIALISED: return "library not initialised";
-        case VEXONET_ERR_PARAMETER: return "invalid parameter or device address";
-        case VEXONET_ERR_SETUP: return "setup XML names no PTZ protocol entry";
-        case VEXONET_ERR_CONNECT: return "cannot connect to the device";
-        case VEXONET_ERR_TIMEOUT: return "the device did not answer in time";
-        case VEXONET_ERR_AUTH: return "user name or password refused";
-        case VEXONET_ERR_SESSION: return "the device refused the session";
-        case VEXONET_ERR_LOGIN_ID: return "unknown login id";
-        case VEXONET_ERR_HTTP_STATUS: return "the device answered with an error status";
-        case VEXONET_ERR_PROTOCOL: return "malformed answer from the device";
-        case VEXONET_ERR_TOO_LARGE: return "answer larger than 16 MiB";
-        case VEXONET_ERR_NETWORK: return "connection lost";
-        case VEXONET_ERR_TOO_MANY: return "too many logins or handles";
-        default: return "unknown error";
+        case VEXONET_OK:
+            return "no error";
+        case VEXONET_ERR_NOT_INITIALISED:
+            return "library not initialised";
+        case VEXONET_ERR_PARAMETER:
+            return "invalid parameter or device address";
+        case VEXONET_ERR_SETUP:
+            return "setup XML names no PTZ protocol entry";
+        case VEXONET_ERR_CONNECT:
+            return "cannot connect to the device";
+        case VEXONET_ERR_TIMEOUT:
+            return "the device did not answer in time";
+        case VEXONET_ERR_AUTH:
+            return "user name or password refused";
+        case VEXONET_ERR_SESSION:
+            return "the device refused the session";
+        case VEXONET_ERR_LOGIN_ID:
+            return "unknown login id";
+        case VEXONET_ERR_HTTP_STATUS:
+            return "the device answered with an error status";
+        case VEXONET_ERR_PROTOCOL:
+            return "malformed answer from the device";
+        case VEXONET_ERR_TOO_LARGE:
+            return "answer larger than 16 MiB";
+        case VEXONET_ERR_NETWORK:
+            return "connection lost";
+        case VEXONET_ERR_TOO_MANY:
+            return "too many logins or handles";
+        default:
+            return "unknown error";
     }
 }
 
@@ -144,7 +166,7 @@ int VEXONET_OperateSmartFun(int32_t loginId, const char* request, char** reply,
     if (error != VEXONET_OK) {
         return Fail(error, 0);
     }
-    std::string& buffer = link->ReplyBuffer();
+    std::string& buffer = t_replies[loginId];
     buffer = std::move(answer);
     *reply = buffer.data();
     if (replyLength != nullptr) {

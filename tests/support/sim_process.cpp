@@ -44,9 +44,10 @@ bool SimProcess::Start(int port) {
     if (::pipe(out) != 0) {
         return false;
     }
-    std::vector<std::string> args = {VEXO_DEVSIM_PATH, "--port", std::to_string(port), "--state",
-                                     stateFolder_, "--journal", journal_, "--user",
-                                     std::string(kUser) + ":" + kPassword};
+    std::vector<std::string> args = {
+        VEXO_DEVSIM_PATH, "--port",     std::to_string(port),
+        "--state",        stateFolder_, "--journal",
+        journal_,         "--user",     std::string(kUser) + ":" + kPassword};
     args.insert(args.end(), extraArgs_.begin(), extraArgs_.end());
     const pid_t pid = ::fork();
     if (pid < 0) {
@@ -120,8 +121,9 @@ long SimProcess::Control(const Json::Value& control) const {
     curl_easy_setopt(curl, CURLOPT_POSTFIELDS, body.c_str());
     curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, 5000L);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION,
-                     +[](char*, size_t size, size_t count, void*) { return size * count; });
+    curl_easy_setopt(
+        curl, CURLOPT_WRITEFUNCTION,
+        +[](char*, size_t size, size_t count, void*) { return size * count; });
     long status = 0;
     if (curl_easy_perform(curl) == CURLE_OK) {
         curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);

@@ -11,7 +11,7 @@
 namespace vexo::test {
 
 class SimProcess {
-public:
+  public:
     // Extra command-line arguments are appended to the defaults (--port,
     // --state, --journal, one user "admin" with password "Admin_123").
     explicit SimProcess(std::vector<std::string> extraArgs = {});
@@ -21,9 +21,9 @@ public:
 
     // Starts the process; port 0 picks a free port. Returns false on failure.
     bool Start(int port = 0);
-    void Stop();           // SIGTERM and wait
-    void Kill();           // SIGKILL and wait
-    bool Restart();        // same port, same state folder
+    void Stop();     // SIGTERM and wait
+    void Kill();     // SIGKILL and wait
+    bool Restart();  // same port, same state folder
     bool Running() const { return pid_ > 0; }
 
     int Port() const { return port_; }
@@ -39,7 +39,7 @@ public:
     static constexpr const char* kUser = "admin";
     static constexpr const char* kPassword = "Admin_123";
 
-private:
+  private:
     std::vector<std::string> extraArgs_;
     std::string folder_;
     std::string stateFolder_;

@@ -62,7 +62,8 @@ VEXONET_API const char* VEXONET_GetErrorText(int32_t code);
 /* Sends one analytics command (a JSON text) and waits for the reply.
  * On success *reply points to the NUL-terminated reply text and *replyLength
  * holds its length; the buffer belongs to the library and stays valid until
- * the next VEXONET_OperateSmartFun on the same login id (or its end).
+ * the calling thread's next VEXONET_OperateSmartFun on the same login id (or
+ * the thread's end). The caller copies it and never frees it.
  * Returns 1 on success, 0 on failure (*reply is then left untouched). */
 VEXONET_API int VEXONET_OperateSmartFun(int32_t loginId, const char* request, char** reply,
                                         int32_t* replyLength);

@@ -1,0 +1,171 @@
+// One command exchange through DeviceCommandChannel, including every way a
+// reply can go wrong, reproduced with the simulator's knobs.
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "link_fixture.h"
+
+namespace {
+
+class ExchangeTest : public LinkFixture {
+  protected:
+    void SetUp() override {
+        LinkFixture::SetUp();
+        ASSERT_TRUE(LoginChannel());
+    }
+    int Send(const std::string& command, Json::Value& reply, Json::Value params = Json::Value()) {
+        return channel_.SendCommand(command, params, reply);
+    }
+    QString LastError() const {
+        QString text;
+        channel_.GetLastErrorText(text);
+        return text;
+    }
+};
+
+}  // namespace
+
+TEST_F(ExchangeTest, UnknownCommandIsRefusedWithATextNamingIt) {
+    Json::Value reply;
+    EXPECT_EQ(Send("CMD_NoSuchThing", reply), 0);
+    EXPECT_TRUE(LastError().contains("CMD_NoSuchThing"));
+}
+
+TEST_F(ExchangeTest, AckWithoutInfoSucceedsAndLeavesReplyNull) {
+    Script("CMD_X", R"({"ack":"0"})");
+    Json::Value reply;
+    EXPECT_EQ(Send("CMD_X", reply), 1);
+    EXPECT_TRUE(reply.isNull());
+}
+
+TEST_F(ExchangeTest, ErrorTextSurvivesALaterSuccessWithoutOne) {
+    Script("CMD_Bad", R"({"ack":"1","errinfo":"E"})");
+    Script("CMD_Good", R"({"ack":"0","info":{"k":"v"}})");
+    Json::Value reply;
+    EXPECT_EQ(Send("CMD_Bad", reply), 0);
+    EXPECT_EQ(LastError(), "E");
+    EXPECT_EQ(Send("CMD_Good", reply), 1);
+    EXPECT_EQ(reply["k"].asString(), "v");
+    EXPECT_EQ(LastError(), "E");
+}
+
+TEST_F(ExchangeTest, InfoWithoutAckFailsButReachesTheCaller) {
+    Script("CMD_X", R"({"info":{"SceneList":[]}})");
+    Json::Value reply;
+    EXPECT_EQ(Send("CMD_X", reply), 0);
+    EXPECT_TRUE(reply.isMember("SceneList"));
+}
+
+TEST_F(ExchangeTest, BrokenRepliesFailAndChangeNothing) {
+    Script("CMD_Seed", R"({"ack":"1","errinfo":"seed"})");
+    Json::Value reply;
+    Send("CMD_Seed", reply);
+    ASSERT_EQ(LastError(), "seed");
+
+    Script("CMD_NotJson", "this is not json");
+    Script("CMD_AckNumber", R"({"ack":1,"errinfo":"x","info":1})");
+    Fault("CMD_Malformed", "malformed");
+    Fault("CMD_Empty", "empty");
+    Fault("CMD_Drop", "drop");
+    Fault("CMD_Status", "status500");
+    for (const char* command :
+         {"CMD_NotJson", "CMD_AckNumber", "CMD_Malformed", "CMD_Empty", "CMD_Drop", "CMD_Status"}) {
+        Json::Value untouched("untouched");
+        EXPECT_EQ(Send(command, untouched), 0) << command;
+        EXPECT_EQ(untouched.asString(), "untouched") << command;
+        EXPECT_EQ(LastError(), "seed") << command;
+    }
+    // The link is still usable afterwards.
+    EXPECT_EQ(Send("CMD_ParamInit", reply), 1);
+}
+
+TEST_F(ExchangeTest, SlowDeviceTimesOutInsteadOfHanging) {
+    VEXONET_SetTimeouts(0, 400);
+    Json::Value control;
+    control["latency_ms"] = 1500;
+    ASSERT_EQ(sim_.Control(control), 200);
+    Json::Value reply("untouched");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Send("CMD_ParamInit", reply), 0);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 1.4);
+    EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_TIMEOUT);
+    EXPECT_EQ(reply.asString(), "untouched");
+
+    control["latency_ms"] = 0;
+    ASSERT_EQ(sim_.Control(control), 200);
+    VEXONET_SetTimeouts(0, 10000);
+    EXPECT_EQ(Send("CMD_ParamInit", reply), 1);
+}
+
+TEST_F(ExchangeTest, ReplyBufferStaysValidUntilTheNextCommand) {
+    char* first = nullptr;
+    int32_t length = 0;
+    const char* request = R"({"info":"","op":"CMD_ParamInit"})";
+    ASSERT_EQ(VEXONET_OperateSmartFun(session_.LoginId(), request, &first, &length), 1);
+    ASSERT_NE(first, nullptr);
+    const std::string copy(first);
+    EXPECT_EQ(static_cast<size_t>(length), copy.size());
+    EXPECT_EQ(std::string(first), copy);  // still readable (ASan would catch a freed buffer)
+
+    char* untouched = reinterpret_cast<char*>(0x1);
+    EXPECT_EQ(VEXONET_OperateSmartFun(12345, request, &untouched, &length), 0);
+    EXPECT_EQ(untouched, reinterpret_cast<char*>(0x1));
+    EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_LOGIN_ID);
+}
+
+TEST_F(ExchangeTest, TwoThreadsOnOneLoginAreSerialised) {
+    // Each thread sends its own command and must always get its own reply:
+    // interleaved exchanges on the one connection would mix them up.
+    Script("CMD_A", R"({"ack":"0","info":"A"})");
+    Script("CMD_B", R"({"ack":"0","info":"B"})");
+    const int32_t id = session_.LoginId();
+    std::atomic<int> mismatches{0};
+    auto worker = [&](const char* command, const char* expected) {
+        const std::string request = DeviceCommandChannel::BuildRequestText(command, Json::Value());
+        for (int i = 0; i < 150; ++i) {
+            char* reply = nullptr;
+            int32_t length = 0;
+            if (VEXONET_OperateSmartFun(id, request.c_str(), &reply, &length) != 1 ||
+                std::string(reply).find(std::string("\"") + expected + "\"") == std::string::npos) {
+                ++mismatches;
+            }
+        }
+    };
+    std::thread a(worker, "CMD_A", "A");
+    std::thread b(worker, "CMD_B", "B");
+    a.join();
+    b.join();
+    EXPECT_EQ(mismatches.load(), 0);
+}
+
+// An answer over 16 MiB is a broken device: the library stops reading it.
+TEST(OversizedReply, IsRefusedWithoutTakingItIn) {
+    const std::string folder = vexo::test::MakeTempFolder("vexo-huge-");
+    const std::string path = folder + "/huge.json";
+    {
+        std::ofstream out(path);
+        out << R"({"ack":"0","info":")" << std::string(17 << 20, 'x') << "\"}";
+    }
+    vexo::test::SimProcess sim({"--script", "CMD_Huge=" + path});
+    ASSERT_TRUE(sim.Start());
+    ASSERT_TRUE(VEXONET_Init());
+    {
+        CAudioVideoPlay session;
+        DeviceCommandChannel channel;
+        ASSERT_EQ(channel.ParamInit(&session, QString::fromStdString(sim.Address()), "admin",
+                                    "Admin_123"),
+                  1);
+        Json::Value reply("untouched");
+        EXPECT_EQ(channel.SendCommand("CMD_Huge", Json::Value(), reply), 0);
+        EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_TOO_LARGE);
+        EXPECT_EQ(reply.asString(), "untouched");
+        EXPECT_EQ(channel.SendCommand("CMD_ParamInit", Json::Value(), reply), 1);
+    }
+    VEXONET_Cleanup();
+    std::filesystem::remove_all(folder);
+}

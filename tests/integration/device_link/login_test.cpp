@@ -1,0 +1,109 @@
+// Logging into the simulated device through the network library.
+
+#include <chrono>
+
+#include "link_fixture.h"
+#include "narrow_text.h"
+
+namespace {
+
+int32_t LoginEx(const std::string& address, const QString& user, const QString& password) {
+    const std::string xml = vexo::ToNarrow(CAudioVideoPlay::BuildSetupXml(user, password));
+    return VEXONET_LoginEx(address.c_str(), xml.c_str());
+}
+
+class LoginTest : public LinkFixture {};
+
+class HostileCredentialsTest : public LinkFixture {
+  protected:
+    HostileCredentialsTest() : LinkFixture({"--user", "op&<r:pa<ss&w>rd\"'"}) {}
+};
+
+class DigestAlgorithmTest : public LinkFixture, public ::testing::WithParamInterface<const char*> {
+  protected:
+    DigestAlgorithmTest() : LinkFixture({"--digest", GetParam()}) {}
+};
+
+}  // namespace
+
+TEST_F(LoginTest, RightCredentialsGiveSmallLoginIds) {
+    const int32_t first = LoginEx(sim_.Address(), "admin", "Admin_123");
+    const int32_t second = LoginEx(sim_.Address(), "admin", "Admin_123");
+    EXPECT_GE(first, 0);
+    EXPECT_GE(second, 0);
+    EXPECT_NE(first, second);
+    EXPECT_LT(second, 16);
+    EXPECT_EQ(VEXONET_GetLastError(), VEXONET_OK);
+}
+
+TEST_F(LoginTest, WrongCredentialsFailWithAuthError) {
+    EXPECT_EQ(LoginEx(sim_.Address(), "admin", "wrong"), -1);
+    EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_AUTH);
+    EXPECT_EQ(LoginEx(sim_.Address(), "nobody", "Admin_123"), -1);
+    EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_AUTH);
+}
+
+TEST_F(LoginTest, SessionLoginThroughTheChannelSendsParamInit) {
+    ASSERT_TRUE(LoginChannel());
+    EXPECT_GE(session_.LoginId(), 0);
+    const auto journal = sim_.Journal();
+    ASSERT_FALSE(journal.empty());
+    const Json::Value& last = journal.back();
+    EXPECT_EQ(last["path"].asString(), "/vexo/v1/smart");
+    EXPECT_EQ(last["request"].asString(),
+              "{\n   \"info\" : \"\",\n   \"op\" : \"CMD_ParamInit\"\n}\n");
+    EXPECT_FALSE(last["session"].asString().empty());
+}
+
+TEST_F(LoginTest, FailedLoginLeavesNegativeIdAndChannelRefusesCommands) {
+    EXPECT_EQ(channel_.ParamInit(&session_, QString::fromStdString(sim_.Address()), "admin", "x"),
+              0);
+    EXPECT_LT(session_.LoginId(), 0);
+    Json::Value reply;
+    EXPECT_EQ(channel_.SendCommand("CMD_ParamInit", Json::Value(), reply), 0);
+}
+
+TEST_F(LoginTest, BadArgumentsAreRefusedWithoutNetwork) {
+    EXPECT_EQ(VEXONET_LoginEx(nullptr, "x"), -1);
+    EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_PARAMETER);
+    EXPECT_EQ(VEXONET_LoginEx("host name", "<Ptz>a</Ptz>"), -1);
+    EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_PARAMETER);
+    EXPECT_EQ(VEXONET_LoginEx(sim_.Address().c_str(), "<Setup/>"), -1);
+    EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_SETUP);
+}
+
+TEST_F(LoginTest, NothingListeningFailsWithinThreeSeconds) {
+    sim_.Stop();  // its port is now closed
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(LoginEx(sim_.Address(), "admin", "Admin_123"), -1);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 3.0);
+    EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_CONNECT);
+}
+
+TEST_F(LoginTest, SilentDeviceFailsAtTheExchangeTimeOut) {
+    VEXONET_SetTimeouts(0, 800);
+    Json::Value control;
+    control["latency_ms"] = 3000;
+    ASSERT_EQ(sim_.Control(control), 200);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(LoginEx(sim_.Address(), "admin", "Admin_123"), -1);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 2.0);
+    EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_TIMEOUT);
+}
+
+TEST_F(HostileCredentialsTest, PasswordWithMarkupCharactersLogsIn) {
+    EXPECT_GE(LoginEx(sim_.Address(), "op&<r", "pa<ss&w>rd\"'"), 0);
+    EXPECT_EQ(LoginEx(sim_.Address(), "op&<r", "pa<ss&w>rd"), -1);
+}
+
+TEST_P(DigestAlgorithmTest, LogsInWithTheOfferedAlgorithm) {
+    EXPECT_GE(LoginEx(sim_.Address(), "admin", "Admin_123"), 0);
+    EXPECT_EQ(LoginEx(sim_.Address(), "admin", "Admin_12"), -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Algorithms, DigestAlgorithmTest,
+                         ::testing::Values("md5", "sha256", "both"));

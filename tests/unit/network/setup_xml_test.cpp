@@ -1,0 +1,93 @@
+// The credential reader of the setup XML, fed with the control's own
+// template so that what the control writes is what the library reads.
+
+#include <gtest/gtest.h>
+
+#include "audio_video_play.h"
+#include "narrow_text.h"
+#include "setup_xml.h"
+
+using vexonet::ReadSetupCredentials;
+
+namespace {
+std::string Template(const QString& user, const QString& password) {
+    return vexo::ToNarrow(CAudioVideoPlay::BuildSetupXml(user, password));
+}
+}  // namespace
+
+TEST(SetupXml, TemplateIsByteForByteTheControlsTemplate) {
+    const std::string expected =
+        "<Setup>\t<ProtocolList>\t<Protocol>\t\t<Name>onvif</Name>\t\t<UserName>u</UserName>\t\t"
+        "<PassWord>p</PassWord>\t\t<Port>8000</Port>\t\t<MediaPort>443</MediaPort>\t</Protocol>\t"
+        "<Protocol>\t\t<Name>vexonia</Name>\t\t<UserName>u</UserName>\t\t<PassWord>p</PassWord>\t\t"
+        "<Port>90</Port>\t\t<MediaPort>90</MediaPort>\t</Protocol>\t</ProtocolList>\t\t<Function>"
+        "\t\t\t<RealPlay>onvif</RealPlay>\t\t\t<Ptz>vexonia</Ptz>\t\t\t<Web>http</Web>\t\t</"
+        "Function>"
+        "\t</Setup>";
+    EXPECT_EQ(Template("u", "p"), expected);
+}
+
+TEST(SetupXml, ReadsThePtzEntryOfTheTemplate) {
+    const auto credentials = ReadSetupCredentials(Template("admin", "Admin_123"));
+    ASSERT_TRUE(credentials.has_value());
+    EXPECT_EQ(credentials->user, "admin");
+    EXPECT_EQ(credentials->password, "Admin_123");
+    EXPECT_EQ(credentials->port, 90);
+}
+
+TEST(SetupXml, MarkupCharactersInCredentialsSurvive) {
+    for (const QString& password :
+         {QString("a<b&c"), QString("<PassWord>"), QString("x</UserName>y"),
+          QString("<Protocol><Name>vexonia</Name>"), QString("%1%s&amp;"), QString("密码<&>")}) {
+        const auto credentials = ReadSetupCredentials(Template("op&<er", password));
+        ASSERT_TRUE(credentials.has_value()) << password.toStdString();
+        EXPECT_EQ(credentials->user, "op&<er");
+        EXPECT_EQ(vexo::FromNarrow(credentials->password), password);
+        EXPECT_EQ(credentials->port, 90);
+    }
+}
+
+TEST(SetupXml, EmptyCredentialsAreKeptEmpty) {
+    const auto credentials = ReadSetupCredentials(Template("", ""));
+    ASSERT_TRUE(credentials.has_value());
+    EXPECT_EQ(credentials->user, "");
+    EXPECT_EQ(credentials->password, "");
+}
+
+TEST(SetupXml, PicksTheEntryNamedByPtzWhateverItsPosition) {
+    const std::string xml =
+        "<Setup><ProtocolList><Protocol><Name>mine</Name><UserName>a</UserName>"
+        "<PassWord>b</PassWord><Port>1234</Port></Protocol><Protocol><Name>other</Name>"
+        "<UserName>c</UserName><PassWord>d</PassWord><Port>80</Port></Protocol></ProtocolList>"
+        "<Function><Ptz>mine</Ptz></Function></Setup>";
+    const auto credentials = ReadSetupCredentials(xml);
+    ASSERT_TRUE(credentials.has_value());
+    EXPECT_EQ(credentials->user, "a");
+    EXPECT_EQ(credentials->port, 1234);
+}
+
+TEST(SetupXml, RefusesSetupsWithoutAUsablePtzEntry) {
+    EXPECT_FALSE(ReadSetupCredentials("").has_value());
+    EXPECT_FALSE(ReadSetupCredentials("<Setup></Setup>").has_value());
+    EXPECT_FALSE(ReadSetupCredentials("<Function><Ptz></Ptz></Function>").has_value());
+    EXPECT_FALSE(
+        ReadSetupCredentials("<Protocol><Name>a</Name><UserName>u</UserName><PassWord>p</PassWord>"
+                             "</Protocol><Function><Ptz>b</Ptz></Function>")
+            .has_value());
+    // Truncated inside the password.
+    const std::string full = Template("u", "p");
+    EXPECT_FALSE(
+        ReadSetupCredentials(full.substr(0, full.find("p</PassWord>\t\t<Port>90"))).has_value());
+}
+
+TEST(SetupXml, InvalidPortReadsAsNone) {
+    for (const char* port : {"0", "65536", "9x", "", "-5"}) {
+        const std::string xml = std::string(
+                                    "<Protocol><Name>n</Name><UserName>u</UserName>"
+                                    "<PassWord>p</PassWord><Port>") +
+                                port + "</Port></Protocol><Function><Ptz>n</Ptz></Function>";
+        const auto credentials = ReadSetupCredentials(xml);
+        ASSERT_TRUE(credentials.has_value()) << port;
+        EXPECT_EQ(credentials->port, 0) << port;
+    }
+}
