@@ -19,7 +19,7 @@ struct Timeouts {
 inline constexpr size_t kMaxAnswerBytes = 16u * 1024u * 1024u;
 
 class DeviceLink {
-  public:
+public:
     DeviceLink(std::string baseUrl, std::string user, std::string password);
     ~DeviceLink();
     DeviceLink(const DeviceLink&) = delete;
@@ -37,7 +37,7 @@ class DeviceLink {
     // Calls on one login are serialised by this mutex, held for a whole call.
     std::mutex& CallMutex() { return callMutex_; }
 
-  private:
+private:
     struct Outcome {
         int error = 0;
         long status = 0;

@@ -10,7 +10,7 @@
 namespace vexonet {
 
 class LoginTable {
-  public:
+public:
     static constexpr int kMaxLogins = 4096;
 
     // Stores the link under the lowest free id; -1 when the table is full.
@@ -20,7 +20,7 @@ class LoginTable {
     bool Remove(int id);
     void Clear();
 
-  private:
+private:
     mutable std::mutex mutex_;
     std::vector<std::shared_ptr<DeviceLink>> slots_;
 };

@@ -11,7 +11,7 @@
 namespace vexo::test {
 
 class SimProcess {
-  public:
+public:
     // Extra command-line arguments are appended to the defaults (--port,
     // --state, --journal, one user "admin" with password "Admin_123").
     explicit SimProcess(std::vector<std::string> extraArgs = {});
@@ -39,7 +39,7 @@ class SimProcess {
     static constexpr const char* kUser = "admin";
     static constexpr const char* kPassword = "Admin_123";
 
-  private:
+private:
     std::vector<std::string> extraArgs_;
     std::string folder_;
     std::string stateFolder_;

@@ -11,7 +11,7 @@
 namespace {
 
 class ExchangeTest : public LinkFixture {
-  protected:
+protected:
     void SetUp() override {
         LinkFixture::SetUp();
         ASSERT_TRUE(LoginChannel());

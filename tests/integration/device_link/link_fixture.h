@@ -11,7 +11,7 @@
 #include "vexonet.h"
 
 class LinkFixture : public ::testing::Test {
-  protected:
+protected:
     explicit LinkFixture(std::vector<std::string> simArgs = {}) : sim_(std::move(simArgs)) {}
 
     void SetUp() override {

@@ -15,12 +15,12 @@ int32_t LoginEx(const std::string& address, const QString& user, const QString& 
 class LoginTest : public LinkFixture {};
 
 class HostileCredentialsTest : public LinkFixture {
-  protected:
+protected:
     HostileCredentialsTest() : LinkFixture({"--user", "op&<r:pa<ss&w>rd\"'"}) {}
 };
 
 class DigestAlgorithmTest : public LinkFixture, public ::testing::WithParamInterface<const char*> {
-  protected:
+protected:
     DigestAlgorithmTest() : LinkFixture({"--digest", GetParam()}) {}
 };
 

@@ -25,7 +25,7 @@ Json::Value ReadState(const std::string& folder) {
 }
 
 class PtzTest : public LinkFixture {
-  protected:
+protected:
     void SetUp() override {
         LinkFixture::SetUp();
         ASSERT_TRUE(LoginChannel());

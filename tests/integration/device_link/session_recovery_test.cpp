@@ -8,7 +8,7 @@
 namespace {
 
 class SessionRecoveryTest : public LinkFixture {
-  protected:
+protected:
     void SetUp() override {
         LinkFixture::SetUp();
         ASSERT_TRUE(LoginChannel());

@@ -28,7 +28,7 @@ CmdRun RunCmd(const std::string& arguments, const std::string& environment = "")
 }
 
 class VexoCmdTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_TRUE(sim_.Start()); }
     std::string Device() const { return "--device " + sim_.Address() + " --user admin "; }
     vexo::test::SimProcess sim_;
