@@ -4,18 +4,30 @@
 // the network library, decides success from the reply's "ack", keeps the
 // device's last error text and returns the reply's "info".
 //
+// The command operations below are members too; each builds its command's
+// "info", runs SendCommand and reads the reply. They return 1 when the device
+// acknowledged the command and 0 otherwise; a failed command leaves every
+// output as it was, and outputs that are lists are appended to. Follow-up
+// reads (after a reset, an add or a scene change) never change the result.
+//
 // Not thread-safe: each thread that sends commands uses a channel of its own.
 
 #include <json/value.h>
 
 #include <QString>
+#include <QStringList>
+#include <map>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "command_records.h"
+#include "param_record.h"
 
 class CAudioVideoPlay;
 
 class DeviceCommandChannel {
-public:
+  public:
     DeviceCommandChannel() = default;
     DeviceCommandChannel(const DeviceCommandChannel&) = delete;
     DeviceCommandChannel& operator=(const DeviceCommandChannel&) = delete;
@@ -42,7 +54,86 @@ public:
     // handling can be exercised without a device.
     static int ApplyReply(std::string_view replyText, QString& lastErrorText, Json::Value& reply);
 
-private:
+    // Scenes.
+    int GetSceneList(std::vector<SceneRecord>& scenes);
+    int AddScene(const QString& sceneName, QString& sceneToken);
+    int DelScene(const QString& sceneToken);
+    int SetCurScene(const QString& sceneToken);
+    int ModifyScene(const QString& sceneToken, const QString& sceneName,
+                    const QStringList& funNames, QStringList& refusedFunNames);
+    int GetAllSupportSmartFunName(const QString& sceneToken, QStringList& funNames);
+    // The functions last reported enabled for the scene; sends nothing and
+    // always returns 1 (an empty list for a scene never asked about).
+    int GetSceneSmartFuns(const QString& sceneToken, QStringList& funNames) const;
+    int GetSceneModuleList(const QString& sceneToken, std::map<QString, QString>& modules);
+
+    // Rules and modules of an analytics function on a scene.
+    int GetRuleParam(const QString& sceneToken, ParamRecord& record);
+    int ModifyRuleParam(const QString& sceneToken, ParamRecord record);
+    int ResetRuleParam(const QString& sceneToken, ParamRecord& record);
+    int QueryRule(const QString& sceneToken, const QString& funName, QStringList& ruleTokens);
+    int AddRule(const QString& sceneToken, ParamRecord& record);
+    int DelRule(const QString& sceneToken, const QString& funName, const QString& ruleToken);
+    int GetModuleParam(const QString& sceneToken, ParamRecord& record);
+    int ModifyModuleParam(const QString& sceneToken, ParamRecord record);
+    int ResetModuleParam(const QString& sceneToken, ParamRecord& record);
+    int GetParamRange(const QString& funText, const QString& eventText, ParamRange& range);
+
+    // Normal alarms and non-scene functions. The normal alarm commands take a
+    // scene token for symmetry with the rule commands but never send it.
+    int GetAllNormalAlarmFunName(std::vector<NormalAlarmFun>& funs);
+    int GetNormalAlarmData(const QString& sceneToken, ParamRecord& record);
+    int ModifyNormalAlarmData(const QString& sceneToken, const ParamRecord& record);
+    int GetNonSceneParam(ParamRecord& record);
+    int ModifyNonSceneParam(ParamRecord record);
+    int ResetNonSceneParam(ParamRecord& record);
+
+    // Action triggers and guard schedules of a rule, or of a normal alarm
+    // when the scene token is "zelk:NormalAlarm".
+    int GetActionTrigger(const QString& sceneToken, ParamRecord& record);
+    int SetActionTrigger(const QString& sceneToken, ParamRecord record);
+    int GetGuardSchedules(const QString& sceneToken, ParamRecord& record);
+    int SetGuardSchedules(const QString& sceneToken, ParamRecord record);
+
+    // Scene tours, by "SceneTourType".
+    int GetSceneTourData(TourRecord& tour);
+    int SetSceneTourData(TourRecord tour);
+
+    // PTZ head and the analytics on/off switch.
+    int PTZLock(const QString& lockTime);
+    int PTZUnLock();
+    int GetPTZPosition(PtzPosition& position);
+    int MovePTZPosition(float pan, float tilt, float zoom);
+    int SetSmartStatus(int status);
+    int GetSmartStatus(int& status);
+
+    // The whole analytics configuration as one text.
+    int GetBatchConfig(QString& configText);
+    // A text that parses as JSON goes out as an object with
+    // "CMD_SetParamsBatchConfig", any other as a string with
+    // "CMD_SetBatchConfig".
+    int SetBatchConfig(const QString& configText);
+    // The addresses of the device's files, by name.
+    int GetConfigInfo(std::map<QString, QString>& config);
+
+    // Groups of records for the batch text, by group key and record name
+    // (first map) or by group key, function name and record name (second).
+    using RecordsByName = std::map<QString, ParamRecord>;
+    using RecordGroups = std::map<std::string, RecordsByName>;
+    using FunctionRecordGroups = std::map<std::string, std::map<QString, RecordsByName>>;
+    // Builds the batch configuration text from the control's own records;
+    // sends nothing and returns 1. A group key present in both maps holds the
+    // second map's content.
+    static int BuildBatchConfigText(QString& text, const RecordGroups& first,
+                                    const FunctionRecordGroups& second);
+
+  private:
+    // Sends "CMD_GetAllSupportSmartFunName" and replaces the scene's entry in
+    // the scene function cache; `funNames`, when given, receives every name.
+    int QuerySceneFunctions(const QString& sceneToken, QStringList* funNames);
+
     QString lastErrorText_;
     CAudioVideoPlay* session_ = nullptr;
+    // Per scene token, the analytics functions the device reported enabled.
+    std::map<QString, QStringList> sceneFunctions_;
 };

@@ -1,0 +1,249 @@
+// The JSON form of a parameter record: what EncodeParamRecord writes and
+// what DecodeParamRecord makes of any reply.
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+#include "geometry_text.h"
+#include "param_record.h"
+#include "test_json.h"
+
+namespace {
+
+using vexo::test::J;
+
+ParamRecord DecodeText(const std::string& text, ParamRecord record = {}) {
+    DecodeParamRecord(J(text), record);
+    return record;
+}
+
+TEST(EncodeParamRecord, WritesTokenPlainAndObjectMembers) {
+    ParamRecord record;
+    record.token = "rule-1";
+    record.secondText = "never sent";
+    record.funName = "intrusion";
+    record.plainParams["Sensitivity"] = "50";
+    ParamValue value;
+    value.text = "Region";
+    value.attributes["color"] = "red";
+    record.objectParams["Area"] = value;
+
+    Json::Value target;
+    EncodeParamRecord(target, record, "RuleModuleData");
+
+    EXPECT_EQ(target, J(R"j({"RuleModuleData": {
+        "Token": "rule-1", "Sensitivity": "50",
+        "Area": {"simp": {"color": "red"}, "name": "Region"}}})j"));
+}
+
+TEST(EncodeParamRecord, EmptyRecordStillCarriesToken) {
+    Json::Value target;
+    EncodeParamRecord(target, ParamRecord{}, "NonSceneData");
+    EXPECT_EQ(target, J(R"j({"NonSceneData": {"Token": ""}})j"));
+}
+
+TEST(EncodeParamRecord, ValueWithoutAttributesOrGeometryHasNullSimpAndNoLists) {
+    ParamRecord record;
+    record.objectParams["Line"] = ParamValue{};
+    const Json::Value line = ParamRecordJson(record)["Line"];
+    EXPECT_TRUE(line.isMember("simp"));
+    EXPECT_TRUE(line["simp"].isNull());
+    EXPECT_EQ(line["name"], Json::Value(""));
+    EXPECT_EQ(line.getMemberNames(), (std::vector<std::string>{"name", "simp"}));
+}
+
+TEST(EncodeParamRecord, GeometryTextsUseSixDecimalsInListOrder) {
+    ParamValue value;
+    value.rectangles = {{-0.5f, 0.25f, 1.0f, 0.125f}, {0, 0, 0, 0}};
+    value.points = {{0.1f, -0.2f}};
+    value.polygons = {{{1, 2}, {3, 4}, {-0.5f, 0.75f}}, {}};
+    value.ptzPositions = {{10.5f, -3.25f, 2.0f}};
+    ParamRecord record;
+    record.objectParams["Geo"] = value;
+    const Json::Value geo = ParamRecordJson(record)["Geo"];
+
+    EXPECT_EQ(geo["rect"], J(R"j([{"rectF": "(-0.500000,0.250000,1.000000,0.125000)"},
+                                {"rectF": "(0.000000,0.000000,0.000000,0.000000)"}])j"));
+    EXPECT_EQ(geo["point"], J(R"j([{"pointF": "(0.100000,-0.200000)"}])j"));
+    EXPECT_EQ(
+        geo["polygon"],
+        J(R"j([{"VexoPolygon": "3|(1.000000,2.000000),(3.000000,4.000000),(-0.500000,0.750000)"},
+                   {"VexoPolygon": ""}])j"));
+    EXPECT_EQ(geo["PTZ"], J(R"j([{"ptzPoint": {"fPan": 10.5, "fTilt": -3.25, "fZoom": 2.0}}])j"));
+}
+
+TEST(EncodeParamRecord, NumbersIgnoreTheProcessLocale) {
+    // A locale with a decimal comma must not leak into the device texts.
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "de_DE.UTF-8 locale not installed";
+    }
+    const std::string rect = vexo::geometry::FormatRect({1.5f, 2.5f, 3.5f, 4.5f});
+    const RectF back = vexo::geometry::ScanRect("(1.25,2,3,4)");
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    EXPECT_EQ(rect, "(1.500000,2.500000,3.500000,4.500000)");
+    EXPECT_FLOAT_EQ(back.X, 1.25f);
+}
+
+TEST(DecodeParamRecord, TokenMemberSetsTokenNotAPlainParameter) {
+    const ParamRecord record = DecodeText(R"j({"Token": "t-9", "Level": "3"})j");
+    EXPECT_EQ(record.token, "t-9");
+    EXPECT_EQ(record.plainParams.size(), 1u);
+    EXPECT_EQ(record.plainParams.at("Level"), "3");
+}
+
+TEST(DecodeParamRecord, KeepsEntriesTheReplyDoesNotMention) {
+    ParamRecord earlier;
+    earlier.token = "keep";
+    earlier.funName = "loitering";
+    earlier.plainParams["Old"] = "1";
+    earlier.plainParams["Level"] = "2";
+    earlier.objectParams["OldArea"].text = "x";
+    const ParamRecord record = DecodeText(R"j({"Level": "5", "Area": {"name": "A"}})j", earlier);
+    EXPECT_EQ(record.token, "keep");
+    EXPECT_EQ(record.funName, "loitering");
+    EXPECT_EQ(record.plainParams.at("Old"), "1");
+    EXPECT_EQ(record.plainParams.at("Level"), "5");
+    EXPECT_EQ(record.objectParams.at("OldArea").text, "x");
+    EXPECT_EQ(record.objectParams.at("Area").text, "A");
+}
+
+TEST(DecodeParamRecord, ObjectValueReplacesTheWholeEarlierValue) {
+    ParamRecord earlier;
+    earlier.objectParams["Area"].attributes["stale"] = "1";
+    earlier.objectParams["Area"].points = {{1, 1}};
+    const ParamRecord record = DecodeText(R"j({"Area": {"simp": {"a": "b"}}})j", earlier);
+    const ParamValue& area = record.objectParams.at("Area");
+    EXPECT_EQ(area.attributes, (std::map<QString, QString>{{"a", "b"}}));
+    EXPECT_TRUE(area.points.empty());
+}
+
+TEST(DecodeParamRecord, LastStringMemberInKeyOrderIsTheText) {
+    // "zz" sorts after "name", so it wins.
+    const ParamRecord record = DecodeText(R"j({"V": {"name": "first", "zz": "last"}})j");
+    EXPECT_EQ(record.objectParams.at("V").text, "last");
+}
+
+TEST(DecodeParamRecord, NullSimpGivesNoAttributesAndEveryObjectMemberAddsSome) {
+    const ParamRecord record = DecodeText(
+        R"j({"V": {"simp": null, "name": "n"}, "W": {"extra": {"k": "v", "n": 5}, "simp": {"a": "1"}}})j");
+    EXPECT_TRUE(record.objectParams.at("V").attributes.empty());
+    EXPECT_EQ(record.objectParams.at("W").attributes,
+              (std::map<QString, QString>{{"a", "1"}, {"k", "v"}}));
+}
+
+TEST(DecodeParamRecord, RectanglesScanWithZerosForMissingFields) {
+    const ParamRecord record = DecodeText(R"j({"V": {"rect": [
+        {"rectF": "(0.1,0.2,0.3,0.4)"}, {"rectF": "(0.5,0.6)"}, {"other": 1}]}})j");
+    const auto& rects = record.objectParams.at("V").rectangles;
+    ASSERT_EQ(rects.size(), 3u);
+    EXPECT_FLOAT_EQ(rects[0].Height, 0.4f);
+    EXPECT_FLOAT_EQ(rects[1].Y, 0.6f);
+    EXPECT_FLOAT_EQ(rects[1].Width, 0.0f);
+    EXPECT_FLOAT_EQ(rects[2].X, 0.0f);
+}
+
+TEST(DecodeParamRecord, PointsAreReadBetweenTheParentheses) {
+    const ParamRecord record = DecodeText(
+        R"j({"V": {"point": [{"pointF": "(0.25,-0.75)"}, {"pointF": " junk(1,2)tail"}, {"pointF": 7}]}})j");
+    const auto& points = record.objectParams.at("V").points;
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_FLOAT_EQ(points[0].X, 0.25f);
+    EXPECT_FLOAT_EQ(points[0].Y, -0.75f);
+    EXPECT_FLOAT_EQ(points[1].Y, 2.0f);
+    EXPECT_FLOAT_EQ(points[2].X, 0.0f);
+}
+
+TEST(DecodeParamRecord, PolygonCountsAndMissingPairs) {
+    const ParamRecord record = DecodeText(R"j({"V": {"polygon": [
+        {"VexoPolygon": "2|(1,2),(3,4)"},
+        {"VexoPolygon": "3|(1,2)"},
+        {"VexoPolygon": "(1,2),(3,4)"},
+        {"VexoPolygon": "0|(1,2)"},
+        {"VexoPolygon": "-2|(1,2)"},
+        {"VexoPolygon": "99999999999|(1,2)"},
+        {"VexoPolygon": ""},
+        {"other": "1|(5,6)"}]}})j");
+    const auto& polygons = record.objectParams.at("V").polygons;
+    ASSERT_EQ(polygons.size(), 2u);
+    ASSERT_EQ(polygons[0].size(), 2u);
+    EXPECT_FLOAT_EQ(polygons[0][0].X, 1);
+    EXPECT_FLOAT_EQ(polygons[0][0].Y, 2);
+    EXPECT_FLOAT_EQ(polygons[0][1].X, 3);
+    EXPECT_FLOAT_EQ(polygons[0][1].Y, 4);
+    ASSERT_EQ(polygons[1].size(), 3u);
+    EXPECT_FLOAT_EQ(polygons[1][0].Y, 2);
+    EXPECT_FLOAT_EQ(polygons[1][1].X, 0);
+    EXPECT_FLOAT_EQ(polygons[1][2].Y, 0);
+}
+
+TEST(DecodeParamRecord, PtzMembersMissingOrNullAreZero) {
+    const ParamRecord record = DecodeText(R"j({"V": {"PTZ": [
+        {"ptzPoint": {"fPan": 1.5, "fTilt": -2, "fZoom": 3}},
+        {"ptzPoint": {"fPan": 4, "fTilt": null}},
+        {"ptzPoint": {"fPan": "5", "fTilt": [1], "fZoom": {}}},
+        {"nothing": true}]}})j");
+    const auto& ptz = record.objectParams.at("V").ptzPositions;
+    ASSERT_EQ(ptz.size(), 4u);
+    EXPECT_FLOAT_EQ(ptz[0].pan, 1.5f);
+    EXPECT_FLOAT_EQ(ptz[0].tilt, -2);
+    EXPECT_FLOAT_EQ(ptz[1].pan, 4);
+    EXPECT_FLOAT_EQ(ptz[1].tilt, 0);
+    EXPECT_FLOAT_EQ(ptz[1].zoom, 0);
+    EXPECT_FLOAT_EQ(ptz[2].pan, 0);
+    EXPECT_FLOAT_EQ(ptz[3].zoom, 0);
+}
+
+TEST(DecodeParamRecord, UnexpectedTypesAreIgnoredNotThrown) {
+    ParamRecord earlier;
+    earlier.plainParams["n"] = "kept";
+    const ParamRecord record = DecodeText(R"j({"n": 5, "b": true, "a": [1, 2], "z": null,
+        "V": {"rect": "notalist", "point": [1, "x", null], "simp": {"k": [1]}, "name": 3}})j",
+                                          earlier);
+    EXPECT_EQ(record.plainParams.size(), 1u);
+    EXPECT_EQ(record.plainParams.at("n"), "kept");
+    const ParamValue& v = record.objectParams.at("V");
+    EXPECT_EQ(v.text, "notalist");  // any string member is the text, whatever its name
+    EXPECT_TRUE(v.attributes.empty());
+    EXPECT_TRUE(v.rectangles.empty());
+    EXPECT_EQ(v.points.size(), 3u);  // elements without a text are (0, 0)
+
+    ParamRecord untouched = earlier;
+    DecodeParamRecord(J("[1, 2]"), untouched);
+    DecodeParamRecord(J("\"text\""), untouched);
+    EXPECT_EQ(untouched.plainParams, earlier.plainParams);
+}
+
+TEST(DecodeParamRecord, ReadsBackWhatEncodeWrote) {
+    ParamRecord record;
+    record.token = "tok";
+    record.plainParams["Mode"] = "auto";
+    ParamValue value;
+    value.text = "zone";
+    value.attributes["k"] = "v";
+    value.rectangles = {{0.1f, 0.2f, 0.3f, 0.4f}};
+    value.points = {{-1, 1}};
+    value.polygons = {{{0.5f, 0.5f}, {-0.5f, 0.5f}, {0, -0.5f}}};
+    value.ptzPositions = {{1, 2, 3}};
+    record.objectParams["Zone"] = value;
+
+    ParamRecord back;
+    DecodeParamRecord(ParamRecordJson(record), back);
+    EXPECT_EQ(back.token, "tok");
+    EXPECT_EQ(back.plainParams, record.plainParams);
+    const ParamValue& zone = back.objectParams.at("Zone");
+    EXPECT_EQ(zone.text, "zone");
+    EXPECT_EQ(zone.attributes, value.attributes);
+    ASSERT_EQ(zone.polygons.size(), 1u);
+    ASSERT_EQ(zone.polygons[0].size(), 3u);
+    EXPECT_FLOAT_EQ(zone.polygons[0][2].Y, -0.5f);
+    ASSERT_EQ(zone.rectangles.size(), 1u);
+    EXPECT_FLOAT_EQ(zone.rectangles[0].Width, 0.3f);
+    ASSERT_EQ(zone.ptzPositions.size(), 1u);
+    EXPECT_FLOAT_EQ(zone.ptzPositions[0].zoom, 3);
+    ASSERT_EQ(zone.points.size(), 1u);
+    EXPECT_FLOAT_EQ(zone.points[0].X, -1);
+}
+
+}  // namespace
