@@ -27,7 +27,7 @@
 class CAudioVideoPlay;
 
 class DeviceCommandChannel {
-  public:
+public:
     DeviceCommandChannel() = default;
     DeviceCommandChannel(const DeviceCommandChannel&) = delete;
     DeviceCommandChannel& operator=(const DeviceCommandChannel&) = delete;
@@ -127,7 +127,7 @@ class DeviceCommandChannel {
     static int BuildBatchConfigText(QString& text, const RecordGroups& first,
                                     const FunctionRecordGroups& second);
 
-  private:
+private:
     // Sends "CMD_GetAllSupportSmartFunName" and replaces the scene's entry in
     // the scene function cache; `funNames`, when given, receives every name.
     int QuerySceneFunctions(const QString& sceneToken, QStringList* funNames);

@@ -15,13 +15,13 @@ namespace {
 // The device always writes "1.500000", never "1,500000": switch this thread to
 // the C locale while a number is formatted or scanned.
 class CLocaleScope {
-  public:
+public:
     CLocaleScope() : previous_(uselocale(CLocale())) {}
     ~CLocaleScope() { uselocale(previous_); }
     CLocaleScope(const CLocaleScope&) = delete;
     CLocaleScope& operator=(const CLocaleScope&) = delete;
 
-  private:
+private:
     static locale_t CLocale() {
         static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
         return c;
