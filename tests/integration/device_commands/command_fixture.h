@@ -1,0 +1,95 @@
+#pragma once
+// A simulator whose replies the test scripts per command, a channel logged
+// into it, and the requests the channel sent, read back from the journal.
+
+#include <gtest/gtest.h>
+#include <json/value.h>
+
+#include <QString>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "audio_video_play.h"
+#include "device_command_channel.h"
+#include "json_text.h"
+#include "sim_process.h"
+#include "vexonet.h"
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+class CommandFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(VEXONET_Init());
+        ASSERT_TRUE(sim_.Start());
+        ASSERT_EQ(
+            channel_.ParamInit(&session_, QString::fromStdString(sim_.Address()),
+                               vexo::test::SimProcess::kUser, vexo::test::SimProcess::kPassword),
+            1);
+    }
+    void TearDown() override { VEXONET_Cleanup(); }
+
+    // Makes the device answer `command` with `reply` until the test ends.
+    void Script(const std::string& command, const std::string& reply) {
+        Json::Value control;
+        control["script"]["op"] = command;
+        control["script"]["reply"] = reply;
+        ASSERT_EQ(sim_.Control(control), 200);
+    }
+    void Acknowledge(const std::string& command, const std::string& infoJson = "\"\"") {
+        Script(command, "{\"ack\": \"0\", \"info\": " + infoJson + "}");
+    }
+    void Refuse(const std::string& command, const std::string& errinfo = "refused") {
+        Script(command, "{\"ack\": \"1\", \"errinfo\": \"" + errinfo + "\"}");
+    }
+
+    // Every analytics request sent so far, parsed, in order.
+    std::vector<Json::Value> Requests() const {
+        std::vector<Json::Value> requests;
+        for (const Json::Value& line : sim_.Journal()) {
+            Json::Value request;
+            if (line["path"] == "/vexo/v1/smart" &&
+                vexo::ParseJson(line["request"].asString(), request)) {
+                requests.push_back(request);
+            }
+        }
+        return requests;
+    }
+    // The names of the commands sent after the login, in order.
+    std::vector<std::string> Commands() const {
+        std::vector<std::string> names;
+        for (const Json::Value& request : Requests()) {
+            if (request["op"] != "CMD_ParamInit") {
+                names.push_back(request["op"].asString());
+            }
+        }
+        return names;
+    }
+    // The "info" of the last request of `command`; null when none was sent.
+    Json::Value SentInfo(const std::string& command) const {
+        Json::Value info;
+        for (const Json::Value& request : Requests()) {
+            if (request["op"] == command) {
+                info = request["info"];
+            }
+        }
+        return info;
+    }
+    static Json::Value J(const std::string& text) {
+        Json::Value value;
+        EXPECT_TRUE(vexo::ParseJson(text, value)) << text;
+        return value;
+    }
+    QString LastError() const {
+        QString text;
+        channel_.GetLastErrorText(text);
+        return text;
+    }
+
+    vexo::test::SimProcess sim_;
+    CAudioVideoPlay session_;
+    DeviceCommandChannel channel_;
+};
