@@ -1,0 +1,166 @@
+/* Play library of the device link: live stream display and the retained
+ * list of overlay items drawn over the picture.
+ *
+ * C interface. Ports and item ids are int32_t; a negative value means
+ * "none" or "failed". Colours are 0x00BBGGRR values. Coordinates are pixels
+ * of the video window's client area (origin top-left, y downwards).
+ *
+ * Threads: every call may come from any thread. The item list of a port is
+ * guarded by a lock; painting happens on the window's (UI) thread, so an item
+ * added from another thread shows at the window's next paint.
+ *
+ * Ids: one counter per port hands out ids 1, 2, 3, ... to items of every
+ * kind; an id is never reused within a port, so a stale id never reaches a
+ * newer item.
+ */
+#ifndef VEXOPLAY_H
+#define VEXOPLAY_H
+
+#include <stdint.h>
+
+#if defined(__GNUC__)
+#define VEXOPLAY_API __attribute__((visibility("default")))
+#else
+#define VEXOPLAY_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* A polyline through pointCount points (x,y pairs). */
+typedef struct MultLineDesc {
+    int32_t* points;
+    int32_t pointCount;
+    uint32_t colour;
+    int32_t reserved; /* not read */
+    int32_t lineWidth;
+    uint8_t reserved2; /* not read */
+    uint8_t flag;      /* not read; callers write 0 */
+} MultLineDesc;
+
+/* An axis-parallel rectangle outline. */
+typedef struct RectDesc {
+    float x;
+    float y;
+    float width;
+    float height;
+    uint32_t colour;
+    int32_t reserved; /* not read */
+    int32_t lineWidth;
+} RectDesc;
+
+/* A text label whose top-left corner is at (x, y); size is the pixel height
+ * of its font. */
+typedef struct OsdDesc {
+    char text[256];
+    uint32_t colour;
+    int32_t size;
+    float x;
+    float y;
+    int32_t reserved1; /* not read; callers write 10 */
+    int32_t reserved2; /* not read; callers write 10 */
+} OsdDesc;
+
+/* A circle inside the box left..right, top..bottom. Style 0 is an outline
+ * (an editing handle), style 2 a filled disc (an anchor point). */
+typedef struct CircleDesc {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+    uint32_t colour;
+    int32_t style;
+} CircleDesc;
+
+/* A filled polygon of 3 or 4 points; opacity 0.0 (invisible) to 1.0. */
+typedef struct BlockDesc {
+    int32_t* points;
+    int32_t pointCount;
+    uint32_t colour;
+    float opacity;
+} BlockDesc;
+
+/* Kinds of overlay items, as VEXOPLAY_GetOverlayItem reports them. */
+enum VexoplayItemKind {
+    VEXOPLAY_ITEM_MULTLINE = 1,
+    VEXOPLAY_ITEM_RECT = 2,
+    VEXOPLAY_ITEM_OSD = 3,
+    VEXOPLAY_ITEM_CIRCLE = 4,
+    VEXOPLAY_ITEM_BLOCK = 5
+};
+
+/* Classes of VEXOPLAY_ShowRenderGeometry: 0 text items, 1 lines, rectangles
+ * and blocks, 2 circles. */
+enum VexoplayRenderClass {
+    VEXOPLAY_CLASS_TEXT = 0,
+    VEXOPLAY_CLASS_SHAPE = 1,
+    VEXOPLAY_CLASS_CIRCLE = 2
+};
+
+/* Reference-counted start and end of the library; the last Cleanup closes
+ * every port. Init returns 1. */
+VEXOPLAY_API int VEXOPLAY_Init(void);
+VEXOPLAY_API void VEXOPLAY_Cleanup(void);
+
+/* Opens a port from a stream header packet: UTF-8 JSON with "codec" ("h264"
+ * or "mjpeg"), "width" and "height" (1..8192). Returns the port (>= 0), or -1
+ * for a malformed header or when the library is not initialised. */
+VEXOPLAY_API int32_t VEXOPLAY_OpenStream(const uint8_t* header, int32_t length);
+
+/* Shows the port in a window (a QWidget*). Until decoded frames arrive the
+ * window keeps its own idle picture; the overlay items are drawn over it.
+ * Returns 1, or 0 for an unknown port or a null window. */
+VEXOPLAY_API int VEXOPLAY_Play(int32_t port, void* window, int32_t reserved1, int32_t reserved2);
+
+/* Stops showing the port; its items are kept until CloseStream. */
+VEXOPLAY_API int VEXOPLAY_Stop(int32_t port);
+
+/* Closes the port and drops its items. Returns 0 for an unknown port. */
+VEXOPLAY_API int VEXOPLAY_CloseStream(int32_t port);
+
+/* The window now shows the picture at width x height. Items are not moved:
+ * their owner rescales them. */
+VEXOPLAY_API int VEXOPLAY_PlayWndResize(int32_t port, int32_t width, int32_t height);
+
+/* Add an item; returns its id, or -1 (unknown port, null or invalid
+ * descriptor: fewer than 2 points, more than 4096). */
+VEXOPLAY_API int32_t VEXOPLAY_AddDrawMultLine(int32_t port, const MultLineDesc* desc);
+VEXOPLAY_API int32_t VEXOPLAY_AddDrawRect(int32_t port, const RectDesc* desc);
+VEXOPLAY_API int32_t VEXOPLAY_AddDrawOSD(int32_t port, const OsdDesc* desc);
+/* As above, the id in *id (-1 on failure); returns 1 or 0. Blocks take 3 or
+ * 4 points. */
+VEXOPLAY_API int VEXOPLAY_AddCircleGeometry(int32_t port, const CircleDesc* desc, int32_t* id);
+VEXOPLAY_API int VEXOPLAY_AddBlockGeometry(int32_t port, const BlockDesc* desc, int32_t* id);
+
+/* Replace an item's descriptor, keeping its id, place in the list and
+ * visibility. Returns 0 when the id is unknown or of another kind. */
+VEXOPLAY_API int VEXOPLAY_EditDrawMultLine(int32_t port, int32_t id, const MultLineDesc* desc);
+VEXOPLAY_API int VEXOPLAY_EditDrawRect(int32_t port, int32_t id, const RectDesc* desc);
+VEXOPLAY_API int VEXOPLAY_EditDrawOSD(int32_t port, int32_t id, const OsdDesc* desc);
+VEXOPLAY_API int VEXOPLAY_SetCircleGeometry(int32_t port, int32_t id, const CircleDesc* desc);
+VEXOPLAY_API int VEXOPLAY_SetBlockGeometry(int32_t port, int32_t id, const BlockDesc* desc);
+
+/* Remove an item. Returns 0 when the id is unknown or of another kind. */
+VEXOPLAY_API int VEXOPLAY_DeleteDrawMultLine(int32_t port, int32_t id);
+VEXOPLAY_API int VEXOPLAY_DeleteDrawRect(int32_t port, int32_t id);
+VEXOPLAY_API int VEXOPLAY_DeleteDrawOSD(int32_t port, int32_t id);
+VEXOPLAY_API int VEXOPLAY_RemoveCircleGeometry(int32_t port, int32_t id);
+VEXOPLAY_API int VEXOPLAY_RemoveBlockGeometry(int32_t port, int32_t id);
+
+/* Hides or shows an item of the given class without deleting it. */
+VEXOPLAY_API int VEXOPLAY_ShowRenderGeometry(int32_t port, int32_t renderClass, int32_t id,
+                                             int show);
+
+/* Diagnostics for tools and tests: the number of items of a port, and the
+ * id, kind and visibility of the item at a place of its list (in the order
+ * the items were added). Return -1 / 0 for an unknown port or index. */
+VEXOPLAY_API int32_t VEXOPLAY_GetOverlayItemCount(int32_t port);
+VEXOPLAY_API int VEXOPLAY_GetOverlayItem(int32_t port, int32_t index, int32_t* id, int32_t* kind,
+                                         int32_t* shown);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* VEXOPLAY_H */

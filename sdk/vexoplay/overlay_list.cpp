@@ -1,0 +1,225 @@
+#include "overlay_list.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cstring>
+
+namespace vexoplay {
+
+namespace {
+
+// Bounds on device-supplied descriptors: anything larger is a caller's bug,
+// and refusing it keeps one bad call from stalling every later paint.
+constexpr int32_t kMaxPoints = 4096;
+constexpr int kMaxLineWidth = 64;
+constexpr int kMaxTextSize = 256;
+
+bool CopyPoints(const int32_t* points, int32_t count, int32_t minCount, int32_t maxCount,
+                std::vector<QPoint>& out) {
+    if (points == nullptr || count < minCount || count > maxCount) {
+        return false;
+    }
+    out.clear();
+    out.reserve(static_cast<size_t>(count));
+    for (int32_t i = 0; i < count; ++i) {
+        out.emplace_back(points[2 * i], points[2 * i + 1]);
+    }
+    return true;
+}
+
+int ClampWidth(int32_t width) {
+    return std::clamp<int32_t>(width, 1, kMaxLineWidth);
+}
+
+bool MatchesClass(int kind, int renderClass) {
+    switch (renderClass) {
+        case VEXOPLAY_CLASS_TEXT:
+            return kind == VEXOPLAY_ITEM_OSD;
+        case VEXOPLAY_CLASS_CIRCLE:
+            return kind == VEXOPLAY_ITEM_CIRCLE;
+        case VEXOPLAY_CLASS_SHAPE:
+            return kind == VEXOPLAY_ITEM_MULTLINE || kind == VEXOPLAY_ITEM_RECT ||
+                   kind == VEXOPLAY_ITEM_BLOCK;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+QColor ColourFromRef(uint32_t ref) {
+    return QColor(static_cast<int>(ref & 0xFF), static_cast<int>((ref >> 8) & 0xFF),
+                  static_cast<int>((ref >> 16) & 0xFF));
+}
+
+bool ItemFromDesc(const MultLineDesc* desc, OverlayItem& item) {
+    if (desc == nullptr ||
+        !CopyPoints(desc->points, desc->pointCount, 2, kMaxPoints, item.points)) {
+        return false;
+    }
+    item.kind = VEXOPLAY_ITEM_MULTLINE;
+    item.colour = ColourFromRef(desc->colour);
+    item.lineWidth = ClampWidth(desc->lineWidth);
+    return true;
+}
+
+bool ItemFromDesc(const RectDesc* desc, OverlayItem& item) {
+    if (desc == nullptr) {
+        return false;
+    }
+    item.kind = VEXOPLAY_ITEM_RECT;
+    item.rect = QRectF(desc->x, desc->y, desc->width, desc->height).normalized();
+    item.colour = ColourFromRef(desc->colour);
+    item.lineWidth = ClampWidth(desc->lineWidth);
+    return true;
+}
+
+bool ItemFromDesc(const OsdDesc* desc, OverlayItem& item) {
+    if (desc == nullptr) {
+        return false;
+    }
+    item.kind = VEXOPLAY_ITEM_OSD;
+    // The text need not be terminated: read at most the whole field.
+    item.text = QString::fromLocal8Bit(
+        desc->text, static_cast<qsizetype>(strnlen(desc->text, sizeof desc->text)));
+    item.colour = ColourFromRef(desc->colour);
+    item.textSize = std::clamp<int32_t>(desc->size, 1, kMaxTextSize);
+    item.textPos = QPointF(desc->x, desc->y);
+    return true;
+}
+
+bool ItemFromDesc(const CircleDesc* desc, OverlayItem& item) {
+    if (desc == nullptr) {
+        return false;
+    }
+    item.kind = VEXOPLAY_ITEM_CIRCLE;
+    item.rect =
+        QRectF(QPointF(desc->left, desc->top), QPointF(desc->right, desc->bottom)).normalized();
+    item.colour = ColourFromRef(desc->colour);
+    item.style = desc->style;
+    return true;
+}
+
+bool ItemFromDesc(const BlockDesc* desc, OverlayItem& item) {
+    if (desc == nullptr || !CopyPoints(desc->points, desc->pointCount, 3, 4, item.points)) {
+        return false;
+    }
+    item.kind = VEXOPLAY_ITEM_BLOCK;
+    item.colour = ColourFromRef(desc->colour);
+    item.opacity = std::clamp(desc->opacity, 0.0f, 1.0f);
+    return true;
+}
+
+int32_t OverlayList::Add(OverlayItem item) {
+    item.id = nextId_++;
+    item.shown = true;
+    items_.push_back(std::move(item));
+    return items_.back().id;
+}
+
+OverlayItem* OverlayList::Find(int32_t id, int kind) {
+    for (auto& item : items_) {
+        if (item.id == id) {
+            return item.kind == kind ? &item : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+bool OverlayList::Edit(int32_t id, int kind, OverlayItem item) {
+    OverlayItem* existing = Find(id, kind);
+    if (existing == nullptr) {
+        return false;
+    }
+    item.id = existing->id;
+    item.shown = existing->shown;
+    *existing = std::move(item);
+    return true;
+}
+
+bool OverlayList::Remove(int32_t id, int kind) {
+    const auto it = std::find_if(items_.begin(), items_.end(),
+                                 [&](const OverlayItem& item) { return item.id == id; });
+    if (it == items_.end() || it->kind != kind) {
+        return false;
+    }
+    items_.erase(it);
+    return true;
+}
+
+bool OverlayList::SetShown(int32_t id, int renderClass, bool shown) {
+    for (auto& item : items_) {
+        if (item.id == id) {
+            if (!MatchesClass(item.kind, renderClass)) {
+                return false;
+            }
+            item.shown = shown;
+            return true;
+        }
+    }
+    return false;
+}
+
+void OverlayList::Paint(QPainter& painter) const {
+    // Lines and outlines are stroked without antialiasing: the raster engine
+    // strokes antialiased wide polylines an order of magnitude slower, and
+    // two-pixel rule outlines over video gain nothing visible from it.
+    // Circles and filled blocks are small and look ragged without it.
+    QFont font = painter.font();
+    for (const OverlayItem& item : items_) {
+        if (!item.shown) {
+            continue;
+        }
+        switch (item.kind) {
+            case VEXOPLAY_ITEM_MULTLINE:
+                painter.setRenderHint(QPainter::Antialiasing, false);
+                painter.setPen(
+                    QPen(item.colour, item.lineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+                painter.drawPolyline(item.points.data(), static_cast<int>(item.points.size()));
+                break;
+            case VEXOPLAY_ITEM_RECT:
+                painter.setRenderHint(QPainter::Antialiasing, false);
+                painter.setPen(
+                    QPen(item.colour, item.lineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(item.rect);
+                break;
+            case VEXOPLAY_ITEM_OSD:
+                font.setPixelSize(item.textSize);
+                painter.setFont(font);
+                painter.setPen(item.colour);
+                painter.drawText(QRectF(item.textPos, QSizeF(4096, 4096)),
+                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, item.text);
+                break;
+            case VEXOPLAY_ITEM_CIRCLE:
+                painter.setRenderHint(QPainter::Antialiasing, true);
+                if (item.style == 2) {
+                    painter.setPen(Qt::NoPen);
+                    painter.setBrush(item.colour);
+                } else {
+                    painter.setPen(QPen(item.colour, 2));
+                    painter.setBrush(Qt::NoBrush);
+                }
+                painter.drawEllipse(item.rect);
+                break;
+            case VEXOPLAY_ITEM_BLOCK:
+                if (item.opacity <= 0.0f) {
+                    break;
+                }
+                painter.setRenderHint(QPainter::Antialiasing, true);
+                painter.setPen(Qt::NoPen);
+                painter.setOpacity(item.opacity);
+                painter.setBrush(item.colour);
+                painter.drawPolygon(item.points.data(), static_cast<int>(item.points.size()));
+                painter.setOpacity(1.0);
+                break;
+            default:
+                break;
+        }
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+}  // namespace vexoplay

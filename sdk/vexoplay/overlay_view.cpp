@@ -1,0 +1,45 @@
+#include "overlay_view.h"
+
+#include <QEvent>
+#include <QPainter>
+
+#include "play_port.h"
+
+namespace vexoplay {
+
+OverlayView::OverlayView(QWidget* window, std::weak_ptr<PlayPort> port)
+    : QWidget(window), port_(std::move(port)) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(window->rect());
+    window->installEventFilter(this);
+    raise();
+}
+
+OverlayView::~OverlayView() {
+    if (auto port = port_.lock()) {
+        port->ViewGone(this);
+    }
+}
+
+bool OverlayView::eventFilter(QObject* watched, QEvent* event) {
+    // Follow the window's size, and stay above children it adds later.
+    if (watched == parent()) {
+        if (event->type() == QEvent::Resize) {
+            setGeometry(parentWidget()->rect());
+        } else if (event->type() == QEvent::ChildAdded) {
+            raise();
+        }
+    }
+    return false;
+}
+
+void OverlayView::paintEvent(QPaintEvent*) {
+    if (auto port = port_.lock()) {
+        QPainter painter(this);
+        port->PaintItems(painter);
+    }
+}
+
+}  // namespace vexoplay
