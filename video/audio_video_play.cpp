@@ -14,7 +14,8 @@ QString CAudioVideoPlay::BuildSetupXml(const QString& user, const QString& passw
         "\t\t<Name>vexonia</Name>\t\t<UserName>",
         "</UserName>\t\t<PassWord>",
         "</PassWord>\t\t<Port>90</Port>\t\t<MediaPort>90</MediaPort>\t</Protocol>\t</ProtocolList>"
-        "\t\t<Function>\t\t\t<RealPlay>onvif</RealPlay>\t\t\t<Ptz>vexonia</Ptz>\t\t\t<Web>http</Web>"
+        "\t\t<Function>\t\t\t<RealPlay>onvif</RealPlay>\t\t\t<Ptz>vexonia</Ptz>\t\t\t<Web>http</"
+        "Web>"
         "\t\t</Function>\t</Setup>"};
     const QString fills[] = {user, password, user, password};
     QString xml = QString::fromLatin1(kPieces[0]);

@@ -1,0 +1,310 @@
+#include "overlay_items.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "vexoplay.h"
+
+namespace vexo::overlay {
+
+namespace {
+
+std::vector<int32_t> Flat(const GeoPoint* points, int count) {
+    std::vector<int32_t> flat;
+    flat.reserve(static_cast<size_t>(count) * 2);
+    for (int i = 0; i < count; ++i) {
+        flat.push_back(points[i].x);
+        flat.push_back(points[i].y);
+    }
+    return flat;
+}
+
+MultLineDesc LineDesc(std::vector<int32_t>& flat, uint32_t colour, int width) {
+    MultLineDesc desc{};
+    desc.points = flat.data();
+    desc.pointCount = static_cast<int32_t>(flat.size() / 2);
+    desc.colour = colour;
+    desc.lineWidth = width;
+    return desc;
+}
+
+CircleDesc Circle(GeoPoint centre, uint32_t colour, int style) {
+    return {centre.x - kHandleRadius,
+            centre.y - kHandleRadius,
+            centre.x + kHandleRadius,
+            centre.y + kHandleRadius,
+            colour,
+            style};
+}
+
+OsdDesc Label(int number, GeoPoint at, int size) {
+    OsdDesc desc{};
+    std::snprintf(desc.text, sizeof desc.text, "%d", number);
+    desc.colour = kRed;
+    desc.size = size;
+    desc.x = static_cast<float>(at.x);
+    desc.y = static_cast<float>(at.y);
+    desc.reserved1 = 10;
+    desc.reserved2 = 10;
+    return desc;
+}
+
+RectDesc Rect(const PolygonRecord& record, uint32_t colour) {
+    RectDesc desc{};
+    desc.x = static_cast<float>(record.points[0].x);
+    desc.y = static_cast<float>(record.points[0].y);
+    desc.width = static_cast<float>(record.points[2].x - record.points[0].x);
+    desc.height = static_cast<float>(record.points[2].y - record.points[0].y);
+    desc.colour = colour;
+    desc.lineWidth = 2;
+    return desc;
+}
+
+bool HasPoints(const PolygonRecord& record) {
+    for (const GeoPoint& p : record.points) {
+        if (p.x != 0 || p.y != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The outline: the points and point 0 again, or while drawing by clicks the
+// points and then the cursor. An empty record collapses onto point 0.
+std::vector<int32_t> Outline(const PolygonRecord& record, const PolygonState& state) {
+    const int count = record.count < 1 ? 1 : record.count;
+    std::vector<int32_t> flat = Flat(record.points, count);
+    const GeoPoint last = state.drawing ? state.cursor : record.points[0];
+    flat.push_back(last.x);
+    flat.push_back(last.y);
+    return flat;
+}
+
+std::vector<int32_t> Closed(const GeoPoint* points, int count) {
+    std::vector<int32_t> flat = Flat(points, count);
+    flat.push_back(points[0].x);
+    flat.push_back(points[0].y);
+    return flat;
+}
+
+int32_t AddBlock(int32_t port, const GeoPoint* points, int count, float opacity) {
+    std::vector<int32_t> flat = Flat(points, count);
+    BlockDesc desc{flat.data(), count, kGreen, opacity};
+    int32_t id = -1;
+    VEXOPLAY_AddBlockGeometry(port, &desc, &id);
+    return id;
+}
+
+void SetBlock(int32_t port, int32_t id, const GeoPoint* points, int count, float opacity,
+              uint32_t colour) {
+    std::vector<int32_t> flat = Flat(points, count);
+    BlockDesc desc{flat.data(), count, colour, opacity};
+    VEXOPLAY_SetBlockGeometry(port, id, &desc);
+}
+
+int32_t AddCircle(int32_t port, GeoPoint centre, uint32_t colour, int style) {
+    const CircleDesc desc = Circle(centre, colour, style);
+    int32_t id = -1;
+    VEXOPLAY_AddCircleGeometry(port, &desc, &id);
+    return id;
+}
+
+float Opacity(uint8_t visible) {
+    return visible != 0 ? 1.0f : 0.0f;
+}
+
+}  // namespace
+
+void AddPolygonItems(int32_t port, int regionKind, const PolygonRecord& record, ItemList& items) {
+    const bool polygon = regionKind == 1;
+    if (polygon) {
+        std::vector<int32_t> flat = Outline(record, {});
+        const MultLineDesc desc = LineDesc(flat, kGreen, 2);
+        items.push_back({VEXOPLAY_AddDrawMultLine(port, &desc), kItemMultLine});
+        if (record.label != 0) {
+            const OsdDesc label = Label(record.label, record.points[0], 16);
+            const int32_t id = VEXOPLAY_AddDrawOSD(port, &label);
+            items.push_back({id, kItemOsd});
+            VEXOPLAY_ShowRenderGeometry(port, VEXOPLAY_CLASS_TEXT, id, HasPoints(record));
+        }
+    } else if (regionKind == 10) {
+        const RectDesc desc = Rect(record, kGreen);
+        items.push_back({VEXOPLAY_AddDrawRect(port, &desc), kItemRect});
+    }
+    for (const GeoPoint& p : record.points) {
+        const int32_t id = AddCircle(port, p, kRed, 0);
+        items.push_back({id, kItemCircle});
+        VEXOPLAY_ShowRenderGeometry(port, VEXOPLAY_CLASS_CIRCLE, id, 0);
+    }
+    if (polygon) {
+        const int32_t id = AddCircle(port, record.points[0], kRed, 2);
+        items.push_back({id, kItemCircle});
+        VEXOPLAY_ShowRenderGeometry(port, VEXOPLAY_CLASS_CIRCLE, id, 0);
+    }
+}
+
+void AddLineItems(int32_t port, const LineRecord& line, ItemList& items) {
+    items.push_back({AddBlock(port, line.arrowA, 3, Opacity(line.arrowAVisible)), kItemBlock});
+    items.push_back({AddBlock(port, line.arrowB, 3, Opacity(line.arrowBVisible)), kItemBlock});
+    items.push_back({AddBlock(port, line.band, 4, 0.5f), kItemBlock});
+    for (const GeoPoint* arrow : {line.arrowA, line.arrowB}) {
+        std::vector<int32_t> flat = Closed(arrow, 3);
+        const MultLineDesc desc = LineDesc(flat, kGreen, 2);
+        items.push_back({VEXOPLAY_AddDrawMultLine(port, &desc), kItemMultLine});
+    }
+    items.push_back({AddCircle(port, line.start, kRed, 2), kItemCircle});
+    items.push_back({AddCircle(port, line.end, kRed, 2), kItemCircle});
+    const GeoPoint ends[2] = {line.start, line.end};
+    std::vector<int32_t> flat = Flat(ends, 2);
+    const MultLineDesc desc = LineDesc(flat, kGreen, 2);
+    items.push_back({VEXOPLAY_AddDrawMultLine(port, &desc), kItemMultLine});
+}
+
+namespace {
+
+void CrossHair(const GeoPoint& p, std::vector<int32_t>& horizontal,
+               std::vector<int32_t>& vertical) {
+    horizontal = {p.x - 20, p.y, p.x + 20, p.y};
+    vertical = {p.x, p.y - 20, p.x, p.y + 20};
+}
+
+}  // namespace
+
+void AddPointItems(int32_t port, const PointRecord& record, ItemList& items) {
+    items.push_back({AddCircle(port, record.point, kGreen, 2), kItemCircle});
+    std::vector<int32_t> horizontal;
+    std::vector<int32_t> vertical;
+    CrossHair(record.point, horizontal, vertical);
+    for (auto* flat : {&horizontal, &vertical}) {
+        const MultLineDesc desc = LineDesc(*flat, kGreen, 3);
+        items.push_back({VEXOPLAY_AddDrawMultLine(port, &desc), kItemMultLine});
+    }
+}
+
+void RedrawPolygon(int32_t port, const ItemList& items, const PolygonRecord& record,
+                   const PolygonState& state) {
+    const uint32_t colour = record.selected != 0 ? kBlue : kGreen;
+    const bool handlesShown = record.selected != 0 && record.count > 0;
+    int circle = 0;
+    for (const ItemRef& item : items) {
+        switch (item.kind) {
+            case kItemMultLine: {
+                std::vector<int32_t> flat = Outline(record, state);
+                const MultLineDesc desc = LineDesc(flat, colour, 2);
+                VEXOPLAY_EditDrawMultLine(port, item.id, &desc);
+                break;
+            }
+            case kItemRect: {
+                const RectDesc desc = Rect(record, colour);
+                VEXOPLAY_EditDrawRect(port, item.id, &desc);
+                break;
+            }
+            case kItemOsd: {
+                const OsdDesc desc = Label(record.label, record.points[0], 14);
+                VEXOPLAY_EditDrawOSD(port, item.id, &desc);
+                VEXOPLAY_ShowRenderGeometry(port, VEXOPLAY_CLASS_TEXT, item.id, HasPoints(record));
+                break;
+            }
+            case kItemCircle: {
+                // Circles 0..7 are the point handles; a ninth marks the start
+                // point while the shape is drawn by clicks.
+                const bool marker = circle >= kMaxPolygonPoints;
+                const GeoPoint centre = record.points[marker ? 0 : circle];
+                const CircleDesc desc = Circle(centre, kRed, marker ? 2 : 0);
+                VEXOPLAY_SetCircleGeometry(port, item.id, &desc);
+                const bool shown =
+                    marker ? state.showStartMarker : handlesShown && circle < record.count;
+                VEXOPLAY_ShowRenderGeometry(port, VEXOPLAY_CLASS_CIRCLE, item.id, shown);
+                ++circle;
+                break;
+            }
+            default:
+                break;
+        }
+    }
+}
+
+void RedrawLine(int32_t port, const ItemList& items, const LineRecord& line) {
+    const uint32_t colour = line.selected != 0 ? kBlue : kGreen;
+    int block = 0;
+    int multLine = 0;
+    int circle = 0;
+    for (const ItemRef& item : items) {
+        switch (item.kind) {
+            case kItemBlock:
+                if (block == 0) {
+                    SetBlock(port, item.id, line.arrowA, 3, Opacity(line.arrowAVisible), colour);
+                } else if (block == 1) {
+                    SetBlock(port, item.id, line.arrowB, 3, Opacity(line.arrowBVisible), colour);
+                } else {
+                    SetBlock(port, item.id, line.band, 4, 0.5f, colour);
+                }
+                ++block;
+                break;
+            case kItemMultLine: {
+                const GeoPoint ends[2] = {line.start, line.end};
+                std::vector<int32_t> flat = multLine == 0   ? Closed(line.arrowA, 3)
+                                            : multLine == 1 ? Closed(line.arrowB, 3)
+                                                            : Flat(ends, 2);
+                const MultLineDesc desc = LineDesc(flat, colour, 2);
+                VEXOPLAY_EditDrawMultLine(port, item.id, &desc);
+                ++multLine;
+                break;
+            }
+            case kItemCircle: {
+                const CircleDesc desc = Circle(circle == 0 ? line.start : line.end, kRed, 2);
+                VEXOPLAY_SetCircleGeometry(port, item.id, &desc);
+                VEXOPLAY_ShowRenderGeometry(port, VEXOPLAY_CLASS_CIRCLE, item.id,
+                                            line.selected != 0);
+                ++circle;
+                break;
+            }
+            default:
+                break;
+        }
+    }
+}
+
+void RedrawPoint(int32_t port, const ItemList& items, const PointRecord& record) {
+    const uint32_t colour = record.selected != 0 ? kBlue : kGreen;
+    std::vector<int32_t> horizontal;
+    std::vector<int32_t> vertical;
+    CrossHair(record.point, horizontal, vertical);
+    int multLine = 0;
+    for (const ItemRef& item : items) {
+        if (item.kind == kItemCircle) {
+            const CircleDesc desc = Circle(record.point, colour, 2);
+            VEXOPLAY_SetCircleGeometry(port, item.id, &desc);
+        } else if (item.kind == kItemMultLine) {
+            const MultLineDesc desc = LineDesc(multLine++ == 0 ? horizontal : vertical, colour, 3);
+            VEXOPLAY_EditDrawMultLine(port, item.id, &desc);
+        }
+    }
+}
+
+void DeleteItems(int32_t port, ItemList& items) {
+    for (const ItemRef& item : items) {
+        switch (item.kind) {
+            case kItemMultLine:
+                VEXOPLAY_DeleteDrawMultLine(port, item.id);
+                break;
+            case kItemRect:
+                VEXOPLAY_DeleteDrawRect(port, item.id);
+                break;
+            case kItemOsd:
+                VEXOPLAY_DeleteDrawOSD(port, item.id);
+                break;
+            case kItemCircle:
+                VEXOPLAY_RemoveCircleGeometry(port, item.id);
+                break;
+            case kItemBlock:
+                VEXOPLAY_RemoveBlockGeometry(port, item.id);
+                break;
+            default:
+                break;
+        }
+    }
+    items.clear();
+}
+
+}  // namespace vexo::overlay

@@ -1,0 +1,513 @@
+#include "show_ai_config.h"
+
+#include <QCoreApplication>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include "geometry_forms.h"
+#include "overlay_items.h"
+#include "shape_hit.h"
+#include "shape_trackers.h"
+
+namespace vexo {
+
+namespace {
+
+constexpr int kTrackerHandleSize = 20;
+constexpr int kStartSnapSize = 18;
+
+template <typename Map>
+auto* FindIn(Map& map, const QString& key) {
+    const auto it = map.find(key);
+    return it == map.end() ? nullptr : &it->second;
+}
+
+GeoPoint ToGeo(QPoint p) {
+    return {p.x(), p.y()};
+}
+
+}  // namespace
+
+bool CShowAIConfig::Draw(int32_t port, int32_t type, int16_t number, int32_t kind,
+                         const QString& text, const QString& key) {
+    switch (type) {
+        case 1:
+            return DrawRegion(port, number, kind, text, key);
+        case 2:
+        case 3:
+            return DrawLine(port, number, type, text, key);
+        case 5:
+            return DrawPoint(port, key, text);
+        default:
+            return false;
+    }
+}
+
+bool CShowAIConfig::DrawRegion(int32_t port, int16_t number, int32_t kind, const QString& text,
+                               const QString& key) {
+    port_ = port;
+    PolygonRecord record;
+    if (!geometry::ParsePolygonText(text, record)) {
+        if (text == QLatin1String("clear")) {
+            ClearPolygon(key);
+            return true;
+        }
+        return false;
+    }
+    if (record.count >= 3 && record.count < kMaxPolygonPoints) {
+        record.editable = 1;
+        record.points[kMaxPolygonPoints - 1] = record.points[0];
+    }
+    record.label = number;
+    record.shapeKind = kind == 1 ? kShapePolygon : (kind == 10 ? kShapeRectangle : 0);
+    polygons_[key] = record;
+    overlay::AddPolygonItems(port_, kind, record, items_[key]);
+    return true;
+}
+
+void CShowAIConfig::ClearPolygon(const QString& key) {
+    std::lock_guard lock(clickMutex_);
+    PolygonRecord& record = polygons_[key];
+    record.count = 1;
+    for (int i = 0; i < kMaxPolygonPoints - 1; ++i) {
+        record.points[i] = {};
+    }
+    record.valid = 1;
+    record.editable = 1;
+    record.shapeKind = kShapePolygon;
+    drawing_ = 0;
+    firstClickRestarts_ = 1;
+    appendPoints_ = -1;
+    ItemList& items = items_[key];
+    overlay::DeleteItems(port_, items);
+    // The cleared key gets the items of an empty polygon, so the outline
+    // shows while the operator clicks its points.
+    overlay::AddPolygonItems(port_, 1, record, items);
+    clickKey_ = key;
+    Redraw(key);
+}
+
+bool CShowAIConfig::DrawLine(int32_t port, int16_t, int32_t type, const QString& text,
+                             const QString& key) {
+    port_ = port;
+    LineRecord line;
+    if (!geometry::ParseLineText(text, line)) {
+        return false;
+    }
+    line.editable = 0;
+    line.valid = 1;
+    line.lineKind = type == 2 ? 3 : 4;
+    geometry::ComputeArrows(line);
+    geometry::ComputeBand(line, line.box.height());
+    lines_[key] = line;
+    overlay::AddLineItems(port_, line, items_[key]);
+    return true;
+}
+
+bool CShowAIConfig::DrawPoint(int32_t port, const QString& key, const QString& text) {
+    port_ = port;
+    PointRecord record;
+    if (!geometry::ParsePointText(text, record)) {
+        return false;
+    }
+    record.editable = 1;
+    record.valid = 1;
+    record.kind = kPointKind;
+    points_[key] = record;
+    overlay::AddPointItems(port_, record, items_[key]);
+    return true;
+}
+
+QString CShowAIConfig::GetGeometryText(const QString& key) const {
+    if (const auto* polygon = Polygon(key)) {
+        return geometry::PolygonText(*polygon);
+    }
+    if (const auto* line = Line(key)) {
+        return geometry::LineText(*line);
+    }
+    if (const auto* point = Point(key)) {
+        return geometry::PointText(*point);
+    }
+    return {};
+}
+
+bool CShowAIConfig::DeleteOverlay(const QString& key, bool keep) {
+    if (keep) {
+        if (auto* polygon = FindIn(polygons_, key)) {
+            polygon->editable = 1;
+        }
+        if (auto* line = FindIn(lines_, key)) {
+            line->editable = 1;
+        }
+        if (auto* point = FindIn(points_, key)) {
+            point->editable = 1;
+        }
+        return true;
+    }
+    std::lock_guard lock(clickMutex_);
+    polygons_.erase(key);
+    lines_.erase(key);
+    points_.erase(key);
+    if (auto* items = FindIn(items_, key)) {
+        overlay::DeleteItems(port_, *items);
+        items_.erase(key);
+    }
+    if (clickKey_ == key) {
+        clickKey_.clear();
+        drawing_ = 0;
+        firstClickRestarts_ = 1;
+    }
+    return true;
+}
+
+bool CShowAIConfig::EndDrawing(const QString&) {
+    std::lock_guard lock(clickMutex_);
+    if (drawing_ == 0) {
+        return false;
+    }
+    FinishClickDrawingLocked();
+    return true;
+}
+
+void CShowAIConfig::FinishClickDrawingLocked() {
+    appendPoints_ = 0;
+    const QString key = clickKey_;
+    int32_t count = 0;
+    if (auto* polygon = FindIn(polygons_, key)) {
+        if (polygon->count < kMaxPolygonPoints) {
+            polygon->points[kMaxPolygonPoints - 1] = polygon->points[0];
+        }
+        count = polygon->count;
+    }
+    payload_[0] = count;
+    if (!window_.isNull()) {
+        QCoreApplication::postEvent(window_.data(),
+                                    new CDrawingEndedEvent(key, payload_[0], payload_[1]));
+    }
+    firstClickRestarts_ = 1;
+    drawing_ = 0;
+    payload_[0] = 0;
+    payload_[1] = -1;
+    appendPoints_ = -1;
+    clickKey_.clear();
+    Redraw(key);
+    lastDrawingKey_ = key;
+}
+
+bool CShowAIConfig::SetLineMargin(const QString& key, float margin) {
+    LineRecord* line = FindIn(lines_, key);
+    if (line == nullptr) {
+        return false;
+    }
+    line->margin = margin;
+    geometry::ComputeBand(*line, line->box.height());
+    Redraw(key);
+    return true;
+}
+
+bool CShowAIConfig::SetLineFlag(const QString& key, uint8_t flag) {
+    LineRecord* line = FindIn(lines_, key);
+    if (line != nullptr) {
+        line->flag = flag;
+    }
+    return line != nullptr;
+}
+
+bool CShowAIConfig::SetLineBox(const QString& key, const QRect& box) {
+    LineRecord* line = FindIn(lines_, key);
+    if (line != nullptr) {
+        line->box = box;
+    }
+    return line != nullptr;
+}
+
+void CShowAIConfig::Rescale(const QRect& oldRect, const QRect& newRect) {
+    videoRect_ = newRect;
+    const bool degenerate = oldRect.width() == 0 || oldRect.height() == 0;
+    auto scale = [&](GeoPoint& p) {
+        p = degenerate
+                ? GeoPoint{}
+                : GeoPoint{geometry::RescaleCoordinate(p.x, oldRect.width(), newRect.width()),
+                           geometry::RescaleCoordinate(p.y, oldRect.height(), newRect.height())};
+    };
+    for (auto& [key, polygon] : polygons_) {
+        for (GeoPoint& p : polygon.points) {
+            scale(p);
+        }
+    }
+    for (auto& [key, line] : lines_) {
+        scale(line.start);
+        scale(line.end);
+        for (GeoPoint& p : line.arrowA) {
+            scale(p);
+        }
+        for (GeoPoint& p : line.arrowB) {
+            scale(p);
+        }
+    }
+    for (const auto& [key, items] : items_) {
+        Redraw(key);
+    }
+}
+
+void CShowAIConfig::Redraw(const QString& key) {
+    const ItemList* items = Items(key);
+    if (items == nullptr) {
+        return;
+    }
+    if (const auto* polygon = Polygon(key)) {
+        overlay::PolygonState state;
+        state.drawing = drawing_ != 0 && key == clickKey_;
+        state.cursor = cursor_;
+        state.showStartMarker = state.drawing;
+        overlay::RedrawPolygon(port_, *items, *polygon, state);
+    } else if (const auto* line = Line(key)) {
+        overlay::RedrawLine(port_, *items, *line);
+    } else if (const auto* point = Point(key)) {
+        overlay::RedrawPoint(port_, *items, *point);
+    }
+}
+
+bool CShowAIConfig::OnButtonDown(uint32_t, QPoint point, const QRect& view) {
+    {
+        std::lock_guard lock(clickMutex_);
+        if (!clickKey_.isEmpty() && ClickDraw(point)) {
+            return true;
+        }
+    }
+    if (TrackPress(point, view)) {
+        return true;
+    }
+    for (auto& [key, line] : lines_) {
+        if (line.editable != 0 && ToggleArrow(line, point)) {
+            Redraw(key);
+            return true;
+        }
+    }
+    Select(point);
+    return true;
+}
+
+bool CShowAIConfig::TrackPress(QPoint point, const QRect& view) {
+    if (window_.isNull()) {
+        return false;
+    }
+    const double scaleX = view.width() > 0 ? double(videoRect_.width()) / view.width() : 1.0;
+    const double scaleY = view.height() > 0 ? double(videoRect_.height()) / view.height() : 1.0;
+    // The bounds are the video rectangle in the window's own pixels.
+    const QRect bounds(QPoint(0, 0), videoRect_.size());
+    auto run = [&](std::unique_ptr<CShapeTracker> tracker, const GeoPoint* band) {
+        tracker->SetScale(scaleX, scaleY);
+        tracker->SetBounds(bounds);
+        if (band != nullptr) {
+            tracker->SetBand(band);
+        }
+        const int handle = tracker->HitTest(point);
+        if (handle < 0) {
+            return false;
+        }
+        appendPoints_ = handle;
+        tracker->Track(window_.data(), point);
+        return true;
+    };
+    for (auto& [key, polygon] : polygons_) {
+        if (polygon.editable == 0) {
+            continue;
+        }
+        std::unique_ptr<CShapeTracker> tracker;
+        if (polygon.shapeKind == kShapeRectangle) {
+            tracker = std::make_unique<CRectShapeTracker>(port_, items_[key], &polygon);
+        } else {
+            tracker = std::make_unique<CRegionShapeTracker>(port_, items_[key], &polygon);
+        }
+        tracker->SetHandleSize(kTrackerHandleSize);
+        if (run(std::move(tracker), nullptr)) {
+            return true;
+        }
+    }
+    for (auto& [key, line] : lines_) {
+        if (line.editable == 0) {
+            continue;
+        }
+        auto tracker = std::make_unique<CWireShapeTracker>(port_, items_[key], &line);
+        tracker->SetHandleSize(kTrackerHandleSize);
+        if (line.bandSizeFlag == 0 && line.margin != 0.0f) {
+            tracker->SetHandleSize(static_cast<int>(videoRect_.height() * line.margin / 2));
+        }
+        // The band follows the view's height, as the operator sees it.
+        LineRecord banded = line;
+        geometry::ComputeBand(banded, view.height());
+        if (run(std::move(tracker), banded.band)) {
+            return true;
+        }
+    }
+    for (auto& [key, record] : points_) {
+        if (record.editable == 0) {
+            continue;
+        }
+        auto tracker = std::make_unique<CPointShapeTracker>(port_, items_[key], &record);
+        tracker->SetHandleSize(kTrackerHandleSize);
+        if (run(std::move(tracker), nullptr)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CShowAIConfig::ClickDraw(QPoint point) {
+    if (LineRecord* line = FindIn(lines_, clickKey_)) {
+        if (drawing_ == 0) {
+            line->start = line->end = ToGeo(point);
+            drawing_ = 1;
+            Redraw(clickKey_);
+        } else {
+            line->end = ToGeo(point);
+            geometry::ComputeArrows(*line);
+            FinishClickDrawingLocked();
+        }
+        return true;
+    }
+    PolygonRecord* polygon = FindIn(polygons_, clickKey_);
+    if (polygon == nullptr) {
+        return false;
+    }
+    if (firstClickRestarts_ != 0) {
+        firstClickRestarts_ = 0;
+        polygon->count = 0;
+    }
+    const GeoPoint p = ToGeo(point);
+    cursor_ = p;
+    if (drawing_ == 0) {
+        polygon->points[0] = p;
+        polygon->points[kMaxPolygonPoints - 1] = p;
+        polygon->count = 1;
+        drawing_ = 1;
+    } else if (polygon->count >= 3 && hit::OnHandle(polygon->points[0], p, kStartSnapSize)) {
+        // A click on the start point closes the shape.
+        FinishClickDrawingLocked();
+        return true;
+    } else if (appendPoints_ != 0 && polygon->count < kMaxPolygonPoints) {
+        polygon->points[polygon->count++] = p;
+        if (polygon->count < kMaxPolygonPoints) {
+            polygon->points[kMaxPolygonPoints - 1] = polygon->points[0];
+        } else {
+            FinishClickDrawingLocked();
+            return true;
+        }
+    } else if (appendPoints_ == 0) {
+        polygon->points[kMaxPolygonPoints - 1] = polygon->points[0];
+    }
+    Redraw(clickKey_);
+    return true;
+}
+
+void CShowAIConfig::OnMouseMove(uint32_t, QPoint point, const QRect&) {
+    std::lock_guard lock(clickMutex_);
+    if (drawing_ == 0 || clickKey_.isEmpty()) {
+        return;
+    }
+    GeoPoint p = ToGeo(point);
+    if (const auto* polygon = Polygon(clickKey_)) {
+        if (hit::OnHandle(polygon->points[0], p, kStartSnapSize)) {
+            p = polygon->points[0];
+        }
+    }
+    cursor_ = p;
+    Redraw(clickKey_);
+}
+
+bool CShowAIConfig::ToggleArrow(LineRecord& line, QPoint point) {
+    const GeoPoint p = ToGeo(point);
+    const bool inA = hit::PointInPolygon(p, line.arrowA, 3);
+    const bool inB = !inA && hit::PointInPolygon(p, line.arrowB, 3);
+    if (!inA && !inB) {
+        return false;
+    }
+    uint8_t& mine = inA ? line.arrowAVisible : line.arrowBVisible;
+    uint8_t& other = inA ? line.arrowBVisible : line.arrowAVisible;
+    mine = mine != 0 ? 0 : 1;
+    if (mine == 0) {
+        other = 1;
+    } else if (line.lineKind == 4) {
+        other = 0;  // a directed wire shows one arrow at a time
+    }
+    // Digits of the click rule: 1 = only arrow A, 2 = only arrow B (the
+    // parser reads them the other way round; both conventions are kept).
+    line.direction = line.arrowAVisible != 0 && line.arrowBVisible != 0 ? 0
+                     : line.arrowAVisible != 0                          ? 1
+                                                                        : 2;
+    return true;
+}
+
+void CShowAIConfig::Select(QPoint point) {
+    const GeoPoint p = ToGeo(point);
+    QString hitKey;
+    for (const auto& [key, line] : lines_) {
+        if (line.editable != 0 &&
+            (std::lround(hit::DistanceToSegment(p, line.start, line.end)) <= 3 ||
+             hit::PointInPolygon(p, line.band, 4))) {
+            hitKey = key;
+            break;
+        }
+    }
+    if (hitKey.isEmpty()) {
+        for (const auto& [key, record] : points_) {
+            const GeoPoint& q = record.point;
+            if (record.editable != 0 && p.x >= q.x - 5 && p.x <= q.x + 5 && p.y >= q.y - 25 &&
+                p.y <= q.y + 25) {
+                hitKey = key;
+                break;
+            }
+        }
+    }
+    if (hitKey.isEmpty()) {
+        // Of several polygons under the click, the one whose centre is
+        // nearest wins: nested regions stay reachable.
+        double best = std::numeric_limits<double>::max();
+        for (const auto& [key, polygon] : polygons_) {
+            const int count = std::clamp(polygon.count, 0, kMaxPolygonPoints);
+            if (!hit::PointInPolygon(p, polygon.points, count)) {
+                continue;
+            }
+            double cx = 0;
+            double cy = 0;
+            for (int i = 0; i < count; ++i) {
+                cx += polygon.points[i].x;
+                cy += polygon.points[i].y;
+            }
+            const double d = std::hypot(cx / count - p.x, cy / count - p.y);
+            if (d < best) {
+                best = d;
+                hitKey = key;
+            }
+        }
+    }
+    auto apply = [&](auto& map) {
+        for (auto& [key, record] : map) {
+            const uint8_t selected = key == hitKey ? 1 : 0;
+            if (record.selected != selected) {
+                record.selected = selected;
+                Redraw(key);
+            }
+        }
+    };
+    apply(polygons_);
+    apply(lines_);
+    apply(points_);
+}
+
+const PolygonRecord* CShowAIConfig::Polygon(const QString& key) const {
+    return FindIn(polygons_, key);
+}
+const LineRecord* CShowAIConfig::Line(const QString& key) const {
+    return FindIn(lines_, key);
+}
+const PointRecord* CShowAIConfig::Point(const QString& key) const {
+    return FindIn(points_, key);
+}
+const ItemList* CShowAIConfig::Items(const QString& key) const {
+    return FindIn(items_, key);
+}
+
+}  // namespace vexo

@@ -1,0 +1,119 @@
+#pragma once
+// The overlay renderer: turns rule geometry (GeometryText in window pixels)
+// into play-library overlay items, keeps which items belong to which rule
+// key, lets the operator edit shapes with the mouse and gives the edited
+// geometry back as text. UI thread only, except that drawing by clicks is
+// guarded by its own lock.
+
+#include <QEvent>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <map>
+#include <mutex>
+
+#include "geometry_records.h"
+
+namespace vexo {
+
+// Posted to the notify window when a shape drawn by clicks is closed. The
+// payload is the number of points of the closed shape, then -1 (reserved);
+// the key names the shape.
+class CDrawingEndedEvent : public QEvent {
+public:
+    static constexpr QEvent::Type kType = static_cast<QEvent::Type>(QEvent::User + 2030);
+    CDrawingEndedEvent(QString key, int32_t first, int32_t second)
+        : QEvent(kType), key_(std::move(key)), first_(first), second_(second) {}
+    const QString& Key() const { return key_; }
+    int32_t First() const { return first_; }
+    int32_t Second() const { return second_; }
+
+private:
+    QString key_;
+    int32_t first_;
+    int32_t second_;
+};
+
+class CShowAIConfig {
+public:
+    CShowAIConfig() = default;
+    CShowAIConfig(const CShowAIConfig&) = delete;
+    CShowAIConfig& operator=(const CShowAIConfig&) = delete;
+
+    // The video window: it receives the drawing-ended event and the mouse
+    // while a shape is tracked.
+    void SetVideoWindow(QObject* window) { window_ = window; }
+    // The video rectangle: bounds of every move, and the reference of the
+    // tracker's scale. Rescale also stores it.
+    void SetVideoRect(const QRect& rect) { videoRect_ = rect; }
+
+    // Overlay type 1: kind 1 polygon, 10 rectangle (other kinds add only
+    // hidden handles); "clear" empties the key's polygon and arms it for
+    // drawing by clicks. number != 0 is shown as a label.
+    bool DrawRegion(int32_t port, int16_t number, int32_t kind, const QString& text,
+                    const QString& key);
+    // Overlay types 2 (wire) and 3 (directed wire).
+    bool DrawLine(int32_t port, int16_t number, int32_t type, const QString& text,
+                  const QString& key);
+    // Overlay type 5: a cross-hair point.
+    bool DrawPoint(int32_t port, const QString& key, const QString& text);
+    // By overlay type (1, 2, 3, 5; 4 draws nothing and answers false).
+    bool Draw(int32_t port, int32_t type, int16_t number, int32_t kind, const QString& text,
+              const QString& key);
+
+    QString GetGeometryText(const QString& key) const;
+    // keep: only make the key's shapes editable; else remove them.
+    bool DeleteOverlay(const QString& key, bool keep);
+    // Closes a shape being drawn by clicks and notifies the video window.
+    bool EndDrawing(const QString& key);
+
+    bool SetLineMargin(const QString& key, float margin);
+    bool SetLineFlag(const QString& key, uint8_t flag);
+    bool SetLineBox(const QString& key, const QRect& box);
+
+    // Scales every polygon and line from the old video rectangle to the new
+    // one and redraws; points keep their coordinates.
+    void Rescale(const QRect& oldRect, const QRect& newRect);
+
+    // Mouse input in video pixels. A press on a handle of an editable shape
+    // tracks it until release; other presses draw by clicks or select.
+    bool OnButtonDown(uint32_t flags, QPoint point, const QRect& view);
+    void OnMouseMove(uint32_t flags, QPoint point, const QRect& view);
+
+    // Read access for the pane and for tests.
+    const PolygonRecord* Polygon(const QString& key) const;
+    const LineRecord* Line(const QString& key) const;
+    const PointRecord* Point(const QString& key) const;
+    const ItemList* Items(const QString& key) const;
+    bool IsDrawing() const { return drawing_ != 0; }
+    const QString& LastDrawingKey() const { return lastDrawingKey_; }
+
+private:
+    void ClearPolygon(const QString& key);
+    void Redraw(const QString& key);
+    bool TrackPress(QPoint point, const QRect& view);
+    bool ClickDraw(QPoint point);
+    void FinishClickDrawingLocked();
+    bool ToggleArrow(LineRecord& line, QPoint point);
+    void Select(QPoint point);
+
+    int32_t port_ = -1;
+    QPointer<QObject> window_;
+    QRect videoRect_;
+    std::map<QString, PolygonRecord> polygons_;
+    std::map<QString, LineRecord> lines_;
+    std::map<QString, PointRecord> points_;
+    std::map<QString, ItemList> items_;
+
+    uint8_t drawing_ = 0;
+    uint8_t firstClickRestarts_ = 1;
+    int32_t payload_[2] = {0, -1};
+    int32_t appendPoints_ = -1;
+    QString lastDrawingKey_;
+    QString clickKey_;  // the polygon armed by "clear"
+    GeoPoint cursor_;
+    std::recursive_mutex clickMutex_;
+};
+
+}  // namespace vexo
