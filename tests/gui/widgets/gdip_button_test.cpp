@@ -1,0 +1,118 @@
+// The PNG button: the window region built from a mask, clicks only inside it,
+// and PTZ forwarding from the shaped pad wedges.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "gdip_button.h"
+#include "recording_ptz_target.h"
+
+using vexo::CGdipButton;
+
+namespace {
+constexpr QRgb kOutside = qRgb(255, 0, 255);
+
+QImage Mask(int width, int height) {
+    QImage mask(width, height, QImage::Format_RGB32);
+    mask.fill(kOutside);
+    return mask;
+}
+
+int PixelCount(const QRegion& region) {
+    int count = 0;
+    for (const QRect& rect : region) {
+        count += rect.width() * rect.height();
+    }
+    return count;
+}
+}  // namespace
+
+TEST(GdipButtonRegion, CollectsExactlyTheNonTransparentRuns) {
+    QImage mask = Mask(10, 3);
+    for (int x = 1; x <= 3; ++x) {
+        mask.setPixel(x, 0, qRgb(0, 0, 0));
+    }
+    mask.setPixel(7, 0, qRgb(10, 20, 30));
+    mask.setPixel(9, 2, qRgb(255, 255, 255));
+    const QRegion region = CGdipButton::RegionFromMask(mask, kOutside);
+    EXPECT_EQ(PixelCount(region), 5);
+    EXPECT_TRUE(region.contains(QPoint(1, 0)));
+    EXPECT_TRUE(region.contains(QPoint(3, 0)));
+    EXPECT_FALSE(region.contains(QPoint(4, 0)));
+    EXPECT_TRUE(region.contains(QPoint(7, 0)));
+    EXPECT_TRUE(region.contains(QPoint(9, 2)));
+    EXPECT_FALSE(region.contains(QPoint(0, 1)));
+}
+
+TEST(GdipButtonRegion, KeepsEveryRunWhenThereAreMoreThanOneBlock) {
+    // A checkerboard of 30 x 30 has 450 one-pixel runs: many blocks of 40.
+    QImage mask = Mask(30, 30);
+    for (int y = 0; y < 30; ++y) {
+        for (int x = (y % 2); x < 30; x += 2) {
+            mask.setPixel(x, y, qRgb(0, 0, 0));
+        }
+    }
+    const QRegion region = CGdipButton::RegionFromMask(mask, kOutside);
+    EXPECT_EQ(PixelCount(region), 450);
+    EXPECT_TRUE(region.contains(QPoint(0, 0)));
+    EXPECT_FALSE(region.contains(QPoint(1, 0)));
+    EXPECT_TRUE(region.contains(QPoint(29, 29)));
+}
+
+TEST(GdipButtonShape, FullyTransparentMaskGivesAnUnclickableButton) {
+    QWidget parent;
+    parent.resize(100, 100);
+    auto* button = new CGdipButton(&parent);
+    button->setGeometry(10, 10, 40, 40);
+    parent.show();
+    button->SetMask(Mask(40, 40), kOutside);
+    EXPECT_TRUE(button->IsShaped());
+    EXPECT_TRUE(button->ShapeRegion().isEmpty());
+
+    QSignalSpy clicked(button, &QAbstractButton::clicked);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(clicked.count(), 0);
+    // Clicks at its place reach what lies beneath it instead.
+    EXPECT_NE(parent.childAt(30, 30), button);
+}
+
+TEST(GdipButtonShape, ClicksCountOnlyInsideTheShape) {
+    CGdipButton button;
+    button.resize(20, 20);
+    QImage mask = Mask(20, 20);
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 10; ++x) {
+            mask.setPixel(x, y, qRgb(0, 0, 0));
+        }
+    }
+    button.SetMask(mask, kOutside);
+    button.show();
+    QSignalSpy clicked(&button, &QAbstractButton::clicked);
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(15, 15));
+    EXPECT_EQ(clicked.count(), 0);
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(clicked.count(), 1);
+}
+
+TEST(GdipButtonPtz, PressInsideStartsAndReleaseStops) {
+    CGdipButton button;
+    button.resize(20, 20);
+    QImage mask = Mask(20, 20);
+    mask.setPixel(2, 2, qRgb(0, 0, 0));
+    button.SetMask(mask, kOutside);
+    button.show();
+    RecordingPtzTarget ptz;
+    button.SetPtzOwner(&ptz, 7);
+
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(15, 15));
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(15, 15));
+    EXPECT_TRUE(ptz.calls.empty()) << "a press outside the wedge must not move the dome";
+
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(2, 2));
+    ASSERT_EQ(ptz.calls.size(), 2u);
+    EXPECT_EQ(ptz.calls[0], std::make_pair('s', 7));
+    EXPECT_EQ(ptz.calls[1], std::make_pair('e', 7));
+}

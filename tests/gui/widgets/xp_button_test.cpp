@@ -1,0 +1,116 @@
+// The owner-drawn two-image button: which image shows for each click mode,
+// hover, and PTZ press/release forwarding.
+#include <gtest/gtest.h>
+
+#include <QEnterEvent>
+#include <QPixmap>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "recording_ptz_target.h"
+#include "xp_button.h"
+
+using vexo::CXPButton;
+
+namespace {
+
+QPixmap Solid(const QColor& color) {
+    QPixmap pixmap(40, 20);
+    pixmap.fill(color);
+    return pixmap;
+}
+
+// Colour the button paints near its top-left corner, away from the text.
+QColor PaintedColor(CXPButton& button) {
+    return button.grab().toImage().pixelColor(3, 3);
+}
+
+struct XpButtonTest : ::testing::Test {
+    CXPButton button;
+    XpButtonTest() {
+        button.resize(120, 36);
+        button.SetImages(Solid(Qt::red), Solid(Qt::blue));
+        button.show();
+    }
+};
+
+}  // namespace
+
+TEST_F(XpButtonTest, ClickModeTwoFlipsOnEveryClickBeforeOwnerSeesIt) {
+    button.SetClickMode(CXPButton::kFlipOnClick);
+    std::vector<int> seenByOwner;
+    QObject::connect(&button, &QAbstractButton::clicked,
+                     [&] { seenByOwner.push_back(button.GetSelected()); });
+    for (int i = 0; i < 3; ++i) {
+        QTest::mouseClick(&button, Qt::LeftButton);
+    }
+    EXPECT_EQ(seenByOwner, (std::vector<int>{1, 0, 1}));
+    EXPECT_EQ(PaintedColor(button), QColor(Qt::blue));
+}
+
+TEST_F(XpButtonTest, ClickModeOneShowsSelectedImageOnlyWhileHeld) {
+    button.SetClickMode(CXPButton::kShowSelectedWhileHeld);
+    EXPECT_EQ(PaintedColor(button), QColor(Qt::red));
+    QTest::mousePress(&button, Qt::LeftButton);
+    EXPECT_TRUE(button.ShowsSelectedImage());
+    EXPECT_EQ(PaintedColor(button), QColor(Qt::blue));
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    EXPECT_FALSE(button.ShowsSelectedImage());
+    EXPECT_EQ(PaintedColor(button), QColor(Qt::red));
+    EXPECT_EQ(button.GetSelected(), 0);
+}
+
+TEST_F(XpButtonTest, OtherModesLeaveTheStateToTheOwner) {
+    button.SetClickMode(0);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(button.GetSelected(), 0);
+    button.SetSelected(1);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(button.GetSelected(), 1);
+    EXPECT_EQ(PaintedColor(button), QColor(Qt::blue));
+}
+
+TEST_F(XpButtonTest, HoverSetsHandCursorAndLeaveClearsIt) {
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(&button, &enter);
+    EXPECT_TRUE(button.IsHovered());
+    EXPECT_EQ(button.cursor().shape(), Qt::PointingHandCursor);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&button, &leave);
+    EXPECT_FALSE(button.IsHovered());
+}
+
+TEST_F(XpButtonTest, ForwardsPressAndReleaseToPtzOwner) {
+    RecordingPtzTarget ptz;
+    button.SetPtzOwner(&ptz, 4);
+    QTest::mousePress(&button, Qt::LeftButton);
+    ASSERT_EQ(ptz.calls.size(), 1u);
+    EXPECT_EQ(ptz.calls[0], std::make_pair('s', 4));
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    ASSERT_EQ(ptz.calls.size(), 2u);
+    EXPECT_EQ(ptz.calls[1], std::make_pair('e', 4));
+    QTest::mouseClick(&button, Qt::RightButton);
+    EXPECT_EQ(ptz.calls.size(), 2u);
+}
+
+TEST_F(XpButtonTest, TextOffsetMovesTheTextRight) {
+    // Plain images so that only text pixels differ from the background.
+    button.SetImages(Solid(Qt::white), Solid(Qt::white));
+    button.setText(QStringLiteral("III"));
+    auto leftmostInk = [&] {
+        const QImage image = button.grab().toImage();
+        for (int x = 0; x < image.width(); ++x) {
+            for (int y = 0; y < image.height(); ++y) {
+                if (image.pixelColor(x, y).lightness() < 128) {
+                    return x;
+                }
+            }
+        }
+        return -1;
+    };
+    const int centred = leftmostInk();
+    button.SetTextOffset(20, 0);
+    const int moved = leftmostInk();
+    ASSERT_GE(centred, 0);
+    EXPECT_NEAR(moved - centred, 20, 1);
+}

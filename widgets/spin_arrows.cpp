@@ -1,0 +1,26 @@
+#include "spin_arrows.h"
+
+#include <QToolButton>
+
+namespace vexo {
+
+SpinArrows::SpinArrows(QWidget* parent)
+    : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this)) {
+    for (QToolButton* arrow : {m_up, m_down}) {
+        arrow->setAutoRepeat(true);
+        arrow->setFocusPolicy(Qt::NoFocus);
+        arrow->setIconSize(QSize(8, 8));
+    }
+    m_up->setArrowType(Qt::UpArrow);
+    m_down->setArrowType(Qt::DownArrow);
+    connect(m_up, &QToolButton::clicked, this, [this] { Q_EMIT deltaPos(1); });
+    connect(m_down, &QToolButton::clicked, this, [this] { Q_EMIT deltaPos(-1); });
+}
+
+void SpinArrows::resizeEvent(QResizeEvent*) {
+    const int half = height() / 2;
+    m_up->setGeometry(0, 0, width(), half);
+    m_down->setGeometry(0, half, width(), height() - half);
+}
+
+}  // namespace vexo

@@ -1,0 +1,134 @@
+#include "xp_button.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ptz_command_target.h"
+
+namespace vexo {
+
+namespace {
+const QColor kDarkText(0x2B, 0x33, 0x3D);
+const QColor kLightText(Qt::white);
+}  // namespace
+
+CXPButton::CXPButton(QWidget* parent) : QPushButton(parent) {
+    setFlat(true);
+    setAttribute(Qt::WA_Hover, true);
+    // Connected first so that the owner's own click handlers already see the
+    // flipped state.
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (m_clickMode == kFlipOnClick) {
+            SetSelected(m_selectedState ? 0 : 1);
+        }
+    });
+}
+
+void CXPButton::SetImages(const QPixmap& normal, const QPixmap& selected) {
+    m_normal = normal;
+    m_selected = selected;
+    update();
+}
+
+void CXPButton::SetSelected(int selected) {
+    m_selectedState = selected ? 1 : 0;
+    update();
+}
+
+void CXPButton::SetTextOffset(int dx, int dy) {
+    m_textDx = dx;
+    m_textDy = dy;
+    update();
+}
+
+void CXPButton::SetTextColor(const QColor& color) {
+    m_textColor = color;
+    update();
+}
+
+void CXPButton::SetPtzOwner(PtzCommandTarget* owner, int command) {
+    m_ptzOwner = owner;
+    m_ptzCommand = command;
+}
+
+bool CXPButton::ShowsSelectedImage() const {
+    if (m_clickMode == kShowSelectedWhileHeld) {
+        return isDown();
+    }
+    return m_selectedState == 1;
+}
+
+void CXPButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const bool selected = ShowsSelectedImage();
+    if (!isEnabled()) {
+        painter.setOpacity(0.45);
+    }
+    const QPixmap& image = selected ? m_selected : m_normal;
+    if (!image.isNull()) {
+        painter.drawPixmap(rect(), image);
+    } else {
+        // A button without images still reads as a button.
+        QPainterPath frame;
+        frame.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+        painter.fillPath(frame, selected ? QColor(0x1E, 0x7B, 0xE0) : QColor(0xF4, 0xF6, 0xF9));
+        painter.setPen(QColor(0xC5, 0xCC, 0xD6));
+        painter.drawPath(frame);
+    }
+    if (m_hover && isEnabled()) {
+        // A light veil tells the operator the button reacts to the pointer.
+        QPainterPath veil;
+        veil.addRoundedRect(QRectF(rect()), 4, 4);
+        painter.fillPath(veil, QColor(255, 255, 255, selected ? 40 : 70));
+    }
+    const QString label = text();
+    if (!label.isEmpty()) {
+        QColor color = m_textColor.isValid() ? m_textColor : (selected ? kLightText : kDarkText);
+        painter.setPen(color);
+        painter.setFont(font());
+        painter.drawText(rect().translated(m_textDx, m_textDy), Qt::AlignCenter, label);
+    }
+    if (hasFocus() && focusPolicy() != Qt::NoFocus && isEnabled()) {
+        QPen pen(QColor(0x1E, 0x7B, 0xE0, 120));
+        pen.setStyle(Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
+    }
+}
+
+void CXPButton::enterEvent(QEnterEvent* event) {
+    m_hover = true;
+    setCursor(Qt::PointingHandCursor);
+    update();
+    QPushButton::enterEvent(event);
+}
+
+void CXPButton::leaveEvent(QEvent* event) {
+    m_hover = false;
+    update();
+    QPushButton::leaveEvent(event);
+}
+
+void CXPButton::mousePressEvent(QMouseEvent* event) {
+    if (m_ptzOwner && event->button() == Qt::LeftButton) {
+        m_ptzActive = true;
+        m_ptzOwner->StartPtzCommand(m_ptzCommand);
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+void CXPButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_ptzActive && event->button() == Qt::LeftButton) {
+        m_ptzActive = false;
+        if (m_ptzOwner) {
+            m_ptzOwner->StopPtzCommand(m_ptzCommand);
+        }
+    }
+    QPushButton::mouseReleaseEvent(event);
+}
+
+}  // namespace vexo
