@@ -1,5 +1,7 @@
 #include "command_table.h"
 
+#include "device_error.h"
+
 namespace devsim {
 
 Json::Value Acknowledge(const Json::Value& info) {
@@ -9,10 +11,13 @@ Json::Value Acknowledge(const Json::Value& info) {
     return reply;
 }
 
-Json::Value Refuse(const std::string& errinfo) {
+Json::Value Refuse(const std::string& errinfo, const std::string& detail) {
     Json::Value reply;
     reply["ack"] = "1";
     reply["errinfo"] = errinfo;
+    if (!detail.empty()) {
+        reply["errdetail"] = detail;
+    }
     return reply;
 }
 
@@ -28,9 +33,16 @@ Json::Value CommandTable::Run(const std::string& command, const Json::Value& inf
                               const CommandContext& context) const {
     const auto it = handlers_.find(command);
     if (it == handlers_.end()) {
-        return Refuse("Unsupported command: " + command);
+        return Refuse(err::kUnsupported, command.substr(0, 80));
     }
-    return it->second(info, context);
+    try {
+        return it->second(info, context);
+    } catch (const DeviceError& error) {
+        return Refuse(error.what(), error.Detail());
+    } catch (const std::exception& error) {
+        // A value of a type no handler expected.
+        return Refuse(err::kMalformed, error.what());
+    }
 }
 
 }  // namespace devsim

@@ -13,6 +13,9 @@ namespace devsim {
 struct CommandContext {
     std::string session;
     std::string user;
+    // The address ("host:port") the client reached the device by, for the
+    // addresses the device hands out.
+    std::string host;
 };
 
 // A handler gets the request's "info" and answers the whole reply document.
@@ -20,13 +23,14 @@ using CommandHandler = std::function<Json::Value(const Json::Value& info, const 
 
 // {"ack": "0", "info": info}
 Json::Value Acknowledge(const Json::Value& info = Json::Value(""));
-// {"ack": "1", "errinfo": text}
-Json::Value Refuse(const std::string& errinfo);
+// {"ack": "1", "errinfo": text}, with "errdetail" when a detail is given.
+Json::Value Refuse(const std::string& errinfo, const std::string& detail = {});
 
 class CommandTable {
 public:
     void Add(const std::string& command, CommandHandler handler);
-    // Runs the command; an unknown command is refused with a text naming it.
+    // Runs the command. An unknown command, and a handler that throws, are
+    // answered as refusals: a request can never make the device fail.
     Json::Value Run(const std::string& command, const Json::Value& info,
                     const CommandContext& context) const;
     bool Has(const std::string& command) const;

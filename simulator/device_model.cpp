@@ -1,9 +1,42 @@
 #include "device_model.h"
 
-namespace devsim {
+#include <json/reader.h>
 
-DeviceModel::DeviceModel(const StateFolder& state, DeviceIdentity identity)
-    : state_(state), identity_(std::move(identity)), ptz_(state) {
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "device_parts.h"
+
+namespace devsim {
+namespace {
+
+Catalog LoadCatalog(const std::filesystem::path& dataFolder) {
+    const std::filesystem::path path = dataFolder / "korvane_profile.json";
+    std::ifstream in(path, std::ios::binary);
+    Json::Value profile;
+    Json::CharReaderBuilder builder;
+    std::string error;
+    if (!in || !Json::parseFromStream(builder, in, &profile, &error)) {
+        throw std::runtime_error("cannot read the device profile " + path.string() + " " + error);
+    }
+    auto catalog = Catalog::FromProfile(profile, error);
+    if (!catalog) {
+        throw std::runtime_error("device profile " + path.string() + ": " + error);
+    }
+    return std::move(*catalog);
+}
+
+}  // namespace
+
+DeviceModel::DeviceModel(const StateFolder& state, DeviceIdentity identity,
+                         std::filesystem::path dataFolder)
+    : state_(state),
+      identity_(std::move(identity)),
+      dataFolder_(std::move(dataFolder)),
+      catalog_(LoadCatalog(dataFolder_)),
+      ptz_(state),
+      store_(state, catalog_) {
     RegisterCommands();
 }
 
@@ -15,6 +48,13 @@ void DeviceModel::RegisterCommands() {
         info["ProtocolVersion"] = "1";
         return Acknowledge(info);
     });
+    const DeviceParts parts{catalog_, store_, ptz_, lock_, dataFolder_};
+    RegisterSceneCommands(commands_, parts);
+    RegisterRuleCommands(commands_, parts);
+    RegisterAlarmCommands(commands_, parts);
+    RegisterLinkageCommands(commands_, parts);
+    RegisterPtzCommands(commands_, parts);
+    RegisterBatchCommands(commands_, parts);
 }
 
 }  // namespace devsim

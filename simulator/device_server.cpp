@@ -3,14 +3,23 @@
 #include <json/reader.h>
 #include <json/writer.h>
 
+#include <fstream>
+#include <sstream>
 #include <thread>
 
 #include "connection_drop.h"
+#include "data_folder.h"
+#include "device_error.h"
+#include "device_parts.h"
 
 namespace devsim {
 namespace {
 
-constexpr size_t kMaxBodyBytes = 16u * 1024u * 1024u;
+// A request above 16 MiB is refused with a reply of its own. The transport
+// accepts somewhat more, so that such a request reaches the refusal rather
+// than a bare HTTP error.
+constexpr size_t kMaxRequestBytes = 16u * 1024u * 1024u;
+constexpr size_t kMaxBodyBytes = 64u * 1024u * 1024u;
 constexpr const char* kJson = "application/json";
 
 std::string CompactJson(const Json::Value& value) {
@@ -49,7 +58,9 @@ DeviceServer::DeviceServer(ServerSettings settings)
       state_(settings_.stateFolder),
       sessions_(settings_.sessionExpirySeconds),
       digest_("vexo", settings_.digest),
-      model_(state_, DeviceIdentity{}) {
+      model_(state_, DeviceIdentity{},
+             settings_.dataFolder.empty() ? DefaultDataFolder()
+                                          : std::filesystem::path(settings_.dataFolder)) {
     server_.new_task_queue = [] { return new httplib::ThreadPool(32); };
     server_.set_tcp_nodelay(true);
     server_.set_keep_alive_max_count(1000000);
@@ -87,24 +98,27 @@ std::optional<CommandContext> DeviceServer::Authenticate(const httplib::Request&
         AnswerJson(res, 401, ErrorBody("session"));
         return std::nullopt;
     }
-    return CommandContext{token, *user};
+    return CommandContext{token, *user, std::string()};
 }
 
 std::string DeviceServer::HandleSmartBody(const std::string& body,
                                           const CommandContext& context) const {
+    if (body.size() > kMaxRequestBytes) {
+        return CompactJson(Refuse(err::kTooLarge, std::to_string(body.size()) + " bytes"));
+    }
     Json::Value request;
     if (!ParseJsonText(body, request) || !request.isObject()) {
-        return CompactJson(Refuse("Malformed request: not a JSON object"));
+        return CompactJson(Refuse(err::kMalformed, "not a JSON object"));
     }
     if (!request["op"].isString()) {
-        return CompactJson(Refuse("Malformed request: no command name"));
+        return CompactJson(Refuse(err::kMalformed, "no command name"));
     }
     const std::string command = request["op"].asString();
     try {
         return CompactJson(model_.Commands().Run(command, request["info"], context));
     } catch (const std::exception& error) {
         // A handler met a value of an unexpected type: refuse, never fail.
-        return CompactJson(Refuse(std::string("Malformed request: ") + error.what()));
+        return CompactJson(Refuse(err::kMalformed, error.what()));
     }
 }
 
@@ -160,13 +174,19 @@ void DeviceServer::Routes() {
             case FaultKind::None:
                 break;
         }
-        res.set_content(HandleSmartBody(req.body, *context), kJson);
+        CommandContext full = *context;
+        full.host = req.get_header_value("Host");
+        res.set_content(HandleSmartBody(req.body, full), kJson);
     });
 
     server_.Post("/vexo/v1/ptz", [this](const httplib::Request& req, httplib::Response& res) {
         knobs_.Journal(req.get_header_value("X-Vexo-Session"), req.path, req.body);
         ApplyLatency();
         if (!Authenticate(req, res)) {
+            return;
+        }
+        if (!model_.Lock().MayControl(req.get_header_value("X-Vexo-Session"))) {
+            AnswerJson(res, 423, ErrorBody(err::kPtzLocked));
             return;
         }
         Json::Value request;
@@ -190,6 +210,27 @@ void DeviceServer::Routes() {
         Json::Value ok;
         ok["ok"] = true;
         AnswerJson(res, 200, ok);
+    });
+
+    // The device's own files, without authentication. Only the published
+    // names are served, so no path can reach outside the data folder.
+    server_.Get(R"(/files/([^/]+))", [this](const httplib::Request& req, httplib::Response& res) {
+        const std::string name = req.matches[1];
+        for (const char* file : kPublishedFiles) {
+            if (name != file) {
+                continue;
+            }
+            std::ifstream in(model_.DataFolder() / file, std::ios::binary);
+            if (!in) {
+                break;
+            }
+            std::stringstream text;
+            text << in.rdbuf();
+            const bool xml = name.size() > 4 && name.compare(name.size() - 4, 4, ".xml") == 0;
+            res.set_content(text.str(), xml ? "application/xml" : kJson);
+            return;
+        }
+        AnswerJson(res, 404, ErrorBody("no such file"));
     });
 
     server_.Post("/devsim/v1/control", [this](const httplib::Request& req, httplib::Response& res) {

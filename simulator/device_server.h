@@ -19,6 +19,9 @@ namespace devsim {
 
 struct ServerSettings {
     std::string stateFolder;
+    // The device's own files (profile, UI description, texts); empty for
+    // the default folder.
+    std::string dataFolder;
     UserAccounts users;
     int sessionExpirySeconds = 600;
     std::vector<DigestAlgorithm> digest{DigestAlgorithm::Sha256, DigestAlgorithm::Md5};
@@ -37,7 +40,9 @@ public:
     void Stop();
 
     // Handles one analytics request body for an authenticated session;
-    // exposed for fuzzing the request handling without sockets.
+    // exposed for fuzzing the request handling without sockets. Whatever
+    // the body, the answer is a reply document (a refusal for anything
+    // malformed or too large).
     std::string HandleSmartBody(const std::string& body, const CommandContext& context) const;
 
 private:

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 
 #include <unistd.h>
 
@@ -34,7 +35,15 @@ int main(int argc, char** argv) {
         (help ? std::cout : std::cerr) << error << (error.back() == '\n' ? "" : "\n");
         return help ? 0 : 2;
     }
-    devsim::DeviceServer server(options->settings);
+    std::unique_ptr<devsim::DeviceServer> created;
+    try {
+        created = std::make_unique<devsim::DeviceServer>(options->settings);
+    } catch (const std::exception& error) {
+        // The device's own files are missing or broken.
+        std::cerr << "vexo-devsim: " << error.what() << "\n";
+        return 1;
+    }
+    devsim::DeviceServer& server = *created;
     if (!options->journal.empty()) {
         server.Knobs().OpenJournal(options->journal);
     }

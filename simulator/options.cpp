@@ -63,6 +63,8 @@ std::string UsageText() {
            "  --port N             listen port (0 picks a free one; default 0)\n"
            "  --bind ADDR          listen address (default 127.0.0.1)\n"
            "  --state DIR          state folder (default ./devsim-state)\n"
+           "  --data DIR           the device's own files (default: data beside the\n"
+           "                       executable, else the source tree's simulator/data)\n"
            "  --config FILE        JSON configuration: {\"users\": {name: password},\n"
            "                       \"session_expiry\": seconds}\n"
            "  --user NAME:PASSWORD add a user (repeatable)\n"
@@ -98,15 +100,23 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
                 return std::nullopt;
             }
         } else if (arg == "--bind") {
-            if (!needValue()) return std::nullopt;
+            if (!needValue())
+                return std::nullopt;
             options.bind = value;
         } else if (arg == "--state") {
-            if (!needValue()) return std::nullopt;
+            if (!needValue())
+                return std::nullopt;
             options.settings.stateFolder = value;
+        } else if (arg == "--data") {
+            if (!needValue())
+                return std::nullopt;
+            options.settings.dataFolder = value;
         } else if (arg == "--config") {
-            if (!needValue() || !LoadConfig(value, options, error)) return std::nullopt;
+            if (!needValue() || !LoadConfig(value, options, error))
+                return std::nullopt;
         } else if (arg == "--user") {
-            if (!needValue()) return std::nullopt;
+            if (!needValue())
+                return std::nullopt;
             const size_t colon = value.find(':');
             if (colon == std::string::npos || colon == 0) {
                 error = "--user needs NAME:PASSWORD";
@@ -120,7 +130,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
                 return std::nullopt;
             }
         } else if (arg == "--digest") {
-            if (!needValue()) return std::nullopt;
+            if (!needValue())
+                return std::nullopt;
             if (value == "md5") {
                 options.settings.digest = {DigestAlgorithm::Md5};
             } else if (value == "sha256") {
@@ -132,7 +143,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
                 return std::nullopt;
             }
         } else if (arg == "--journal") {
-            if (!needValue()) return std::nullopt;
+            if (!needValue())
+                return std::nullopt;
             options.journal = value;
         } else if (arg == "--latency-ms") {
             if (!needValue() || !ParseInt(value, 0, 600000, options.latencyMs)) {
@@ -140,7 +152,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
                 return std::nullopt;
             }
         } else if (arg == "--script" || arg == "--fault") {
-            if (!needValue()) return std::nullopt;
+            if (!needValue())
+                return std::nullopt;
             const size_t eq = value.find('=');
             if (eq == std::string::npos || eq == 0) {
                 error = arg + " needs CMD=VALUE";

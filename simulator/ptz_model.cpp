@@ -25,17 +25,28 @@ struct Direction {
 
 std::optional<Direction> DirectionOf(int command) {
     switch (command) {
-        case 0: return Direction{0, 0, 1};    // zoom in
-        case 1: return Direction{0, 0, -1};   // zoom out
-        case 6: return Direction{0, 1, 0};    // up
-        case 7: return Direction{0, -1, 0};   // down
-        case 8: return Direction{-1, 0, 0};   // left
-        case 9: return Direction{1, 0, 0};    // right
-        case 10: return Direction{-1, 1, 0};  // left-up
-        case 11: return Direction{1, 1, 0};   // right-up
-        case 12: return Direction{-1, -1, 0}; // left-down
-        case 13: return Direction{1, -1, 0};  // right-down
-        default: return std::nullopt;
+        case 0:
+            return Direction{0, 0, 1};  // zoom in
+        case 1:
+            return Direction{0, 0, -1};  // zoom out
+        case 6:
+            return Direction{0, 1, 0};  // up
+        case 7:
+            return Direction{0, -1, 0};  // down
+        case 8:
+            return Direction{-1, 0, 0};  // left
+        case 9:
+            return Direction{1, 0, 0};  // right
+        case 10:
+            return Direction{-1, 1, 0};  // left-up
+        case 11:
+            return Direction{1, 1, 0};  // right-up
+        case 12:
+            return Direction{-1, -1, 0};  // left-down
+        case 13:
+            return Direction{1, -1, 0};  // right-down
+        default:
+            return std::nullopt;
     }
 }
 
@@ -91,7 +102,8 @@ PtzPosition PtzModel::PositionAtLocked(Clock::time_point when) const {
     }
     const double seconds = std::chrono::duration<double>(when - motion_->started).count();
     const Direction dir = *DirectionOf(motion_->command);
-    position.pan = WrapPan(position.pan + dir.pan * motion_->panSpeed * kPanTiltRatePerStep * seconds);
+    position.pan =
+        WrapPan(position.pan + dir.pan * motion_->panSpeed * kPanTiltRatePerStep * seconds);
     position.tilt = std::clamp(
         position.tilt + dir.tilt * motion_->tiltSpeed * kPanTiltRatePerStep * seconds, -1.0, 1.0);
     position.zoom = std::clamp(position.zoom + dir.zoom * kZoomRate * seconds, 0.0, 1.0);

@@ -36,9 +36,8 @@ bool StateFolder::Write(const std::string& name, const Json::Value& document) co
     builder["indentation"] = " ";
     const std::string text = Json::writeString(builder, document) + "\n";
     const std::filesystem::path target = folder_ / name;
-    const std::filesystem::path temp =
-        folder_ / ("." + name + ".tmp" + std::to_string(::getpid()) + "." +
-                   std::to_string(counter++));
+    const std::filesystem::path temp = folder_ / ("." + name + ".tmp" + std::to_string(::getpid()) +
+                                                  "." + std::to_string(counter++));
 
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {

@@ -7,11 +7,16 @@
 namespace devsim {
 
 std::optional<FaultKind> ParseFaultKind(const std::string& name) {
-    if (name == "none") return FaultKind::None;
-    if (name == "malformed") return FaultKind::Malformed;
-    if (name == "empty") return FaultKind::Empty;
-    if (name == "drop") return FaultKind::Drop;
-    if (name == "status500") return FaultKind::Status500;
+    if (name == "none")
+        return FaultKind::None;
+    if (name == "malformed")
+        return FaultKind::Malformed;
+    if (name == "empty")
+        return FaultKind::Empty;
+    if (name == "drop")
+        return FaultKind::Drop;
+    if (name == "status500")
+        return FaultKind::Status500;
     return std::nullopt;
 }
 
@@ -27,10 +32,9 @@ void TestKnobs::Journal(const std::string& session, const std::string& path,
         return;
     }
     Json::Value line;
-    line["time"] = static_cast<Json::Int64>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::system_clock::now().time_since_epoch())
-            .count());
+    line["time"] = static_cast<Json::Int64>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                std::chrono::system_clock::now().time_since_epoch())
+                                                .count());
     line["session"] = session;
     line["path"] = path;
     line["request"] = body;
