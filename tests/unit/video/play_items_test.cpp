@@ -1,0 +1,167 @@
+// The play library's retained item list, through its C interface.
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <thread>
+#include <vector>
+
+#include "vexoplay.h"
+
+namespace {
+
+class PlayItems : public ::testing::Test {
+protected:
+    void SetUp() override {
+        VEXOPLAY_Init();
+        const QByteArray header = R"({"codec":"h264","width":704,"height":576,"fps":25})";
+        port_ = VEXOPLAY_OpenStream(reinterpret_cast<const uint8_t*>(header.data()),
+                                    static_cast<int32_t>(header.size()));
+        ASSERT_GE(port_, 0);
+    }
+    void TearDown() override {
+        VEXOPLAY_CloseStream(port_);
+        VEXOPLAY_Cleanup();
+    }
+    struct Item {
+        int32_t id, kind, shown;
+    };
+    std::vector<Item> List() const {
+        std::vector<Item> items;
+        const int32_t count = VEXOPLAY_GetOverlayItemCount(port_);
+        for (int32_t i = 0; i < count; ++i) {
+            Item item{};
+            EXPECT_EQ(VEXOPLAY_GetOverlayItem(port_, i, &item.id, &item.kind, &item.shown), 1);
+            items.push_back(item);
+        }
+        return items;
+    }
+    int32_t AddLine() {
+        int32_t pts[] = {0, 0, 10, 10, 20, 0};
+        MultLineDesc d{pts, 3, 0xFF00, 0, 2, 0, 0};
+        return VEXOPLAY_AddDrawMultLine(port_, &d);
+    }
+    int32_t port_ = -1;
+};
+
+}  // namespace
+
+TEST(PlayPorts, HeaderMustBeAKnownStream) {
+    VEXOPLAY_Init();
+    auto open = [](const char* text) {
+        const QByteArray b(text);
+        return VEXOPLAY_OpenStream(reinterpret_cast<const uint8_t*>(b.data()),
+                                   static_cast<int32_t>(b.size()));
+    };
+    EXPECT_LT(open(R"({"codec":"vp9","width":704,"height":576})"), 0);
+    EXPECT_LT(open(R"({"codec":"h264","width":0,"height":576})"), 0);
+    EXPECT_LT(open(R"([1,2])"), 0);
+    EXPECT_LT(open("not json"), 0);
+    EXPECT_LT(VEXOPLAY_OpenStream(nullptr, 10), 0);
+    const int32_t a = open(R"({"codec":"mjpeg","width":320,"height":240})");
+    const int32_t b = open(R"({"codec":"h264","width":320,"height":240})");
+    EXPECT_GE(a, 0);
+    EXPECT_NE(a, b) << "two open ports never share a number";
+    EXPECT_EQ(VEXOPLAY_CloseStream(a), 1);
+    EXPECT_EQ(VEXOPLAY_CloseStream(a), 0);
+    EXPECT_EQ(VEXOPLAY_GetOverlayItemCount(a), -1);
+    VEXOPLAY_CloseStream(b);
+    VEXOPLAY_Cleanup();
+    EXPECT_LT(open(R"({"codec":"h264","width":320,"height":240})"), 0) << "no ports before Init";
+}
+
+TEST_F(PlayItems, IdsAreUniqueAcrossKindsAndKeptInOrder) {
+    const int32_t line = AddLine();
+    RectDesc rect{1, 2, 30, 40, 0xFF00, 0, 2};
+    const int32_t r = VEXOPLAY_AddDrawRect(port_, &rect);
+    OsdDesc osd{};
+    osd.size = 16;
+    const int32_t text = VEXOPLAY_AddDrawOSD(port_, &osd);
+    CircleDesc circle{0, 0, 20, 20, 0xFF, 0};
+    int32_t c = -1;
+    EXPECT_EQ(VEXOPLAY_AddCircleGeometry(port_, &circle, &c), 1);
+    int32_t tri[] = {0, 0, 10, 0, 5, 5};
+    BlockDesc block{tri, 3, 0xFF00, 0.5f};
+    int32_t b = -1;
+    EXPECT_EQ(VEXOPLAY_AddBlockGeometry(port_, &block, &b), 1);
+
+    const auto items = List();
+    ASSERT_EQ(items.size(), 5u);
+    const int32_t ids[] = {line, r, text, c, b};
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(items[i].id, ids[i]);
+        EXPECT_EQ(items[i].kind, static_cast<int32_t>(i + 1));
+        EXPECT_EQ(items[i].shown, 1);
+        for (size_t j = 0; j < i; ++j) {
+            EXPECT_NE(ids[i], ids[j]);
+        }
+    }
+}
+
+TEST_F(PlayItems, EditKeepsIdPlaceAndVisibilityButNotAcrossKinds) {
+    const int32_t first = AddLine();
+    const int32_t second = AddLine();
+    EXPECT_EQ(VEXOPLAY_ShowRenderGeometry(port_, VEXOPLAY_CLASS_SHAPE, first, 0), 1);
+    int32_t pts[] = {5, 5, 6, 6};
+    MultLineDesc d{pts, 2, 0xFF0000, 0, 2, 0, 0};
+    EXPECT_EQ(VEXOPLAY_EditDrawMultLine(port_, first, &d), 1);
+    auto items = List();
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0].id, first);
+    EXPECT_EQ(items[0].shown, 0);
+    EXPECT_EQ(items[1].id, second);
+
+    RectDesc rect{0, 0, 1, 1, 0, 0, 2};
+    EXPECT_EQ(VEXOPLAY_EditDrawRect(port_, first, &rect), 0) << "a line id is no rectangle";
+    EXPECT_EQ(VEXOPLAY_DeleteDrawRect(port_, first), 0);
+    EXPECT_EQ(VEXOPLAY_ShowRenderGeometry(port_, VEXOPLAY_CLASS_CIRCLE, first, 1), 0);
+    EXPECT_EQ(VEXOPLAY_DeleteDrawMultLine(port_, first), 1);
+    EXPECT_EQ(VEXOPLAY_DeleteDrawMultLine(port_, first), 0);
+    items = List();
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].id, second);
+    EXPECT_GT(AddLine(), second) << "ids are never reused";
+}
+
+TEST_F(PlayItems, RefusesUnusableDescriptors) {
+    EXPECT_EQ(VEXOPLAY_AddDrawMultLine(port_, nullptr), -1);
+    int32_t pts[] = {0, 0};
+    MultLineDesc one{pts, 1, 0, 0, 2, 0, 0};
+    EXPECT_EQ(VEXOPLAY_AddDrawMultLine(port_, &one), -1);
+    MultLineDesc huge{pts, 1 << 30, 0, 0, 2, 0, 0};
+    EXPECT_EQ(VEXOPLAY_AddDrawMultLine(port_, &huge), -1);
+    int32_t quad[] = {0, 0, 1, 0, 1, 1, 0, 1, 2, 2};
+    BlockDesc five{quad, 5, 0, 1.0f};
+    int32_t id = 99;
+    EXPECT_EQ(VEXOPLAY_AddBlockGeometry(port_, &five, &id), 0);
+    EXPECT_EQ(id, -1);
+    EXPECT_EQ(VEXOPLAY_AddDrawRect(port_ + 1000, nullptr), -1);
+    EXPECT_EQ(VEXOPLAY_GetOverlayItemCount(port_), 0);
+}
+
+TEST_F(PlayItems, ConcurrentAddsLoseNothing) {
+    constexpr int kThreads = 4;
+    constexpr int kPerThread = 500;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([this] {
+            for (int i = 0; i < kPerThread; ++i) {
+                AddLine();
+            }
+        });
+    }
+    for (auto& t : threads) {
+        t.join();
+    }
+    const auto items = List();
+    ASSERT_EQ(items.size(), static_cast<size_t>(kThreads * kPerThread));
+    for (size_t i = 1; i < items.size(); ++i) {
+        EXPECT_LT(items[i - 1].id, items[i].id);
+    }
+}
+
+TEST_F(PlayItems, CloseDropsTheItems) {
+    AddLine();
+    EXPECT_EQ(VEXOPLAY_CloseStream(port_), 1);
+    EXPECT_EQ(VEXOPLAY_AddDrawMultLine(port_, nullptr), -1);
+    EXPECT_EQ(VEXOPLAY_GetOverlayItemCount(port_), -1);
+}
