@@ -1,0 +1,197 @@
+#include "com_str.h"
+
+#include <iterator>
+
+namespace vexo {
+
+namespace {
+
+const QString kChinese = QStringLiteral("chinese");
+const QString kEnglish = QStringLiteral("english");
+
+struct TextRow {
+    QString ComTexts::*field;
+    const char16_t* english;
+    const char16_t* chinese;
+};
+
+// Several Chinese texts differ in meaning from the English ones, and some
+// carry leading blanks: both columns are the texts the operator has always
+// seen and are used exactly as they are.
+const TextRow kTextRows[] = {
+    {&ComTexts::help, u"Help", u"帮助"},
+    {&ComTexts::scene, u"Scene", u"场景"},
+    {&ComTexts::sceneNameEmpty, u"Scene name can't be empty", u"场景名称不能为空"},
+    {&ComTexts::sceneNameRepeated, u"Scene name can't be repeat", u"场景名称不能重复"},
+    {&ComTexts::sceneLimitReached, u"Reach the max number of available scenes",
+     u"达到支持场景个数上限"},
+    {&ComTexts::notSupported, u"Not support", u"不支持创建场景"},
+    {&ComTexts::autoTrackingNoEdit, u"Auto tracking scene can't edit", u"自由追踪场景不可编辑"},
+    {&ComTexts::saveSuccess, u"Save Success", u"保存成功"},
+    {&ComTexts::saveFailed, u"Save Failed", u"保存失败"},
+    {&ComTexts::tips, u"tips", u"提示"},
+    {&ComTexts::error, u"error", u"错误"},
+    {&ComTexts::ruleLimitReached, u"Reach the max number of available rules", u"达到规则个数上限"},
+    {&ComTexts::saveAddedRuleFirst, u"Please save the added rule", u"请先保存添加的场景"},
+    {&ComTexts::recoverSuccess, u"Recover successfully", u"恢复成功"},
+    {&ComTexts::recoverFailed, u"Recover Failed", u"恢复失败"},
+    {&ComTexts::sceneNameIllegal, u" Scenename include illegal character.",
+     u"场景名称包含非法字符"},
+    {&ComTexts::sceneSet, u"Scene Set", u"场景设置"},
+    {&ComTexts::soundAbnormalCheck, u"Sound Abnormal Check", u"声音异常检测"},
+    {&ComTexts::sceneTourSet, u"Scene Tour Set", u"场景巡视"},
+    {&ComTexts::smartSwitch, u"Smart Switch", u"智能开关"},
+    {&ComTexts::addScene, u"Add Scene", u"添加场景"},
+    {&ComTexts::exportConfig, u"export", u"导出"},
+    {&ComTexts::ok, u"OK", u"确认"},
+    {&ComTexts::cancel, u"Cancel", u"取消"},
+    {&ComTexts::setCurrentScene, u"Set it to be current scene", u"  是否变更为当前场景"},
+    {&ComTexts::deleteCurrentScene, u"  Delete current scene", u"   是否删除当前场景"},
+    {&ComTexts::deleteCurrentRule, u"  Delete current rule", u"   是否删除当前规则"},
+    {&ComTexts::freeTraceScene, u"Free Trace Scene", u"自由跟踪场景"},
+    {&ComTexts::autoGet, u"Auto Get", u"自动获取"},
+    {&ComTexts::sceneSetTitle, u"Scene Set", u"场景设置"},
+    {&ComTexts::autoTracking, u"Auto Tracking", u"智能跟踪"},
+    {&ComTexts::wireMargin, u"wire margin", u"线宽"},
+    {&ComTexts::pixel, u"pixel", u"像素"},
+    {&ComTexts::returnBack, u"Return", u"返回"},
+    {&ComTexts::sceneName, u"Scene Name", u"场景名称"},
+    {&ComTexts::ptz, u"PTZ", u"PTZ"},
+    {&ComTexts::sceneCalibration, u"Scene Calibration", u"场景标定"},
+    {&ComTexts::aperture, u"Aperture", u"光圈"},
+    {&ComTexts::focus, u"Focus", u"聚焦"},
+    {&ComTexts::zoom, u"Zoom", u"缩放"},
+    {&ComTexts::panSpeed, u"Pan Speed", u"水平速度"},
+    {&ComTexts::tiltSpeed, u"Tilt Speed", u"垂直速度"},
+    {&ComTexts::preset, u"Pre Set", u"预置位"},
+    {&ComTexts::limitPosition, u"Limit Pos", u"限位点"},
+    {&ComTexts::fast, u"Fast", u"快"},
+    {&ComTexts::slow, u"Slow", u"慢"},
+    {&ComTexts::followLimit, u"Follow Limit", u"限位跟踪"},
+    {&ComTexts::resetAll, u"Reset All", u"重置所有"},
+    {&ComTexts::setPosition, u"Set Positon", u"设置所选"},
+    {&ComTexts::save, u"Save", u"保存"},
+    {&ComTexts::recover, u"Recover", u"恢复默认"},
+    {&ComTexts::sceneFunction, u"Scene Function", u"场景功能"},
+    {&ComTexts::sceneFunctionList, u"Scene Function List", u"场景功能列表"},
+    {&ComTexts::intelligenceFunctionList, u"Intelligence Function List", u"智能功能列表"},
+    {&ComTexts::currentScene, u"Current Scene", u"当前场景"},
+    {&ComTexts::advanceParam, u"Advance Param", u"高级参数"},
+    {&ComTexts::rule, u"Rule", u"规则"},
+    {&ComTexts::add, u"Add", u"添加"},
+    {&ComTexts::del, u"Del", u"删除"},
+    {&ComTexts::paramSet, u"Param Set", u"参数设置"},
+    {&ComTexts::armingInterval, u"Arming Interval", u"布防时间"},
+    {&ComTexts::linkageMethod, u"Linkage Method", u"联动方式"},
+    {&ComTexts::copyTo, u"Copy To", u"复制到"},
+    {&ComTexts::all, u"All", u"全选"},
+    {&ComTexts::allClear, u"All Clear", u"全部删除"},
+    {&ComTexts::clear, u"Clear", u"删除"},
+    {&ComTexts::batchSettings, u"Batch Settings", u"批量设置"},
+    {&ComTexts::sceneTour, u"Scene Tour", u"常规场景巡视"},
+    {&ComTexts::sceneRtcTour, u"Scene RTC Tour", u"定时场景巡视"},
+    {&ComTexts::index, u"index", u"序号"},
+    {&ComTexts::stayTime, u"Stay Time", u"停留时间"},
+    {&ComTexts::clearInterval, u"Clear Interval", u"是否计时清零"},
+    {&ComTexts::mode, u"Mode", u"执行模式"},
+    {&ComTexts::schedule, u"Schedule", u"执行计划"},
+    {&ComTexts::startTime, u"Start Time", u"起始时间"},
+    {&ComTexts::endTime, u"End Time", u"终止时间"},
+    {&ComTexts::everyDay, u"Every day", u"每天"},
+    {&ComTexts::on, u"ON", u"开启"},
+    {&ComTexts::off, u"OFF", u"关闭"},
+    {&ComTexts::periodsOverlap, u"There is an overlap between two periods.",
+     u"两个动作的起始和终止时间不能重叠"},
+    {&ComTexts::endBeforeStart, u"The end time must be greater then start time",
+     u"终止时间必须大于起止时间"},
+    {&ComTexts::outOfRange, u"out of range", u"超出范围"},
+    {&ComTexts::smartFunction, u"Smart Function", u"智能功能"},
+    {&ComTexts::normalArming, u"Normal Arming", u"常规报警"},
+    // The linkage group titles read the same in both languages.
+    {&ComTexts::commonLinkage, u"常规联动", u"常规联动"},
+    {&ComTexts::alarmOutputLinkage, u"联动报警输出", u"联动报警输出"},
+    {&ComTexts::recordLinkage, u"录像联动", u"录像联动"},
+};
+
+const char16_t* const kWeekdaysEnglish[] = {u"Monday", u"Tuesday",  u"Wednesday", u"Thursday",
+                                            u"Friday", u"Saturday", u"Sunday"};
+const char16_t* const kWeekdaysChinese[] = {u"星期一", u"星期二", u"星期三", u"星期四",
+                                            u"星期五", u"星期六", u"星期日"};
+
+// The analytics events in the order the function tables use; the empty entry
+// keeps the positions of the names after it.
+const char16_t* const kEventNames[] = {
+    u"zelk:PTZ_Tracking_Settings",
+    u"zelk:Intrusion_Event",
+    u"zelk:Motion_Event",
+    u"zelk:Advanced_Motion_Detection_Event",
+    u"zelk:Fast_Moving_Event",
+    u"zelk:Wire_Cross_Event",
+    u"zelk:Abandoned_Object_Detection_Event",
+    u"zelk:Remove_Object_Event",
+    u"zelk:Face_Detection_Event",
+    u"zelk:Crowd_Action_Event",
+    u"zelk:Fight_Event",
+    u"zelk:Loitering_Event",
+    u"",
+    u"zelk:People_Counting_Event",
+    u"zelk:Density_Detection_Event",
+    u"zelk:Queue_Event",
+    u"zelk:Dwell_Time_Event",
+    u"zelk:People_Detection_Event",
+    u"zelk:Vehicle_Detect_Event",
+    u"zelk:Image_Color_Reproduction_Error_Detection_Event",
+    u"zelk:Global_Motion_Event",
+    u"zelk:Video_Loss_Detection_Event",
+    u"zelk:Defocus_Detection_Event",
+    u"zelk:Detail_Event",
+    u"zelk:Scene_High_Brightness_Error_Detection_Event",
+    u"zelk:Scene_Low_Brightness_Error_Detection_Event",
+    u"zelk:Abnormal_Sound_Event",
+};
+
+template <size_t N>
+QStringList ListOf(const char16_t* const (&texts)[N]) {
+    QStringList list;
+    for (const char16_t* text : texts) {
+        list.append(QString::fromUtf16(text));
+    }
+    return list;
+}
+
+}  // namespace
+
+CComStr::CComStr() {
+    SetLanguage(kChinese);
+}
+
+void CComStr::SetLanguage(const QString& language) {
+    m_language = language;
+    const bool chinese = language == kChinese;
+    const bool english = language == kEnglish;
+    if (chinese || english) {
+        for (const TextRow& row : kTextRows) {
+            m_texts.*row.field = QString::fromUtf16(chinese ? row.chinese : row.english);
+        }
+    }
+    m_eventNames = ListOf(kEventNames);
+
+    m_weekdays.clear();
+    m_linkageMethods.clear();
+    m_alarmOutputs.clear();
+    m_recordLinkages.clear();
+    if (chinese || english) {
+        m_weekdays = chinese ? ListOf(kWeekdaysChinese) : ListOf(kWeekdaysEnglish);
+        m_linkageMethods = {QStringLiteral("邮件联动"), QStringLiteral("消息上传服务中心"),
+                            QStringLiteral("上传FTP"), QStringLiteral("PTZ跟踪联动")};
+        m_alarmOutputs = {QStringLiteral("I/O->1"), QStringLiteral("I/O->2")};
+        m_recordLinkages = {QStringLiteral("SDK录像")};
+    }
+}
+
+CComStr& TheComStr() {
+    static CComStr instance;
+    return instance;
+}
+
+}  // namespace vexo

@@ -1,0 +1,107 @@
+#pragma once
+// The control's built-in texts, one field each, in the current language.
+// Texts that name the device's analytics (functions, rules, parameters) are
+// not here: they come from the device's localisation file.
+
+#include <QString>
+
+namespace vexo {
+
+struct ComTexts {
+    // Messages and titles shared by the pages.
+    QString help;                // "Help"
+    QString scene;               // "Scene"
+    QString sceneNameEmpty;      // "Scene name can't be empty"
+    QString sceneNameRepeated;   // "Scene name can't be repeat"
+    QString sceneLimitReached;   // "Reach the max number of available scenes"
+    QString notSupported;        // "Not support"
+    QString autoTrackingNoEdit;  // "Auto tracking scene can't edit"
+    QString saveSuccess;         // "Save Success"
+    QString saveFailed;          // "Save Failed"
+    QString tips;                // "tips": title of information messages
+    QString error;               // "error": title of the device's error texts
+    QString ruleLimitReached;    // "Reach the max number of available rules"
+    QString saveAddedRuleFirst;  // "Please save the added rule"
+    QString recoverSuccess;      // "Recover successfully"
+    QString recoverFailed;       // "Recover Failed"
+    QString sceneNameIllegal;    // " Scenename include illegal character."
+    // Index page and header.
+    QString sceneSet;            // "Scene Set"
+    QString soundAbnormalCheck;  // "Sound Abnormal Check"
+    QString sceneTourSet;        // "Scene Tour Set"
+    QString smartSwitch;         // "Smart Switch"
+    QString addScene;            // "Add Scene"
+    QString exportConfig;        // "export"
+    QString ok;                  // "OK"
+    QString cancel;              // "Cancel"
+    QString setCurrentScene;     // "Set it to be current scene"
+    QString deleteCurrentScene;  // "  Delete current scene"
+    QString deleteCurrentRule;   // "  Delete current rule"
+    QString freeTraceScene;      // "Free Trace Scene"
+    // Scene settings and PTZ.
+    QString autoGet;                   // "Auto Get"
+    QString sceneSetTitle;             // "Scene Set" (title of the scene settings page)
+    QString autoTracking;              // "Auto Tracking"
+    QString wireMargin;                // "wire margin"
+    QString pixel;                     // "pixel"
+    QString returnBack;                // "Return"
+    QString sceneName;                 // "Scene Name"
+    QString ptz;                       // "PTZ"
+    QString sceneCalibration;          // "Scene Calibration"
+    QString aperture;                  // "Aperture"
+    QString focus;                     // "Focus"
+    QString zoom;                      // "Zoom"
+    QString panSpeed;                  // "Pan Speed"
+    QString tiltSpeed;                 // "Tilt Speed"
+    QString preset;                    // "Pre Set"
+    QString limitPosition;             // "Limit Pos"
+    QString fast;                      // "Fast"
+    QString slow;                      // "Slow"
+    QString followLimit;               // "Follow Limit"
+    QString resetAll;                  // "Reset All"
+    QString setPosition;               // "Set Positon"
+    QString save;                      // "Save"
+    QString recover;                   // "Recover"
+    QString sceneFunction;             // "Scene Function"
+    QString sceneFunctionList;         // "Scene Function List"
+    QString intelligenceFunctionList;  // "Intelligence Function List"
+    // Smart configuration, schedules and linkage.
+    QString currentScene;    // "Current Scene"
+    QString advanceParam;    // "Advance Param"
+    QString rule;            // "Rule"
+    QString add;             // "Add"
+    QString del;             // "Del"
+    QString paramSet;        // "Param Set"
+    QString armingInterval;  // "Arming Interval"
+    QString linkageMethod;   // "Linkage Method"
+    QString copyTo;          // "Copy To"
+    QString all;             // "All"
+    QString allClear;        // "All Clear"
+    QString clear;           // "Clear"
+    QString batchSettings;   // "Batch Settings"
+    // Scene tours.
+    QString sceneTour;       // "Scene Tour"
+    QString sceneRtcTour;    // "Scene RTC Tour"
+    QString index;           // "index"
+    QString stayTime;        // "Stay Time"
+    QString clearInterval;   // "Clear Interval"
+    QString mode;            // "Mode"
+    QString schedule;        // "Schedule"
+    QString startTime;       // "Start Time"
+    QString endTime;         // "End Time"
+    QString everyDay;        // "Every day"
+    QString on;              // "ON"
+    QString off;             // "OFF"
+    QString periodsOverlap;  // "There is an overlap between two periods."
+    QString endBeforeStart;  // "The end time must be greater then start time"
+    QString outOfRange;      // "out of range"
+    // Page groups.
+    QString smartFunction;  // "Smart Function"
+    QString normalArming;   // "Normal Arming"
+    // Titles of the linkage groups (the same in both languages).
+    QString commonLinkage;       // "常规联动"
+    QString alarmOutputLinkage;  // "联动报警输出"
+    QString recordLinkage;       // "录像联动"
+};
+
+}  // namespace vexo

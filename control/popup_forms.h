@@ -1,0 +1,19 @@
+#pragma once
+// The forms of the control's popup. 2 to 6 are its modes; the confirmation
+// forms that ask a fixed question (set current scene, delete scene, delete
+// rule) behave like mode 2 and take their question from the built-in texts.
+
+namespace vexo {
+
+enum PopupForm : int {
+    kPopupSetCurrentScene = 0,
+    kPopupDeleteScene = 1,
+    kPopupConfirm = 2,
+    kPopupMessage = 3,
+    kPopupDayChooser = 4,
+    kPopupRuleChooser = 5,
+    kPopupHourChooser = 6,
+    kPopupDeleteRule = 7,
+};
+
+}  // namespace vexo

@@ -1,0 +1,57 @@
+#include "ui_helpers.h"
+
+#include "image_catalog.h"
+#include "message_display.h"
+
+namespace vexo {
+
+namespace {
+MessageDisplay* g_display = nullptr;
+}  // namespace
+
+void SetMessageDisplay(MessageDisplay* display) {
+    g_display = display;
+}
+
+MessageDisplay* CurrentMessageDisplay() {
+    return g_display;
+}
+
+int ShowMessage(const QString& text, const QString& caption) {
+    if (text.isEmpty() || !g_display) {
+        return 0;
+    }
+    return g_display->ShowText(caption, text) == 1 ? 1 : 0;
+}
+
+int Confirm(int x, int y, int form) {
+    if (!g_display) {
+        return 0;
+    }
+    return g_display->Ask(QPoint(x, y), form, nullptr) == 1 ? 1 : 0;
+}
+
+int ConfirmWithValue(int x, int y, int form, int& value) {
+    if (!g_display) {
+        return 0;
+    }
+    int chosen = value;
+    if (g_display->Ask(QPoint(x, y), form, &chosen) != 1) {
+        return 0;
+    }
+    value = chosen;
+    return 1;
+}
+
+QString ShortenText(const QString& text, int limit) {
+    if (limit >= 0 && text.size() >= limit) {
+        return text.left(limit) + QStringLiteral("...");
+    }
+    return text;
+}
+
+QSize BitmapSize(int resource) {
+    return ImageSizeById(resource);
+}
+
+}  // namespace vexo

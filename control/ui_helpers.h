@@ -1,0 +1,29 @@
+#pragma once
+// Small shared helpers of the pages: messages, confirmations, shortened
+// labels and picture sizes.
+
+#include <QSize>
+#include <QString>
+
+namespace vexo {
+
+// Shows `text` under `caption` in the popup. An empty text shows nothing and
+// returns 0; otherwise 1 when the operator closes it with OK, else 0. Without
+// an installed message display nothing is shown and 0 is returned.
+int ShowMessage(const QString& text, const QString& caption);
+
+// Asks in the popup's `form` with its top-left corner at screen (x, y); 1 for
+// OK, 0 for anything else.
+int Confirm(int x, int y, int form);
+
+// As Confirm; on OK `value` also receives the popup's chosen value.
+int ConfirmWithValue(int x, int y, int form, int& value);
+
+// The first `limit` characters followed by "..." when the text has at least
+// `limit` characters; otherwise the text unchanged.
+QString ShortenText(const QString& text, int limit);
+
+// Width and height of a picture by resource number; empty when unknown.
+QSize BitmapSize(int resource);
+
+}  // namespace vexo

@@ -1,0 +1,96 @@
+// The function identifier tables and their pictures.
+#include <gtest/gtest.h>
+
+#include "image_catalog.h"
+#include "smart_fun_id_data.h"
+
+using namespace vexo;
+
+TEST(FunctionImages, KnownNamesGetTheirPairAndUnknownOnesGet653) {
+    EXPECT_EQ(FunctionImagesByName("zelk:Intrusion_Event").normal, 480);
+    EXPECT_EQ(FunctionImagesByName("zelk:Intrusion_Event").selected, 481);
+    EXPECT_EQ(FunctionImagesByName("zelk:Advanced_Motion_Detection_Event").normal, 521);
+    EXPECT_EQ(FunctionImagesByName("zelk:Defocus_Detection_Event").normal, 529);
+    EXPECT_EQ(FunctionImagesByName("zelk:Defocus_Detection_Event").selected, 499);
+    EXPECT_EQ(FunctionImagesByName("zelk:Scene_Low_Brightness_Error_Detection_Event").selected,
+              473);
+    for (const QString& unknown : {QStringLiteral("zelk:Something_New"), QString(),
+                                   QStringLiteral("zelk:intrusion_event")}) {
+        const FunctionImages images = FunctionImagesByName(unknown);
+        EXPECT_EQ(images.normal, 653) << unknown.toStdString();
+        EXPECT_EQ(images.selected, 653);
+    }
+}
+
+TEST(FunctionImages, EveryPictureOfTheTableExists) {
+    const char* names[] = {"zelk:Intrusion_Event",
+                           "zelk:Motion_Event",
+                           "zelk:Fast_Moving_Event",
+                           "zelk:Wire_Cross_Event",
+                           "zelk:Abandoned_Object_Detection_Event",
+                           "zelk:Remove_Object_Event",
+                           "zelk:Face_Detection_Event",
+                           "zelk:Crowd_Action_Event",
+                           "zelk:Fight_Event",
+                           "zelk:Loitering_Event",
+                           "zelk:People_Counting_Event",
+                           "zelk:Density_Detection_Event",
+                           "zelk:Queue_Event",
+                           "zelk:Dwell_Time_Event",
+                           "zelk:People_Detection_Event",
+                           "zelk:Vehicle_Detect_Event",
+                           "zelk:Image_Color_Reproduction_Error_Detection_Event",
+                           "zelk:Global_Motion_Event",
+                           "zelk:Video_Loss_Detection_Event",
+                           "zelk:Defocus_Detection_Event",
+                           "zelk:Detail_Event",
+                           "zelk:Scene_High_Brightness_Error_Detection_Event",
+                           "zelk:Abnormal_Sound_Event",
+                           "unknown"};
+    for (const char* name : names) {
+        const FunctionImages images = FunctionImagesByName(name);
+        EXPECT_TRUE(HasImageId(images.normal)) << name;
+        EXPECT_TRUE(HasImageId(images.selected)) << name;
+    }
+}
+
+TEST(FunctionIdTable, SmartFunctionsThenAlarmsWithTheirOffsets) {
+    const QStringList display = {QStringLiteral("Intrusion"), QStringLiteral("Fight")};
+    const QMap<QString, QString> first = {{"Intrusion", "intrusion-1"}, {"Fight", "fight-1"}};
+    const QMap<QString, QString> names = {{"Intrusion", "zelk:Intrusion_Event"},
+                                          {"Fight", "zelk:Fight_Event"}};
+    const std::vector<AlarmFunctionTexts> alarms = {{"zelk:IO_Alarm", "io-1", "IO alarm"},
+                                                    {"zelk:Disk_Full", "disk-1", "Disk full"}};
+    const FunctionIdTable table = BuildFunctionIdTable(display, first, names, alarms);
+    ASSERT_EQ(table.size(), 4u);
+    EXPECT_EQ(table[0].idOffset, 310);
+    EXPECT_EQ(table[0].CommandId(), 18310);
+    EXPECT_EQ(table[0].firstText, QStringLiteral("intrusion-1"));
+    EXPECT_EQ(table[0].secondText, QStringLiteral("Intrusion"));
+    EXPECT_EQ(table[0].name, QStringLiteral("zelk:Intrusion_Event"));
+    EXPECT_EQ(table[0].normalImage, 480);
+    EXPECT_EQ(table[1].idOffset, 311);
+    EXPECT_EQ(table[1].selectedImage, 290);
+    // Alarm at position p: 310 + p + entries already in the table.
+    EXPECT_EQ(table[2].idOffset, 312);
+    EXPECT_EQ(table[3].idOffset, 314);
+    EXPECT_EQ(table[3].secondText, QStringLiteral("Disk full"));
+    EXPECT_EQ(table[3].normalImage, 653);
+
+    EXPECT_EQ(SecondTextById(table, 311), QStringLiteral("Fight"));
+    EXPECT_EQ(SecondTextById(table, 314), QStringLiteral("Disk full"));
+    EXPECT_TRUE(SecondTextById(table, 313).isEmpty());
+}
+
+TEST(FunctionIdTable, TriplesGiveEveryTileSlotItsOwnOffset) {
+    FunctionIdTable table(2);
+    table[0].secondText = QStringLiteral("A");
+    table[1].secondText = QStringLiteral("B");
+    const FunctionIdTable triples = BuildFunctionIdTriples(table);
+    ASSERT_EQ(triples.size(), 6u);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(triples[i].idOffset, 150 + i);
+        EXPECT_EQ(triples[i].slot, i % 3);
+        EXPECT_EQ(triples[i].secondText, i < 3 ? QStringLiteral("A") : QStringLiteral("B"));
+    }
+}

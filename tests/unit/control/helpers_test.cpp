@@ -1,0 +1,115 @@
+// Message helpers (through a recording display), shortened texts, picture
+// sizes and the fonts.
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QFontMetrics>
+
+#include "com_font.h"
+#include "message_display.h"
+#include "popup_forms.h"
+#include "ui_helpers.h"
+
+using namespace vexo;
+
+namespace {
+
+struct RecordingDisplay : MessageDisplay {
+    int answer = 1;
+    int value = 0;
+    int calls = 0;
+    QString title, text;
+    QPoint where;
+    int form = -1;
+    int ShowText(const QString& t, const QString& x) override {
+        ++calls;
+        title = t;
+        text = x;
+        return answer;
+    }
+    int Ask(const QPoint& topLeft, int f, int* chosen) override {
+        ++calls;
+        where = topLeft;
+        form = f;
+        if (chosen && answer == 1) {
+            *chosen = value;
+        }
+        return answer;
+    }
+};
+
+struct HelpersTest : ::testing::Test {
+    RecordingDisplay display;
+    HelpersTest() { SetMessageDisplay(&display); }
+    ~HelpersTest() override { SetMessageDisplay(nullptr); }
+};
+
+}  // namespace
+
+TEST_F(HelpersTest, ShowMessageWithEmptyTextShowsNothing) {
+    EXPECT_EQ(ShowMessage(QString(), QStringLiteral("tips")), 0);
+    EXPECT_EQ(display.calls, 0);
+}
+
+TEST_F(HelpersTest, ShowMessageShowsTextUnderCaptionAndReportsOk) {
+    EXPECT_EQ(ShowMessage(QStringLiteral("Save Success"), QStringLiteral("tips")), 1);
+    EXPECT_EQ(display.title, QStringLiteral("tips"));
+    EXPECT_EQ(display.text, QStringLiteral("Save Success"));
+    display.answer = 0;
+    EXPECT_EQ(ShowMessage(QStringLiteral("x"), QStringLiteral("error")), 0);
+}
+
+TEST_F(HelpersTest, ConfirmPassesPlaceAndFormAndValueOnlyOnOk) {
+    EXPECT_EQ(Confirm(100, 200, kPopupDeleteScene), 1);
+    EXPECT_EQ(display.where, QPoint(100, 200));
+    EXPECT_EQ(display.form, kPopupDeleteScene);
+
+    int hour = -1;
+    display.value = 13;
+    EXPECT_EQ(ConfirmWithValue(5, 6, kPopupHourChooser, hour), 1);
+    EXPECT_EQ(hour, 13);
+    display.answer = 0;
+    display.value = 20;
+    EXPECT_EQ(ConfirmWithValue(5, 6, kPopupHourChooser, hour), 0);
+    EXPECT_EQ(hour, 13);
+    EXPECT_EQ(Confirm(0, 0, kPopupConfirm), 0);
+}
+
+TEST(Helpers, WithoutDisplayNothingIsShownAndNothingConfirmed) {
+    SetMessageDisplay(nullptr);
+    EXPECT_EQ(ShowMessage(QStringLiteral("x"), QStringLiteral("tips")), 0);
+    EXPECT_EQ(Confirm(0, 0, kPopupConfirm), 0);
+}
+
+TEST(Helpers, ShortenTextCutsAtTheLimitAndAddsThreeDots) {
+    EXPECT_EQ(ShortenText(QStringLiteral("abcdef"), 4), QStringLiteral("abcd..."));
+    EXPECT_EQ(ShortenText(QStringLiteral("abc"), 4), QStringLiteral("abc"));
+    // "At least" the limit: a text of exactly the limit is shortened too.
+    EXPECT_EQ(ShortenText(QStringLiteral("abcd"), 4), QStringLiteral("abcd..."));
+    EXPECT_EQ(ShortenText(QStringLiteral("场景名称很长"), 4), QStringLiteral("场景名称..."));
+}
+
+TEST(Helpers, BitmapSizeIsThePicturesNaturalSize) {
+    EXPECT_EQ(BitmapSize(541), QSize(150, 36));
+    EXPECT_EQ(BitmapSize(677), QSize(100, 50));
+    EXPECT_EQ(BitmapSize(655).width(), 321);
+    EXPECT_TRUE(BitmapSize(99999).isEmpty());
+}
+
+TEST(ComFont, CellSizesBecomeAReadableCjkCapableFont) {
+    const CComFont& first = ModuleFirstFont();
+    EXPECT_EQ(first.Height(), 20);
+    EXPECT_EQ(first.Width(), 7);
+    EXPECT_EQ(first.Font().pixelSize(), 15);
+    EXPECT_EQ(first.Font().weight(), QFont::Normal);
+    EXPECT_FALSE(first.Font().italic());
+    // Narrower than wide: 7 pixels against the nominal 7.5.
+    EXPECT_LT(first.Font().stretch(), 100);
+    EXPECT_GT(CComFont(kHeaderFont).Font().pixelSize(), first.Font().pixelSize());
+
+    // The face resolves to an installed font that has the Chinese glyphs.
+    const QFontMetrics metrics(first.Font());
+    EXPECT_TRUE(metrics.inFont(QChar(0x786E)));  // 确
+    EXPECT_TRUE(metrics.inFont(QChar(0x573A)));  // 场
+    EXPECT_NE(QFontInfo(first.Font()).family(), QStringLiteral("微软雅黑"));
+}
