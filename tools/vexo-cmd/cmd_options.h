@@ -7,12 +7,16 @@
 
 namespace vexocmd {
 
+enum ExitCode { kAcknowledged = 0, kRefused = 1, kUsage = 2, kLoginFailed = 3 };
+
 struct CmdOptions {
-    std::string device;
+    std::string device;                // the first --device
+    std::vector<std::string> devices;  // every --device, in order (config set takes several)
+    std::string outFile;               // config get --out FILE; empty: standard output
     std::string user;
     std::string password;
-    int timeoutMs = 0;  // 0: the library's default
-    std::vector<std::string> words;  // COMMAND [INFO-JSON]
+    int timeoutMs = 0;               // 0: the library's default
+    std::vector<std::string> words;  // COMMAND [INFO-JSON], or config get | config set FILE
 };
 
 // Reads the options. The password may come from the environment variable
@@ -22,5 +26,9 @@ struct CmdOptions {
 std::optional<CmdOptions> ParseCmdOptions(int argc, char** argv, std::string& error);
 
 std::string CmdUsage();
+
+// Whether the words name one of the "config" subcommands.
+bool IsConfigGet(const CmdOptions& options);
+bool IsConfigSet(const CmdOptions& options);
 
 }  // namespace vexocmd

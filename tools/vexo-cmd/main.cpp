@@ -5,6 +5,7 @@
 
 #include "audio_video_play.h"
 #include "cmd_options.h"
+#include "config_commands.h"
 #include "device_command_channel.h"
 #include "json_text.h"
 #include "narrow_text.h"
@@ -12,7 +13,10 @@
 
 namespace {
 
-enum ExitCode { kAcknowledged = 0, kRefused = 1, kUsage = 2, kLoginFailed = 3 };
+using vexocmd::kAcknowledged;
+using vexocmd::kLoginFailed;
+using vexocmd::kRefused;
+using vexocmd::kUsage;
 
 struct NetworkLibrary {
     NetworkLibrary() { VEXONET_Init(); }
@@ -28,6 +32,14 @@ int main(int argc, char** argv) {
         const bool help = error == vexocmd::CmdUsage();
         (help ? std::cout : std::cerr) << error;
         return help ? kAcknowledged : kUsage;
+    }
+    if (vexocmd::IsConfigGet(*options) || vexocmd::IsConfigSet(*options)) {
+        NetworkLibrary library;
+        if (options->timeoutMs > 0) {
+            VEXONET_SetTimeouts(0, options->timeoutMs);
+        }
+        return vexocmd::IsConfigGet(*options) ? vexocmd::RunConfigGet(*options)
+                                              : vexocmd::RunConfigSet(*options);
     }
     Json::Value info;
     if (options->words.size() == 2 && !vexo::ParseJson(options->words[1], info)) {

@@ -1,6 +1,7 @@
 // The readers of list, range, PTZ, status and info replies on any reply.
 
 #include "fuzz_reply.h"
+#include "json_read.h"
 #include "reply_readers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -22,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     QStringList texts;
     ReadTextList(info, "RuleToken", texts);
-    if (const Json::Value* fail = info.isObject() ? info.find("Fail", "Fail" + 4) : nullptr) {
+    if (const Json::Value* fail = vexo::json::Member(info, "Fail")) {
         ReadTextList(*fail, "SmartFunName", texts);
     }
     std::map<QString, QString> map;

@@ -1,0 +1,176 @@
+// vexo-cmd's batch configuration subcommands against two simulated devices.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "json_text.h"
+#include "sim_process.h"
+
+namespace {
+
+using vexo::test::SimProcess;
+
+struct CmdRun {
+    int exitCode;
+    std::string output;  // standard output and error together
+};
+
+CmdRun RunCmd(const std::string& arguments) {
+    const std::string command = std::string("VEXO_PASSWORD=") + SimProcess::kPassword + " " +
+                                VEXO_CMD_PATH + " --user admin " + arguments + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::string output;
+    char buffer[4096];
+    while (pipe != nullptr && std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+        output += buffer;
+    }
+    const int status = pipe != nullptr ? ::pclose(pipe) : -1;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+class VexoCmdConfig : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(first_.Start());
+        ASSERT_TRUE(second_.Start());
+        folder_ = vexo::test::MakeTempFolder("vexo-cmd-config-");
+    }
+
+    static void Script(const SimProcess& sim, const std::string& command,
+                       const std::string& reply) {
+        Json::Value control;
+        control["script"]["op"] = command;
+        control["script"]["reply"] = reply;
+        ASSERT_EQ(sim.Control(control), 200);
+    }
+
+    // The requests of `command` the device received, parsed, with the
+    // journal's time in "time".
+    static std::vector<Json::Value> Received(const SimProcess& sim, const std::string& command) {
+        std::vector<Json::Value> found;
+        for (const Json::Value& line : sim.Journal()) {
+            Json::Value request;
+            if (vexo::ParseJson(line["request"].asString(), request) && request.isObject() &&
+                request["op"] == command) {
+                request["time"] = line["time"];
+                found.push_back(request);
+            }
+        }
+        return found;
+    }
+
+    std::string WriteFile(const std::string& name, const std::string& text) const {
+        const std::string path = folder_ + "/" + name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+
+    static std::string Devices(std::initializer_list<const SimProcess*> sims) {
+        std::string text;
+        for (const SimProcess* sim : sims) {
+            text += "--device " + sim->Address() + " ";
+        }
+        return text;
+    }
+
+    SimProcess first_;
+    SimProcess second_;
+    std::string folder_;
+};
+
+TEST_F(VexoCmdConfig, GetWritesTheDevicesTextToTheFile) {
+    Script(first_, "CMD_GetBatchConfig",
+           R"({"ack": "0", "info": {"config": "{\"Rules\": {\"intrusion\": null}}"}})");
+    const std::string out = folder_ + "/got.json";
+    const CmdRun run = RunCmd(Devices({&first_}) + "config get --out " + out);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    std::ifstream in(out, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "{\"Rules\": {\"intrusion\": null}}");
+}
+
+TEST_F(VexoCmdConfig, GetRefusedExitsOneWithTheErrorText) {
+    Script(first_, "CMD_GetBatchConfig", R"({"ack": "1", "errinfo": "no config"})");
+    const CmdRun run = RunCmd(Devices({&first_}) + "config get");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.output.find("no config"), std::string::npos) << run.output;
+}
+
+TEST_F(VexoCmdConfig, SetWritesEveryDeviceConcurrently) {
+    Json::Value latency;
+    latency["latency_ms"] = 700;
+    ASSERT_EQ(first_.Control(latency), 200);
+    ASSERT_EQ(second_.Control(latency), 200);
+    for (const SimProcess* sim : {&first_, &second_}) {
+        Script(*sim, "CMD_SetParamsBatchConfig", R"({"ack": "0"})");
+    }
+    const std::string file = WriteFile("batch.json", "\xEF\xBB\xBF{\"Modules\": null}\n");
+
+    const CmdRun run = RunCmd(Devices({&first_, &second_}) + "config set " + file);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find(first_.Address() + ": ok"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find(second_.Address() + ": ok"), std::string::npos) << run.output;
+
+    const auto sentFirst = Received(first_, "CMD_SetParamsBatchConfig");
+    const auto sentSecond = Received(second_, "CMD_SetParamsBatchConfig");
+    ASSERT_EQ(sentFirst.size(), 1u);
+    ASSERT_EQ(sentSecond.size(), 1u);
+    Json::Value expected;
+    ASSERT_TRUE(vexo::ParseJson(R"({"config": {"Modules": null}})", expected));
+    EXPECT_EQ(sentFirst[0]["info"], expected);
+    EXPECT_EQ(sentSecond[0]["info"], expected);
+
+    // Written one after the other, the second device would not hear of the
+    // command before the first had answered it: each device's login must come
+    // before the other's batch.
+    const auto loginFirst = Received(first_, "CMD_ParamInit");
+    const auto loginSecond = Received(second_, "CMD_ParamInit");
+    ASSERT_FALSE(loginFirst.empty());
+    ASSERT_FALSE(loginSecond.empty());
+    EXPECT_LT(loginSecond.back()["time"].asInt64(), sentFirst[0]["time"].asInt64());
+    EXPECT_LT(loginFirst.back()["time"].asInt64(), sentSecond[0]["time"].asInt64());
+}
+
+TEST_F(VexoCmdConfig, SetReportsEachDevicesOutcome) {
+    Script(first_, "CMD_SetBatchConfig", R"({"ack": "0"})");
+    Script(second_, "CMD_SetBatchConfig", R"({"ack": "1", "errinfo": "batch rejected"})");
+    const std::string file = WriteFile("opaque.txt", "not json at all");
+
+    const CmdRun run = RunCmd(Devices({&first_, &second_}) + "config set " + file);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.output.find(first_.Address() + ": ok"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find(second_.Address() + ": device refused"), std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("batch rejected"), std::string::npos) << run.output;
+    const auto sent = Received(first_, "CMD_SetBatchConfig");
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0]["info"]["config"], "not json at all");
+}
+
+TEST_F(VexoCmdConfig, LoginFailureOnlyExitsThree) {
+    Script(first_, "CMD_SetParamsBatchConfig", R"({"ack": "0"})");
+    const std::string file = WriteFile("batch.json", "{}");
+    const int deadPort = second_.Port();
+    second_.Stop();
+    const CmdRun run =
+        RunCmd(Devices({&first_}) + "--device 127.0.0.1:" + std::to_string(deadPort) +
+               " --timeout-ms 2000 config set " + file);
+    EXPECT_EQ(run.exitCode, 3) << run.output;
+    EXPECT_NE(run.output.find(first_.Address() + ": ok"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("login failed"), std::string::npos) << run.output;
+}
+
+TEST_F(VexoCmdConfig, UsageErrors) {
+    EXPECT_EQ(RunCmd(Devices({&first_, &second_}) + "config get").exitCode, 2);
+    EXPECT_EQ(RunCmd(Devices({&first_, &second_}) + "CMD_GetSceneList").exitCode, 2);
+    EXPECT_EQ(RunCmd(Devices({&first_}) + "config set").exitCode, 2);
+    EXPECT_EQ(RunCmd(Devices({&first_}) + "config set " + folder_ + "/missing.json").exitCode, 2);
+    EXPECT_EQ(RunCmd(Devices({&first_}) + "--out x CMD_GetSceneList").exitCode, 2);
+}
+
+}  // namespace

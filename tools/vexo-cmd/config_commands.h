@@ -1,0 +1,36 @@
+#pragma once
+// vexo-cmd's batch configuration subcommands: read one device's whole
+// analytics configuration into a file, and write a file to many devices at
+// once (operators configure many cameras alike).
+
+#include <string>
+#include <vector>
+
+#include "cmd_options.h"
+
+namespace vexocmd {
+
+// The outcome of one device's part of a command.
+struct DeviceOutcome {
+    std::string device;
+    int exitCode = kAcknowledged;
+    std::string message;  // "ok" or why it failed
+};
+
+// "config get [--out FILE]". The network library is initialised by the caller.
+int RunConfigGet(const CmdOptions& options);
+
+// "config set FILE": one thread, session and channel per device; prints one
+// line per device in the order of the --device options.
+int RunConfigSet(const CmdOptions& options);
+
+// Logs into `device` and sends the batch text. Safe to run on several threads
+// at once.
+DeviceOutcome SetConfigOnDevice(const CmdOptions& options, const std::string& device,
+                                const std::string& configText);
+
+// The overall exit code: 0 when every device took it, 1 when any device
+// failed after its login, else 3 when the only failures were logins.
+int CombinedExitCode(const std::vector<DeviceOutcome>& outcomes);
+
+}  // namespace vexocmd
