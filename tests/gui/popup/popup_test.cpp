@@ -1,0 +1,257 @@
+// The popup: its launch operations run modally, so each test schedules what
+// the operator does once the popup is up, then checks the outcome.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "com_str.h"
+#include "ok_cancel_config_dlg.h"
+#include "ok_cancel_message_display.h"
+#include "popup_forms.h"
+#include "ui_helpers.h"
+#include "xp_button.h"
+
+using namespace vexo;
+
+namespace {
+
+// Runs `act` on the popup as soon as it is the active modal window. Counts
+// how many popups it saw, so a test can also check that none appeared.
+struct Operator {
+    int popupsSeen = 0;
+    QObject context;  // cancels pending steps when the test ends
+    void OnNextPopup(std::function<void(COkCancelConfigDlg&)> act) {
+        QTimer::singleShot(20, &context, [this, act] {
+            auto* dialog = qobject_cast<COkCancelConfigDlg*>(QApplication::activeModalWidget());
+            if (dialog) {
+                ++popupsSeen;
+                act(*dialog);
+                // A step that failed to close the popup must not hang the run.
+                QPointer<COkCancelConfigDlg> left(dialog);
+                QTimer::singleShot(3000, &context, [left] {
+                    if (left) {
+                        ADD_FAILURE() << "the popup was left open";
+                        left->reject();
+                    }
+                });
+            }
+        });
+    }
+};
+
+void Click(QWidget* widget) {
+    ASSERT_NE(widget, nullptr);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+}
+
+struct PopupTest : ::testing::Test {
+    Operator op;
+    PopupTest() { TheComStr().SetLanguage(QStringLiteral("english")); }
+};
+
+}  // namespace
+
+TEST_F(PopupTest, MessageWithEmptyTextShowsNothingAndReportsOne) {
+    op.OnNextPopup([](COkCancelConfigDlg& d) { d.accept(); });
+    EXPECT_EQ(COkCancelConfigDlg::ShowMessage(QStringLiteral("tips"), QString()), 1);
+    QTest::qWait(60);
+    EXPECT_EQ(op.popupsSeen, 0);
+}
+
+TEST_F(PopupTest, MessageShowsTitleAndTextWithOnlyAnOkButton) {
+    QString heading, message;
+    bool hasCancel = true;
+    op.OnNextPopup([&](COkCancelConfigDlg& d) {
+        heading = d.Heading();
+        message = d.Message();
+        hasCancel = d.CancelButton() != nullptr;
+        EXPECT_EQ(d.OkButton()->text(), QStringLiteral("OK"));
+        Click(d.OkButton());
+    });
+    EXPECT_EQ(
+        COkCancelConfigDlg::ShowMessage(QStringLiteral("tips"), QStringLiteral("Save Success")), 1);
+    EXPECT_EQ(op.popupsSeen, 1);
+    EXPECT_EQ(heading, QStringLiteral("tips"));
+    EXPECT_EQ(message, QStringLiteral("Save Success"));
+    EXPECT_FALSE(hasCancel);
+
+    op.OnNextPopup([](COkCancelConfigDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    EXPECT_EQ(COkCancelConfigDlg::ShowMessage(QStringLiteral("error"), QStringLiteral("x")), 0);
+}
+
+TEST_F(PopupTest, ConfirmationFormsAskTheirQuestionInTheCurrentLanguageAtTheGivenPlace) {
+    TheComStr().SetLanguage(QStringLiteral("chinese"));
+    QString message, ok, cancel;
+    QPoint where;
+    op.OnNextPopup([&](COkCancelConfigDlg& d) {
+        message = d.Message();
+        ok = d.OkButton()->text();
+        cancel = d.CancelButton()->text();
+        where = d.pos();
+        Click(d.CancelButton());
+    });
+    EXPECT_EQ(COkCancelConfigDlg::ShowConfirm(QPoint(120, 80), kPopupDeleteScene), 0);
+    EXPECT_EQ(message, QStringLiteral("   是否删除当前场景"));
+    EXPECT_EQ(ok, QStringLiteral("确认"));
+    EXPECT_EQ(cancel, QStringLiteral("取消"));
+    EXPECT_EQ(where, QPoint(120, 80));
+
+    op.OnNextPopup([&](COkCancelConfigDlg& d) {
+        message = d.Message();
+        Click(d.OkButton());
+    });
+    EXPECT_EQ(COkCancelConfigDlg::ShowConfirm(QPoint(0, 0), 42, QStringLiteral("Go on?")), 1);
+    EXPECT_EQ(message, QStringLiteral("Go on?")) << "unknown modes behave as confirmations";
+}
+
+TEST_F(PopupTest, DayChooserOpenedForTuesdayTicksAllWhenEveryDayIsTicked) {
+    QList<int> atStart;
+    QString heading;
+    QList<int> afterSixClicks;
+    op.OnNextPopup([&](COkCancelConfigDlg& d) {
+        atStart = d.ItemStates();
+        heading = d.Heading();
+        EXPECT_EQ(d.ItemControl(1)->text(), QStringLiteral("Tuesday"));
+        EXPECT_EQ(d.ItemControl(7)->text(), QStringLiteral("All"));
+        EXPECT_TRUE(d.ItemControl(1)->isChecked());
+        for (int day : {0, 2, 3, 4, 5, 6}) {
+            Click(d.ItemControl(day));
+        }
+        afterSixClicks = d.ItemStates();
+        Click(d.OkButton());
+    });
+    QList<int> states;
+    EXPECT_EQ(COkCancelConfigDlg::ShowDayChooser(QPoint(10, 10), 1, 7, kPopupDayChooser, states),
+              1);
+    EXPECT_EQ(atStart, (QList<int>{0, 1, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(heading, QStringLiteral("Copy To"));
+    EXPECT_EQ(afterSixClicks, QList<int>(8, 1));
+    EXPECT_EQ(states, QList<int>(8, 1));
+}
+
+TEST_F(PopupTest, UntickingAllUnticksEveryDayAndTickingAllTicksThem) {
+    QList<int> afterUntick, afterTick, afterOneDay;
+    bool boxesFollow = false;
+    op.OnNextPopup([&](COkCancelConfigDlg& d) {
+        for (int day : {0, 2, 3, 4, 5, 6}) {
+            Click(d.ItemControl(day));
+        }
+        Click(d.ItemControl(7));  // "All" off
+        afterUntick = d.ItemStates();
+        boxesFollow = !d.ItemControl(1)->isChecked() && !d.ItemControl(7)->isChecked();
+        Click(d.ItemControl(7));  // "All" on
+        afterTick = d.ItemStates();
+        Click(d.ItemControl(3));  // one day off again: "All" goes off
+        afterOneDay = d.ItemStates();
+        Click(d.OkButton());
+    });
+    QList<int> states;
+    ASSERT_EQ(COkCancelConfigDlg::ShowDayChooser(QPoint(), 1, 7, kPopupDayChooser, states), 1);
+    EXPECT_EQ(afterUntick, QList<int>(8, 0));
+    EXPECT_TRUE(boxesFollow);
+    EXPECT_EQ(afterTick, QList<int>(8, 1));
+    EXPECT_EQ(afterOneDay, (QList<int>{1, 1, 1, 0, 1, 1, 1, 0}));
+    EXPECT_EQ(states, afterOneDay);
+}
+
+TEST_F(PopupTest, CancelledChooserLeavesTheStatesUntouched) {
+    op.OnNextPopup([](COkCancelConfigDlg& d) {
+        Click(d.ItemControl(0));
+        Click(d.CancelButton());
+    });
+    QList<int> states{9, 9};
+    EXPECT_EQ(COkCancelConfigDlg::ShowRuleChooser(QPoint(), 0, {"Rule 1", "Rule 2"},
+                                                  kPopupRuleChooser, states),
+              0);
+    EXPECT_EQ(states, (QList<int>{9, 9}));
+}
+
+TEST_F(PopupTest, RuleChooserListsTheNamesItWasGiven) {
+    QStringList shown;
+    op.OnNextPopup([&](COkCancelConfigDlg& d) {
+        for (int i = 0; i < 3; ++i) {
+            shown.append(d.ItemControl(i)->text());
+        }
+        Click(d.OkButton());
+    });
+    QList<int> states;
+    const QStringList names = {"Gate", "Fence", "Yard"};
+    ASSERT_EQ(COkCancelConfigDlg::ShowRuleChooser(QPoint(), 2, names, kPopupRuleChooser, states),
+              1);
+    EXPECT_EQ(shown, names);
+    EXPECT_EQ(states, (QList<int>{0, 0, 1, 0}));
+}
+
+TEST_F(PopupTest, HourChooserOffersTheTwentyFourWholeHours) {
+    QStringList hours;
+    op.OnNextPopup([&](COkCancelConfigDlg& d) {
+        for (int h = 0; d.HourControl(h); ++h) {
+            hours.append(d.HourControl(h)->text());
+        }
+        EXPECT_EQ(d.OkButton(), nullptr);
+        Click(d.HourControl(13));
+    });
+    int hour = -1;
+    EXPECT_EQ(COkCancelConfigDlg::ShowHourChooser(QPoint(50, 50), kPopupHourChooser, hour), 1);
+    EXPECT_EQ(hour, 13);
+    ASSERT_EQ(hours.size(), 24);
+    EXPECT_EQ(hours.front(), QStringLiteral("00:00"));
+    EXPECT_EQ(hours.back(), QStringLiteral("23:00"));
+    EXPECT_FALSE(hours.contains(QStringLiteral("24:00")));
+
+    op.OnNextPopup([](COkCancelConfigDlg& d) { d.reject(); });
+    hour = 5;
+    EXPECT_EQ(COkCancelConfigDlg::ShowHourChooser(QPoint(), kPopupHourChooser, hour), 0);
+    EXPECT_EQ(hour, 5);
+}
+
+TEST_F(PopupTest, PressingTheBackgroundDragsThePopup) {
+    COkCancelConfigDlg dialog;
+    dialog.SetMode(kPopupConfirm);
+    dialog.SetText(QStringLiteral("Drag me"));
+    dialog.SetPosition(QPoint(100, 100));
+    dialog.InitDialog();
+    dialog.show();
+    const QPoint start = dialog.pos();
+    const QPointF inside(6, 60);
+    const QPointF global = QPointF(dialog.mapToGlobal(inside.toPoint()));
+    QMouseEvent press(QEvent::MouseButtonPress, inside, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog, &press);
+    QMouseEvent move(QEvent::MouseMove, inside + QPointF(30, 20), global + QPointF(30, 20),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside + QPointF(30, 20),
+                        global + QPointF(30, 20), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog, &release);
+    EXPECT_EQ(dialog.pos(), start + QPoint(30, 20));
+}
+
+TEST_F(PopupTest, MessageDisplayCarriesTheHelpersToThePopup) {
+    COkCancelMessageDisplay display;
+    SetMessageDisplay(&display);
+    QString heading, message;
+    op.OnNextPopup([&](COkCancelConfigDlg& d) {
+        heading = d.Heading();
+        message = d.Message();
+        Click(d.OkButton());
+    });
+    EXPECT_EQ(ShowMessage(QStringLiteral("Device refused"), QStringLiteral("error")), 1);
+    EXPECT_EQ(heading, QStringLiteral("error"));
+    EXPECT_EQ(message, QStringLiteral("Device refused"));
+
+    op.OnNextPopup([](COkCancelConfigDlg& d) { Click(d.HourControl(7)); });
+    int hour = 0;
+    EXPECT_EQ(ConfirmWithValue(0, 0, kPopupHourChooser, hour), 1);
+    EXPECT_EQ(hour, 7);
+
+    op.OnNextPopup([](COkCancelConfigDlg& d) { Click(d.OkButton()); });
+    EXPECT_EQ(Confirm(10, 10, kPopupSetCurrentScene), 1);
+    SetMessageDisplay(nullptr);
+}
