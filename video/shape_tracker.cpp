@@ -41,24 +41,24 @@ protected:
         }
         switch (event->type()) {
             case QEvent::MouseMove:
-                if (watched == window_) {
+                if (watched == window_ && !finished_) {
                     Move(static_cast<QMouseEvent*>(event)->position());
                 }
                 return true;
             case QEvent::MouseButtonRelease:
                 if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-                    loop_.quit();
+                    Finish();
                 }
                 return true;
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick:
                 if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-                    loop_.quit();
+                    Finish();
                 }
                 return true;
             case QEvent::KeyPress:
                 if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-                    loop_.quit();
+                    Finish();
                 }
                 return true;
             case QEvent::KeyRelease:
@@ -68,7 +68,7 @@ protected:
             case QEvent::UngrabMouse:
                 // The window lost the mouse: tracking cannot go on.
                 if (watched == window_) {
-                    loop_.quit();
+                    Finish();
                 }
                 return false;
             default:
@@ -77,6 +77,13 @@ protected:
     }
 
 private:
+    // Input that arrives after the end but before the loop returns (sent
+    // synchronously by the same handler) must not move the shape any more.
+    void Finish() {
+        finished_ = true;
+        loop_.quit();
+    }
+
     void Move(QPointF position) {
         // Window pixels to video pixels; the result is a 16-bit coordinate.
         const GeoPoint p{static_cast<int16_t>(static_cast<int>(position.x() * tracker_.scaleX_)),
@@ -92,6 +99,7 @@ private:
     QObject* window_;
     int handle_;
     QPoint offset_;
+    bool finished_ = false;
     QEventLoop loop_;
 };
 

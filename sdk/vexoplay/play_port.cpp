@@ -84,9 +84,16 @@ void PlayPort::Stop() {
     ++generation_;
     window_.clear();
     if (view_ != nullptr) {
-        // deleteLater runs on the view's thread; until then it paints nothing
-        // new because it is no longer the port's view.
-        QMetaObject::invokeMethod(view_, "deleteLater", Qt::QueuedConnection);
+        // The view is hidden and deleted on its own thread; the queued call is
+        // dropped if the window took the view with it first.
+        OverlayView* view = view_;
+        QMetaObject::invokeMethod(
+            view,
+            [view] {
+                view->hide();
+                view->deleteLater();
+            },
+            Qt::QueuedConnection);
         view_ = nullptr;
     }
 }

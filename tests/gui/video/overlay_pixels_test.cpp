@@ -1,0 +1,117 @@
+// What the operator sees: overlay items painted over the video window.
+#include <QDir>
+#include <QTest>
+#include <atomic>
+#include <thread>
+
+#include "video_window.h"
+
+using namespace vexo;
+
+namespace {
+
+class Pixels : public VideoTest {
+protected:
+    // With VEXO_SCREENSHOT_DIR set, keeps the picture for a person to look at.
+    void Keep(const QImage& image, const char* name) {
+        const QByteArray dir = qgetenv("VEXO_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) {
+            image.save(QDir(QString::fromLocal8Bit(dir)).filePath(QLatin1String(name)));
+        }
+    }
+    static QRgb Green() { return qRgb(0, 255, 0); }
+    static QRgb Blue() { return qRgb(0, 0, 255); }
+    static QRgb Red() { return qRgb(255, 0, 0); }
+    static QRgb Black() { return qRgb(0, 0, 0); }
+};
+
+}  // namespace
+
+TEST_F(Pixels, PolygonEdgesAreGreenOverTheIdlePicture) {
+    ASSERT_TRUE(renderer.DrawRegion(port, 2, 1, "4|(100,100),(400,100),(400,300),(100,300)", "r"));
+    const QImage image = Grab();
+    Keep(image, "polygon.png");
+    EXPECT_EQ(image.pixel(250, 100), Green());
+    EXPECT_EQ(image.pixel(400, 200), Green());
+    EXPECT_EQ(image.pixel(250, 200), Black()) << "outline only";
+    EXPECT_EQ(image.pixel(100 + 10, 100), Green());
+    EXPECT_EQ(image.pixel(100, 100 - 10), Black()) << "handles stay hidden";
+}
+
+TEST_F(Pixels, SelectedShapeIsBlueWithRedHandles) {
+    // Eight points: drawn without editing, so a click selects instead of
+    // starting a tracker.
+    ASSERT_TRUE(renderer.DrawRegion(
+        port, 0, 1,
+        "8|(100,100),(250,100),(400,100),(400,200),(400,300),(250,300),(100,300),(100,200)", "r"));
+    QTest::mouseClick(&window, Qt::LeftButton, {}, {250, 200});
+    ASSERT_EQ(renderer.Polygon("r")->selected, 1);
+    const QImage image = Grab();
+    Keep(image, "selected.png");
+    EXPECT_EQ(image.pixel(250, 100), Blue());
+    // Handle circle of radius 10 around (400,300): its ring crosses (400,310).
+    const QColor ring = image.pixelColor(400, 310);
+    EXPECT_GT(ring.red(), 200);
+    EXPECT_LT(ring.green(), 60);
+    EXPECT_EQ(image.pixel(395, 305), Black()) << "a handle is a ring, not a disc";
+}
+
+TEST_F(Pixels, WireShowsFilledArrowAndTranslucentBand) {
+    ASSERT_TRUE(renderer.DrawLine(port, 1, 2, "2|(100,300),(500,300)", "w"));
+    renderer.SetLineBox("w", QRect(0, 0, 704, 576));
+    renderer.SetLineMargin("w", 0.1f);
+    const QImage image = Grab();
+    Keep(image, "wire.png");
+    EXPECT_EQ(image.pixel(300, 300), Green());
+    // Arrow A (direction 2) is filled; arrow B has only its outline.
+    EXPECT_EQ(image.pixel(175, 320), Green());
+    EXPECT_NEAR(image.pixelColor(425, 270).green(), 128, 2) << "only the band covers B's inside";
+    // The band (half-width 57) is half-transparent green.
+    const QColor band = image.pixelColor(300, 340);
+    EXPECT_NEAR(band.green(), 128, 2);
+    EXPECT_EQ(band.red(), 0);
+    EXPECT_EQ(image.pixel(300, 360), Black());
+}
+
+TEST_F(Pixels, HiddenAndDeletedItemsAreNotPainted) {
+    ASSERT_TRUE(renderer.DrawRegion(port, 5, 1, "3|(100,100),(400,100),(250,300)", "r"));
+    const int32_t outline = renderer.Items("r")->front().id;
+    EXPECT_EQ(Grab().pixel(250, 100), Green());
+    VEXOPLAY_ShowRenderGeometry(port, VEXOPLAY_CLASS_SHAPE, outline, 0);
+    EXPECT_EQ(Grab().pixel(250, 100), Black());
+    VEXOPLAY_ShowRenderGeometry(port, VEXOPLAY_CLASS_SHAPE, outline, 1);
+    renderer.DeleteOverlay("r", false);
+    const QImage image = Grab();
+    EXPECT_EQ(image.pixel(250, 100), Black());
+    EXPECT_EQ(image.pixel(110, 110), Black()) << "label gone too";
+}
+
+TEST_F(Pixels, StopRemovesTheOverlayAndTheIdlePictureRemains) {
+    ASSERT_TRUE(renderer.DrawRegion(port, 0, 1, "3|(100,100),(400,100),(250,300)", "r"));
+    EXPECT_EQ(Grab().pixel(250, 100), Green());
+    VEXOPLAY_Stop(port);
+    EXPECT_EQ(Grab().pixel(250, 100), Black());
+    ASSERT_EQ(VEXOPLAY_Play(port, &window, 0, 0), 1);
+    EXPECT_EQ(Grab().pixel(250, 100), Green()) << "items outlive Stop";
+}
+
+TEST_F(Pixels, ItemsAddedFromAnotherThreadArePainted) {
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        for (int i = 0; i < 400; ++i) {
+            int32_t pts[] = {10, 10 + i, 600, 10 + i};
+            MultLineDesc d{pts, 2, 0x0000FF00, 0, 1, 0, 0};
+            VEXOPLAY_AddDrawMultLine(port, &d);
+        }
+        done = true;
+    });
+    while (!done) {
+        window.repaint();  // paints while the list grows
+    }
+    worker.join();
+    EXPECT_EQ(VEXOPLAY_GetOverlayItemCount(port), 400);
+    const QImage image = Grab();
+    EXPECT_EQ(image.pixel(300, 10), Green());
+    EXPECT_EQ(image.pixel(300, 409), Green());
+    EXPECT_EQ(image.pixel(300, 411), Black());
+}
