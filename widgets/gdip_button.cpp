@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <vector>
 
 #include "ptz_command_target.h"
@@ -34,6 +35,11 @@ QRegion CGdipButton::RegionFromMask(const QImage& mask, QRgb transparent) {
     block.reserve(kRectsPerBlock);
     auto flush = [&] {
         if (!block.empty()) {
+            // A rectangle list handed to a region must run top to bottom and
+            // left to right; the scan goes bottom up.
+            std::sort(block.begin(), block.end(), [](const QRect& a, const QRect& b) {
+                return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+            });
             QRegion part;
             part.setRects(block.data(), static_cast<int>(block.size()));
             region = region.united(part);

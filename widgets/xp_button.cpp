@@ -11,6 +11,26 @@ namespace vexo {
 namespace {
 const QColor kDarkText(0x2B, 0x33, 0x3D);
 const QColor kLightText(Qt::white);
+const QColor kAccent(0x1E, 0x7B, 0xE0);
+
+// True when most of the picture is dark enough to need light text over it.
+bool IsDarkPicture(const QPixmap& pixmap) {
+    if (pixmap.isNull()) {
+        return false;
+    }
+    const QImage image =
+        pixmap.toImage().scaled(8, 8, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double lightness = 0;
+    double weight = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor color = image.pixelColor(x, y);
+            lightness += color.lightnessF() * color.alphaF();
+            weight += color.alphaF();
+        }
+    }
+    return weight > 0 && lightness / weight < 0.55;
+}
 }  // namespace
 
 CXPButton::CXPButton(QWidget* parent) : QPushButton(parent) {
@@ -28,6 +48,8 @@ CXPButton::CXPButton(QWidget* parent) : QPushButton(parent) {
 void CXPButton::SetImages(const QPixmap& normal, const QPixmap& selected) {
     m_normal = normal;
     m_selected = selected;
+    m_normalIsDark = IsDarkPicture(normal);
+    m_selectedIsDark = selected.isNull() ? true : IsDarkPicture(selected);
     update();
 }
 
@@ -78,15 +100,24 @@ void CXPButton::paintEvent(QPaintEvent*) {
         painter.setPen(QColor(0xC5, 0xCC, 0xD6));
         painter.drawPath(frame);
     }
+    const bool darkPicture =
+        image.isNull() ? selected : (selected ? m_selectedIsDark : m_normalIsDark);
     if (m_hover && isEnabled()) {
-        // A light veil tells the operator the button reacts to the pointer.
+        // Hover: dark pictures light up, light ones take a trace of the accent.
         QPainterPath veil;
-        veil.addRoundedRect(QRectF(rect()), 4, 4);
-        painter.fillPath(veil, QColor(255, 255, 255, selected ? 40 : 70));
+        veil.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+        if (darkPicture) {
+            painter.fillPath(veil, QColor(255, 255, 255, 45));
+        } else {
+            painter.fillPath(veil, QColor(kAccent.red(), kAccent.green(), kAccent.blue(), 22));
+            painter.setPen(QPen(kAccent, 1));
+            painter.drawPath(veil);
+        }
     }
     const QString label = text();
     if (!label.isEmpty()) {
-        QColor color = m_textColor.isValid() ? m_textColor : (selected ? kLightText : kDarkText);
+        const QColor color =
+            m_textColor.isValid() ? m_textColor : (darkPicture ? kLightText : kDarkText);
         painter.setPen(color);
         painter.setFont(font());
         painter.drawText(rect().translated(m_textDx, m_textDy), Qt::AlignCenter, label);

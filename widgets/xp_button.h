@@ -37,8 +37,8 @@ public:
     // Moves the centred text right by `dx` and down by `dy` pixels.
     void SetTextOffset(int dx, int dy);
 
-    // Overrides the text colour of both images (the default is dark text on
-    // the normal image and white text on the selected one).
+    // Overrides the text colour of both images. By default the text is white
+    // over a dark picture and dark over a light one.
     void SetTextColor(const QColor& color);
 
     // While a PTZ owner is set, press starts `command` and release stops it.
@@ -58,6 +58,8 @@ protected:
 private:
     QPixmap m_normal;
     QPixmap m_selected;
+    bool m_normalIsDark = false;
+    bool m_selectedIsDark = true;
     int m_selectedState = 0;
     int m_clickMode = 0;
     int m_textDx = 0;

@@ -56,6 +56,13 @@ TEST(GdipButtonRegion, KeepsEveryRunWhenThereAreMoreThanOneBlock) {
     }
     const QRegion region = CGdipButton::RegionFromMask(mask, kOutside);
     EXPECT_EQ(PixelCount(region), 450);
+    QRegion expected;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = (y % 2); x < 30; x += 2) {
+            expected += QRect(x, y, 1, 1);
+        }
+    }
+    EXPECT_EQ(region, expected);
     EXPECT_TRUE(region.contains(QPoint(0, 0)));
     EXPECT_FALSE(region.contains(QPoint(1, 0)));
     EXPECT_TRUE(region.contains(QPoint(29, 29)));
@@ -76,6 +83,31 @@ TEST(GdipButtonShape, FullyTransparentMaskGivesAnUnclickableButton) {
     EXPECT_EQ(clicked.count(), 0);
     // Clicks at its place reach what lies beneath it instead.
     EXPECT_NE(parent.childAt(30, 30), button);
+}
+
+TEST(GdipButtonShape, PaintsItsPictureOnlyInsideTheShape) {
+    QWidget parent;
+    parent.resize(40, 40);
+    parent.setAutoFillBackground(true);
+    QPalette palette = parent.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    parent.setPalette(palette);
+    auto* button = new CGdipButton(&parent);
+    button->setGeometry(0, 0, 40, 40);
+    QImage picture(40, 40, QImage::Format_ARGB32);
+    picture.fill(Qt::blue);
+    button->SetImages(picture);
+    QImage mask = Mask(40, 40);
+    for (int y = 20; y < 40; ++y) {  // lower half only, several blocks of runs
+        for (int x = 0; x < 40; ++x) {
+            mask.setPixel(x, y, qRgb(0, 0, 0));
+        }
+    }
+    button->SetMask(mask, kOutside);
+    parent.show();
+    const QImage shot = parent.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(20, 30), QColor(Qt::blue));
+    EXPECT_EQ(shot.pixelColor(20, 5), QColor(Qt::white));
 }
 
 TEST(GdipButtonShape, ClicksCountOnlyInsideTheShape) {
