@@ -34,7 +34,7 @@ configure: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 build: configure
-	cmake --build $(BUILD) -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen cmake --build $(BUILD) -j $(JOBS)
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -46,7 +46,7 @@ run: build
 
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVEXO_SANITIZE=ON
-	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 

@@ -8,6 +8,12 @@ if(VEXO_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# In a fuzz build every library carries coverage instrumentation, so that
+# libFuzzer sees the parsers' branches, not only the fuzz entry points.
+if(VEXO_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # vexo_target(<target>): warnings as errors for the project's own code.
 function(vexo_target target)
     target_compile_options(${target} PRIVATE ${VEXO_WARNINGS})

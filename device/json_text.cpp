@@ -18,7 +18,13 @@ std::string StyledJson(const Json::Value& value) {
 bool ParseJson(std::string_view text, Json::Value& out) {
     Json::Reader reader(Json::Features::all());
     Json::Value parsed;
-    if (!reader.parse(text.data(), text.data() + text.size(), parsed, false)) {
+    try {
+        if (!reader.parse(text.data(), text.data() + text.size(), parsed, false)) {
+            return false;
+        }
+    } catch (const std::exception&) {
+        // The reader throws instead of failing when arrays or objects nest
+        // deeper than its stack limit: such a text is simply not a reply.
         return false;
     }
     out = std::move(parsed);

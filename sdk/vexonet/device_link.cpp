@@ -131,8 +131,14 @@ int DeviceLink::LoginUntil(long connectMs, Clock::time_point deadline) {
     Json::CharReaderBuilder builder;
     const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
     Json::Value root;
-    if (!reader->parse(answer.data(), answer.data() + answer.size(), &root, nullptr) ||
-        !root.isObject() || !root["session"].isString() || root["session"].asString().empty()) {
+    bool parsed = false;
+    try {
+        parsed = reader->parse(answer.data(), answer.data() + answer.size(), &root, nullptr);
+    } catch (const std::exception&) {
+        parsed = false;  // nesting deeper than the reader's stack limit throws
+    }
+    if (!parsed || !root.isObject() || !root["session"].isString() ||
+        root["session"].asString().empty()) {
         return VEXONET_ERR_PROTOCOL;
     }
     session_ = root["session"].asString();

@@ -28,10 +28,20 @@ protected:
 
 }  // namespace
 
-TEST_F(ExchangeTest, UnknownCommandIsRefusedWithATextNamingIt) {
+// The refusal text is one the localisation file translates; the command's
+// name travels beside it in "errdetail" for whoever reads the trace.
+TEST_F(ExchangeTest, UnknownCommandIsRefusedNamingIt) {
     Json::Value reply;
     EXPECT_EQ(Send("CMD_NoSuchThing", reply), 0);
-    EXPECT_TRUE(LastError().contains("CMD_NoSuchThing"));
+    EXPECT_EQ(LastError(), "Unsupported command");
+
+    const std::string request =
+        DeviceCommandChannel::BuildRequestText("CMD_NoSuchThing", Json::Value());
+    char* text = nullptr;
+    int32_t length = 0;
+    ASSERT_EQ(VEXONET_OperateSmartFun(session_.LoginId(), request.c_str(), &text, &length), 1);
+    EXPECT_NE(std::string(text).find("\"errdetail\":\"CMD_NoSuchThing\""), std::string::npos)
+        << text;
 }
 
 TEST_F(ExchangeTest, AckWithoutInfoSucceedsAndLeavesReplyNull) {

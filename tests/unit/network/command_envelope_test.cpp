@@ -84,6 +84,13 @@ TEST(CommandEnvelope, UnreadableRepliesFailAndChangeNothing) {
     }
 }
 
+TEST(CommandEnvelope, DeeplyNestedReplyFailsInsteadOfThrowing) {
+    const std::string deep = std::string(5000, '[') + std::string(5000, ']');
+    const Outcome outcome = Apply(deep.c_str());
+    EXPECT_EQ(outcome.result, 0);
+    EXPECT_EQ(outcome.reply.asString(), "untouched");
+}
+
 TEST(CommandEnvelope, NonAsciiErrorTextSurvives) {
     EXPECT_EQ(Apply(R"({"ack":"1","errinfo":"参数超出范围"})").error, QString("参数超出范围"));
 }

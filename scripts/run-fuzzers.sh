@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Runs every libFuzzer target of a fuzz build for the given number of
+# seconds each, starting from its seed corpus (copied, so that the
+# repository's seeds stay small). Stops at the first finding.
+set -euo pipefail
+build=${1:-build-fuzz}
+seconds=${2:-60}
+work="$build/fuzz-work"
+mkdir -p "$work"
+status=0
+for fuzzer in $(find "$build/tests/fuzz" -type f -executable -name 'fuzz_*' | sort); do
+    name=$(basename "$fuzzer")
+    corpus="$work/$name"
+    mkdir -p "$corpus"
+    # The seed corpus sits next to the fuzzer's sources: tests/fuzz/<area>/corpus*.
+    src_dir=$(dirname "${fuzzer/#$build/.}")
+    for seeds in "$src_dir"/corpus*; do
+        [ -d "$seeds" ] && cp -n "$seeds"/* "$corpus"/ 2>/dev/null || true
+    done
+    echo "== $name for ${seconds}s"
+    if ! "$fuzzer" "$corpus" -max_total_time="$seconds" -print_final_stats=1 \
+          -artifact_prefix="$work/$name-" 2>&1 | tail -n 12; then
+        echo "FINDING in $name (see $work/$name-*)"
+        status=1
+    fi
+done
+exit $status
