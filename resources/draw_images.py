@@ -303,7 +303,12 @@ C = PAD / 2
 R_IN, R_OUT = 30, 76
 
 
-def wedge_path(index, r_in=R_IN, r_out=R_OUT, gap_deg=2.0):
+# The gap between wedges is wide enough (over 3 pixels at the inner radius)
+# that the anti-aliased edges of two neighbouring masks never touch.
+WEDGE_GAP_DEG = 6.0
+
+
+def wedge_path(index, r_in=R_IN, r_out=R_OUT, gap_deg=WEDGE_GAP_DEG):
     centre = -90 + 45 * index
     a0 = math.radians(centre - 22.5 + gap_deg / 2)
     a1 = math.radians(centre + 22.5 - gap_deg / 2)
