@@ -29,6 +29,14 @@ bool CommandTable::Has(const std::string& command) const {
     return handlers_.count(command) != 0;
 }
 
+std::vector<std::string> CommandTable::Names() const {
+    std::vector<std::string> names;
+    for (const auto& [name, handler] : handlers_) {
+        names.push_back(name);
+    }
+    return names;
+}
+
 Json::Value CommandTable::Run(const std::string& command, const Json::Value& info,
                               const CommandContext& context) const {
     const auto it = handlers_.find(command);

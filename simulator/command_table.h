@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace devsim {
 
@@ -34,6 +35,8 @@ public:
     Json::Value Run(const std::string& command, const Json::Value& info,
                     const CommandContext& context) const;
     bool Has(const std::string& command) const;
+    // Every command name, in name order.
+    std::vector<std::string> Names() const;
 
 private:
     std::map<std::string, CommandHandler> handlers_;

@@ -33,7 +33,11 @@ bool ParseJsonText(const std::string& text, Json::Value& out) {
     builder["allowComments"] = true;
     builder["stackLimit"] = 200;
     std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    return reader->parse(text.data(), text.data() + text.size(), &out, nullptr);
+    try {
+        return reader->parse(text.data(), text.data() + text.size(), &out, nullptr);
+    } catch (const std::exception&) {
+        return false;  // nesting deeper than the stack limit throws
+    }
 }
 
 bool IsLoopback(const std::string& address) {

@@ -32,6 +32,7 @@ public:
     explicit DeviceServer(ServerSettings settings);
 
     TestKnobs& Knobs() { return knobs_; }
+    DeviceModel& Model() { return model_; }
 
     // Binds; port 0 picks a free one. Returns the bound port, or -1.
     int Bind(const std::string& host, int port);

@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace devsim {
@@ -130,21 +129,6 @@ std::optional<PointF> ParsePointText(const std::string& text) {
         return std::nullopt;
     }
     return PointF{(*values)[0], (*values)[1]};
-}
-
-std::string FormatPolygonText(const std::vector<PointF>& points) {
-    if (points.empty()) {
-        return std::string();
-    }
-    char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "%d|(%f,%f)", static_cast<int>(points.size()), points[0].x,
-                  points[0].y);
-    std::string text = buffer;
-    for (size_t i = 1; i < points.size(); ++i) {
-        std::snprintf(buffer, sizeof buffer, ",(%f,%f)", points[i].x, points[i].y);
-        text += buffer;
-    }
-    return text;
 }
 
 }  // namespace devsim

@@ -21,7 +21,4 @@ std::optional<std::vector<PointF>> ParsePolygonText(const std::string& text);
 std::optional<std::vector<double>> ParseRectText(const std::string& text);
 std::optional<PointF> ParsePointText(const std::string& text);
 
-// The device's own writing of a polygon ("%d|(%f,%f),(%f,%f)...").
-std::string FormatPolygonText(const std::vector<PointF>& points);
-
 }  // namespace devsim

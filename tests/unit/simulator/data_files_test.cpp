@@ -1,0 +1,331 @@
+// The device's own files against the device itself: every parameter the UI
+// description shows has a range and a value on the device (and the other
+// way round), every link and requirement names something that exists,
+// every uiType is used, and every identifier and error text has English and
+// Chinese texts.
+
+#include <gtest/gtest.h>
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "device_error.h"
+#include "sim_device.h"
+
+namespace devsim::test {
+namespace {
+
+const std::string kData = std::string(VEXO_SOURCE_DIR) + "/simulator/data/";
+
+std::string Attribute(xmlNode* node, const char* name) {
+    xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
+    std::string text = value != nullptr ? reinterpret_cast<const char*>(value) : "";
+    xmlFree(value);
+    return text;
+}
+
+std::string Text(xmlNode* node) {
+    xmlChar* value = xmlNodeGetContent(node);
+    std::string text = value != nullptr ? reinterpret_cast<const char*>(value) : "";
+    xmlFree(value);
+    return text;
+}
+
+std::vector<xmlNode*> Children(xmlNode* node, const char* name = nullptr) {
+    std::vector<xmlNode*> out;
+    for (xmlNode* child = node != nullptr ? node->children : nullptr; child != nullptr;
+         child = child->next) {
+        if (child->type == XML_ELEMENT_NODE &&
+            (name == nullptr || std::string(reinterpret_cast<const char*>(child->name)) == name)) {
+            out.push_back(child);
+        }
+    }
+    return out;
+}
+
+xmlNode* Child(xmlNode* node, const char* name) {
+    const auto children = Children(node, name);
+    return children.empty() ? nullptr : children.front();
+}
+
+struct Owner {
+    std::string kind;  // "Rule", "Module", "NonScene", "NormalAlarm"
+    std::string name;
+    xmlNode* node;
+};
+
+class DataFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ui_ = xmlReadFile((kData + "korvane_ui.xml").c_str(), "UTF-8", 0);
+        lang_ = xmlReadFile((kData + "korvane_lang.xml").c_str(), "UTF-8", 0);
+        ASSERT_NE(ui_, nullptr);
+        ASSERT_NE(lang_, nullptr);
+        root_ = xmlDocGetRootElement(ui_);
+        ASSERT_EQ(std::string(reinterpret_cast<const char*>(root_->name)), "korvane_ui");
+        const struct {
+            const char* group;
+            const char* element;
+            const char* kind;
+        } groups[] = {{"Rules", "Rule", "Rule"},
+                      {"Modules", "Module", "Module"},
+                      {"NonScenes", "NonScene", "NonScene"},
+                      {"NormalAlarms", "NormalAlarm", "NormalAlarm"}};
+        for (const auto& group : groups) {
+            for (xmlNode* node : Children(Child(root_, group.group), group.element)) {
+                owners_.push_back({group.kind, Attribute(node, "Name"), node});
+            }
+        }
+        xmlNode* langRoot = xmlDocGetRootElement(lang_);
+        ASSERT_EQ(std::string(reinterpret_cast<const char*>(langRoot->name)), "korvane_local");
+        for (xmlNode* table : Children(langRoot, "localized-strings")) {
+            for (xmlNode* entry : Children(table)) {
+                texts_[Attribute(table, "lang-iso3")][Attribute(entry, "Name")] =
+                    Attribute(entry, "Value");
+            }
+        }
+    }
+    void TearDown() override {
+        xmlFreeDoc(ui_);
+        xmlFreeDoc(lang_);
+    }
+
+    Json::Value Range(const Owner& owner, const std::string& param) {
+        Json::Value info;
+        info["ParamName"] = param;
+        info["ParamFunction"] = owner.kind;
+        info["ParamEvent"] = owner.name;
+        return device_.Send("CMD_GetParamRange", info);
+    }
+
+    void ExpectTranslated(const std::string& identifier) {
+        for (const char* language : {"english", "chinese"}) {
+            EXPECT_FALSE(texts_[language][identifier].empty())
+                << identifier << " has no " << language << " text";
+        }
+    }
+
+    SimDevice device_;
+    xmlDoc* ui_ = nullptr;
+    xmlDoc* lang_ = nullptr;
+    xmlNode* root_ = nullptr;
+    std::vector<Owner> owners_;
+    std::map<std::string, std::map<std::string, std::string>> texts_;
+};
+
+TEST_F(DataFiles, EveryShownParameterHasARangeOnTheDevice) {
+    int params = 0;
+    for (const Owner& owner : owners_) {
+        for (xmlNode* param : Children(Child(owner.node, "Parameters"))) {
+            const std::string name = Attribute(param, "Name");
+            const Json::Value reply = Range(owner, name);
+            EXPECT_EQ(reply["ack"].asString(), "0") << owner.kind << " " << owner.name << " "
+                                                    << name << ": " << reply["errinfo"].asString();
+            ++params;
+        }
+    }
+    EXPECT_GT(params, 80);
+}
+
+TEST_F(DataFiles, EveryDeviceParameterIsShownAndEveryFunctionIsDescribed) {
+    // The record the device answers for each owner holds exactly the
+    // parameters the UI description lists for it.
+    auto shown = [&](const Owner& owner) {
+        std::set<std::string> names;
+        for (xmlNode* param : Children(Child(owner.node, "Parameters"))) {
+            names.insert(Attribute(param, "Name"));
+        }
+        return names;
+    };
+    auto stored = [](const Json::Value& record) {
+        std::set<std::string> names;
+        for (const std::string& name : record.getMemberNames()) {
+            if (name != "Token") {
+                names.insert(name);
+            }
+        }
+        return names;
+    };
+    std::set<std::string> rules;
+    for (const Owner& owner : owners_) {
+        Json::Value info;
+        Json::Value reply;
+        if (owner.kind == "Module") {
+            info["SceneToken"] = "Scene_001";
+            info["ModuleName"] = owner.name;
+            reply = device_.Ok("CMD_GetRuleModuleParam", info);
+        } else if (owner.kind == "NonScene") {
+            info["NonSceneName"] = owner.name;
+            reply = device_.Ok("CMD_GetNonSceneParam", info);
+        } else if (owner.kind == "NormalAlarm") {
+            for (const Json::Value& alarm : device_.Ok("CMD_GetAllNormalAlarmFunName")) {
+                if (alarm["NormalAlarmType"].asString() == owner.name) {
+                    reply = device_.Ok("CMD_GetNormalAlarmData", alarm);
+                }
+            }
+        } else {
+            rules.insert(owner.name);
+            continue;  // rules are checked through a new rule below
+        }
+        EXPECT_EQ(shown(owner), stored(reply)) << owner.kind << " " << owner.name;
+    }
+    const Json::Value functions =
+        device_.Ok("CMD_GetAllSupportSmartFunName", J(R"({"SceneToken":"Scene_001"})"));
+    std::set<std::string> supported;
+    for (const std::string& name : functions.getMemberNames()) {
+        supported.insert(name);
+    }
+    EXPECT_EQ(rules, supported);
+    for (const char* required :
+         {"zelk:Intrusion_Event", "zelk:Wire_Cross_Event", "zelk:Loitering_Event",
+          "zelk:Abandoned_Object_Detection_Event", "zelk:Remove_Object_Event",
+          "zelk:People_Counting_Event", "zelk:Face_Detection_Event", "zelk:Crowd_Action_Event",
+          "zelk:Fast_Moving_Event", "zelk:Abnormal_Sound_Event", "zelk:Defocus_Detection_Event",
+          "zelk:Scene_High_Brightness_Error_Detection_Event",
+          "zelk:Scene_Low_Brightness_Error_Detection_Event",
+          "zelk:Image_Color_Reproduction_Error_Detection_Event"}) {
+        EXPECT_EQ(rules.count(required), 1u) << required;
+    }
+    // A new rule of each function carries the parameters its panel shows.
+    for (const Owner& owner : owners_) {
+        if (owner.kind != "Rule") {
+            continue;
+        }
+        Json::Value scene;
+        scene["SceneName"] = "Check";
+        scene["SceneToken"] = "Scene_003";
+        scene["SceneConfigSmartFun"][0]["SmartFunName"] = owner.name;
+        device_.Ok("CMD_ModifyScene", scene);
+        Json::Value rule;
+        rule["SceneToken"] = "Scene_003";
+        rule["SmartFunName"] = owner.name;
+        rule["RuleToken"] = "Check 01";
+        device_.Send("CMD_AddRule", rule);
+        EXPECT_EQ(shown(owner), stored(device_.Ok("CMD_GetRuleModuleParam", rule))) << owner.name;
+    }
+}
+
+TEST_F(DataFiles, EveryUiTypeIsUsedAndKnown) {
+    const std::set<std::string> every = {"UI_NULL",
+                                         "UI_Static_And_Static",
+                                         "UI_Static_And_ComboBoxUnEdit",
+                                         "UI_Static_And_ComboBox",
+                                         "UI_XpBtn",
+                                         "UI_Static_And_Edit",
+                                         "UI_Static_And_PushBtn",
+                                         "UI_Static_And_RectBmpBtn",
+                                         "UI_Static_And_PenBmpBtn_RectBmpBtn",
+                                         "UI_Static_And_Edit_Spin_LineBmpBtn",
+                                         "UI_Static_And_Edit_Spin",
+                                         "UI_Static_And_Edit_Spin_Slider",
+                                         "UI_Static_And_PointBmpBtn",
+                                         "UI_WIRE",
+                                         "UI_PTZ_NUMBER",
+                                         "UI_PTZ_LIMIT",
+                                         "UI_LINE",
+                                         "UI_Static_And_Edit_Spin_Length",
+                                         "UI_Static_And_Face_RectBmpBtn",
+                                         "UI_Static_And_Face_PenBmpBtn_RectBmpBtn",
+                                         "UI_Static_And_RectBmpBtn_PageShow",
+                                         "UI_Static_And_RectBmpBtn_VideoShow",
+                                         "UI_Static_And_PenBmpBtn_AllShow",
+                                         "UI_Static_And_Face_PenBmpBtn_DeleteBmpBtn_AllShow",
+                                         "UI_WIRE_AllShow_AllSolid",
+                                         "UI_WIRE_AllShow_OneSolid",
+                                         "UI_Static_And_Edit_Spin_time"};
+    std::set<std::string> used;
+    for (const Owner& owner : owners_) {
+        for (xmlNode* param : Children(Child(owner.node, "Parameters"))) {
+            used.insert(Attribute(param, "uiType"));
+        }
+    }
+    EXPECT_EQ(used, every);
+}
+
+TEST_F(DataFiles, RequirementsAndLinksNameThingsThatExist) {
+    std::map<std::string, std::set<std::string>> params;  // "kind name" -> parameters
+    std::set<std::string> modules, nonScenes;
+    for (const Owner& owner : owners_) {
+        for (xmlNode* param : Children(Child(owner.node, "Parameters"))) {
+            params[owner.kind + " " + owner.name].insert(Attribute(param, "Name"));
+        }
+        (owner.kind == "Module" ? modules : nonScenes).insert(owner.name);
+    }
+    bool schedules = false, triggers = false, nonSceneUsed = false, moduleUsed = false;
+    for (const Owner& owner : owners_) {
+        for (xmlNode* item : Children(Child(owner.node, "Requires"))) {
+            EXPECT_EQ(modules.count(Text(item)), 1u) << owner.name << " requires " << Text(item);
+            moduleUsed = true;
+        }
+        for (xmlNode* item : Children(Child(owner.node, "RequireNonScene"))) {
+            EXPECT_EQ(nonScenes.count(Text(item)), 1u) << owner.name;
+            nonSceneUsed = true;
+        }
+        for (xmlNode* item : Children(Child(owner.node, "RequireFuns"))) {
+            const std::string fun = Text(item);
+            EXPECT_TRUE(fun == "zelk:GuardSchedules" || fun == "zelk:ActionTrigger") << fun;
+            schedules = schedules || fun == "zelk:GuardSchedules";
+            triggers = triggers || fun == "zelk:ActionTrigger";
+        }
+        for (xmlNode* link : Children(Child(owner.node, "RequireUILink"))) {
+            const auto& own = params[owner.kind + " " + owner.name];
+            EXPECT_EQ(own.count(Attribute(link, "Name")), 1u) << owner.name;
+            EXPECT_EQ(own.count(Attribute(link, "LinkName")), 1u) << owner.name;
+            EXPECT_FALSE(Attribute(link, "LinkValue").empty());
+        }
+    }
+    EXPECT_TRUE(schedules && triggers && nonSceneUsed && moduleUsed);
+
+    std::set<std::string> standard;
+    for (xmlNode* module : Children(Child(root_, "Modules"), "Module")) {
+        if (Text(Child(module, "ModuleType")) == "standard_labels") {
+            standard.insert(Attribute(module, "Name"));
+        }
+    }
+    EXPECT_EQ(standard.count("zelk:ScenePosition_Settings"), 1u);
+    EXPECT_EQ(Text(Child(Child(root_, "Capbility"), "AddScene")), "On");
+    EXPECT_EQ(Text(Child(Child(Child(root_, "Capbility"), "MultiScene"), "TourScene")), "On");
+    EXPECT_FALSE(Children(Child(Child(root_, "MeteDataMenu"), "Parameters")).empty());
+}
+
+TEST_F(DataFiles, EveryIdentifierListValueAndErrorTextIsTranslated) {
+    for (const Owner& owner : owners_) {
+        ExpectTranslated(owner.name);
+        for (xmlNode* param : Children(Child(owner.node, "Parameters"))) {
+            const std::string name = Attribute(param, "Name");
+            ExpectTranslated(name);
+            const Json::Value range = Range(owner, name)["info"];
+            for (const std::string& key : range["rangeMap"].getMemberNames()) {
+                if (key.rfind("item", 0) == 0) {
+                    ExpectTranslated(range["rangeMap"][key].asString());
+                }
+            }
+        }
+        for (xmlNode* item : Children(Child(owner.node, "RequireFuns"))) {
+            ExpectTranslated(Text(item));
+        }
+    }
+    for (xmlNode* item : Children(Child(Child(root_, "MeteDataMenu"), "Parameters"))) {
+        ExpectTranslated(Text(item));
+    }
+    const Json::Value trigger =
+        device_.Ok("CMD_GetActionTrigger",
+                   J(R"({"NormalAlarmType":"zelk:Motion_Event","NormalAlarmToken":"Motion 01"})"));
+    for (const std::string& group : trigger["data"].getMemberNames()) {
+        ExpectTranslated(group);
+        for (const std::string& action : trigger["data"][group]["simp"].getMemberNames()) {
+            ExpectTranslated(action);
+        }
+    }
+    for (const char* error : err::kAll) {
+        ExpectTranslated(error);
+        EXPECT_EQ(texts_["english"][error], error);
+    }
+}
+
+}  // namespace
+}  // namespace devsim::test

@@ -1,0 +1,166 @@
+// What the device keeps across a restart, how it treats a damaged state
+// file, and that concurrent sessions never corrupt the configuration.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <thread>
+
+#include "device_error.h"
+#include "sim_device.h"
+
+namespace devsim::test {
+namespace {
+
+TEST(Persistence, RestartKeepsEveryKindOfObject) {
+    SimDevice device;
+    device.Ok("CMD_AddScene", J(R"({"SceneName":"Yard"})"));
+    device.Ok("CMD_ModifyScene", J(R"({"SceneName":"Yard","SceneToken":"Scene_004",
+        "SceneConfigSmartFun":[{"SmartFunName":"zelk:Crowd_Action_Event"}]})"));
+    const Json::Value rule =
+        J(R"({"SceneToken":"Scene_004","SmartFunName":"zelk:Crowd_Action_Event",
+        "RuleToken":"Crowd_Action_Event 01"})");
+    device.Ok("CMD_AddRule", rule);
+    Json::Value modify = rule;
+    modify["CMDType"] = "Modify";
+    modify["RuleModuleData"] = J(R"({"MinPeople":"42"})");
+    device.Ok("CMD_ModifyRuleModuleParam", modify);
+    Json::Value trigger = rule;
+    trigger["ActionTriggerData"] = J(R"({"data":{"Notification":{"simp":{"Buzzer":"TRUE"}}}})");
+    device.Ok("CMD_SetActionTrigger", trigger);
+    Json::Value schedule = rule;
+    schedule["GuardSchedulesData"] = J(R"({"Wed":{"simp":{"GuardTime 1":"100|200"}}})");
+    device.Ok("CMD_SetGuardSchedules", schedule);
+    device.Ok("CMD_ModifyRuleModuleParam", J(R"({"SceneToken":"Scene_004",
+        "ModuleName":"zelk:Camera_Calibration","CMDType":"Modify",
+        "RuleModuleData":{"TargetHeight":"180"}})"));
+    device.Ok("CMD_ModifyNonSceneParam", J(R"({"NonSceneName":"zelk:Metadata_Settings",
+        "CMDType":"Modify","NonSceneData":{"MetadataEnable":"false"}})"));
+    device.Ok("CMD_ModifyNormalAlarmData", J(R"({"NormalAlarmType":"zelk:Storage_Error_Event",
+        "NormalAlarmToken":"Storage 01","NormalAlarmData":{"Enable":"false"}})"));
+    device.Ok("CMD_SetSceneTourData",
+              J(R"({"SceneTourType":"TimeSceneTour","Data":{"Enabled":"true",
+        "Tour3":{"simp":{"AnalyticsConfigurationToken":"Scene_004","StartTime":"01:00","EndTime":"02:00"}}}})"));
+    device.Ok("CMD_MovePTZPosition", J(R"({"ptzPoint":{"fPan":0.5,"fTilt":0.5,"fZoom":0.5}})"));
+    device.Ok("CMD_SetCurScene", J(R"({"SceneToken":"Scene_004"})"));
+    device.Ok("CMD_DelRule", J(R"({"SceneToken":"Scene_001","SmartFunName":"zelk:Intrusion_Event",
+        "RuleToken":"Intrusion_Event 02"})"));
+    const std::string before = device.Ok("CMD_GetBatchConfig")["config"].asString();
+    const Json::Value position = device.Ok("CMD_GetPTZPosition");
+
+    device.Restart();
+    EXPECT_EQ(device.Ok("CMD_GetBatchConfig")["config"].asString(), before);
+    EXPECT_EQ(device.Ok("CMD_GetPTZPosition"), position);
+    EXPECT_EQ(device.Ok("CMD_GetRuleModuleParam", rule)["MinPeople"].asString(), "42");
+    EXPECT_EQ(device.Ok("CMD_GetGuardSchedules", rule)["Wed"]["simp"]["GuardTime 1"].asString(),
+              "100|200");
+    EXPECT_EQ(device.Ok("CMD_GetSceneList")["SelectSceneToken"].asString(), "Scene_004");
+    // Tokens keep counting after a restart.
+    EXPECT_EQ(device.Ok("CMD_AddScene", J(R"({"SceneName":"Roof"})"))["SceneToken"].asString(),
+              "Scene_005");
+}
+
+TEST(Persistence, RefusedChangesAreNotStored) {
+    SimDevice device;
+    const std::string file = device.StateFolder() + "/state/analytics.json";
+    const auto before = std::filesystem::last_write_time(file);
+    const std::string text = device.Ok("CMD_GetBatchConfig")["config"].asString();
+    device.Refused("CMD_AddRule",
+                   J(R"({"SceneToken":"Scene_001","SmartFunName":"zelk:Intrusion_Event",
+        "RuleToken":"Intrusion_Event 01"})"));
+    EXPECT_EQ(std::filesystem::last_write_time(file), before);
+    device.Restart();
+    EXPECT_EQ(device.Ok("CMD_GetBatchConfig")["config"].asString(), text);
+}
+
+TEST(Persistence, DamagedStateFileFallsBackToTheFactoryConfiguration) {
+    SimDevice device;
+    device.Ok("CMD_AddScene", J(R"({"SceneName":"Lost"})"));
+    const std::string file = device.StateFolder() + "/state/analytics.json";
+    {
+        std::ofstream out(file, std::ios::trunc);
+        out << R"({"format": 1, "scenes": "broken")";
+    }
+    device.Restart();
+    EXPECT_EQ(device.Ok("CMD_GetSceneList")["SceneList"].size(), 3u);
+    EXPECT_TRUE(std::filesystem::exists(file));
+
+    // A readable file with an invalid value inside is kept aside.
+    Json::Value config = J(device.Ok("CMD_GetBatchConfig")["config"].asString());
+    config["scenes"][0]["rules"]["zelk:Intrusion_Event"][0]["params"]["Sensitivity"] = "999";
+    {
+        std::ofstream out(file, std::ios::trunc);
+        out << config.toStyledString();
+    }
+    device.Restart();
+    EXPECT_TRUE(std::filesystem::exists(file + ".unusable"));
+    EXPECT_EQ(device
+                  .Ok("CMD_GetRuleModuleParam",
+                      J(R"({"SceneToken":"Scene_001","SmartFunName":"zelk:Intrusion_Event",
+                            "RuleToken":"Intrusion_Event 01"})"))["Sensitivity"]
+                  .asString(),
+              "50");
+}
+
+TEST(Concurrency, SessionsWritingTogetherNeverLoseOrCorruptChanges) {
+    SimDevice device;
+    // Eight sessions each add a scene with four rules and keep changing
+    // the shared default scene's rule, while another restores batches.
+    const std::string factory = device.Ok("CMD_GetBatchConfig")["config"].asString();
+    std::vector<std::thread> threads;
+    for (int s = 0; s < 8; ++s) {
+        threads.emplace_back([&device, s] {
+            const std::string session = "session-" + std::to_string(s);
+            Json::Value add;
+            add["SceneName"] = "Parallel " + std::to_string(s);
+            const std::string token =
+                device.Ok("CMD_AddScene", add, session)["SceneToken"].asString();
+            Json::Value scene;
+            scene["SceneName"] = add["SceneName"];
+            scene["SceneToken"] = token;
+            scene["SceneConfigSmartFun"] = J(R"([{"SmartFunName":"zelk:Loitering_Event"}])");
+            device.Ok("CMD_ModifyScene", scene, session);
+            for (int r = 1; r <= 4; ++r) {
+                Json::Value rule;
+                rule["SceneToken"] = token;
+                rule["SmartFunName"] = "zelk:Loitering_Event";
+                rule["RuleToken"] = "Loitering_Event 0" + std::to_string(r);
+                device.Ok("CMD_AddRule", rule, session);
+                Json::Value modify = J(R"({"SceneToken":"Scene_001",
+                    "SmartFunName":"zelk:Intrusion_Event","RuleToken":"Intrusion_Event 01",
+                    "CMDType":"Modify"})");
+                modify["RuleModuleData"]["Sensitivity"] = std::to_string(10 * s + r);
+                device.Ok("CMD_ModifyRuleModuleParam", modify, session);
+            }
+        });
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    const Json::Value list = device.Ok("CMD_GetSceneList");
+    ASSERT_EQ(list["SceneList"].size(), 11u);
+    std::set<std::string> tokens;
+    for (const Json::Value& scene : list["SceneList"]) {
+        tokens.insert(scene["SceneToken"].asString());
+    }
+    EXPECT_EQ(tokens.size(), 11u);
+    for (const std::string& token : tokens) {
+        if (token <= "Scene_003") {
+            continue;
+        }
+        Json::Value query;
+        query["SceneToken"] = token;
+        query["SmartFunName"] = "zelk:Loitering_Event";
+        EXPECT_EQ(device.Ok("CMD_QueryRule", query).size(), 4u) << token;
+    }
+    // The stored file is the same configuration as in memory.
+    const std::string text = device.Ok("CMD_GetBatchConfig")["config"].asString();
+    device.Restart();
+    EXPECT_EQ(device.Ok("CMD_GetBatchConfig")["config"].asString(), text);
+    EXPECT_NE(text, factory);
+}
+
+}  // namespace
+}  // namespace devsim::test

@@ -1,0 +1,271 @@
+// Rules and modules on the simulated device: creation from the function's
+// defaults, the rule limit, every value checked against its range, partial
+// changes, resets, and the ranges the device publishes.
+
+#include <gtest/gtest.h>
+
+#include "device_error.h"
+#include "sim_device.h"
+
+namespace devsim::test {
+namespace {
+
+constexpr const char* kScene = "Scene_001";
+constexpr const char* kIntrusion = "zelk:Intrusion_Event";
+
+Json::Value Rule(const std::string& token, const std::string& function = kIntrusion) {
+    Json::Value info;
+    info["SceneToken"] = kScene;
+    info["SmartFunName"] = function;
+    info["RuleToken"] = token;
+    return info;
+}
+
+Json::Value Modify(const std::string& token, const Json::Value& data) {
+    Json::Value info = Rule(token);
+    info["CMDType"] = "Modify";
+    info["RuleModuleData"] = data;
+    return info;
+}
+
+TEST(RuleCommands, NewRuleStartsFromTheFunctionDefaults) {
+    SimDevice device;
+    const Json::Value added = device.Ok("CMD_AddRule", Rule("Intrusion_Event 03"));
+    EXPECT_EQ(added["RuleToken"].asString(), "Intrusion_Event 03");
+    const Json::Value rule = device.Ok("CMD_GetRuleModuleParam", Rule("Intrusion_Event 03"));
+    EXPECT_EQ(rule["Token"].asString(), "Intrusion_Event 03");
+    EXPECT_EQ(rule["Sensitivity"].asString(), "50");
+    EXPECT_EQ(rule["Enable"].asString(), "true");
+    EXPECT_EQ(
+        rule["DetectionRegion"]["polygon"][0]["VexoPolygon"].asString(),
+        "4|(-0.600000,0.600000),(0.600000,0.600000),(0.600000,-0.600000),(-0.600000,-0.600000)");
+    EXPECT_TRUE(rule["DetectionRegion"]["simp"].isNull());
+    EXPECT_FALSE(rule["DetectionRegion"].isMember("rect"));
+}
+
+TEST(RuleCommands, TokensAreUniqueAndTheFunctionHoldsAtMostEightRules) {
+    SimDevice device;
+    EXPECT_EQ(device.Refused("CMD_AddRule", Rule("Intrusion_Event 01")), err::kRuleExists);
+    EXPECT_EQ(device.Refused("CMD_AddRule", Rule("")), err::kRuleToken);
+    EXPECT_EQ(device.Refused("CMD_AddRule", Rule(std::string(65, 't'))), err::kRuleToken);
+    for (int i = 3; i <= 8; ++i) {
+        device.Ok("CMD_AddRule", Rule("Intrusion_Event 0" + std::to_string(i)));
+    }
+    EXPECT_EQ(device.Refused("CMD_AddRule", Rule("Intrusion_Event 09")), err::kRuleLimit);
+    // Another function of the same scene has its own eight.
+    device.Ok("CMD_AddRule", Rule("Wire_Cross_Event 02", "zelk:Wire_Cross_Event"));
+    // Deleting frees a place.
+    device.Ok("CMD_DelRule", Rule("Intrusion_Event 04"));
+    device.Ok("CMD_AddRule", Rule("Intrusion_Event 09"));
+    EXPECT_EQ(device.Refused("CMD_GetRuleModuleParam", Rule("Intrusion_Event 04")), err::kNoRule);
+    EXPECT_EQ(device.Refused("CMD_DelRule", Rule("Intrusion_Event 04")), err::kNoRule);
+}
+
+TEST(RuleCommands, RulesNeedAnEnabledKnownFunctionInAnExistingScene) {
+    SimDevice device;
+    EXPECT_EQ(device.Refused("CMD_AddRule", Rule("x", "zelk:Loitering_Event")), err::kFunctionOff);
+    EXPECT_EQ(device.Refused("CMD_AddRule", Rule("x", "zelk:Unknown_Event")),
+              err::kUnknownFunction);
+    Json::Value info = Rule("x");
+    info["SceneToken"] = "Scene_404";
+    EXPECT_EQ(device.Refused("CMD_AddRule", info), err::kNoScene);
+}
+
+TEST(RuleCommands, ModifyChecksEveryValueAndChangesNothingOnRefusal) {
+    SimDevice device;
+    const Json::Value before = device.Ok("CMD_GetRuleModuleParam", Rule("Intrusion_Event 01"));
+    struct Case {
+        const char* data;
+        const char* error;
+    };
+    const Case cases[] = {
+        {R"({"Sensitivity":"101"})", err::kParamRange},
+        {R"({"Sensitivity":"0"})", err::kParamRange},
+        {R"({"Sensitivity":"fifty"})", err::kParamType},
+        {R"({"Sensitivity":50})", err::kParamType},
+        {R"({"TargetType":"Bicycle"})", err::kParamRange},
+        {R"({"Enable":"yes"})", err::kParamRange},
+        {R"({"RuleName":"this name is far longer than thirty-two bytes"})", err::kParamRange},
+        {R"({"Colour":"red"})", err::kUnknownParam},
+        {R"j({"DetectionRegion":"4|(0,0)"})j", err::kParamType},
+        {R"j({"DetectionRegion":{"polygon":[{"VexoPolygon":"3|(0,0),(1,1)"}]}})j", err::kGeometry},
+        {R"j({"DetectionRegion":{"polygon":[{"VexoPolygon":"2|(0,0),(0.5,0.5)"}]}})j",
+         err::kGeometry},
+        {R"j({"DetectionRegion":{"polygon":[{"VexoPolygon":"3|(0,0),(1.5,1),(0,1)"}]}})j",
+         err::kGeometry},
+        {R"j({"DetectionRegion":{"rect":[{"rectF":"(0,0,0.1,0.1)"}]}})j", err::kGeometry},
+        {R"({"DetectionRegion":{"simp":{"Margin":"5"}}})", err::kUnknownParam},
+        {R"({"DetectionRegion":{"name":7}})", err::kParamType},
+        // One bad value refuses the whole change, good values included.
+        {R"({"Sensitivity":"60","TimeThreshold":"61"})", err::kParamRange},
+        {R"({"Token":5})", err::kMemberType},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(
+            device.Refused("CMD_ModifyRuleModuleParam", Modify("Intrusion_Event 01", J(c.data))),
+            c.error)
+            << c.data;
+    }
+    EXPECT_EQ(device.Ok("CMD_GetRuleModuleParam", Rule("Intrusion_Event 01")), before);
+}
+
+TEST(RuleCommands, ModifyChangesWhatItNamesAndKeepsTheRest) {
+    SimDevice device;
+    device.Ok("CMD_ModifyRuleModuleParam", Modify("Intrusion_Event 01", J(R"j({
+        "Token": "Intrusion_Event 01", "Sensitivity": "100", "Enable": "FALSE",
+        "DetectionRegion": {"name": "", "simp": null,
+            "polygon": [{"VexoPolygon": "3|(-1.000000,1.000000),(1.000000,1.000000),(0.000000,-1.000000)"}]}})j")));
+    const Json::Value rule = device.Ok("CMD_GetRuleModuleParam", Rule("Intrusion_Event 01"));
+    EXPECT_EQ(rule["Sensitivity"].asString(), "100");
+    EXPECT_EQ(rule["Enable"].asString(), "false");
+    EXPECT_EQ(rule["RuleName"].asString(), "Gate");  // untouched
+    EXPECT_EQ(rule["DetectionRegion"]["polygon"][0]["VexoPolygon"].asString(),
+              "3|(-1.000000,1.000000),(1.000000,1.000000),(0.000000,-1.000000)");
+    // The other rule of the function did not change.
+    EXPECT_EQ(
+        device.Ok("CMD_GetRuleModuleParam", Rule("Intrusion_Event 02"))["Sensitivity"].asString(),
+        "70");
+}
+
+TEST(RuleCommands, ObjectValuesKeepAttributesTheClientLeavesOut) {
+    SimDevice device;
+    const Json::Value wire = Rule("Wire_Cross_Event 01", "zelk:Wire_Cross_Event");
+    Json::Value modify = wire;
+    modify["CMDType"] = "Modify";
+    modify["RuleModuleData"] = J(
+        R"j({"Wire":{"name":"","simp":null,"polygon":[{"VexoPolygon":"2|(0.1,0.2),(0.3,0.4)"}]}})j");
+    device.Ok("CMD_ModifyRuleModuleParam", modify);
+    Json::Value value = device.Ok("CMD_GetRuleModuleParam", wire)["Wire"];
+    EXPECT_EQ(value["simp"]["Margin"].asString(), "10");
+    modify["RuleModuleData"] = J(R"({"Wire":{"simp":{"Margin":"101"}}})");
+    EXPECT_EQ(device.Refused("CMD_ModifyRuleModuleParam", modify), err::kParamRange);
+    modify["RuleModuleData"] = J(R"({"Wire":{"simp":{"Margin":"35"}}})");
+    device.Ok("CMD_ModifyRuleModuleParam", modify);
+    value = device.Ok("CMD_GetRuleModuleParam", wire)["Wire"];
+    EXPECT_EQ(value["simp"]["Margin"].asString(), "35");
+    EXPECT_EQ(value["polygon"][0]["VexoPolygon"].asString(), "2|(0.1,0.2),(0.3,0.4)");
+}
+
+TEST(RuleCommands, ResetRestoresTheDefaults) {
+    SimDevice device;
+    Json::Value reset = Rule("Intrusion_Event 02");
+    reset["CMDType"] = "Reset";
+    device.Ok("CMD_ModifyRuleModuleParam", reset);
+    const Json::Value rule = device.Ok("CMD_GetRuleModuleParam", Rule("Intrusion_Event 02"));
+    EXPECT_EQ(rule["Sensitivity"].asString(), "50");
+    EXPECT_EQ(rule["AlarmMode"].asString(), "Immediate");
+    reset["CMDType"] = "Erase";
+    EXPECT_EQ(device.Refused("CMD_ModifyRuleModuleParam", reset), err::kCmdType);
+    Json::Value modify = Rule("Intrusion_Event 02");
+    modify["CMDType"] = "Modify";
+    EXPECT_EQ(device.Refused("CMD_ModifyRuleModuleParam", modify), err::kMissingMember);
+}
+
+TEST(RuleCommands, ModulesBelongToTheSceneAndResetAlone) {
+    SimDevice device;
+    const Json::Value module =
+        J(R"({"SceneToken":"Scene_001","ModuleName":"zelk:Target_Size_Filter"})");
+    Json::Value modify = module;
+    modify["CMDType"] = "Modify";
+    modify["RuleModuleData"] = J(R"j({"FilterEnable":"true",
+        "MinTargetSize":{"rect":[{"rectF":"(-0.100000,0.100000,0.200000,-0.200000)"}]}})j");
+    device.Ok("CMD_ModifyRuleModuleParam", modify);
+    EXPECT_EQ(device.Ok("CMD_GetRuleModuleParam", module)["FilterEnable"].asString(), "true");
+    // The same module of another scene keeps its own values.
+    EXPECT_EQ(device
+                  .Ok("CMD_GetRuleModuleParam",
+                      J(R"({"SceneToken":"Scene_002","ModuleName":"zelk:Target_Size_Filter"})"))
+                      ["FilterEnable"]
+                  .asString(),
+              "false");
+    modify["RuleModuleData"] = J(R"j({"MinTargetSize":{"rect":[{"rectF":"(0.5,0.5,0.7,0.1)"}]}})j");
+    EXPECT_EQ(device.Refused("CMD_ModifyRuleModuleParam", modify), err::kGeometry);
+    Json::Value reset = module;
+    reset["CMDType"] = "Reset";
+    device.Ok("CMD_ModifyRuleModuleParam", reset);
+    EXPECT_EQ(device.Ok("CMD_GetRuleModuleParam", module)["FilterEnable"].asString(), "false");
+    EXPECT_EQ(device.Refused("CMD_GetRuleModuleParam",
+                             J(R"({"SceneToken":"Scene_001","ModuleName":"zelk:Nothing"})")),
+              err::kUnknownModule);
+    EXPECT_EQ(device.Refused("CMD_GetRuleModuleParam",
+                             J(R"({"SceneToken":"Scene_001","ModuleName":"zelk:Target_Size_Filter",
+                                   "SmartFunName":"zelk:Intrusion_Event"})")),
+              err::kMalformed);
+}
+
+TEST(RuleCommands, ReadOnlyValuesCannotChange) {
+    SimDevice device;
+    const Json::Value data =
+        device.Ok("CMD_GetNonSceneParam", J(R"({"NonSceneName":"zelk:Metadata_Settings"})"));
+    Json::Value modify = J(R"({"NonSceneName":"zelk:Metadata_Settings","CMDType":"Modify"})");
+    modify["NonSceneData"] = data;  // sent back as read: fine
+    device.Ok("CMD_ModifyNonSceneParam", modify);
+    modify["NonSceneData"]["AlgorithmVersion"] = "VA 9.9";
+    EXPECT_EQ(device.Refused("CMD_ModifyNonSceneParam", modify), err::kReadOnly);
+}
+
+TEST(RuleCommands, NormalAlarmsAnswerTheRuleCommandsUnderTheirOwner) {
+    SimDevice device;
+    const Json::Value alarm = J(
+        R"({"SceneToken":"zelk:NormalAlarm","SmartFunName":"zelk:Motion_Event","RuleToken":"Motion 01"})");
+    Json::Value modify = alarm;
+    modify["CMDType"] = "Modify";
+    modify["RuleModuleData"] = J(R"({"Sensitivity":"90"})");
+    device.Ok("CMD_ModifyRuleModuleParam", modify);
+    EXPECT_EQ(
+        device
+            .Ok("CMD_GetNormalAlarmData",
+                J(R"({"NormalAlarmType":"zelk:Motion_Event","NormalAlarmToken":"Motion 01"})"))
+                ["Sensitivity"]
+            .asString(),
+        "90");
+    Json::Value reset = alarm;
+    reset["CMDType"] = "Reset";
+    device.Ok("CMD_ModifyRuleModuleParam", reset);
+    const Json::Value read = device.Ok("CMD_GetRuleModuleParam", alarm);
+    EXPECT_EQ(read["Sensitivity"].asString(), "50");
+    EXPECT_EQ(read["Token"].asString(), "Motion 01");
+}
+
+TEST(ParamRange, EveryKindOfParameterHasItsRange) {
+    SimDevice device;
+    auto range = [&](const char* name, const char* kind, const char* owner) {
+        Json::Value info;
+        info["ParamName"] = name;
+        info["ParamFunction"] = kind;
+        info["ParamEvent"] = owner;
+        return device.Ok("CMD_GetParamRange", info);
+    };
+    Json::Value r = range("Sensitivity", "Rule", kIntrusion);
+    EXPECT_EQ(r["description"].asString(), "xs:int");
+    EXPECT_EQ(r["rangeMap"]["minInclusive"].asString(), "1");
+    EXPECT_EQ(r["rangeMap"]["maxInclusive"].asString(), "100");
+    r = range("TargetType", "Rule", kIntrusion);
+    EXPECT_EQ(r["rangeMap"].size(), 3u);
+    EXPECT_EQ(r["rangeMap"]["item01"].asString(), "Human");
+    EXPECT_EQ(r["rangeMap"]["item03"].asString(), "AllTargets");
+    r = range("TargetHeight", "Module", "zelk:Camera_Calibration");
+    EXPECT_EQ(r["description"].asString(), "xs:length");
+    r = range("HoldTime", "NormalAlarm", "zelk:Video_Loss_Detection_Event");
+    EXPECT_EQ(r["description"].asString(), "xs:duration");
+    EXPECT_EQ(r["rangeMap"]["minInclusive"].asString(), "1000");
+    r = range("CounterResetTime", "NonScene", "zelk:Counting_Report_Settings");
+    EXPECT_EQ(r["rangeMap"]["maxInclusive"].asString(), "1439");
+    r = range("StayTime", "Tour", "NormalSceneTour");
+    EXPECT_EQ(r["rangeMap"]["minInclusive"].asString(), "10");
+    EXPECT_EQ(r["rangeMap"]["maxInclusive"].asString(), "3600");
+    r = range("Wire", "Rule", "zelk:Wire_Cross_Event");
+    EXPECT_EQ(r["rangeMap"]["maxPoints"].asString(), "2");
+    EXPECT_EQ(r["rangeMap"]["Margin.maxInclusive"].asString(), "100");
+
+    Json::Value info =
+        J(R"({"ParamName":"Sensitivity","ParamFunction":"Rule","ParamEvent":"zelk:X"})");
+    EXPECT_EQ(device.Refused("CMD_GetParamRange", info), err::kUnknownFunction);
+    info = J(R"({"ParamName":"Nope","ParamFunction":"Rule","ParamEvent":"zelk:Intrusion_Event"})");
+    EXPECT_EQ(device.Refused("CMD_GetParamRange", info), err::kUnknownParam);
+    info = J(R"({"ParamName":"Sensitivity","ParamFunction":"Gadget","ParamEvent":"x"})");
+    EXPECT_EQ(device.Refused("CMD_GetParamRange", info), err::kUnknownParam);
+}
+
+}  // namespace
+}  // namespace devsim::test
