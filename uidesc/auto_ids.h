@@ -59,6 +59,39 @@ constexpr int AutoIdBase(int classNumber) {
     }
 }
 
+// The note the string table keeps under each base identifier: the component
+// class and its range. Null for any other identifier.
+constexpr const char* AutoRangeNote(int id) {
+    switch (id) {
+        case 10000:
+            return "Push buttons: 10000 +0 to +MAX_AUTO_COMPONENT_NUM_PER_CLASS";
+        case 11000:
+            return "CAutoBitmapBtn: 11000 +0 to +MAX_AUTO_COMPONENT_NUM_PER_CLASS";
+        case 12000:
+            return "CAutoComboBox: 12000 +0 to +MAX_AUTO_COMPONENT_NUM_PER_CLASS";
+        case 13000:
+            return "CAutoEdit: 13000 +0 to +MAX_AUTO_COMPONENT_NUM_PER_CLASS";
+        case 14000:
+            return "CAutoSpinBtnCtrl: 14000 +0 to +MAX_AUTO_COMPONENT_NUM_PER_CLASS";
+        case 15000:
+            return "CAutoStatic: 15000 +0 to +MAX_AUTO_COMPONENT_NUM_PER_CLASS";
+        case 16000:
+            return "Radio buttons: 16000 +0 to +MAX_AUTO_COMPONENT_NUM_PER_CLASS";
+        case 17000:
+            return "CAutoBtnPush: 17000 +0 to +MAX_AUTO_COMPONENT_NUM_PER_CLASS";
+        case 18000:
+            return "CAutoXpBtn: 18000 +0 to +MAX_AUTO_COMPONENT_NUM_PER_CLASS";
+        case 19000:
+            return "CAutoSliderCtrl: 19000 +0 to +MAX_AUTO_COMPONENT_NUM_PER_CLASS";
+        case 20000:
+            return "CAutoListBox: 20000 +0 to +MAX_AUTO_COMPONENT_NUM_PER_CLASS";
+        case 21000:
+            return "CAutoPngBtn: 21000 +0 to +MAX_AUTO_COMPONENT_NUM_PER_CLASS";
+        default:
+            return nullptr;
+    }
+}
+
 // True when `id` lies in the range of the class whose base is `base`.
 constexpr bool IsInAutoRange(int id, int base) {
     return base > 0 && id >= base && id <= base + MAX_AUTO_COMPONENT_NUM_PER_CLASS;

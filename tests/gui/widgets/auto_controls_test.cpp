@@ -48,6 +48,16 @@ TEST(AutoIds, ClassNumbersMapToTheirBases) {
     EXPECT_EQ(AutoIdBase(12), 0);
 }
 
+TEST(AutoIds, EveryBaseCarriesANoteNamingItsClass) {
+    for (int number = 0; number < kAutoClassCount; ++number) {
+        const int base = AutoIdBase(number);
+        ASSERT_NE(AutoRangeNote(base), nullptr) << base;
+        EXPECT_TRUE(QString::fromLatin1(AutoRangeNote(base)).contains(QString::number(base)));
+        EXPECT_EQ(AutoRangeNote(base + 1), nullptr);
+    }
+    EXPECT_TRUE(QString::fromLatin1(AutoRangeNote(12000)).startsWith("CAutoComboBox"));
+}
+
 TEST(AutoIds, NoTwoClassesShareAnIdentifier) {
     std::set<int> seen;
     for (int number = 0; number < kAutoClassCount; ++number) {
