@@ -326,8 +326,9 @@ def wedge_arrow(index, color):
     r = (R_IN + R_OUT) / 2
     x, y = C + r * math.cos(centre), C + r * math.sin(centre)
     deg = 45 * index
-    return (f'<path d="M-6,3 L0,-4 L6,3" transform="translate({x:.2f},{y:.2f}) rotate({deg})" '
-            f'fill="none" stroke="{color}" stroke-width="2.4" stroke-linecap="round" stroke-linejoin="round"/>')
+    # A small filled arrowhead pointing away from the centre.
+    return (f'<path d="M0,-6 L6,3.5 L-6,3.5 Z" transform="translate({x:.2f},{y:.2f}) rotate({deg})" '
+            f'fill="{color}" stroke="{color}" stroke-width="1.5" stroke-linejoin="round"/>')
 
 
 for i in range(8):

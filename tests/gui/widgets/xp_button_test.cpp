@@ -114,3 +114,25 @@ TEST_F(XpButtonTest, TextOffsetMovesTheTextRight) {
     ASSERT_GE(centred, 0);
     EXPECT_NEAR(moved - centred, 20, 1);
 }
+
+TEST_F(XpButtonTest, TextStaysReadableOnLightAndDarkPictures) {
+    button.setText(QStringLiteral("WWWW"));
+    auto darkestAndLightest = [&] {
+        const QImage image = button.grab().toImage();
+        int darkest = 255, lightest = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const int l = image.pixelColor(x, y).lightness();
+                darkest = std::min(darkest, l);
+                lightest = std::max(lightest, l);
+            }
+        }
+        return std::make_pair(darkest, lightest);
+    };
+    // A light selected picture gets dark text, a dark normal one light text.
+    button.SetImages(Solid(QColor(20, 30, 60)), Solid(QColor(245, 245, 245)));
+    button.SetSelected(1);
+    EXPECT_LT(darkestAndLightest().first, 100);
+    button.SetSelected(0);
+    EXPECT_GT(darkestAndLightest().second, 200);
+}
