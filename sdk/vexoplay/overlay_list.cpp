@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPen>
+#include <QPolygon>
 #include <algorithm>
 #include <cstring>
 
@@ -87,6 +88,8 @@ bool ItemFromDesc(const OsdDesc* desc, OverlayItem& item) {
     item.colour = ColourFromRef(desc->colour);
     item.textSize = std::clamp<int32_t>(desc->size, 1, kMaxTextSize);
     item.textPos = QPointF(desc->x, desc->y);
+    item.staticText.setText(item.text);
+    item.staticText.setTextFormat(Qt::PlainText);
     return true;
 }
 
@@ -187,11 +190,12 @@ void OverlayList::Paint(QPainter& painter) const {
                 painter.drawRect(item.rect);
                 break;
             case VEXOPLAY_ITEM_OSD:
+                // The laid-out text is kept with the item: laying out every
+                // label on every frame would cost more than all the lines.
                 font.setPixelSize(item.textSize);
                 painter.setFont(font);
                 painter.setPen(item.colour);
-                painter.drawText(QRectF(item.textPos, QSizeF(4096, 4096)),
-                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, item.text);
+                painter.drawStaticText(item.textPos, item.staticText);
                 break;
             case VEXOPLAY_ITEM_CIRCLE:
                 painter.setRenderHint(QPainter::Antialiasing, true);
@@ -204,17 +208,21 @@ void OverlayList::Paint(QPainter& painter) const {
                 }
                 painter.drawEllipse(item.rect);
                 break;
-            case VEXOPLAY_ITEM_BLOCK:
+            case VEXOPLAY_ITEM_BLOCK: {
                 if (item.opacity <= 0.0f) {
                     break;
                 }
-                painter.setRenderHint(QPainter::Antialiasing, true);
+                // Opacity goes into the brush colour: a translucent solid fill
+                // blends in one pass, where painter opacity takes a slower
+                // general path. Large blocks (wire bands) skip antialiasing.
+                QColor fill = item.colour;
+                fill.setAlphaF(item.opacity);
+                painter.setRenderHint(QPainter::Antialiasing, item.points.size() == 3);
                 painter.setPen(Qt::NoPen);
-                painter.setOpacity(item.opacity);
-                painter.setBrush(item.colour);
+                painter.setBrush(fill);
                 painter.drawPolygon(item.points.data(), static_cast<int>(item.points.size()));
-                painter.setOpacity(1.0);
                 break;
+            }
             default:
                 break;
         }

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QPoint>
 #include <QRectF>
+#include <QStaticText>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -27,6 +28,7 @@ struct OverlayItem {
     std::vector<QPoint> points;  // multi-lines and blocks
     QRectF rect;                 // rectangles and circles
     QString text;                // OSD
+    QStaticText staticText;      // OSD, laid out once
     int textSize = 16;           // OSD pixel height
     QPointF textPos;             // OSD top-left
 };
