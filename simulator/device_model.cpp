@@ -31,8 +31,7 @@ Catalog LoadCatalog(const std::filesystem::path& dataFolder) {
 
 DeviceModel::DeviceModel(const StateFolder& state, DeviceIdentity identity,
                          std::filesystem::path dataFolder)
-    : state_(state),
-      identity_(std::move(identity)),
+    : identity_(std::move(identity)),
       dataFolder_(std::move(dataFolder)),
       catalog_(LoadCatalog(dataFolder_)),
       ptz_(state),

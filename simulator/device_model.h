@@ -37,7 +37,6 @@ public:
 private:
     void RegisterCommands();
 
-    const StateFolder& state_;
     DeviceIdentity identity_;
     std::filesystem::path dataFolder_;
     Catalog catalog_;

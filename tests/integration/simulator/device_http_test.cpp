@@ -1,0 +1,178 @@
+// The simulated device over its network face: the device files and their
+// addresses, a request above 16 MiB, the PTZ lock on the PTZ endpoint, and
+// a configuration that survives the process being killed.
+
+#include <curl/curl.h>
+#include <gtest/gtest.h>
+#include <json/reader.h>
+#include <json/writer.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "sim_process.h"
+
+namespace {
+
+struct Answer {
+    long status = 0;
+    std::string body;
+};
+
+size_t Collect(char* data, size_t size, size_t count, void* out) {
+    static_cast<std::string*>(out)->append(data, size * count);
+    return size * count;
+}
+
+Answer Http(const std::string& url, const std::string* post = nullptr,
+            const std::string& session = {}, bool digest = false) {
+    Answer answer;
+    CURL* curl = curl_easy_init();
+    curl_slist* headers = nullptr;
+    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Collect);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &answer.body);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT, 60L);
+    if (post != nullptr) {
+        curl_easy_setopt(curl, CURLOPT_POSTFIELDS, post->data());
+        curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(post->size()));
+    }
+    if (!session.empty()) {
+        headers = curl_slist_append(headers, ("X-Vexo-Session: " + session).c_str());
+        headers = curl_slist_append(headers, "Content-Type: application/json");
+        curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
+    }
+    if (digest) {
+        curl_easy_setopt(curl, CURLOPT_HTTPAUTH, CURLAUTH_DIGEST);
+        curl_easy_setopt(curl, CURLOPT_USERNAME, vexo::test::SimProcess::kUser);
+        curl_easy_setopt(curl, CURLOPT_PASSWORD, vexo::test::SimProcess::kPassword);
+    }
+    if (curl_easy_perform(curl) == CURLE_OK) {
+        curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &answer.status);
+    }
+    curl_slist_free_all(headers);
+    curl_easy_cleanup(curl);
+    return answer;
+}
+
+Json::Value Parse(const std::string& text) {
+    Json::CharReaderBuilder builder;
+    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+    Json::Value value;
+    reader->parse(text.data(), text.data() + text.size(), &value, nullptr);
+    return value;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class DeviceHttp : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(sim_.Start()); }
+
+    std::string Url(const std::string& path) const { return "http://" + sim_.Address() + path; }
+    std::string Login() {
+        const std::string empty;
+        const Answer answer = Http(Url("/vexo/v1/login"), &empty, {}, true);
+        EXPECT_EQ(answer.status, 200) << answer.body;
+        return Parse(answer.body)["session"].asString();
+    }
+    Json::Value Smart(const std::string& session, const std::string& op, const Json::Value& info) {
+        Json::Value request;
+        request["op"] = op;
+        request["info"] = info;
+        const std::string body = Json::writeString(Json::StreamWriterBuilder(), request);
+        const Answer answer = Http(Url("/vexo/v1/smart"), &body, session);
+        EXPECT_EQ(answer.status, 200) << answer.body;
+        return Parse(answer.body);
+    }
+    long Ptz(const std::string& session, int command, int stop) {
+        const std::string body = "{\"channel\":0,\"command\":" + std::to_string(command) +
+                                 ",\"param1\":5,\"param2\":5,\"stop\":" + std::to_string(stop) +
+                                 "}";
+        return Http(Url("/vexo/v1/ptz"), &body, session).status;
+    }
+
+    vexo::test::SimProcess sim_{{"--digest", "md5"}};
+};
+
+TEST_F(DeviceHttp, ConfigInfoAddressesServeTheDeviceFiles) {
+    const std::string session = Login();
+    const Json::Value reply = Smart(session, "CMD_GetConfigInfo", "");
+    ASSERT_EQ(reply["ack"].asString(), "0");
+    const Json::Value& files = reply["info"];
+    ASSERT_EQ(files.size(), 3u);
+    for (const std::string& name : files.getMemberNames()) {
+        const std::string address = files[name].asString();
+        EXPECT_EQ(address, Url("/files/" + name));
+        const Answer file = Http(address);  // no session needed
+        EXPECT_EQ(file.status, 200) << name;
+        EXPECT_EQ(file.body, ReadFile(std::string(VEXO_SOURCE_DIR) + "/simulator/data/" + name))
+            << name;
+    }
+    for (const char* path : {"/files/generate_device_files.py", "/files/..%2Fptz.json",
+                             "/files/%2E%2E", "/files/analytics.json"}) {
+        EXPECT_EQ(Http(Url(path)).status, 404) << path;
+    }
+}
+
+TEST_F(DeviceHttp, RequestAbove16MiBIsRefusedInAReply) {
+    const std::string session = Login();
+    const std::string body = R"({"op":"CMD_AddScene","info":{"SceneName":")" +
+                             std::string(17u * 1024u * 1024u, 'x') + "\"}}";
+    const Answer answer = Http(Url("/vexo/v1/smart"), &body, session);
+    EXPECT_EQ(answer.status, 200);
+    const Json::Value reply = Parse(answer.body);
+    EXPECT_EQ(reply["ack"].asString(), "1");
+    EXPECT_EQ(reply["errinfo"].asString(), "Request too large");
+}
+
+TEST_F(DeviceHttp, PtzLockHolderAloneMovesTheHead) {
+    const std::string a = Login();
+    const std::string b = Login();
+    Json::Value lock;
+    lock["locktime"] = "300000";
+    ASSERT_EQ(Smart(a, "CMD_PTZLock", lock)["ack"].asString(), "0");
+    EXPECT_EQ(Ptz(b, 9, 0), 423);
+    EXPECT_EQ(Smart(b, "CMD_PTZLock", lock)["errinfo"].asString(), "PTZ is locked by another user");
+    EXPECT_EQ(Ptz(a, 9, 0), 200);
+    EXPECT_EQ(Ptz(a, 9, 1), 200);
+    ASSERT_EQ(Smart(a, "CMD_PTZUnLock", "")["ack"].asString(), "0");
+    EXPECT_EQ(Ptz(b, 8, 0), 200);
+    EXPECT_EQ(Ptz(b, 8, 1), 200);
+}
+
+TEST_F(DeviceHttp, ConfigurationSurvivesAKilledProcess) {
+    std::string session = Login();
+    Json::Value scene;
+    scene["SceneName"] = "Loading bay";
+    const std::string token =
+        Smart(session, "CMD_AddScene", scene)["info"]["SceneToken"].asString();
+    Json::Value modify;
+    modify["SceneName"] = "Loading bay";
+    modify["SceneToken"] = token;
+    modify["SceneConfigSmartFun"][0]["SmartFunName"] = "zelk:Loitering_Event";
+    ASSERT_EQ(Smart(session, "CMD_ModifyScene", modify)["ack"].asString(), "0");
+    Json::Value rule;
+    rule["SceneToken"] = token;
+    rule["SmartFunName"] = "zelk:Loitering_Event";
+    rule["RuleToken"] = "Loitering_Event 01";
+    ASSERT_EQ(Smart(session, "CMD_AddRule", rule)["ack"].asString(), "0");
+    const std::string before =
+        Smart(session, "CMD_GetBatchConfig", "")["info"]["config"].asString();
+
+    sim_.Kill();  // no orderly shutdown
+    ASSERT_TRUE(sim_.Restart());
+    session = Login();
+    EXPECT_EQ(Smart(session, "CMD_GetBatchConfig", "")["info"]["config"].asString(), before);
+    EXPECT_EQ(Smart(session, "CMD_QueryRule", rule)["info"][0]["RuleToken"].asString(),
+              "Loitering_Event 01");
+}
+
+}  // namespace
