@@ -6,6 +6,10 @@
 #include <QStringList>
 #include <map>
 
+// The scene token that makes a trigger or schedule command address a normal
+// alarm instead of an analytics rule.
+inline constexpr const char* kNormalAlarmOwnerToken = "zelk:NormalAlarm";
+
 // Kinds of a scene as the scene list reports them.
 enum SceneKind : int {
     kAutoTrackingScene = 0,

@@ -9,11 +9,8 @@
 #include <QString>
 #include <map>
 
+#include "command_records.h"
 #include "param_record.h"
-
-// The scene token that makes a trigger or schedule command address a normal
-// alarm instead of an analytics rule.
-inline constexpr const char* kNormalAlarmOwnerToken = "zelk:NormalAlarm";
 
 // {"simp": attributes or null, "name": text}
 Json::Value SimpNameJson(const QString& text, const std::map<QString, QString>& attributes);
