@@ -24,7 +24,8 @@ std::string FormatPolygon(const std::vector<PointF>& polygon);
 
 // Scans "(%f,%f,%f,%f)"; fields that do not scan stay 0.
 RectF ScanRect(std::string_view text);
-// Scans "%f,%f" between the text's first "(" and first ")"; fields that do
+// Scans "%f,%f" between the text's first "(" and the first ")" after it
+// (the start and the end of the text when either is missing); fields that do
 // not scan stay 0.
 PointF ScanPoint(std::string_view text);
 // Reads a polygon text. Returns false (no polygon) when the count before the

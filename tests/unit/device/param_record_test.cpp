@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-
-#include "geometry_text.h"
 #include "param_record.h"
 #include "test_json.h"
 
@@ -71,19 +68,6 @@ TEST(EncodeParamRecord, GeometryTextsUseSixDecimalsInListOrder) {
         J(R"j([{"VexoPolygon": "3|(1.000000,2.000000),(3.000000,4.000000),(-0.500000,0.750000)"},
                    {"VexoPolygon": ""}])j"));
     EXPECT_EQ(geo["PTZ"], J(R"j([{"ptzPoint": {"fPan": 10.5, "fTilt": -3.25, "fZoom": 2.0}}])j"));
-}
-
-TEST(EncodeParamRecord, NumbersIgnoreTheProcessLocale) {
-    // A locale with a decimal comma must not leak into the device texts.
-    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
-        GTEST_SKIP() << "de_DE.UTF-8 locale not installed";
-    }
-    const std::string rect = vexo::geometry::FormatRect({1.5f, 2.5f, 3.5f, 4.5f});
-    const RectF back = vexo::geometry::ScanRect("(1.25,2,3,4)");
-    std::setlocale(LC_NUMERIC, previous.c_str());
-    EXPECT_EQ(rect, "(1.500000,2.500000,3.500000,4.500000)");
-    EXPECT_FLOAT_EQ(back.X, 1.25f);
 }
 
 TEST(DecodeParamRecord, TokenMemberSetsTokenNotAPlainParameter) {

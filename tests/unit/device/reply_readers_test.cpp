@@ -59,16 +59,6 @@ TEST(TextListReply, SkipsElementsWithoutTheTextMember) {
     EXPECT_EQ(tokens.size(), 3);
 }
 
-TEST(ModuleListReply, EachModuleNameMapsToEmptyText) {
-    std::map<QString, QString> modules{{"old", "kept"}};
-    ReadModuleList(J(R"([{"ModuleName": "standard_labels"}, {"ModuleName": null},
-        {"ModuleName": "zelk:ScenePosition_Settings"}])"),
-                   modules);
-    EXPECT_EQ(modules,
-              (std::map<QString, QString>{
-                  {"old", "kept"}, {"standard_labels", ""}, {"zelk:ScenePosition_Settings", ""}}));
-}
-
 TEST(ParamRangeReply, DescriptionAndStringRangeMembers) {
     ParamRange range;
     range.paramName = "Sensitivity";
