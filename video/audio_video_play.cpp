@@ -3,6 +3,10 @@
 #include "narrow_text.h"
 #include "vexonet.h"
 
+CAudioVideoPlay::CAudioVideoPlay() : overlay_(std::make_unique<vexo::CShowAIConfig>()) {}
+
+CAudioVideoPlay::~CAudioVideoPlay() = default;
+
 QString CAudioVideoPlay::BuildSetupXml(const QString& user, const QString& password) {
     // Four slots, filled user, password, user, password. QString::arg would
     // read "%1" inside a credential as a marker, so the slots are filled by

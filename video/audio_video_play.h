@@ -4,11 +4,14 @@
 
 #include <QString>
 #include <cstdint>
+#include <memory>
+
+#include "show_ai_config.h"
 
 class CAudioVideoPlay {
 public:
-    CAudioVideoPlay() = default;
-    virtual ~CAudioVideoPlay() = default;
+    CAudioVideoPlay();
+    virtual ~CAudioVideoPlay();
     CAudioVideoPlay(const CAudioVideoPlay&) = delete;
     CAudioVideoPlay& operator=(const CAudioVideoPlay&) = delete;
 
@@ -18,10 +21,15 @@ public:
 
     int32_t LoginId() const { return loginId_; }
 
+    // The overlay renderer that draws rule geometry over this session's
+    // video; owned by the session and deleted with it.
+    vexo::CShowAIConfig& Overlay() { return *overlay_; }
+
     // The setup XML for a login: the fixed template with the user name and
     // password inserted literally (no XML escaping), twice each.
     static QString BuildSetupXml(const QString& user, const QString& password);
 
 private:
     int32_t loginId_ = -1;
+    std::unique_ptr<vexo::CShowAIConfig> overlay_;
 };
