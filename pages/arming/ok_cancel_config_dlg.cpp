@@ -75,6 +75,10 @@ bool COkCancelConfigDlg::IsChooser() const {
 }
 
 void COkCancelConfigDlg::InitDialog() {
+    if (m_initialised) {
+        return;
+    }
+    m_initialised = true;
     const CComStr& texts = TheComStr();
     const QFontMetrics metrics(font());
     int width = kTextWidth + 2 * kMargin;
@@ -171,9 +175,16 @@ void COkCancelConfigDlg::BuildChooser(int top) {
         const int column = all ? 0 : i % kItemColumns;
         const QRect place(kMargin + column * kItemWidth, top + row * kItemHeight + (all ? 8 : 0),
                           kItemWidth - 8, kItemHeight);
+        // Long rule names are cut to the column with an ellipsis; the tool
+        // tip keeps the whole name.
+        const QString name = all ? TheComStr()->all : m_itemNames.value(i);
+        const QString shown =
+            QFontMetrics(font()).elidedText(name, Qt::ElideRight, place.width() - 28);
         auto control = std::make_unique<CAutoBtnPush>();
-        control->Create(AutoIdBase(kAutoCheckBoxClass) + i, this, place, kAutoStyleNone,
-                        all ? TheComStr()->all : m_itemNames.value(i));
+        control->Create(AutoIdBase(kAutoCheckBoxClass) + i, this, place, kAutoStyleNone, shown);
+        if (shown != name) {
+            control->Control()->setToolTip(name);
+        }
         m_itemControls.push_back(std::move(control));
     }
     SyncItemControls();

@@ -7,7 +7,10 @@
 // Look and placement: a frameless white card with a heading band, dragged by
 // any point of its background. Choosers and confirmations open with their
 // top-left corner at the given screen position; messages open centred over
-// the parent (or the screen).
+// the parent (or the screen). Headings: the caller's title for messages and
+// confirmations ("tips" when none is given), "Copy To" for the day chooser,
+// "Batch Settings" for the rule chooser and "Schedule" (or the caller's
+// title) for the hour chooser, all in the current language.
 
 #include <QDialog>
 #include <QList>
@@ -109,6 +112,7 @@ private:
     QString m_message;
     CXPButton* m_ok = nullptr;
     CXPButton* m_cancel = nullptr;
+    bool m_initialised = false;
     bool m_dragging = false;
     QPoint m_dragOffset;
 };

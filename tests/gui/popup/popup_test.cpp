@@ -188,6 +188,22 @@ TEST_F(PopupTest, RuleChooserListsTheNamesItWasGiven) {
     EXPECT_EQ(states, (QList<int>{0, 0, 1, 0}));
 }
 
+TEST_F(PopupTest, LongRuleNamesAreCutToTheColumnAndKeptInTheToolTip) {
+    const QString longName = QStringLiteral("Perimeter fence crossing towards the loading bay");
+    COkCancelConfigDlg dialog;
+    dialog.SetMode(kPopupRuleChooser);
+    dialog.SetItems({QStringLiteral("Gate"), longName}, 0);
+    dialog.InitDialog();
+    EXPECT_EQ(dialog.ItemControl(0)->text(), QStringLiteral("Gate"));
+    EXPECT_TRUE(dialog.ItemControl(0)->toolTip().isEmpty());
+    const QString shown = dialog.ItemControl(1)->text();
+    EXPECT_LT(shown.size(), longName.size());
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+    EXPECT_EQ(dialog.ItemControl(1)->toolTip(), longName);
+    dialog.InitDialog();  // a second call builds nothing twice
+    EXPECT_EQ(dialog.ItemControl(3), nullptr);
+}
+
 TEST_F(PopupTest, HourChooserOffersTheTwentyFourWholeHours) {
     QStringList hours;
     op.OnNextPopup([&](COkCancelConfigDlg& d) {
