@@ -115,3 +115,14 @@ TEST_F(Pixels, ItemsAddedFromAnotherThreadArePainted) {
     EXPECT_EQ(image.pixel(300, 409), Green());
     EXPECT_EQ(image.pixel(300, 411), Black());
 }
+
+TEST_F(Pixels, PlayFromTheStreamThreadShowsTheOverlayOnTheUiThread) {
+    VEXOPLAY_Stop(port);
+    ASSERT_TRUE(renderer.DrawRegion(port, 0, 1, "3|(100,100),(400,100),(250,300)", "r"));
+    EXPECT_EQ(Grab().pixel(250, 100), Black());
+    int played = 0;
+    std::thread stream([&] { played = VEXOPLAY_Play(port, &window, 0, 0); });
+    stream.join();
+    EXPECT_EQ(played, 1);
+    EXPECT_EQ(Grab().pixel(250, 100), Green()) << "the view is made by the window's thread";
+}
