@@ -206,8 +206,10 @@ void RedrawPolygon(int32_t port, const ItemList& items, const PolygonRecord& rec
                 break;
             }
             case kItemCircle: {
-                // Circles 0..7 are the point handles; a ninth marks the start
-                // point while the shape is drawn by clicks.
+                // Circles 0..7 are the point handles, shown on a selected
+                // shape for its set points. A ninth (polygons only) marks the
+                // start point while the shape is drawn by clicks: that is where
+                // a click closes it.
                 const bool marker = circle >= kMaxPolygonPoints;
                 const GeoPoint centre = record.points[marker ? 0 : circle];
                 const CircleDesc desc = Circle(centre, kRed, marker ? 2 : 0);

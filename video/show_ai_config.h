@@ -76,8 +76,12 @@ public:
     // one and redraws; points keep their coordinates.
     void Rescale(const QRect& oldRect, const QRect& newRect);
 
-    // Mouse input in video pixels. A press on a handle of an editable shape
-    // tracks it until release; other presses draw by clicks or select.
+    // Mouse input in video pixels. While a polygon armed by "clear" is drawn
+    // by clicks, presses add its points (a press on the start point, or the
+    // eighth point, closes it). Otherwise a press on an editable shape tracks
+    // it until release: rectangles and regions first, then wires, then
+    // points (an editable point takes any press and moves by the drag).
+    // Presses that start no tracker toggle wire arrows or select a shape.
     bool OnButtonDown(uint32_t flags, QPoint point, const QRect& view);
     void OnMouseMove(uint32_t flags, QPoint point, const QRect& view);
 
