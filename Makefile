@@ -59,6 +59,10 @@ fuzz: deps
 bench: build
 	./scripts/run-benchmarks.sh $(BUILD)
 
+# Screenshots of every widget and popup mode, in English and Chinese.
+gallery: build
+	./scripts/make-gallery.sh $(BUILD)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
