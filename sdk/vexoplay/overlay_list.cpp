@@ -1,11 +1,14 @@
 #include "overlay_list.h"
 
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <tuple>
 
 namespace vexoplay {
 
@@ -46,6 +49,64 @@ bool MatchesClass(int kind, int renderClass) {
         default:
             return false;
     }
+}
+
+// Antialiased circles are costly to rasterise and a selected rule shows a
+// dozen handles, all alike: each look is drawn once into a small sprite that
+// is then copied, which gives the same pixels at a fraction of the cost.
+const QImage& CircleSprite(QSize size, QRgb colour, int style) {
+    constexpr int kMargin = 2;  // room for the outline's outer half and AA
+    struct Key {
+        int w, h;
+        QRgb colour;
+        int style;
+        bool operator<(const Key& o) const {
+            return std::tie(w, h, colour, style) < std::tie(o.w, o.h, o.colour, o.style);
+        }
+    };
+    // Painting happens on UI threads only; one cache per thread needs no lock.
+    thread_local std::map<Key, QImage> cache;
+    const Key key{size.width(), size.height(), colour, style};
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        if (cache.size() > 64) {
+            cache.clear();
+        }
+        QImage sprite(size + QSize(2 * kMargin, 2 * kMargin), QImage::Format_ARGB32_Premultiplied);
+        sprite.fill(Qt::transparent);
+        QPainter p(&sprite);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        if (style == 2) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor::fromRgb(colour));
+        } else {
+            p.setPen(QPen(QColor::fromRgb(colour), 2));
+            p.setBrush(Qt::NoBrush);
+        }
+        p.drawEllipse(QRectF(kMargin, kMargin, size.width(), size.height()));
+        p.end();
+        it = cache.emplace(key, std::move(sprite)).first;
+    }
+    return it->second;
+}
+
+void DrawCircle(QPainter& painter, const OverlayItem& item) {
+    constexpr int kMaxSprite = 256;
+    const QRect rect = item.rect.toRect();
+    if (rect.width() > kMaxSprite || rect.height() > kMaxSprite || rect.isEmpty()) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        if (item.style == 2) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(item.colour);
+        } else {
+            painter.setPen(QPen(item.colour, 2));
+            painter.setBrush(Qt::NoBrush);
+        }
+        painter.drawEllipse(item.rect);
+        return;
+    }
+    painter.drawImage(rect.topLeft() - QPoint(2, 2),
+                      CircleSprite(rect.size(), item.colour.rgb(), item.style));
 }
 
 }  // namespace
@@ -198,15 +259,7 @@ void OverlayList::Paint(QPainter& painter) const {
                 painter.drawStaticText(item.textPos, item.staticText);
                 break;
             case VEXOPLAY_ITEM_CIRCLE:
-                painter.setRenderHint(QPainter::Antialiasing, true);
-                if (item.style == 2) {
-                    painter.setPen(Qt::NoPen);
-                    painter.setBrush(item.colour);
-                } else {
-                    painter.setPen(QPen(item.colour, 2));
-                    painter.setBrush(Qt::NoBrush);
-                }
-                painter.drawEllipse(item.rect);
+                DrawCircle(painter, item);
                 break;
             case VEXOPLAY_ITEM_BLOCK: {
                 if (item.opacity <= 0.0f) {

@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "show_ai_config.h"
 #include "vexoplay.h"
@@ -105,6 +107,12 @@ void PaintFrames(benchmark::State& state, bool selected) {
 void BM_OverlayFrame(benchmark::State& state) {
     PaintFrames(state, false);
 }
+
+// The machine is shared: the fastest repetition shows the paint's own cost,
+// the median what a frame costs among the neighbours' work.
+double Fastest(const std::vector<double>& v) {
+    return *std::min_element(v.begin(), v.end());
+}
 void BM_OverlayFrameAllHandles(benchmark::State& state) {
     PaintFrames(state, true);
 }
@@ -136,12 +144,14 @@ void BM_StrokeAliased(benchmark::State& state) {
 BENCHMARK(BM_OverlayFrame)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
-    ->Repetitions(5)
+    ->Repetitions(9)
+    ->ComputeStatistics("min", Fastest)
     ->ReportAggregatesOnly();
 BENCHMARK(BM_OverlayFrameAllHandles)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
+    ->Repetitions(9)
+    ->ComputeStatistics("min", Fastest)
     ->ReportAggregatesOnly();
 BENCHMARK(BM_StrokeAntialiased)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StrokeAliased)->Unit(benchmark::kMillisecond);
