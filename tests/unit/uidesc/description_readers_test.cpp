@@ -1,0 +1,309 @@
+// The UI description readers on files built for each question.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "smart_xml_parse.h"
+#include "temp_files.h"
+
+using vexo::CapabilityMap;
+using vexo::ParamEntry;
+using vexo::ParamList;
+using vexo::UiLinkList;
+
+namespace {
+
+const char* const kDescription = R"(<?xml version="1.0" encoding="UTF-8"?>
+<korvane_ui>
+  <Modules>
+    <Module Name="m:Filter">
+      <ModuleType>function_settings</ModuleType>
+      <Parameters>
+        <Param Name="FilterEnable" uiType="UI_Static_And_PushBtn"/>
+        <Param Name="MinSize" uiType="UI_Static_And_RectBmpBtn"/>
+      </Parameters>
+      <RequireUILink>
+        <Link Name="MinSize" LinkName="FilterEnable" LinkValue="true"/>
+        <Link Name="NoValue" LinkName="FilterEnable"/>
+        <Link Name="NoLinkName" LinkValue="x"/>
+      </RequireUILink>
+    </Module>
+    <Module Name="m:Calibration">
+      <Comment>first is not the type</Comment>
+      <ModuleType>standard_labels</ModuleType>
+    </Module>
+    <Module Name="m:Untyped"><Parameters/></Module>
+    <Module Name="m:CaseDiffers"><ModuleType>Function_Settings</ModuleType></Module>
+  </Modules>
+  <Rules>
+    <Rule Name="r:Intrusion">
+      <Parameters>
+        <Param Name="Enable" uiType="UI_Static_And_PushBtn"/>
+        <Param Name="NoType"/>
+        <Param uiType="UI_LINE"/>
+        <Param Name="Region" uiType="UI_Static_And_PenBmpBtn_RectBmpBtn"/>
+      </Parameters>
+      <Requires>
+        <Item>m:Filter</Item>
+        <Item>m:Calibration</Item>
+      </Requires>
+      <RequireFuns><F>f:Schedules</F> <F>f:Trigger</F></RequireFuns>
+      <RequireNonScene><N>n:Metadata</N></RequireNonScene>
+      <RequireUILink><L Name="Region" LinkName="Enable" LinkValue="true"/></RequireUILink>
+    </Rule>
+    <Rule Name="r:Intrusion">
+      <Parameters><Param Name="Second" uiType="UI_Static_And_Edit"/></Parameters>
+      <Requires><Item>m:Other</Item></Requires>
+    </Rule>
+  </Rules>
+  <NormalAlarms>
+    <NormalAlarm Name="a:Input">
+      <Parameters><P Name="Delay" uiType="UI_Static_And_Edit_Spin"/></Parameters>
+      <RequireFuns><F>f:Trigger</F></RequireFuns>
+      <RequireUILink><L Name="Delay" LinkName="Mode" LinkValue="On"/></RequireUILink>
+    </NormalAlarm>
+  </NormalAlarms>
+  <NonScenes>
+    <NonScene Name="n:Metadata">
+      <Parameters><P Name="Report" uiType="UI_Static_And_ComboBox"/></Parameters>
+      <RequireUILink><L Name="Report" LinkName="Send" LinkValue="1"/></RequireUILink>
+    </NonScene>
+  </NonScenes>
+  <MeteDataMenu>
+    <Parameters>
+      <P>Target</P>
+      <P/>
+      <P><Nested>not text</Nested></P>
+      <P>Event</P>
+    </Parameters>
+  </MeteDataMenu>
+  <Capbility>
+    <MultiScene>
+      <Before>Early</Before>
+      <TourScene>On</TourScene>
+      <AddScene>Off</AddScene>
+      <Empty/>
+    </MultiScene>
+    <AddScene>on</AddScene>
+  </Capbility>
+</korvane_ui>
+)";
+
+class Readers : public ::testing::Test {
+protected:
+    void SetUp() override { Use(kDescription); }
+    void Use(const std::string& content) {
+        parse_.SetFilePaths(folder_.Write("korvane_ui.xml", content), QString());
+    }
+    TempFolder folder_;
+    CSmartXmlParse parse_;
+};
+
+TEST_F(Readers, ParametersSkipChildrenWithoutBothAttributesAndJoinSameNamedRules) {
+    ParamList params;
+    parse_.GetRuleParameters("r:Intrusion", params);
+    const ParamList expected = {{"Enable", "UI_Static_And_PushBtn"},
+                                {"Region", "UI_Static_And_PenBmpBtn_RectBmpBtn"},
+                                {"Second", "UI_Static_And_Edit"}};
+    EXPECT_EQ(params, expected);
+
+    QStringList requires_;
+    parse_.GetRuleRequires("r:Intrusion", requires_);
+    EXPECT_EQ(requires_, QStringList({"m:Filter", "m:Calibration", "m:Other"}));
+}
+
+TEST_F(Readers, OutputsAreAppendedToAndEmptyNamesReturnNothing) {
+    ParamList params = {{"Kept", "UI_NULL"}};
+    parse_.GetModuleParameters("m:Filter", params);
+    ASSERT_EQ(params.size(), 3u);
+    EXPECT_EQ(params[0].name, "Kept");
+    EXPECT_EQ(params[2], (ParamEntry{"MinSize", "UI_Static_And_RectBmpBtn"}));
+
+    ParamList none;
+    QStringList texts;
+    UiLinkList links;
+    CapabilityMap caps;
+    parse_.GetRuleParameters("", none);
+    parse_.GetModuleParameters("", none);
+    parse_.GetRuleRequires("", texts);
+    parse_.GetModulesOfType("", texts);
+    parse_.GetRequireUiLinks("Rule", "", links);
+    parse_.GetMultiSceneCapability("", caps);
+    EXPECT_TRUE(none.empty());
+    EXPECT_TRUE(texts.isEmpty());
+    EXPECT_TRUE(links.empty());
+    EXPECT_TRUE(caps.empty());
+}
+
+TEST_F(Readers, NamesMatchExactly) {
+    ParamList params;
+    parse_.GetRuleParameters("r:intrusion", params);
+    parse_.GetRuleParameters("r:Intrusion ", params);
+    parse_.GetModuleParameters("r:Intrusion", params);
+    EXPECT_TRUE(params.empty());
+}
+
+TEST_F(Readers, ListsOfChildTextsIgnoreWhitespaceBetweenElements) {
+    QStringList funs;
+    parse_.GetRuleRequireFuns("r:Intrusion", funs);
+    EXPECT_EQ(funs, QStringList({"f:Schedules", "f:Trigger"}));
+    QStringList nonScenes;
+    parse_.GetRuleRequireNonScene("r:Intrusion", nonScenes);
+    EXPECT_EQ(nonScenes, QStringList({"n:Metadata"}));
+    QStringList alarmFuns;
+    parse_.GetNormalAlarmRequireFuns("a:Input", alarmFuns);
+    EXPECT_EQ(alarmFuns, QStringList({"f:Trigger"}));
+}
+
+TEST_F(Readers, NormalAlarmAndNonSceneParameters) {
+    ParamList alarm;
+    parse_.GetNormalAlarmParameters("a:Input", alarm);
+    EXPECT_EQ(alarm, (ParamList{{"Delay", "UI_Static_And_Edit_Spin"}}));
+    ParamList nonScene;
+    parse_.GetNonSceneParameters("n:Metadata", nonScene);
+    EXPECT_EQ(nonScene, (ParamList{{"Report", "UI_Static_And_ComboBox"}}));
+}
+
+TEST_F(Readers, LinksOfEachOwnerKind) {
+    UiLinkList links;
+    parse_.GetRequireUiLinks("Module", "m:Filter", links);
+    ASSERT_EQ(links.size(), 2u);  // the one without LinkName is skipped
+    EXPECT_EQ(links[0].name, "MinSize");
+    EXPECT_EQ(links[0].condition.linkName, "FilterEnable");
+    EXPECT_EQ(links[0].condition.linkValue, "true");
+    EXPECT_EQ(links[1].name, "NoValue");
+    EXPECT_TRUE(links[1].condition.linkValue.isEmpty());
+
+    UiLinkList rule, alarm, nonScene, unknown;
+    parse_.GetRequireUiLinks("Rule", "r:Intrusion", rule);
+    parse_.GetRequireUiLinks("NormalAlarm", "a:Input", alarm);
+    parse_.GetRequireUiLinks("NonScene", "n:Metadata", nonScene);
+    parse_.GetRequireUiLinks("Rules", "r:Intrusion", unknown);
+    ASSERT_EQ(rule.size(), 1u);
+    EXPECT_EQ(rule[0].condition.linkName, "Enable");
+    ASSERT_EQ(alarm.size(), 1u);
+    EXPECT_EQ(alarm[0].condition.linkValue, "On");
+    ASSERT_EQ(nonScene.size(), 1u);
+    EXPECT_EQ(nonScene[0].name, "Report");
+    EXPECT_TRUE(unknown.empty());
+}
+
+TEST_F(Readers, ModulesOfTypeLookAtTheFirstModuleTypeCaseSensitively) {
+    QStringList function, labels, none;
+    parse_.GetModulesOfType("function_settings", function);
+    parse_.GetModulesOfType("standard_labels", labels);
+    parse_.GetModulesOfType("Function_settings", none);
+    EXPECT_EQ(function, QStringList({"m:Filter"}));
+    EXPECT_EQ(labels, QStringList({"m:Calibration"}));
+    EXPECT_TRUE(none.isEmpty());
+}
+
+TEST_F(Readers, MetadataMenuTakesChildrenWhoseFirstChildIsText) {
+    QStringList menu;
+    parse_.GetMetaDataMenu(menu);
+    EXPECT_EQ(menu, QStringList({"Target", "Event"}));
+}
+
+TEST_F(Readers, MultiSceneTakesTheMatchAndTheSiblingsAfterIt) {
+    CapabilityMap tour;
+    parse_.GetMultiSceneCapability("TourScene", tour);
+    EXPECT_EQ(tour, (CapabilityMap{{"TourScene", "On"}, {"AddScene", "Off"}}));
+    CapabilityMap add;
+    parse_.GetMultiSceneCapability("AddScene", add);
+    EXPECT_EQ(add, (CapabilityMap{{"AddScene", "Off"}}));
+    CapabilityMap missing;
+    parse_.GetMultiSceneCapability("Missing", missing);
+    EXPECT_TRUE(missing.empty());
+}
+
+TEST_F(Readers, AddSceneIsOnOnlyForOnAndLowerCaseOn) {
+    EXPECT_TRUE(parse_.IsAddSceneSupported());  // "on" in the shared file
+    for (const auto& [text, expected] : std::vector<std::pair<std::string, bool>>{{"On", true},
+                                                                                  {"on", true},
+                                                                                  {"ON", false},
+                                                                                  {"true", false},
+                                                                                  {" On", false},
+                                                                                  {"", false}}) {
+        Use("<korvane_ui><Capbility><AddScene>" + text + "</AddScene></Capbility></korvane_ui>");
+        EXPECT_EQ(parse_.IsAddSceneSupported(), expected) << text;
+    }
+}
+
+TEST_F(Readers, EveryQueryReadsTheCurrentFileAgain) {
+    QStringList menu;
+    parse_.GetMetaDataMenu(menu);
+    Use("<korvane_ui><MeteDataMenu><Parameters><P>Fresh</P></Parameters></MeteDataMenu>"
+        "</korvane_ui>");
+    parse_.GetMetaDataMenu(menu);
+    EXPECT_EQ(menu, QStringList({"Target", "Event", "Fresh"}));
+}
+
+TEST_F(Readers, MissingBrokenOrForeignFilesYieldNothing) {
+    const std::vector<std::string> files = {
+        "", "not xml at all", "<korvane_local><Rules/></korvane_local>",
+        "<Korvane_ui><Capbility><AddScene>On</AddScene></Capbility></Korvane_ui>"};
+    for (const std::string& content : files) {
+        Use(content);
+        ParamList params;
+        parse_.GetRuleParameters("r:Intrusion", params);
+        EXPECT_TRUE(params.empty()) << content;
+        EXPECT_FALSE(parse_.IsAddSceneSupported()) << content;
+    }
+    parse_.SetFilePaths(QString::fromStdString(folder_.Path() + "/absent.xml"), {});
+    QStringList menu;
+    parse_.GetMetaDataMenu(menu);
+    EXPECT_TRUE(menu.isEmpty());
+    CSmartXmlParse fresh;  // no file yet
+    EXPECT_FALSE(fresh.IsAddSceneSupported());
+}
+
+TEST_F(Readers, RecoveryReadsWhatComesBeforeABreak) {
+    Use("<korvane_ui><Rules><Rule Name=\"r\"><Parameters>"
+        "<P Name=\"A\" uiType=\"UI_LINE\"/><P Name=\"B\" uiType=\"UI_WIRE\">"
+        "</Parameters></Rule>");
+    ParamList params;
+    parse_.GetRuleParameters("r", params);
+    ASSERT_FALSE(params.empty());
+    EXPECT_EQ(params[0], (ParamEntry{"A", "UI_LINE"}));
+}
+
+TEST_F(Readers, HostileNamesNeverReachBeyondElements) {
+    ParamList params;
+    for (const char* name :
+         {"'", "r:Intrusion']|//*|x['", "']/namespace::*|//x['", "\"", "..", "*"}) {
+        parse_.GetRuleParameters(name, params);
+        CapabilityMap caps;
+        parse_.GetMultiSceneCapability(name, caps);
+    }
+    // The injection above may select other Parameters elements of the same
+    // file, never crash; the namespace axis selects nothing readable.
+    CapabilityMap caps;
+    parse_.GetMultiSceneCapability("namespace::*", caps);
+    EXPECT_TRUE(caps.empty());
+}
+
+TEST(UiTypeTable, MapsEveryTextToItsNumberAndAnythingElseToZero) {
+    CSmartXmlParse parse;
+    EXPECT_EQ(parse.UiTypeOf("UI_NULL"), 1);
+    EXPECT_EQ(parse.UiTypeOf("UI_Static_And_ComboBox"), 4);
+    EXPECT_EQ(parse.UiTypeOf("UI_PTZ_NUMBER"), 15);
+    EXPECT_EQ(parse.UiTypeOf("UI_PTZ_LIMIT"), 16);
+    EXPECT_EQ(parse.UiTypeOf("UI_LINE"), 17);
+    EXPECT_EQ(parse.UiTypeOf("UI_Static_And_Edit_Spin_time"), 27);
+    EXPECT_EQ(parse.UiTypeOf(""), 0);
+    EXPECT_EQ(parse.UiTypeOf("ui_null"), 0);
+    EXPECT_EQ(parse.UiTypeOf("UI_NULL "), 0);
+    // 27 texts, each to a different value from 1 to 27.
+    vexo::UiTypeTable table;
+    std::set<int> values;
+    for (const auto& [text, value] : table.Entries()) {
+        values.insert(value);
+    }
+    EXPECT_EQ(table.Entries().size(), 27u);
+    EXPECT_EQ(values.size(), 27u);
+    EXPECT_EQ(*values.begin(), 1);
+    EXPECT_EQ(*values.rbegin(), 27);
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+#pragma once
+// CSmartXmlParse: the device context's knowledge of the device's own files.
+// After log-in it downloads the UI description and the localisation file
+// the device publishes, then answers every question about parameters by
+// reading the UI description again (the file is small and the questions
+// come from user actions, so nothing is cached), and every question about
+// display texts from the localisation tables it keeps in memory.
+//
+// Readers never change the object; list and map outputs are appended to.
+// Not thread-safe: the login worker fetches while the UI thread waits.
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <string>
+
+#include "description_records.h"
+#include "device_command_channel.h"
+#include "file_download.h"
+#include "localisation.h"
+#include "ui_type.h"
+
+class CSmartXmlParse {
+public:
+    CSmartXmlParse();
+    ~CSmartXmlParse();
+    CSmartXmlParse(const CSmartXmlParse&) = delete;
+    CSmartXmlParse& operator=(const CSmartXmlParse&) = delete;
+
+    // Takes over the command channel and (re)loads the localisation tables.
+    void AttachChannel(std::unique_ptr<DeviceCommandChannel> channel);
+    DeviceCommandChannel* Channel() const { return channel_.get(); }
+
+    // Asks the device for its files ("CMD_GetConfigInfo"), downloads each
+    // into the description folder and takes the two known ones as the
+    // current files; then reloads the localisation tables. A file that does
+    // not download keeps the previous path. Always true.
+    bool FetchDescriptionFiles();
+
+    // The folder the device's files go to: the module directory (see
+    // module_directory.h) unless one was set here.
+    void SetModuleDirectory(const std::string& directory) { moduleDirectory_ = directory; }
+    std::string DescriptionFolder() const;
+    void SetDownloadLimits(const vexo::DownloadLimits& limits) { downloadLimits_ = limits; }
+
+    const QString& UiDescriptionPath() const { return uiPath_; }
+    const QString& LocalisationPath() const { return langPath_; }
+    // For a host that already holds the files, and for tests.
+    void SetFilePaths(const QString& uiPath, const QString& langPath) {
+        uiPath_ = uiPath;
+        langPath_ = langPath;
+    }
+
+    const QString& SceneToken() const { return sceneToken_; }
+    void SetSceneToken(const QString& token) { sceneToken_ = token; }
+
+    // UI description readers. A reader given an empty name returns at once.
+    void GetModuleParameters(const QString& moduleName, vexo::ParamList& params) const;
+    void GetModulesOfType(const QString& moduleType, QStringList& moduleNames) const;
+    void GetRuleParameters(const QString& ruleName, vexo::ParamList& params) const;
+    void GetRuleRequires(const QString& ruleName, QStringList& moduleNames) const;
+    void GetRuleRequireFuns(const QString& ruleName, QStringList& funNames) const;
+    void GetNormalAlarmRequireFuns(const QString& alarmName, QStringList& funNames) const;
+    void GetRuleRequireNonScene(const QString& ruleName, QStringList& nonSceneNames) const;
+    void GetNormalAlarmParameters(const QString& alarmName, vexo::ParamList& params) const;
+    void GetNonSceneParameters(const QString& nonSceneName, vexo::ParamList& params) const;
+    // `ownerKind` is "Rule", "Module", "NonScene" or "NormalAlarm"; any
+    // other kind yields nothing.
+    void GetRequireUiLinks(const QString& ownerKind, const QString& ownerName,
+                           vexo::UiLinkList& links) const;
+    void GetMetaDataMenu(QStringList& entries) const;
+    void GetMultiSceneCapability(const QString& capabilityName,
+                                 vexo::CapabilityMap& capabilities) const;
+    bool IsAddSceneSupported() const;
+
+    vexo::UiType UiTypeOf(const QString& uiTypeText) const { return uiTypes_.Lookup(uiTypeText); }
+
+    // Localisation, in the control's current language.
+    void LoadLocalisation();
+    void GetDisplayText(const QString& identifier, QString& text) const;
+    void GetIdentifierOfText(const QString& text, QString& identifier) const;
+    const vexo::LocalisationTables& Localisation() const { return localisation_; }
+
+    // After a refused command: shows the channel's last error text,
+    // translated into the current language, under the title "error". An
+    // empty text shows nothing. True when a text was handed to the display.
+    bool ShowDeviceError() const;
+
+private:
+    vexo::UiTypeTable uiTypes_;
+    QString uiPath_;
+    QString langPath_;
+    QString sceneToken_ = QStringLiteral("0");
+    std::unique_ptr<DeviceCommandChannel> channel_;
+    vexo::LocalisationTables localisation_;
+    std::string moduleDirectory_;
+    vexo::DownloadLimits downloadLimits_;
+};
