@@ -90,6 +90,37 @@ const QImage& CircleSprite(QSize size, QRgb colour, int style) {
     return it->second;
 }
 
+// Qt's raster engine hands a fill of more than about a hundred scanlines to
+// its thread pool. Beside the video decoder on a busy machine, waiting for
+// those threads costs many times the fill itself (a wire band: 4 ms instead
+// of 0.03), so tall fills are drawn in strips that stay on this thread.
+void FillInStrips(QPainter& painter, const std::vector<QPoint>& points) {
+    constexpr int kStrip = 48;
+    const int count = static_cast<int>(points.size());
+    int top = points.front().y();
+    int bottom = top;
+    int left = points.front().x();
+    int right = left;
+    for (const QPoint& p : points) {
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+        left = std::min(left, p.x());
+        right = std::max(right, p.x());
+    }
+    if (bottom - top < kStrip) {
+        painter.drawPolygon(points.data(), count);
+        return;
+    }
+    const QRect window = painter.window();
+    top = std::max(top, window.top());
+    bottom = std::min(bottom, window.bottom());
+    for (int y = top; y <= bottom; y += kStrip) {
+        painter.setClipRect(QRect(left, y, right - left + 1, kStrip));
+        painter.drawPolygon(points.data(), count);
+    }
+    painter.setClipping(false);
+}
+
 void DrawCircle(QPainter& painter, const OverlayItem& item) {
     constexpr int kMaxSprite = 256;
     const QRect rect = item.rect.toRect();
@@ -273,7 +304,7 @@ void OverlayList::Paint(QPainter& painter) const {
                 painter.setRenderHint(QPainter::Antialiasing, item.points.size() == 3);
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(fill);
-                painter.drawPolygon(item.points.data(), static_cast<int>(item.points.size()));
+                FillInStrips(painter, item.points);
                 break;
             }
             default:
