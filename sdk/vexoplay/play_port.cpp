@@ -43,6 +43,7 @@ bool PlayPort::Play(QWidget* window) {
         if (view_ != nullptr && window_ == window) {
             return true;
         }
+        DropViewLocked();  // playing into another window: leave the old one
         window_ = window;
         generation = ++generation_;
     }
@@ -83,19 +84,24 @@ void PlayPort::Stop() {
     std::lock_guard lock(mutex_);
     ++generation_;
     window_.clear();
-    if (view_ != nullptr) {
-        // The view is hidden and deleted on its own thread; the queued call is
-        // dropped if the window took the view with it first.
-        OverlayView* view = view_;
-        QMetaObject::invokeMethod(
-            view,
-            [view] {
-                view->hide();
-                view->deleteLater();
-            },
-            Qt::QueuedConnection);
-        view_ = nullptr;
+    DropViewLocked();
+}
+
+void PlayPort::DropViewLocked() {
+    if (view_ == nullptr) {
+        return;
     }
+    // The view is hidden and deleted on its own thread; the queued call is
+    // dropped if the window took the view with it first.
+    OverlayView* view = view_;
+    QMetaObject::invokeMethod(
+        view,
+        [view] {
+            view->hide();
+            view->deleteLater();
+        },
+        Qt::QueuedConnection);
+    view_ = nullptr;
 }
 
 void PlayPort::Resize(int width, int height) {

@@ -59,6 +59,7 @@ public:
 
 private:
     void ScheduleRepaintLocked();
+    void DropViewLocked();
     void CreateView(QWidget* window);
 
     mutable std::mutex mutex_;

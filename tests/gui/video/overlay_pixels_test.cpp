@@ -126,3 +126,13 @@ TEST_F(Pixels, PlayFromTheStreamThreadShowsTheOverlayOnTheUiThread) {
     EXPECT_EQ(played, 1);
     EXPECT_EQ(Grab().pixel(250, 100), Green()) << "the view is made by the window's thread";
 }
+
+TEST_F(Pixels, PlayingIntoAnotherWindowMovesTheOverlay) {
+    ASSERT_TRUE(renderer.DrawRegion(port, 0, 1, "3|(100,100),(400,100),(250,300)", "r"));
+    VideoWindow other(renderer);
+    other.show();
+    ASSERT_EQ(VEXOPLAY_Play(port, &other, 0, 0), 1);
+    QApplication::processEvents();
+    EXPECT_EQ(Grab().pixel(250, 100), Black());
+    EXPECT_EQ(other.grab().toImage().pixel(250, 100), Green());
+}
