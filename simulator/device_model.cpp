@@ -6,6 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "config_document.h"
 #include "device_parts.h"
 
 namespace devsim {
@@ -36,6 +37,18 @@ DeviceModel::DeviceModel(const StateFolder& state, DeviceIdentity identity,
       catalog_(LoadCatalog(dataFolder_)),
       ptz_(state),
       store_(state, catalog_) {
+    // A dome leaves the factory with its scenes' views stored as presets 1,
+    // 2, ... so that "go to preset" has somewhere to go.
+    if (ptz_.PresetCount() == 0) {
+        const Json::Value scenes =
+            store_.Read([](const Json::Value& doc) { return doc["scenes"]; });
+        int number = 1;
+        for (const Json::Value& scene : scenes) {
+            if (const auto position = ScenePosition(scene)) {
+                ptz_.SetPresetAt(number++, *position);
+            }
+        }
+    }
     RegisterCommands();
 }
 

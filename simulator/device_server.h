@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "camera_streams.h"
 #include "device_model.h"
 #include "digest_auth.h"
 #include "session_store.h"
@@ -25,6 +26,7 @@ struct ServerSettings {
     UserAccounts users;
     int sessionExpirySeconds = 600;
     std::vector<DigestAlgorithm> digest{DigestAlgorithm::Sha256, DigestAlgorithm::Md5};
+    camera::VideoCodec videoCodec = camera::VideoCodec::H264;
 };
 
 class DeviceServer {
@@ -53,11 +55,13 @@ private:
     void ApplyLatency() const;
 
     ServerSettings settings_;
+    std::string boundAddress_;  // "host:port", for clients that send no Host
     StateFolder state_;
     SessionStore sessions_;
     DigestAuthenticator digest_;
     TestKnobs knobs_;
     DeviceModel model_;
+    camera::CameraStreams camera_;
     httplib::Server server_;
 };
 

@@ -191,8 +191,16 @@ std::optional<std::string> PtzModel::MoveTo(const PtzPosition& target) {
 }
 
 std::optional<std::string> PtzModel::SetPreset(int number) {
+    return SetPresetAt(number, Position());
+}
+
+int PtzModel::PresetCount() const {
     std::lock_guard lock(mutex_);
-    const PtzPosition now = PositionAtLocked(Clock::now());
+    return static_cast<int>(presets_.size());
+}
+
+std::optional<std::string> PtzModel::SetPresetAt(int number, const PtzPosition& now) {
+    std::lock_guard lock(mutex_);
     const Json::Value old = presets_;
     Json::Value& preset = presets_[std::to_string(number)];
     preset["pan"] = now.pan;

@@ -35,6 +35,9 @@ public:
     std::optional<std::string> MoveTo(const PtzPosition& target);
     // Stores the current position as a preset (1-based number).
     std::optional<std::string> SetPreset(int number);
+    // Stores a given position as a preset, where the head is left alone.
+    std::optional<std::string> SetPresetAt(int number, const PtzPosition& position);
+    int PresetCount() const;
 
     // Units per second of one speed step.
     static constexpr double kPanTiltRatePerStep = 0.02;

@@ -72,6 +72,21 @@ TEST(PtzPosition, MovesWithinRangeOnly) {
     EXPECT_NEAR(device.Ok("CMD_GetPTZPosition")["fPan"].asDouble(), 0.25, 1e-9);
 }
 
+TEST(PtzPresets, FactoryPresetsHoldTheScenesViews) {
+    SimDevice device;
+    PtzModel& ptz = device.Server().Model().Ptz();
+    EXPECT_FALSE(ptz.Control(0, 15, 2, 6, false).has_value());  // go to preset 2
+    const Json::Value at = device.Ok("CMD_GetPTZPosition");
+    EXPECT_NEAR(at["fPan"].asDouble(), 0.25, 1e-9);  // the "Entrance" scene
+    EXPECT_NEAR(at["fTilt"].asDouble(), -0.1, 1e-9);
+    EXPECT_TRUE(ptz.Control(0, 15, 4, 6, false).has_value());
+    // Presets the operator changes are not overwritten by a restart.
+    ASSERT_FALSE(ptz.SetPreset(1).has_value());
+    device.Restart();
+    EXPECT_FALSE(device.Server().Model().Ptz().Control(0, 15, 1, 6, false).has_value());
+    EXPECT_NEAR(device.Ok("CMD_GetPTZPosition")["fPan"].asDouble(), 0.25, 1e-9);
+}
+
 TEST(SmartStatus, SwitchesAndSurvivesARestart) {
     SimDevice device;
     EXPECT_EQ(device.Ok("CMD_GetSmartStatus")["status"].asString(), "TRUE");
