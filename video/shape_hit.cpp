@@ -14,8 +14,10 @@ bool OnHandle(GeoPoint handle, GeoPoint cursor, int size) {
 namespace {
 
 bool OnSegment(GeoPoint p, GeoPoint a, GeoPoint b) {
-    const int64_t cross =
-        (int64_t{b.x} - a.x) * (int64_t{p.y} - a.y) - (int64_t{b.y} - a.y) * (int64_t{p.x} - a.x);
+    // In doubles: exact for any picture coordinates, and device text with
+    // extreme values cannot overflow it.
+    const double cross = (static_cast<double>(b.x) - a.x) * (static_cast<double>(p.y) - a.y) -
+                         (static_cast<double>(b.y) - a.y) * (static_cast<double>(p.x) - a.x);
     return cross == 0 && p.x >= std::min(a.x, b.x) && p.x <= std::max(a.x, b.x) &&
            p.y >= std::min(a.y, b.y) && p.y <= std::max(a.y, b.y);
 }

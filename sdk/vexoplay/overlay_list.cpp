@@ -114,6 +114,11 @@ void FillInStrips(QPainter& painter, const std::vector<QPoint>& points) {
     const QRect window = painter.window();
     top = std::max(top, window.top());
     bottom = std::min(bottom, window.bottom());
+    left = std::max(left, window.left());
+    right = std::min(right, window.right());
+    if (left > right) {
+        return;
+    }
     for (int y = top; y <= bottom; y += kStrip) {
         painter.setClipRect(QRect(left, y, right - left + 1, kStrip));
         painter.drawPolygon(points.data(), count);

@@ -136,3 +136,15 @@ TEST_F(Pixels, PlayingIntoAnotherWindowMovesTheOverlay) {
     EXPECT_EQ(Grab().pixel(250, 100), Black());
     EXPECT_EQ(other.grab().toImage().pixel(250, 100), Green());
 }
+
+TEST_F(Pixels, ExtremeDeviceCoordinatesPaintWithoutHarm) {
+    ASSERT_TRUE(
+        renderer.DrawLine(port, 1, 2, "0|(-2147483648,-2147483648),(2147483647,2147483647)", "w"));
+    renderer.SetLineBox("w", QRect(0, 0, 704, 576));
+    renderer.SetLineMargin("w", 1000.0f);
+    ASSERT_TRUE(
+        renderer.DrawRegion(port, 1, 1, "3|(-2147483648,0),(2147483647,0),(0,2147483647)", "r"));
+    renderer.OnButtonDown(0, {10, 10}, QRect(0, 0, 704, 576));
+    const QImage image = Grab();
+    EXPECT_EQ(image.size(), QSize(704, 576));
+}
