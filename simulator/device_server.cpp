@@ -11,6 +11,7 @@
 #include "data_folder.h"
 #include "device_error.h"
 #include "device_parts.h"
+#include "stream_route.h"
 
 namespace devsim {
 namespace {
@@ -64,7 +65,11 @@ DeviceServer::DeviceServer(ServerSettings settings)
       digest_("vexo", settings_.digest),
       model_(state_, DeviceIdentity{},
              settings_.dataFolder.empty() ? DefaultDataFolder()
-                                          : std::filesystem::path(settings_.dataFolder)) {
+                                          : std::filesystem::path(settings_.dataFolder)),
+      camera_(settings_.videoCodec, [this] {
+          const PtzPosition at = model_.Ptz().Position();
+          return camera::HeadPosition{at.pan, at.tilt, at.zoom};
+      }) {
     server_.new_task_queue = [] { return new httplib::ThreadPool(32); };
     server_.set_tcp_nodelay(true);
     server_.set_keep_alive_max_count(1000000);
@@ -215,6 +220,12 @@ void DeviceServer::Routes() {
         Json::Value ok;
         ok["ok"] = true;
         AnswerJson(res, 200, ok);
+    });
+
+    camera::AddStreamRoute(server_, camera_, [this](const auto& req, auto& res) {
+        knobs_.Journal(req.get_header_value("X-Vexo-Session"), req.path,
+                       req.get_param_value("code"));
+        return Authenticate(req, res).has_value();
     });
 
     // The device's own files, without authentication. Only the published

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "camera_streams.h"
 #include "device_model.h"
 #include "digest_auth.h"
 #include "session_store.h"
@@ -25,6 +26,7 @@ struct ServerSettings {
     UserAccounts users;
     int sessionExpirySeconds = 600;
     std::vector<DigestAlgorithm> digest{DigestAlgorithm::Sha256, DigestAlgorithm::Md5};
+    camera::VideoCodec videoCodec = camera::VideoCodec::H264;
 };
 
 class DeviceServer {
@@ -59,6 +61,7 @@ private:
     DigestAuthenticator digest_;
     TestKnobs knobs_;
     DeviceModel model_;
+    camera::CameraStreams camera_;
     httplib::Server server_;
 };
 

@@ -73,7 +73,8 @@ std::string UsageText() {
            "  --journal FILE       append every request as a JSON line\n"
            "  --latency-ms N       delay every answer\n"
            "  --script CMD=FILE    answer CMD with the text of FILE\n"
-           "  --fault CMD=KIND     malformed, empty, drop or status500 (CMD may be *)\n";
+           "  --fault CMD=KIND     malformed, empty, drop or status500 (CMD may be *)\n"
+           "  --video-codec C      h264 (default) or mjpeg for the live streams\n";
 }
 
 std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
@@ -142,6 +143,15 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
                 error = "--digest takes md5, sha256 or both";
                 return std::nullopt;
             }
+        } else if (arg == "--video-codec") {
+            if (!needValue())
+                return std::nullopt;
+            if (value != "h264" && value != "mjpeg") {
+                error = "--video-codec takes h264 or mjpeg";
+                return std::nullopt;
+            }
+            options.settings.videoCodec =
+                value == "h264" ? camera::VideoCodec::H264 : camera::VideoCodec::Mjpeg;
         } else if (arg == "--journal") {
             if (!needValue())
                 return std::nullopt;

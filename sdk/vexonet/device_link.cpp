@@ -150,6 +150,13 @@ int DeviceLink::Login(const Timeouts& timeouts) {
                       Clock::now() + std::chrono::milliseconds(timeouts.exchangeMs));
 }
 
+int DeviceLink::RenewSession(const std::string& stale, const Timeouts& timeouts) {
+    if (session_ != stale) {
+        return VEXONET_OK;
+    }
+    return Login(timeouts);
+}
+
 int DeviceLink::Exchange(const std::string& path, const std::string& body, const Timeouts& timeouts,
                          std::string& answer) {
     const Clock::time_point deadline =

@@ -37,6 +37,15 @@ public:
     // Calls on one login are serialised by this mutex, held for a whole call.
     std::mutex& CallMutex() { return callMutex_; }
 
+    // "http://host:port" of the device, for the stream threads.
+    const std::string& BaseUrl() const { return baseUrl_; }
+    // The current session token (call with CallMutex held).
+    std::string Session() const { return session_; }
+    // Logs in again after the device refused the session `stale`, unless
+    // another caller already replaced it meanwhile (call with CallMutex
+    // held). Returns a VexonetError code.
+    int RenewSession(const std::string& stale, const Timeouts& timeouts);
+
 private:
     struct Outcome {
         int error = 0;

@@ -11,7 +11,9 @@
 #include "device_address.h"
 #include "device_link.h"
 #include "login_table.h"
+#include "real_data_stream.h"
 #include "setup_xml.h"
+#include "stream_table.h"
 #include "vexonet.h"
 
 namespace {
@@ -32,6 +34,11 @@ std::atomic<long> g_exchangeMs{10000};
 
 vexonet::LoginTable& Logins() {
     static vexonet::LoginTable table;
+    return table;
+}
+
+vexonet::StreamTable& Streams() {
+    static vexonet::StreamTable table;
     return table;
 }
 
@@ -70,6 +77,7 @@ void VEXONET_Cleanup(void) {
         return;
     }
     if (--g_initCount == 0) {
+        Streams().TakeAll();  // each stream stops as its last reference goes
         Logins().Clear();
         curl_global_cleanup();
     }
@@ -146,6 +154,10 @@ const char* VEXONET_GetErrorText(int32_t code) {
             return "connection lost";
         case VEXONET_ERR_TOO_MANY:
             return "too many logins or handles";
+        case VEXONET_ERR_HANDLE:
+            return "unknown real-data handle";
+        case VEXONET_ERR_STREAM_ENDED:
+            return "the device ended the live stream";
         default:
             return "unknown error";
     }
@@ -196,6 +208,52 @@ int VEXONET_PTZControl(int32_t loginId, int32_t channel, int32_t command, int32_
     }
     t_lastError = VEXONET_OK;
     return 1;
+}
+
+int32_t VEXONET_StartRealData(int32_t loginId, const int32_t* request,
+                              VEXONET_RealDataCallback callback, int32_t mode, void* user) {
+    if (request == nullptr || callback == nullptr || mode != VEXONET_LINK_HTTP || request[0] != 0 ||
+        request[2] < 0) {
+        return Fail(VEXONET_ERR_PARAMETER, -1);
+    }
+    std::shared_ptr<DeviceLink> link = Logins().Find(loginId);
+    if (!link) {
+        return Fail(VEXONET_ERR_LOGIN_ID, -1);
+    }
+    auto stream = std::make_shared<vexonet::RealDataStream>(std::move(link), request[2],
+                                                            CurrentTimeouts(), callback, user);
+    const int handle = Streams().Add(stream);
+    if (handle < 0) {
+        return Fail(VEXONET_ERR_TOO_MANY, -1);
+    }
+    const int error = stream->Start(handle);
+    if (error != VEXONET_OK) {
+        Streams().Take(handle);
+        return Fail(error, -1);
+    }
+    t_lastError = VEXONET_OK;
+    return handle;
+}
+
+int VEXONET_StopRealData(int32_t handle) {
+    const std::shared_ptr<vexonet::RealDataStream> stream = Streams().Take(handle);
+    if (!stream) {
+        return Fail(VEXONET_ERR_HANDLE, 0);
+    }
+    stream->Stop();
+    t_lastError = VEXONET_OK;
+    return 1;
+}
+
+int VEXONET_GetRealDataState(int32_t handle) {
+    const std::shared_ptr<vexonet::RealDataStream> stream = Streams().Find(handle);
+    if (!stream) {
+        return Fail(VEXONET_ERR_HANDLE, -1);
+    }
+    int reason = VEXONET_OK;
+    const bool running = stream->Running(reason);
+    t_lastError = reason;
+    return running ? 1 : 0;
 }
 
 void VEXONET_SetTimeouts(int32_t connectMs, int32_t exchangeMs) {
