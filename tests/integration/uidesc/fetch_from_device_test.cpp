@@ -1,0 +1,164 @@
+// The device context fetches the simulated device's files after log-in and
+// keeps every hostile name or address it is given from writing anywhere
+// but its folder.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <sstream>
+
+#include "audio_video_play.h"
+#include "com_str.h"
+#include "message_display.h"
+#include "sim_process.h"
+#include "smart_xml_parse.h"
+#include "vexonet.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class FetchFromDevice : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(VEXONET_Init());
+        ASSERT_TRUE(sim_.Start());
+        auto channel = std::make_unique<DeviceCommandChannel>();
+        ASSERT_EQ(
+            channel->ParamInit(&session_, QString::fromStdString(sim_.Address()),
+                               vexo::test::SimProcess::kUser, vexo::test::SimProcess::kPassword),
+            1);
+        parse_.AttachChannel(std::move(channel));
+        moduleDir_ = vexo::test::MakeTempFolder("vexo-uidesc-module");
+        parse_.SetModuleDirectory(moduleDir_ + "/");
+        folder_ = fs::path(moduleDir_) / "tempfile";
+    }
+    void TearDown() override {
+        parse_.AttachChannel(nullptr);
+        VEXONET_Cleanup();
+        std::error_code ignored;
+        fs::remove_all(moduleDir_, ignored);
+    }
+    void AnswerConfigInfo(const std::string& infoJson) {
+        Json::Value control;
+        control["script"]["op"] = "CMD_GetConfigInfo";
+        control["script"]["reply"] = "{\"ack\": \"0\", \"info\": " + infoJson + "}";
+        ASSERT_EQ(sim_.Control(control), 200);
+    }
+    std::string FileAddress(const std::string& name) const {
+        return "http://" + sim_.Address() + "/files/" + name;
+    }
+    // Every file below the module folder, relative to it.
+    std::set<std::string> FilesWritten() const {
+        std::set<std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(moduleDir_)) {
+            files.insert(fs::relative(entry.path(), moduleDir_).string());
+        }
+        return files;
+    }
+
+    vexo::test::SimProcess sim_;
+    CAudioVideoPlay session_;
+    CSmartXmlParse parse_;
+    std::string moduleDir_;
+    fs::path folder_;
+};
+
+TEST_F(FetchFromDevice, DownloadsEveryFileAndUsesTheTwoItKnows) {
+    EXPECT_TRUE(parse_.FetchDescriptionFiles());
+    const fs::path data = VEXO_DEVICE_DATA_DIR;
+    EXPECT_EQ(ReadAll(folder_ / "korvane_ui.xml"), ReadAll(data / "korvane_ui.xml"));
+    EXPECT_EQ(ReadAll(folder_ / "korvane_lang.xml"), ReadAll(data / "korvane_lang.xml"));
+    // The third file is fetched into the same folder and otherwise ignored.
+    EXPECT_EQ(ReadAll(folder_ / "korvane_profile.json"), ReadAll(data / "korvane_profile.json"));
+    EXPECT_TRUE(
+        fs::equivalent(parse_.UiDescriptionPath().toStdString(), folder_ / "korvane_ui.xml"));
+    EXPECT_TRUE(
+        fs::equivalent(parse_.LocalisationPath().toStdString(), folder_ / "korvane_lang.xml"));
+    EXPECT_EQ(parse_.UiDescriptionPath().toStdString(), moduleDir_ + "///tempfile//korvane_ui.xml");
+
+    vexo::ParamList params;
+    parse_.GetRuleParameters("zelk:Intrusion_Event", params);
+    EXPECT_FALSE(params.empty());
+    vexo::TheComStr().SetLanguage("english");
+    QString text;
+    parse_.GetDisplayText("zelk:Intrusion_Event", text);
+    EXPECT_FALSE(text.isEmpty());
+    EXPECT_NE(text, "zelk:Intrusion_Event");
+}
+
+TEST_F(FetchFromDevice, HostileNamesWriteNothingAnywhere) {
+    const std::string outside = "/tmp/vexo-uidesc-outside-" + std::to_string(::getpid());
+    AnswerConfigInfo("{\"../x\": \"" + FileAddress("korvane_ui.xml") + "\", \"" + outside +
+                     "\": \"" + FileAddress("korvane_ui.xml") + "\", \"a/b\": \"" +
+                     FileAddress("korvane_ui.xml") + "\", \"..\": \"" +
+                     FileAddress("korvane_ui.xml") + "\", \"\": \"" +
+                     FileAddress("korvane_ui.xml") + "\", \"a\\\\..\\\\b\": \"" +
+                     FileAddress("korvane_ui.xml") + "\"}");
+    EXPECT_TRUE(parse_.FetchDescriptionFiles());
+    EXPECT_FALSE(fs::exists(outside));
+    EXPECT_FALSE(fs::exists(fs::path(moduleDir_).parent_path() / "x"));
+    EXPECT_TRUE(FilesWritten().empty());
+    EXPECT_TRUE(parse_.UiDescriptionPath().isEmpty());
+}
+
+TEST_F(FetchFromDevice, OtherSchemesAndMissingFilesKeepThePreviousPaths) {
+    ASSERT_TRUE(parse_.FetchDescriptionFiles());
+    const QString uiPath = parse_.UiDescriptionPath();
+    const QString langPath = parse_.LocalisationPath();
+    AnswerConfigInfo("{\"korvane_ui.xml\": \"ftp://" + sim_.Address() +
+                     "/files/korvane_ui.xml\", \"korvane_lang.xml\": \"" +
+                     FileAddress("missing.xml") + "\", \"other.txt\": \"file:///etc/hostname\"}");
+    EXPECT_TRUE(parse_.FetchDescriptionFiles());
+    EXPECT_EQ(parse_.UiDescriptionPath(), uiPath);
+    EXPECT_EQ(parse_.LocalisationPath(), langPath);
+    // The old copies are removed before each attempt; nothing took their place.
+    EXPECT_FALSE(fs::exists(folder_ / "korvane_ui.xml"));
+    EXPECT_FALSE(fs::exists(folder_ / "korvane_lang.xml"));
+    EXPECT_FALSE(fs::exists(folder_ / "other.txt"));
+    EXPECT_TRUE(parse_.Localisation().English().empty());
+}
+
+class RecordingDisplay : public vexo::MessageDisplay {
+public:
+    int ShowText(const QString& title, const QString& text) override {
+        shown.push_back(title + "|" + text);
+        return 1;
+    }
+    int Ask(const QPoint&, int, int*) override { return 0; }
+    QStringList shown;
+};
+
+TEST_F(FetchFromDevice, ARefusalIsShownInTheLanguageOfTheControl) {
+    ASSERT_TRUE(parse_.FetchDescriptionFiles());
+    RecordingDisplay display;
+    vexo::SetMessageDisplay(&display);
+    vexo::TheComStr().SetLanguage("chinese");
+    Json::Value control;
+    control["script"]["op"] = "CMD_DelScene";
+    control["script"]["reply"] =
+        R"({"ack": "1", "errinfo": "Analytics function is not enabled in this scene"})";
+    ASSERT_EQ(sim_.Control(control), 200);
+    EXPECT_EQ(parse_.Channel()->DelScene("Scene_001"), 0);
+    EXPECT_TRUE(parse_.ShowDeviceError());
+    vexo::SetMessageDisplay(nullptr);
+    vexo::TheComStr().SetLanguage("english");
+    ASSERT_EQ(display.shown.size(), 1);
+    const QString expected =
+        parse_.Localisation().Chinese().at("Analytics function is not enabled in this scene");
+    EXPECT_FALSE(expected.isEmpty());
+    EXPECT_EQ(display.shown[0], QString::fromUtf8("错误|") + expected);
+}
+
+}  // namespace

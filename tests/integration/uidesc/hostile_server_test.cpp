@@ -1,0 +1,245 @@
+// Downloads from a server that misbehaves on purpose, run inside the test:
+// every misdeed ends in a clear failure, in bounded time, with no file left
+// behind; hostile XML reaches the readers without reaching out or blowing up.
+
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <httplib.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "file_download.h"
+#include "sim_process.h"
+#include "smart_xml_parse.h"
+
+namespace fs = std::filesystem;
+using vexo::DownloadError;
+
+namespace {
+
+const char* const kExternalEntity = R"(<?xml version="1.0"?>
+<!DOCTYPE korvane_ui [<!ENTITY secret SYSTEM "file://SECRET">]>
+<korvane_ui><MeteDataMenu><Parameters><P>before&secret;after</P></Parameters></MeteDataMenu>
+<Capbility><AddScene>On</AddScene></Capbility></korvane_ui>
+)";
+
+std::string EntityBomb() {
+    std::string doc = "<?xml version=\"1.0\"?>\n<!DOCTYPE korvane_ui [\n <!ENTITY e0 \"lol\">\n";
+    for (int i = 1; i < 12; ++i) {
+        doc += " <!ENTITY e" + std::to_string(i) + " \"";
+        for (int j = 0; j < 10; ++j) {
+            doc += "&e" + std::to_string(i - 1) + ";";
+        }
+        doc += "\">\n";
+    }
+    return doc +
+           "]>\n<korvane_ui><Rules><Rule Name=\"r\"><Requires><I>&e11;</I></Requires>"
+           "</Rule></Rules><MeteDataMenu><Parameters><P>&e11;</P></Parameters></MeteDataMenu>"
+           "</korvane_ui>\n";
+}
+
+class HostileServer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = vexo::test::MakeTempFolder("vexo-uidesc-hostile");
+        secret_ = folder_ + "-secret.txt";
+        std::ofstream(secret_) << "TOP-SECRET";
+        server_.Get("/ok", [](const httplib::Request&, httplib::Response& res) {
+            res.set_content("<korvane_ui/>", "application/xml");
+        });
+        server_.Get("/empty",
+                    [](const httplib::Request&, httplib::Response& res) { res.status = 200; });
+        server_.Get("/missing", [](const httplib::Request&, httplib::Response& res) {
+            res.status = 404;
+            res.set_content("no such file", "text/plain");
+        });
+        server_.Get("/to-ok", [](const httplib::Request&, httplib::Response& res) {
+            res.set_redirect("/ok");
+        });
+        server_.Get("/to-file", [this](const httplib::Request&, httplib::Response& res) {
+            res.set_redirect("file://" + secret_);
+        });
+        server_.Get("/to-https", [this](const httplib::Request&, httplib::Response& res) {
+            res.set_redirect("https://127.0.0.1:" + std::to_string(port_) + "/ok");
+        });
+        server_.Get("/endless", [this](const httplib::Request&, httplib::Response& res) {
+            res.set_chunked_content_provider("application/xml",
+                                             [this](size_t, httplib::DataSink& sink) {
+                                                 const std::string chunk(64 * 1024, 'x');
+                                                 sent_ += chunk.size();
+                                                 return sink.write(chunk.data(), chunk.size());
+                                             });
+        });
+        server_.Get("/announced", [](const httplib::Request&, httplib::Response& res) {
+            res.set_content(std::string(17 * 1024 * 1024, 'x'), "application/xml");
+        });
+        server_.Get("/stall", [](const httplib::Request&, httplib::Response& res) {
+            res.set_chunked_content_provider(
+                "application/xml", [](size_t offset, httplib::DataSink& sink) {
+                    if (offset == 0) {
+                        return sink.write("<korvane_ui>", 12);
+                    }
+                    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                    return sink.is_writable();
+                });
+        });
+        server_.Get("/xxe", [this](const httplib::Request&, httplib::Response& res) {
+            std::string body = kExternalEntity;
+            body.replace(body.find("SECRET"), 6, secret_);
+            res.set_content(body, "application/xml");
+        });
+        server_.Get("/bomb", [](const httplib::Request&, httplib::Response& res) {
+            res.set_content(EntityBomb(), "application/xml");
+        });
+        port_ = server_.bind_to_any_port("127.0.0.1");
+        ASSERT_GT(port_, 0);
+        thread_ = std::thread([this] { server_.listen_after_bind(); });
+        while (!server_.is_running()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+    void TearDown() override {
+        server_.stop();
+        thread_.join();
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+        fs::remove(secret_, ignored);
+    }
+    std::string Url(const std::string& path) const {
+        return "http://127.0.0.1:" + std::to_string(port_) + path;
+    }
+    std::string Target() const { return folder_ + "/file.xml"; }
+    bool TargetExists() const { return fs::exists(Target()); }
+
+    httplib::Server server_;
+    std::thread thread_;
+    int port_ = 0;
+    std::string folder_;
+    std::string secret_;
+    std::atomic<size_t> sent_{0};
+};
+
+TEST_F(HostileServer, OnlyAnAnswer200CreatesTheFileEvenWhenEmpty) {
+    EXPECT_TRUE(vexo::DownloadFile(Url("/ok"), Target()).Ok());
+    EXPECT_EQ(fs::file_size(Target()), 13u);
+    EXPECT_TRUE(vexo::DownloadFile(Url("/empty"), Target()).Ok());
+    EXPECT_TRUE(TargetExists());
+    EXPECT_EQ(fs::file_size(Target()), 0u);  // replaced
+    fs::remove(Target());
+    const vexo::DownloadResult missing = vexo::DownloadFile(Url("/missing"), Target());
+    EXPECT_EQ(missing.error, DownloadError::Status);
+    EXPECT_EQ(missing.status, 404);
+    EXPECT_FALSE(TargetExists());
+}
+
+TEST_F(HostileServer, RedirectsStayWithinTheirScheme) {
+    EXPECT_TRUE(vexo::DownloadFile(Url("/to-ok"), Target()).Ok());
+    fs::remove(Target());
+    const vexo::DownloadResult toFile = vexo::DownloadFile(Url("/to-file"), Target());
+    EXPECT_FALSE(toFile.Ok());
+    EXPECT_FALSE(TargetExists());
+    EXPECT_FALSE(vexo::DownloadFile(Url("/to-https"), Target()).Ok());
+    EXPECT_FALSE(TargetExists());
+}
+
+TEST_F(HostileServer, OtherSchemesAreNeverRequested) {
+    for (const std::string& address :
+         {"ftp://127.0.0.1:" + std::to_string(port_) + "/ok", "file://" + secret_,
+          std::string("gopher://127.0.0.1/ok"), std::string("127.0.0.1/ok"), std::string()}) {
+        const vexo::DownloadResult result = vexo::DownloadFile(address, Target());
+        EXPECT_EQ(result.error, DownloadError::UnsupportedScheme) << address;
+        EXPECT_FALSE(TargetExists()) << address;
+    }
+}
+
+TEST_F(HostileServer, EndlessAndOversizedBodiesAreAbandonedAndRemoved) {
+    const auto start = std::chrono::steady_clock::now();
+    const vexo::DownloadResult endless = vexo::DownloadFile(Url("/endless"), Target());
+    EXPECT_EQ(endless.error, DownloadError::TooLarge);
+    EXPECT_FALSE(TargetExists());
+    EXPECT_LT(sent_.load(), 64u * 1024 * 1024);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
+
+    const vexo::DownloadResult announced = vexo::DownloadFile(Url("/announced"), Target());
+    EXPECT_EQ(announced.error, DownloadError::TooLarge);
+    EXPECT_FALSE(TargetExists());
+
+    vexo::DownloadLimits small;
+    small.maxBytes = 5;
+    EXPECT_EQ(vexo::DownloadFile(Url("/ok"), Target(), small).error, DownloadError::TooLarge);
+    EXPECT_FALSE(TargetExists());
+}
+
+TEST_F(HostileServer, AStalledTransferIsGivenUpAndLeavesNothing) {
+    vexo::DownloadLimits limits;
+    limits.stallSeconds = 1;
+    const vexo::DownloadResult stalled = vexo::DownloadFile(Url("/stall"), Target(), limits);
+    EXPECT_EQ(stalled.error, DownloadError::Transfer);
+    EXPECT_FALSE(TargetExists());
+}
+
+TEST_F(HostileServer, AClosedPortFailsToConnectAfterTheRetry) {
+    // A port that was free a moment ago and has nobody listening now.
+    const int sock = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::getsockname(sock, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    const int port = ntohs(address.sin_port);
+    ::close(sock);
+    const vexo::DownloadResult result =
+        vexo::DownloadFile("http://127.0.0.1:" + std::to_string(port) + "/ok", Target());
+    EXPECT_EQ(result.error, DownloadError::Connect);
+    EXPECT_FALSE(TargetExists());
+}
+
+TEST_F(HostileServer, ALinkPlantedAtThePathIsNotWrittenThrough) {
+    const std::string victim = folder_ + "-victim";
+    std::ofstream(victim) << "keep";
+    fs::create_symlink(victim, Target());
+    EXPECT_EQ(vexo::DownloadFile(Url("/ok"), Target()).error, DownloadError::File);
+    std::ifstream in(victim);
+    std::string content;
+    in >> content;
+    EXPECT_EQ(content, "keep");
+    fs::remove(victim);
+}
+
+TEST_F(HostileServer, ExternalEntitiesAreNeverRead) {
+    ASSERT_TRUE(vexo::DownloadFile(Url("/xxe"), Target()).Ok());
+    CSmartXmlParse parse;
+    parse.SetFilePaths(QString::fromStdString(Target()), {});
+    QStringList menu;
+    parse.GetMetaDataMenu(menu);
+    ASSERT_EQ(menu.size(), 1);
+    EXPECT_FALSE(menu[0].contains("TOP-SECRET"));
+    EXPECT_TRUE(parse.IsAddSceneSupported());
+}
+
+TEST_F(HostileServer, AnEntityBombIsRefusedQuickly) {
+    ASSERT_TRUE(vexo::DownloadFile(Url("/bomb"), Target()).Ok());
+    CSmartXmlParse parse;
+    parse.SetFilePaths(QString::fromStdString(Target()), QString::fromStdString(Target()));
+    const auto start = std::chrono::steady_clock::now();
+    QStringList texts;
+    parse.GetRuleRequires("r", texts);
+    parse.GetMetaDataMenu(texts);
+    parse.LoadLocalisation();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    qsizetype total = 0;
+    for (const QString& text : texts) {
+        total += text.size();
+    }
+    EXPECT_LT(total, 1024 * 1024);  // 3 * 10^11 characters if it were expanded
+}
+
+}  // namespace
