@@ -14,6 +14,13 @@ struct GeoPoint {
     bool operator==(const GeoPoint&) const = default;
 };
 
+// a + d without overflow: points come from device text and may sit at the
+// ends of the int32 range.
+inline int32_t AddClamped(int32_t a, int64_t d) {
+    const int64_t v = int64_t{a} + d;
+    return static_cast<int32_t>(v < INT32_MIN ? INT32_MIN : (v > INT32_MAX ? INT32_MAX : v));
+}
+
 // Shape kinds of a polygon record.
 constexpr int32_t kShapeRectangle = 1;
 constexpr int32_t kShapePolygon = 2;

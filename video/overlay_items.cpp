@@ -29,10 +29,10 @@ MultLineDesc LineDesc(std::vector<int32_t>& flat, uint32_t colour, int width) {
 }
 
 CircleDesc Circle(GeoPoint centre, uint32_t colour, int style) {
-    return {centre.x - kHandleRadius,
-            centre.y - kHandleRadius,
-            centre.x + kHandleRadius,
-            centre.y + kHandleRadius,
+    return {AddClamped(centre.x, -kHandleRadius),
+            AddClamped(centre.y, -kHandleRadius),
+            AddClamped(centre.x, kHandleRadius),
+            AddClamped(centre.y, kHandleRadius),
             colour,
             style};
 }
@@ -53,8 +53,8 @@ RectDesc Rect(const PolygonRecord& record, uint32_t colour) {
     RectDesc desc{};
     desc.x = static_cast<float>(record.points[0].x);
     desc.y = static_cast<float>(record.points[0].y);
-    desc.width = static_cast<float>(record.points[2].x - record.points[0].x);
-    desc.height = static_cast<float>(record.points[2].y - record.points[0].y);
+    desc.width = static_cast<float>(int64_t{record.points[2].x} - record.points[0].x);
+    desc.height = static_cast<float>(int64_t{record.points[2].y} - record.points[0].y);
     desc.colour = colour;
     desc.lineWidth = 2;
     return desc;
@@ -164,8 +164,8 @@ namespace {
 
 void CrossHair(const GeoPoint& p, std::vector<int32_t>& horizontal,
                std::vector<int32_t>& vertical) {
-    horizontal = {p.x - 20, p.y, p.x + 20, p.y};
-    vertical = {p.x, p.y - 20, p.x, p.y + 20};
+    horizontal = {AddClamped(p.x, -20), p.y, AddClamped(p.x, 20), p.y};
+    vertical = {p.x, AddClamped(p.y, -20), p.x, AddClamped(p.y, 20)};
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ CShapeTracker* g_capture = nullptr;
 // captured mouse would have it.
 class CShapeTracker::Loop : public QObject {
 public:
-    Loop(CShapeTracker& tracker, QObject* window, int handle, QPoint offset)
+    Loop(CShapeTracker& tracker, QObject* window, int handle, GeoPoint offset)
         : tracker_(tracker), window_(window), handle_(handle), offset_(offset) {}
 
     void Run() {
@@ -92,13 +92,14 @@ private:
         if (!bounds.contains(p.x, p.y)) {
             return;
         }
-        tracker_.MoveHandleTo(handle_, p.x - offset_.x(), p.y - offset_.y());
+        tracker_.MoveHandleTo(handle_, AddClamped(p.x, -int64_t{offset_.x}),
+                              AddClamped(p.y, -int64_t{offset_.y}));
     }
 
     CShapeTracker& tracker_;
     QObject* window_;
     int handle_;
-    QPoint offset_;
+    GeoPoint offset_;
     bool finished_ = false;
     QEventLoop loop_;
 };
@@ -123,7 +124,10 @@ bool CShapeTracker::Track(QObject* window, QPoint point) {
     int hy = 0;
     GetHandlePoint(handle, hx, hy);
     {
-        Loop loop(*this, window, handle, point - QPoint(hx, hy));
+        // The press's distance from the handle, kept for the whole drag.
+        const GeoPoint offset{AddClamped(point.x(), -int64_t{hx}),
+                              AddClamped(point.y(), -int64_t{hy})};
+        Loop loop(*this, window, handle, offset);
         loop.Run();
     }
     released_ = 1;

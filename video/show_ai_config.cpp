@@ -454,8 +454,8 @@ void CShowAIConfig::Select(QPoint point) {
     if (hitKey.isEmpty()) {
         for (const auto& [key, record] : points_) {
             const GeoPoint& q = record.point;
-            if (record.editable != 0 && p.x >= q.x - 5 && p.x <= q.x + 5 && p.y >= q.y - 25 &&
-                p.y <= q.y + 25) {
+            if (record.editable != 0 && p.x >= int64_t{q.x} - 5 && p.x <= int64_t{q.x} + 5 &&
+                p.y >= int64_t{q.y} - 25 && p.y <= int64_t{q.y} + 25) {
                 hitKey = key;
                 break;
             }

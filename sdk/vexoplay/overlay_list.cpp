@@ -6,6 +6,7 @@
 #include <QPen>
 #include <QPolygon>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <map>
 #include <tuple>
@@ -128,6 +129,11 @@ void FillInStrips(QPainter& painter, const std::vector<QPoint>& points) {
 
 void DrawCircle(QPainter& painter, const OverlayItem& item) {
     constexpr int kMaxSprite = 256;
+    constexpr double kFar = 1 << 24;  // far outside any window: nothing to draw
+    if (std::abs(item.rect.left()) > kFar || std::abs(item.rect.top()) > kFar ||
+        std::abs(item.rect.right()) > kFar || std::abs(item.rect.bottom()) > kFar) {
+        return;
+    }
     const QRect rect = item.rect.toRect();
     if (rect.width() > kMaxSprite || rect.height() > kMaxSprite || rect.isEmpty()) {
         painter.setRenderHint(QPainter::Antialiasing, true);
