@@ -108,7 +108,7 @@ void FillInStrips(QPainter& painter, const std::vector<QPoint>& points) {
         left = std::min(left, p.x());
         right = std::max(right, p.x());
     }
-    if (bottom - top < kStrip) {
+    if (int64_t{bottom} - top < kStrip) {
         painter.drawPolygon(points.data(), count);
         return;
     }
@@ -120,8 +120,8 @@ void FillInStrips(QPainter& painter, const std::vector<QPoint>& points) {
     if (left > right) {
         return;
     }
-    for (int y = top; y <= bottom; y += kStrip) {
-        painter.setClipRect(QRect(left, y, right - left + 1, kStrip));
+    for (int64_t y = top; y <= bottom; y += kStrip) {
+        painter.setClipRect(QRect(left, static_cast<int>(y), right - left + 1, kStrip));
         painter.drawPolygon(points.data(), count);
     }
     painter.setClipping(false);
