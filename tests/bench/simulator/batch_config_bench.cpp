@@ -93,11 +93,18 @@ public:
         std::filesystem::remove_all(folder_, ignored);
     }
 
+    static devsim::CommandContext Context() {
+        devsim::CommandContext context;
+        context.session = "bench";
+        context.user = "admin";
+        context.host = "127.0.0.1";
+        return context;
+    }
     Json::Value Send(const std::string& op, const Json::Value& info) {
         Json::Value request;
         request["op"] = op;
         request["info"] = info;
-        return Parse(server_->HandleSmartBody(Compact(request), {"bench", "admin", "127.0.0.1"}));
+        return Parse(server_->HandleSmartBody(Compact(request), Context()));
     }
     Json::Value Info(const std::string& op, const Json::Value& info) {
         return Send(op, info)["info"];
@@ -109,7 +116,7 @@ public:
         return Compact(request);
     }
     std::string Handle(const std::string& body) {
-        return server_->HandleSmartBody(body, {"bench", "admin", "127.0.0.1"});
+        return server_->HandleSmartBody(body, Context());
     }
     const std::string& Text() const { return text_; }
 

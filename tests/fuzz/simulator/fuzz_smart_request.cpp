@@ -36,8 +36,10 @@ devsim::DeviceServer& Device() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string body(reinterpret_cast<const char*>(data), size);
     // Two sessions take turns, so that the PTZ lock sees a rival.
-    const devsim::CommandContext context{size % 2 == 0 ? "fuzz-a" : "fuzz-b", "admin",
-                                         "127.0.0.1:80"};
+    devsim::CommandContext context;
+    context.session = size % 2 == 0 ? "fuzz-a" : "fuzz-b";
+    context.user = "admin";
+    context.host = "127.0.0.1:80";
     const std::string reply = Device().HandleSmartBody(body, context);
 
     Json::CharReaderBuilder builder;

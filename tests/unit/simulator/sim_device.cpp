@@ -43,7 +43,10 @@ void SimDevice::Restart() {
 }
 
 Json::Value SimDevice::SendText(const std::string& body, const std::string& session) {
-    const CommandContext context{session, "admin", "192.0.2.7:8090"};
+    CommandContext context;
+    context.session = session;
+    context.user = "admin";
+    context.host = "192.0.2.7:8090";
     return J(server_->HandleSmartBody(body, context));
 }
 
