@@ -6,8 +6,8 @@
 #include "geometry_forms.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data),
-                                           static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     vexo::LineRecord line;
     if (!vexo::geometry::ParseLineText(text, line)) {
         return 0;
