@@ -192,3 +192,31 @@ TEST_F(CorruptStreamTest, RefusedStreamFailsTheStart) {
     EXPECT_EQ(Start(77, watcher), -1);
     EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_HTTP_STATUS);
 }
+
+TEST_F(CorruptStreamTest, CallbackMayStopItsOwnStream) {
+    struct SelfStopper {
+        std::atomic<int> calls{0};
+        std::atomic<int> stopResult{-1};
+        static void OnData(int32_t handle, int32_t, const uint8_t*, int32_t, int32_t, void* user) {
+            auto* self = static_cast<SelfStopper*>(user);
+            if (self->calls++ == 0) {
+                self->stopResult = VEXONET_StopRealData(handle);
+            }
+        }
+    } stopper;
+    const int32_t login =
+        VEXONET_LoginEx(device_.Address().c_str(), vexo::test::SetupXml("u", "p").c_str());
+    ASSERT_GE(login, 0);
+    const int32_t request[3] = {0, 0, 5};
+    const int32_t handle =
+        VEXONET_StartRealData(login, request, &SelfStopper::OnData, VEXONET_LINK_HTTP, &stopper);
+    ASSERT_GE(handle, 0);
+    const auto until = std::chrono::steady_clock::now() + 5s;
+    while (stopper.stopResult == -1 && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(10ms);
+    }
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(stopper.stopResult, 1);
+    EXPECT_EQ(stopper.calls, 1);  // the packets after the header never arrive
+    EXPECT_EQ(VEXONET_GetRealDataState(handle), -1);
+}
