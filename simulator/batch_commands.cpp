@@ -82,9 +82,10 @@ void RegisterBatchCommands(CommandTable& table, const DeviceParts& parts) {
 
     table.Add("CMD_GetConfigInfo", [parts](const Json::Value&, const CommandContext& context) {
         const std::string host = context.host.empty() ? "127.0.0.1" : context.host;
+        const std::string base = context.filesBase.empty() ? "http://" + host : context.filesBase;
         Json::Value reply;
         for (const char* file : kPublishedFiles) {
-            reply[file] = "http://" + host + "/files/" + file;
+            reply[file] = base + "/files/" + file;
         }
         return Acknowledge(reply);
     });

@@ -17,6 +17,9 @@ struct CommandContext {
     // The address ("host:port") the client reached the device by, for the
     // addresses the device hands out.
     std::string host;
+    // "scheme://host:port" the device's files are announced at; empty for
+    // "http://" and `host`.
+    std::string filesBase;
 };
 
 // A handler gets the request's "info" and answers the whole reply document.

@@ -108,7 +108,7 @@ std::optional<CommandContext> DeviceServer::Authenticate(const httplib::Request&
         AnswerJson(res, 401, ErrorBody("session"));
         return std::nullopt;
     }
-    return CommandContext{token, *user, std::string()};
+    return CommandContext{token, *user, std::string(), std::string()};
 }
 
 std::string DeviceServer::HandleSmartBody(const std::string& body,
@@ -186,6 +186,14 @@ void DeviceServer::Routes() {
         }
         CommandContext full = *context;
         full.host = req.has_header("Host") ? req.get_header_value("Host") : boundAddress_;
+        if (httpsFilesPort_ > 0) {
+            // The host the client used, with the https port in place of ours.
+            const size_t colon = full.host.rfind(':');
+            const bool hasPort =
+                colon != std::string::npos && full.host.find(']', colon) == std::string::npos;
+            full.filesBase = "https://" + full.host.substr(0, hasPort ? colon : std::string::npos) +
+                             ":" + std::to_string(httpsFilesPort_);
+        }
         res.set_content(HandleSmartBody(req.body, full), kJson);
     });
 

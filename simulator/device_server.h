@@ -41,6 +41,9 @@ public:
     // Serves until Stop (blocks).
     bool Serve();
     void Stop();
+    // From now on "CMD_GetConfigInfo" announces the files at https
+    // addresses on `port` (see tls_file_server.h).
+    void AnnounceHttpsFiles(int port) { httpsFilesPort_ = port; }
 
     // Handles one analytics request body for an authenticated session;
     // exposed for fuzzing the request handling without sockets. Whatever
@@ -63,6 +66,7 @@ private:
     DeviceModel model_;
     camera::CameraStreams camera_;
     httplib::Server server_;
+    int httpsFilesPort_ = 0;
 };
 
 }  // namespace devsim

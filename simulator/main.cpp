@@ -10,6 +10,7 @@
 
 #include "device_server.h"
 #include "options.h"
+#include "tls_file_server.h"
 
 namespace {
 devsim::DeviceServer* g_server = nullptr;
@@ -65,6 +66,28 @@ int main(int argc, char** argv) {
                 v6 ? "]" : "", port);
     for (const auto& [user, password] : options->settings.users.All()) {
         std::printf("user %s password %s\n", user.c_str(), password.c_str());
+    }
+    std::unique_ptr<devsim::TlsFileServer> tls;
+    if (options->httpsPort >= 0) {
+        int httpsPort = -1;
+        try {
+            tls = std::make_unique<devsim::TlsFileServer>(options->settings.stateFolder,
+                                                          server.Model().DataFolder());
+            httpsPort = tls->Bind(options->bind, options->httpsPort);
+        } catch (const std::exception& error) {
+            std::cerr << "vexo-devsim: " << error.what() << "\n";
+            return 1;
+        }
+        if (httpsPort < 0) {
+            std::cerr << "vexo-devsim: cannot listen for https on " << options->bind << ":"
+                      << options->httpsPort << "\n";
+            return 1;
+        }
+        if (options->announceHttps) {
+            server.AnnounceHttpsFiles(httpsPort);
+        }
+        tls->Start();
+        std::printf("https files on port %d\n", httpsPort);
     }
     std::printf("state folder %s\n", options->settings.stateFolder.c_str());
     std::fflush(stdout);

@@ -74,7 +74,11 @@ std::string UsageText() {
            "  --latency-ms N       delay every answer\n"
            "  --script CMD=FILE    answer CMD with the text of FILE\n"
            "  --fault CMD=KIND     malformed, empty, drop or status500 (CMD may be *)\n"
-           "  --video-codec C      h264 (default) or mjpeg for the live streams\n";
+           "  --video-codec C      h264 (default) or mjpeg for the live streams\n"
+           "  --https-port N       also serve the device's files over https on port N\n"
+           "                       (0 picks a free one; self-signed certificate kept\n"
+           "                       in the state folder)\n"
+           "  --https-files        CMD_GetConfigInfo answers the https addresses\n";
 }
 
 std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
@@ -161,6 +165,13 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
                 error = error.empty() ? "bad latency " + value : error;
                 return std::nullopt;
             }
+        } else if (arg == "--https-port") {
+            if (!needValue() || !ParseInt(value, 0, 65535, options.httpsPort)) {
+                error = error.empty() ? "bad https port " + value : error;
+                return std::nullopt;
+            }
+        } else if (arg == "--https-files") {
+            options.announceHttps = true;
         } else if (arg == "--script" || arg == "--fault") {
             if (!needValue())
                 return std::nullopt;

@@ -16,6 +16,8 @@ struct Options {
     ServerSettings settings;
     std::string journal;
     int latencyMs = 0;
+    int httpsPort = -1;          // -1: no https port for the device's files
+    bool announceHttps = false;  // "CMD_GetConfigInfo" answers https addresses
     std::vector<std::pair<std::string, std::string>> scripts;  // command, reply text
     std::vector<std::pair<std::string, FaultKind>> faults;
 };

@@ -2,8 +2,15 @@
 // keeps every hostile name or address it is given from writing anywhere
 // but its folder.
 
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <map>
+#include <thread>
 
 #include <filesystem>
 #include <fstream>
@@ -33,10 +40,11 @@ class FetchFromDevice : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(VEXONET_Init());
-        ASSERT_TRUE(sim_.Start());
+        sim_ = std::make_unique<vexo::test::SimProcess>(ExtraArgs());
+        ASSERT_TRUE(sim_->Start());
         auto channel = std::make_unique<DeviceCommandChannel>();
         ASSERT_EQ(
-            channel->ParamInit(&session_, QString::fromStdString(sim_.Address()),
+            channel->ParamInit(&session_, QString::fromStdString(sim_->Address()),
                                vexo::test::SimProcess::kUser, vexo::test::SimProcess::kPassword),
             1);
         parse_.AttachChannel(std::move(channel));
@@ -54,10 +62,10 @@ protected:
         Json::Value control;
         control["script"]["op"] = "CMD_GetConfigInfo";
         control["script"]["reply"] = "{\"ack\": \"0\", \"info\": " + infoJson + "}";
-        ASSERT_EQ(sim_.Control(control), 200);
+        ASSERT_EQ(sim_->Control(control), 200);
     }
     std::string FileAddress(const std::string& name) const {
-        return "http://" + sim_.Address() + "/files/" + name;
+        return "http://" + sim_->Address() + "/files/" + name;
     }
     // Every file below the module folder, relative to it.
     std::set<std::string> FilesWritten() const {
@@ -68,7 +76,9 @@ protected:
         return files;
     }
 
-    vexo::test::SimProcess sim_;
+    virtual std::vector<std::string> ExtraArgs() const { return {}; }
+
+    std::unique_ptr<vexo::test::SimProcess> sim_;
     CAudioVideoPlay session_;
     CSmartXmlParse parse_;
     std::string moduleDir_;
@@ -117,7 +127,7 @@ TEST_F(FetchFromDevice, OtherSchemesAndMissingFilesKeepThePreviousPaths) {
     ASSERT_TRUE(parse_.FetchDescriptionFiles());
     const QString uiPath = parse_.UiDescriptionPath();
     const QString langPath = parse_.LocalisationPath();
-    AnswerConfigInfo("{\"korvane_ui.xml\": \"ftp://" + sim_.Address() +
+    AnswerConfigInfo("{\"korvane_ui.xml\": \"ftp://" + sim_->Address() +
                      "/files/korvane_ui.xml\", \"korvane_lang.xml\": \"" +
                      FileAddress("missing.xml") + "\", \"other.txt\": \"file:///etc/hostname\"}");
     EXPECT_TRUE(parse_.FetchDescriptionFiles());
@@ -149,7 +159,7 @@ TEST_F(FetchFromDevice, ARefusalIsShownInTheLanguageOfTheControl) {
     control["script"]["op"] = "CMD_DelScene";
     control["script"]["reply"] =
         R"({"ack": "1", "errinfo": "Analytics function is not enabled in this scene"})";
-    ASSERT_EQ(sim_.Control(control), 200);
+    ASSERT_EQ(sim_->Control(control), 200);
     EXPECT_EQ(parse_.Channel()->DelScene("Scene_001"), 0);
     EXPECT_TRUE(parse_.ShowDeviceError());
     vexo::SetMessageDisplay(nullptr);
@@ -159,6 +169,68 @@ TEST_F(FetchFromDevice, ARefusalIsShownInTheLanguageOfTheControl) {
         parse_.Localisation().Chinese().at("Analytics function is not enabled in this scene");
     EXPECT_FALSE(expected.isEmpty());
     EXPECT_EQ(display.shown[0], QString::fromUtf8("错误|") + expected);
+}
+
+}  // namespace
+
+namespace {
+
+int FreePort() {
+    const int sock = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    ::getsockname(sock, reinterpret_cast<sockaddr*>(&address), &length);
+    ::close(sock);
+    return ntohs(address.sin_port);
+}
+
+const int kHttpsPort = FreePort();
+
+class FetchOverHttps : public FetchFromDevice {
+protected:
+    std::vector<std::string> ExtraArgs() const override {
+        return {"--https-port", std::to_string(kHttpsPort), "--https-files"};
+    }
+};
+
+TEST_F(FetchOverHttps, TheDeviceAnnouncesAndServesItsFilesOverHttps) {
+    std::map<QString, QString> info;
+    ASSERT_EQ(parse_.Channel()->GetConfigInfo(info), 1);
+    ASSERT_EQ(info.count("korvane_ui.xml"), 1u);
+    EXPECT_EQ(info["korvane_ui.xml"].toStdString(),
+              "https://127.0.0.1:" + std::to_string(kHttpsPort) + "/files/korvane_ui.xml");
+
+    EXPECT_TRUE(parse_.FetchDescriptionFiles());
+    const fs::path data = VEXO_DEVICE_DATA_DIR;
+    EXPECT_EQ(ReadAll(folder_ / "korvane_ui.xml"), ReadAll(data / "korvane_ui.xml"));
+    EXPECT_EQ(ReadAll(folder_ / "korvane_lang.xml"), ReadAll(data / "korvane_lang.xml"));
+    EXPECT_FALSE(parse_.UiDescriptionPath().isEmpty());
+    EXPECT_FALSE(parse_.Localisation().Chinese().empty());
+}
+
+TEST_F(FetchOverHttps, TheSelfSignedCertificateIsKeptAcrossRestarts) {
+    const fs::path cert = fs::path(sim_->StateFolder()) / "tls" / "cert.pem";
+    const std::string first = ReadAll(cert);
+    ASSERT_NE(first.find("BEGIN CERTIFICATE"), std::string::npos);
+    ASSERT_TRUE(sim_->Restart());
+    EXPECT_EQ(ReadAll(cert), first);
+    const std::string https = "https://127.0.0.1:" + std::to_string(kHttpsPort);
+    const std::string target = moduleDir_ + "/ui.xml";
+    for (int attempt = 0;
+         attempt < 50 && !vexo::DownloadFile(https + "/files/korvane_ui.xml", target).Ok();
+         ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_EQ(ReadAll(target), ReadAll(fs::path(VEXO_DEVICE_DATA_DIR) / "korvane_ui.xml"));
+    // A redirect or a plain-http address on the https port is not a file.
+    EXPECT_FALSE(vexo::DownloadFile(https + "/files/../korvane_ui.xml", target).Ok());
+    EXPECT_FALSE(
+        vexo::DownloadFile(
+            "http://127.0.0.1:" + std::to_string(kHttpsPort) + "/files/korvane_ui.xml", target)
+            .Ok());
 }
 
 }  // namespace
