@@ -17,6 +17,13 @@ OverlayView::OverlayView(QWidget* window, std::weak_ptr<PlayPort> port)
     raise();
 }
 
+void OverlayView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (auto port = port_.lock()) {
+        port->ViewResized(size());
+    }
+}
+
 OverlayView::~OverlayView() {
     if (auto port = port_.lock()) {
         port->ViewGone(this);
@@ -35,10 +42,17 @@ bool OverlayView::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+void OverlayView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (auto port = port_.lock()) {
+        port->ViewResized(size());
+    }
+}
+
 void OverlayView::paintEvent(QPaintEvent*) {
     if (auto port = port_.lock()) {
         QPainter painter(this);
-        port->PaintItems(painter);
+        port->Paint(painter, rect());
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// A transparent child that covers the video window and paints the port's
-// overlay items over the window's own picture. Mouse input passes through to
+// A child that covers the video window and paints the port's newest decoded
+// picture (while there is none it stays transparent, so the window's own
+// idle picture shows) and the overlay items over it. Mouse input passes through to
 // the window, so editing code keeps talking to the window it knows.
 
 #include <QWidget>
@@ -18,6 +19,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -2,7 +2,9 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QMetaObject>
+#include <QPainter>
 #include <QThread>
 
 #include "overlay_view.h"
@@ -29,8 +31,143 @@ bool ParseStreamHeader(const uint8_t* data, int32_t length, StreamHeader& header
         width > kMaxSide || height < 1 || height > kMaxSide) {
         return false;
     }
-    header = {codec, width, height};
+    QByteArray extradata;
+    const QJsonValue extra = object.value(QStringLiteral("extradata"));
+    if (!extra.isUndefined() && !extra.isNull()) {
+        const auto decoded = QByteArray::fromBase64Encoding(
+            extra.toString().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+        if (!extra.isString() || !decoded) {
+            return false;
+        }
+        extradata = *decoded;
+    }
+    header = {codec, width, height, extradata};
     return true;
+}
+
+PlayPort::~PlayPort() {
+    if (decoder_ != nullptr) {
+        decoder_->Stop();
+    }
+}
+
+bool PlayPort::Open() {
+    // The decoder outlives no port: Close (or the destructor) joins it, so
+    // the sink may use the port directly.
+    decoder_ = std::make_unique<StreamDecoder>(
+        header_, [this](QImage picture, QSize size) { TakePicture(std::move(picture), size); });
+    return decoder_->Ready();
+}
+
+void PlayPort::Close() {
+    if (decoder_ != nullptr) {
+        decoder_->Stop();
+    }
+    Stop();
+}
+
+bool PlayPort::Input(const uint8_t* data, int32_t length) {
+    return decoder_ != nullptr && decoder_->Input(data, length);
+}
+
+bool PlayPort::WaitIdle(int timeoutMs) {
+    return decoder_ != nullptr && decoder_->WaitIdle(timeoutMs);
+}
+
+void PlayPort::TakePicture(QImage picture, QSize sourceSize) {
+    // Only the newest picture is kept: a window that paints late skips the
+    // pictures in between instead of falling behind the stream.
+    std::lock_guard lock(mutex_);
+    picture_ = std::move(picture);
+    sourceSize_ = sourceSize;
+    ScheduleRepaintLocked();
+}
+
+void PlayPort::MediaInfo(VexoplayMediaInfo& info) const {
+    info = VexoplayMediaInfo{};
+    const DecoderCounters counters = decoder_ != nullptr ? decoder_->Counters() : DecoderCounters{};
+    std::lock_guard lock(mutex_);
+    if (picture_.isNull()) {
+        info.width = VEXOPLAY_NO_PICTURE_WIDTH;
+        info.height = VEXOPLAY_NO_PICTURE_HEIGHT;
+    } else {
+        info.width = static_cast<uint16_t>(sourceSize_.width());
+        info.height = static_cast<uint16_t>(sourceSize_.height());
+    }
+    info.codec =
+        header_.codec == QLatin1String("h264") ? VEXOPLAY_CODEC_H264 : VEXOPLAY_CODEC_MJPEG;
+    info.streamWidth = header_.width;
+    info.streamHeight = header_.height;
+    info.packetsIn = counters.packetsIn;
+    info.packetsDropped = counters.packetsDropped;
+    info.framesDecoded = counters.framesDecoded;
+    info.smoothLevel = smoothLevel_;
+}
+
+void PlayPort::SetDrawCallback(VEXOPLAY_DrawCallback callback, void* user) {
+    std::lock_guard lock(mutex_);
+    drawCallback_ = callback;
+    drawUser_ = user;
+}
+
+void PlayPort::SetSmoothLevel(int32_t level) {
+    std::lock_guard lock(mutex_);
+    smoothLevel_ = level;
+}
+
+void PlayPort::SetMetadataConfig(const std::string& key, const std::string& value) {
+    std::lock_guard lock(mutex_);
+    metadataConfig_[key] = value;
+}
+
+std::string PlayPort::MetadataConfig(const std::string& key) const {
+    std::lock_guard lock(mutex_);
+    const auto it = metadataConfig_.find(key);
+    return it == metadataConfig_.end() ? std::string() : it->second;
+}
+
+void PlayPort::SetMetadataOption(const std::string& option) {
+    std::lock_guard lock(mutex_);
+    metadataOption_ = option;
+}
+
+std::string PlayPort::MetadataOption() const {
+    std::lock_guard lock(mutex_);
+    return metadataOption_;
+}
+
+void PlayPort::ViewResized(QSize size) {
+    if (decoder_ != nullptr) {
+        decoder_->SetTargetSize(size);
+    }
+}
+
+void PlayPort::Paint(QPainter& painter, const QRect& area) const {
+    QImage picture;
+    VEXOPLAY_DrawCallback callback;
+    void* user;
+    int32_t port;
+    {
+        std::lock_guard lock(mutex_);
+        picture = picture_;  // shared, not copied
+        callback = drawCallback_;
+        user = drawUser_;
+        port = id_;
+    }
+    if (!picture.isNull()) {
+        // The decoder converts to the view's size; a picture converted
+        // before a resize is stretched until the next one arrives.
+        if (picture.size() == area.size()) {
+            painter.drawImage(area.topLeft(), picture);
+        } else {
+            painter.drawImage(area, picture);
+        }
+    }
+    PaintItems(painter);
+    // The callback may call back into the library, so no lock is held.
+    if (!picture.isNull() && callback != nullptr) {
+        callback(port, &painter, user);
+    }
 }
 
 bool PlayPort::Play(QWidget* window) {

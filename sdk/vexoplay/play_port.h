@@ -1,16 +1,21 @@
 #pragma once
-// One open stream of the play library: its stream header, the window it is
-// shown in and its overlay items. Every member is guarded by the port's lock,
-// because the network thread opens and plays a port while the UI thread adds
-// items and paints.
+// One open stream of the play library: its stream header, its decoder, the
+// newest decoded picture, the window it is shown in and its overlay items.
+// Every member is guarded by the port's lock, because the network thread
+// opens, plays and feeds a port, the decoder thread hands pictures over and
+// the UI thread adds items and paints.
 
 #include <QPointer>
 #include <QWidget>
 #include <atomic>
+#include <map>
 #include <memory>
 #include <mutex>
+#include <string>
 
 #include "overlay_list.h"
+#include "stream_decoder.h"
+#include "vexoplay.h"
 
 namespace vexoplay {
 
@@ -20,6 +25,7 @@ struct StreamHeader {
     QString codec;
     int width = 0;
     int height = 0;
+    QByteArray extradata;  // codec set-up bytes, optional
 };
 
 // Reads the stream header packet (device input). False for anything that is
@@ -28,7 +34,24 @@ bool ParseStreamHeader(const uint8_t* data, int32_t length, StreamHeader& header
 
 class PlayPort : public std::enable_shared_from_this<PlayPort> {
 public:
-    explicit PlayPort(const StreamHeader& header) : header_(header) {}
+    PlayPort(int32_t id, const StreamHeader& header) : id_(id), header_(header) {}
+    ~PlayPort();
+
+    // Starts the decoder thread; false when the codec cannot be opened.
+    bool Open();
+    // Ends the decoder thread and unbinds the window. Not under any lock of
+    // the caller: it waits for the decoder, which takes the port's lock.
+    void Close();
+    bool Input(const uint8_t* data, int32_t length);
+    bool WaitIdle(int timeoutMs);
+    void MediaInfo(VexoplayMediaInfo& info) const;
+
+    void SetDrawCallback(VEXOPLAY_DrawCallback callback, void* user);
+    void SetSmoothLevel(int32_t level);
+    void SetMetadataConfig(const std::string& key, const std::string& value);
+    std::string MetadataConfig(const std::string& key) const;
+    void SetMetadataOption(const std::string& option);
+    std::string MetadataOption() const;
 
     // Binds the port to a window; the overlay view is created on the
     // window's thread, so this may be called from any thread.
@@ -53,22 +76,36 @@ public:
         return f(items_);
     }
 
-    // Called by the view on the UI thread.
+    // Called by the view on the UI thread: the newest picture scaled into
+    // the view, the items over it, then the draw callback.
+    void Paint(QPainter& painter, const QRect& area) const;
     void PaintItems(QPainter& painter) const;
+    void ViewResized(QSize size);
     void ViewGone(OverlayView* view);
 
 private:
     void ScheduleRepaintLocked();
     void DropViewLocked();
     void CreateView(QWidget* window);
+    void TakePicture(QImage picture, QSize sourceSize);
 
     mutable std::mutex mutex_;
-    StreamHeader header_;
+    const int32_t id_;
+    const StreamHeader header_;
     OverlayList items_;
     QPointer<QWidget> window_;
     OverlayView* view_ = nullptr;  // owned by the window (Qt parent)
     mutable std::atomic<bool> repaintPending_{false};
     int generation_ = 0;  // bumped by Stop so a late view creation is dropped
+
+    std::unique_ptr<StreamDecoder> decoder_;  // created by Open, never replaced
+    QImage picture_;                          // newest decoded picture
+    QSize sourceSize_;                        // its size before scaling
+    VEXOPLAY_DrawCallback drawCallback_ = nullptr;
+    void* drawUser_ = nullptr;
+    int32_t smoothLevel_ = 0;
+    std::map<std::string, std::string> metadataConfig_;
+    std::string metadataOption_;
 };
 
 }  // namespace vexoplay

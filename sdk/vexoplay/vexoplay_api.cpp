@@ -1,8 +1,11 @@
 // The C entry points of the play library.
 
+#include <QWidget>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <string>
 
 #include "overlay_list.h"
 #include "play_port.h"
@@ -60,6 +63,15 @@ int EditItem(int32_t port, int32_t id, const Desc* desc) {
                                                                                               : 0;
 }
 
+int32_t CopyOut(const std::string& text, char* out, int32_t size) {
+    if (out != nullptr && size > 0) {
+        const size_t n = std::min(text.size(), static_cast<size_t>(size - 1));
+        memcpy(out, text.data(), n);
+        out[n] = '\0';
+    }
+    return static_cast<int32_t>(std::min<size_t>(text.size(), INT32_MAX));
+}
+
 int RemoveItem(int32_t port, int32_t id, int kind) {
     const auto p = FindPort(port);
     if (p == nullptr) {
@@ -88,7 +100,7 @@ void VEXOPLAY_Cleanup(void) {
         closing.swap(Ports());
     }
     for (auto& entry : closing) {
-        entry.second->Stop();
+        entry.second->Close();
     }
 }
 
@@ -97,19 +109,113 @@ int32_t VEXOPLAY_OpenStream(const uint8_t* header, int32_t length) {
     if (!vexoplay::ParseStreamHeader(header, length, parsed)) {
         return -1;
     }
-    std::lock_guard lock(g_mutex);
-    if (g_initCount == 0) {
+    int32_t port;
+    {
+        std::lock_guard lock(g_mutex);
+        if (g_initCount == 0) {
+            return -1;
+        }
+        port = g_nextPort;
+        g_nextPort = g_nextPort == INT32_MAX ? 0 : g_nextPort + 1;
+    }
+    // The decoder is opened outside the library lock; the port is published
+    // only once it runs.
+    auto opened = std::make_shared<PlayPort>(port, parsed);
+    if (!opened->Open()) {
+        opened->Close();
         return -1;
     }
-    const int32_t port = g_nextPort;
-    g_nextPort = g_nextPort == INT32_MAX ? 0 : g_nextPort + 1;
-    Ports()[port] = std::make_shared<PlayPort>(parsed);
+    std::lock_guard lock(g_mutex);
+    if (g_initCount == 0) {
+        opened->Close();
+        return -1;
+    }
+    Ports()[port] = std::move(opened);
     return port;
+}
+
+int VEXOPLAY_InputData(int32_t port, const uint8_t* buffer, int32_t length) {
+    const auto p = FindPort(port);
+    return p != nullptr && p->Input(buffer, length) ? 1 : 0;
+}
+
+int VEXOPLAY_GetMediaInfo(int32_t port, VexoplayMediaInfo* info) {
+    if (info == nullptr) {
+        return 0;
+    }
+    const auto p = FindPort(port);
+    if (p == nullptr) {
+        *info = VexoplayMediaInfo{};
+        info->width = VEXOPLAY_NO_PICTURE_WIDTH;
+        info->height = VEXOPLAY_NO_PICTURE_HEIGHT;
+        return 0;
+    }
+    p->MediaInfo(*info);
+    return 1;
+}
+
+int VEXOPLAY_SetMetadataConfig(int32_t port, const char* key, const char* value) {
+    const auto p = FindPort(port);
+    if (p == nullptr || key == nullptr || value == nullptr) {
+        return 0;
+    }
+    p->SetMetadataConfig(key, value);
+    return 1;
+}
+
+int VEXOPLAY_SetMetadataOption(int32_t port, const char* option) {
+    const auto p = FindPort(port);
+    if (p == nullptr || option == nullptr) {
+        return 0;
+    }
+    p->SetMetadataOption(option);
+    return 1;
+}
+
+int VEXOPLAY_SetDrawFunCallBack(int32_t port, VEXOPLAY_DrawCallback callback, void* user) {
+    const auto p = FindPort(port);
+    if (p == nullptr) {
+        return 0;
+    }
+    p->SetDrawCallback(callback, user);
+    return 1;
+}
+
+int VEXOPLAY_SetPlaySmoothLevel(int32_t port, int32_t level, int32_t) {
+    const auto p = FindPort(port);
+    if (p == nullptr) {
+        return 0;
+    }
+    p->SetSmoothLevel(level);
+    return 1;
+}
+
+int32_t VEXOPLAY_GetMetadataOption(int32_t port, char* out, int32_t size) {
+    const auto p = FindPort(port);
+    return p == nullptr ? -1 : CopyOut(p->MetadataOption(), out, size);
+}
+
+int32_t VEXOPLAY_GetMetadataConfig(int32_t port, const char* key, char* out, int32_t size) {
+    const auto p = FindPort(port);
+    if (p == nullptr || key == nullptr) {
+        return -1;
+    }
+    const std::string value = p->MetadataConfig(key);
+    if (value.empty()) {
+        return -1;
+    }
+    return CopyOut(value, out, size);
+}
+
+int VEXOPLAY_WaitIdle(int32_t port, int32_t timeoutMs) {
+    const auto p = FindPort(port);
+    return p != nullptr && p->WaitIdle(timeoutMs) ? 1 : 0;
 }
 
 int VEXOPLAY_Play(int32_t port, void* window, int32_t, int32_t) {
     const auto p = FindPort(port);
-    return p != nullptr && p->Play(static_cast<QWidget*>(window)) ? 1 : 0;
+    auto* widget = qobject_cast<QWidget*>(static_cast<QObject*>(window));
+    return p != nullptr && p->Play(widget) ? 1 : 0;
 }
 
 int VEXOPLAY_Stop(int32_t port) {
@@ -132,7 +238,7 @@ int VEXOPLAY_CloseStream(int32_t port) {
         p = std::move(it->second);
         Ports().erase(it);
     }
-    p->Stop();
+    p->Close();
     return 1;
 }
 

@@ -98,29 +98,94 @@ enum VexoplayRenderClass {
     VEXOPLAY_CLASS_CIRCLE = 2
 };
 
+/* What VEXOPLAY_GetMediaInfo reports. width and height are the size of the
+ * newest decoded picture as the stream carries it (before scaling to the
+ * window). While a port has no usable picture yet (no frame decoded so far,
+ * or an unknown port) they hold VEXOPLAY_NO_PICTURE_WIDTH x
+ * VEXOPLAY_NO_PICTURE_HEIGHT, i.e. (16, 9): the library never shows a
+ * picture smaller than 32 pixels in either side, so no real picture reads
+ * as 16 x 9. */
+#define VEXOPLAY_NO_PICTURE_WIDTH 16
+#define VEXOPLAY_NO_PICTURE_HEIGHT 9
+enum VexoplayCodec { VEXOPLAY_CODEC_H264 = 1, VEXOPLAY_CODEC_MJPEG = 2 };
+typedef struct VexoplayMediaInfo {
+    uint16_t width;
+    uint16_t height;
+    int32_t codec;       /* VexoplayCodec */
+    int32_t streamWidth; /* as the stream header announced */
+    int32_t streamHeight;
+    uint32_t packetsIn;      /* accepted by VEXOPLAY_InputData */
+    uint32_t packetsDropped; /* corrupt (refused by the decoder) or dropped from a full queue */
+    uint32_t framesDecoded;  /* pictures decoded and handed to the window */
+    int32_t smoothLevel;     /* as VEXOPLAY_SetPlaySmoothLevel set it */
+} VexoplayMediaInfo;
+
+/* Called on the window's (UI) thread each time a decoded picture has been
+ * painted, after the overlay items: the port, the QPainter* that painted it
+ * (valid only during the call) and the user value. The callback may call
+ * the library. */
+typedef void (*VEXOPLAY_DrawCallback)(int32_t port, void* deviceContext, void* user);
+
 /* Reference-counted start and end of the library; the last Cleanup closes
  * every port. Init returns 1. */
 VEXOPLAY_API int VEXOPLAY_Init(void);
 VEXOPLAY_API void VEXOPLAY_Cleanup(void);
 
 /* Opens a port from a stream header packet: UTF-8 JSON with "codec" ("h264"
- * or "mjpeg"), "width" and "height" (1..8192). Returns the port (>= 0), or -1
- * for a malformed header or when the library is not initialised. */
+ * or "mjpeg"), "width" and "height" (1..8192) and optionally "extradata"
+ * (base64 codec set-up bytes). Starts the port's decoder thread. Returns the
+ * port (>= 0), or -1 for a malformed header, a codec that cannot be opened
+ * or when the library is not initialised. */
 VEXOPLAY_API int32_t VEXOPLAY_OpenStream(const uint8_t* header, int32_t length);
 
-/* Shows the port in a window (a QWidget*). Until decoded frames arrive the
- * window keeps its own idle picture; the overlay items are drawn over it.
- * Returns 1, or 0 for an unknown port or a null window. */
+/* Queues one video packet of the port's stream for decoding: an H.264
+ * access unit in Annex-B form, or one JPEG image. The data is copied. A
+ * packet the decoder cannot read is skipped and decoding goes on with the
+ * next; when the stream stops, the last picture stays. Returns 1 when
+ * queued, 0 for an unknown port (also -1), a null or empty buffer or one
+ * above 16 MiB. Any thread. */
+VEXOPLAY_API int VEXOPLAY_InputData(int32_t port, const uint8_t* buffer, int32_t length);
+
+/* Fills *info (see VexoplayMediaInfo). Returns 1, or 0 for an unknown port
+ * (info then reads 16 x 9, "no picture"). */
+VEXOPLAY_API int VEXOPLAY_GetMediaInfo(int32_t port, VexoplayMediaInfo* info);
+
+/* Settings kept per port for the metadata display: a key/value pair (for
+ * example "MetadataViewer.Language") and the option text. Returns 1, or 0
+ * for an unknown port or a null text. SetMetadataOption replaces the
+ * previous option. */
+VEXOPLAY_API int VEXOPLAY_SetMetadataConfig(int32_t port, const char* key, const char* value);
+VEXOPLAY_API int VEXOPLAY_SetMetadataOption(int32_t port, const char* option);
+
+/* Sets (or with a null callback clears) the port's draw callback. */
+VEXOPLAY_API int VEXOPLAY_SetDrawFunCallBack(int32_t port, VEXOPLAY_DrawCallback callback,
+                                             void* user);
+
+/* The smooth level is kept and reported by VEXOPLAY_GetMediaInfo. Display
+ * is the same at every level: the newest decoded picture is shown at once
+ * and never held back for pacing, which keeps the delay of a live view
+ * lowest. Returns 1, or 0 for an unknown port. */
+VEXOPLAY_API int VEXOPLAY_SetPlaySmoothLevel(int32_t port, int32_t level, int32_t reserved);
+
+/* Shows the port in a window: a QWidget, passed as its QObject* (a
+ * QWidget's QObject is at its own address). The newest decoded picture is
+ * scaled into the window; until the first one arrives, and after
+ * VEXOPLAY_Stop, the window keeps its own idle picture. The overlay items
+ * are drawn over either. Returns 1, or 0 for an unknown port or a window
+ * that is null or not a widget. */
 VEXOPLAY_API int VEXOPLAY_Play(int32_t port, void* window, int32_t reserved1, int32_t reserved2);
 
-/* Stops showing the port; its items are kept until CloseStream. */
+/* Stops showing the port; its items and decoder are kept until
+ * CloseStream. */
 VEXOPLAY_API int VEXOPLAY_Stop(int32_t port);
 
-/* Closes the port and drops its items. Returns 0 for an unknown port. */
+/* Ends the port's decoder thread, closes the port and drops its items.
+ * Returns 0 for an unknown port. */
 VEXOPLAY_API int VEXOPLAY_CloseStream(int32_t port);
 
-/* The window now shows the picture at width x height. Items are not moved:
- * their owner rescales them. */
+/* The window now shows the picture at width x height: the picture is
+ * converted to that size from then on. Items are not moved: their owner
+ * rescales them. */
 VEXOPLAY_API int VEXOPLAY_PlayWndResize(int32_t port, int32_t width, int32_t height);
 
 /* Add an item; returns its id, or -1 (unknown port, null or invalid
@@ -158,6 +223,16 @@ VEXOPLAY_API int VEXOPLAY_ShowRenderGeometry(int32_t port, int32_t renderClass, 
 VEXOPLAY_API int32_t VEXOPLAY_GetOverlayItemCount(int32_t port);
 VEXOPLAY_API int VEXOPLAY_GetOverlayItem(int32_t port, int32_t index, int32_t* id, int32_t* kind,
                                          int32_t* shown);
+
+/* Diagnostics for tools and tests: the port's stored metadata option and
+ * the value of a metadata configuration key, copied NUL-terminated into
+ * out (truncated to size - 1). Return the full length, or -1 for an unknown
+ * port or key. WaitIdle blocks until every queued packet has been decoded
+ * (1) or timeoutMs passed (0). */
+VEXOPLAY_API int32_t VEXOPLAY_GetMetadataOption(int32_t port, char* out, int32_t size);
+VEXOPLAY_API int32_t VEXOPLAY_GetMetadataConfig(int32_t port, const char* key, char* out,
+                                                int32_t size);
+VEXOPLAY_API int VEXOPLAY_WaitIdle(int32_t port, int32_t timeoutMs);
 
 #ifdef __cplusplus
 }

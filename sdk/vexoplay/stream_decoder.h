@@ -1,0 +1,88 @@
+#pragma once
+// The decoder of one port: a thread that takes the stream's video packets
+// from a bounded queue, decodes them with libavcodec and converts each
+// picture with libswscale to 32-bit RGB at the size the window shows it.
+// Every decoded picture goes to the sink, which keeps only the newest one.
+
+#include <QImage>
+#include <QSize>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace vexoplay {
+
+struct StreamHeader;
+
+struct DecoderCounters {
+    uint32_t packetsIn = 0;       // accepted by Input
+    uint32_t packetsDropped = 0;  // refused by the decoder or dropped from a full queue
+    uint32_t framesDecoded = 0;
+};
+
+class StreamDecoder {
+public:
+    using Sink = std::function<void(QImage picture, QSize sourceSize)>;
+
+    // Packets above this size are refused (the stream's own limit is 16 MiB).
+    static constexpr int32_t kMaxPacket = 16 * 1024 * 1024;
+    // Packets waiting for the decoder; a decoder that falls behind further
+    // loses the oldest ones (the picture then recovers at the next key frame).
+    static constexpr size_t kMaxQueued = 64;
+    // Pictures smaller than this in either side are not shown.
+    static constexpr int kMinSide = 32;
+
+    StreamDecoder(const StreamHeader& header, Sink sink);
+    ~StreamDecoder();
+    StreamDecoder(const StreamDecoder&) = delete;
+    StreamDecoder& operator=(const StreamDecoder&) = delete;
+
+    // False when the codec could not be opened; Input then refuses packets.
+    bool Ready() const { return ready_; }
+
+    // Copies one packet (an H.264 access unit in Annex-B form or one JPEG)
+    // into the queue. False for an empty or oversized packet, or when the
+    // decoder is not ready or already stopped.
+    bool Input(const uint8_t* data, int32_t length);
+
+    // The size pictures are converted to; an empty size keeps the stream's.
+    void SetTargetSize(QSize size);
+
+    // Ends the thread; packets still queued are dropped. Idempotent.
+    void Stop();
+
+    // Blocks until the queue is empty and the decoder is idle (tests, tools).
+    // False on time-out.
+    bool WaitIdle(int timeoutMs);
+
+    DecoderCounters Counters() const;
+
+private:
+    struct Codec;
+    void Run();
+    void Decode(const std::vector<uint8_t>& packet);
+    void Convert();
+
+    Sink sink_;
+    std::unique_ptr<Codec> codec_;
+    bool ready_ = false;
+
+    mutable std::mutex mutex_;  // guards queue_, stopping_, busy_, counters_
+    std::condition_variable wake_;
+    std::condition_variable idle_;
+    std::deque<std::vector<uint8_t>> queue_;
+    bool stopping_ = false;
+    bool busy_ = false;
+    DecoderCounters counters_;
+
+    std::atomic<uint32_t> targetSize_{0};  // width << 16 | height
+    std::thread thread_;
+};
+
+}  // namespace vexoplay
