@@ -30,12 +30,8 @@ void Query(const QString& path, const std::string& xpath, Visit visit) {
     if (!file.RootNamed("korvane_ui")) {
         return;
     }
-    // Only elements: a hostile name can make the expression select other
-    // kinds of node, and namespace nodes are not even laid out as nodes.
     for (xmlNode* node : file.Select(xpath)) {
-        if (node->type == XML_ELEMENT_NODE) {
-            visit(node);
-        }
+        visit(node);
     }
 }
 

@@ -53,8 +53,15 @@ std::vector<xmlNode*> XmlFile::Select(const std::string& xpath) const {
     xmlXPathObject* result =
         xmlXPathEvalExpression(reinterpret_cast<const xmlChar*>(xpath.c_str()), context);
     if (result && result->type == XPATH_NODESET && result->nodesetval) {
+        // Only elements: a hostile name can make the expression select
+        // other kinds of node, and namespace nodes are copies that die
+        // with the result.
         const xmlNodeSet* set = result->nodesetval;
-        nodes.assign(set->nodeTab, set->nodeTab + set->nodeNr);
+        for (int i = 0; i < set->nodeNr; ++i) {
+            if (set->nodeTab[i] && set->nodeTab[i]->type == XML_ELEMENT_NODE) {
+                nodes.push_back(set->nodeTab[i]);
+            }
+        }
     }
     xmlXPathFreeObject(result);
     xmlXPathFreeContext(context);

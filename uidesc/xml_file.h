@@ -28,8 +28,8 @@ public:
     // `rootName`; null otherwise.
     xmlNode* RootNamed(const char* rootName) const;
 
-    // The nodes `xpath` selects, in document order; empty on any failure.
-    // They live as long as this object.
+    // The elements `xpath` selects, in document order; empty on any
+    // failure. They live as long as this object.
     std::vector<xmlNode*> Select(const std::string& xpath) const;
 
     static constexpr int kParseOptions = XML_PARSE_RECOVER | XML_PARSE_NONET | XML_PARSE_NOBLANKS |
