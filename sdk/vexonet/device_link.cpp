@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "curl_errors.h"
 #include "vexonet.h"
 
 namespace vexonet {
@@ -23,19 +24,6 @@ size_t CollectAnswer(char* data, size_t size, size_t count, void* user) {
     }
     sink->text->append(data, bytes);
     return bytes;
-}
-
-int ErrorOfCurl(CURLcode code) {
-    switch (code) {
-        case CURLE_COULDNT_CONNECT:
-        case CURLE_COULDNT_RESOLVE_HOST:
-        case CURLE_URL_MALFORMAT:
-            return VEXONET_ERR_CONNECT;
-        case CURLE_OPERATION_TIMEDOUT:
-            return VEXONET_ERR_TIMEOUT;
-        default:
-            return VEXONET_ERR_NETWORK;
-    }
 }
 
 struct HeaderList {

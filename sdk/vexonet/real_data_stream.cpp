@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstring>
 
+#include "curl_errors.h"
+
 namespace vexonet {
 namespace {
 
@@ -12,19 +14,6 @@ using Clock = std::chrono::steady_clock;
 constexpr int kPollMs = 100;
 // A refusal's body is read and dropped; more than this is not a refusal.
 constexpr long kLargestRefusal = 64 * 1024;
-
-int ErrorOfTransfer(CURLcode code) {
-    switch (code) {
-        case CURLE_COULDNT_CONNECT:
-        case CURLE_COULDNT_RESOLVE_HOST:
-        case CURLE_URL_MALFORMAT:
-            return VEXONET_ERR_CONNECT;
-        case CURLE_OPERATION_TIMEDOUT:
-            return VEXONET_ERR_TIMEOUT;
-        default:
-            return VEXONET_ERR_NETWORK;
-    }
-}
 
 }  // namespace
 
@@ -178,7 +167,7 @@ RealDataStream::Transfer RealDataStream::Perform(const std::string& session) {
             if (parser_.Broken()) {
                 result.error = VEXONET_ERR_TOO_LARGE;
             } else if (code != CURLE_OK) {
-                result.error = ErrorOfTransfer(code);
+                result.error = ErrorOfCurl(code);
             } else if (status_ == 200) {
                 // The device ended the body; a cut packet means it broke.
                 result.error =
