@@ -2,11 +2,23 @@
 // The control's one device session: the login to the device and, with it,
 // the live stream and the overlays drawn over it.
 
+#include <QObject>
+#include <QPointer>
+#include <QRect>
 #include <QString>
+#include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 
 #include "show_ai_config.h"
+
+// What the play library reports about the picture; only the first two
+// fields are read here: (16, 9) means no usable picture yet.
+struct CMediaInfo {
+    uint16_t width = 16;
+    uint16_t height = 9;
+};
 
 class CAudioVideoPlay {
 public:
@@ -29,7 +41,73 @@ public:
     // password inserted literally (no XML escaping), twice each.
     static QString BuildSetupXml(const QString& user, const QString& password);
 
+    // Live stream. The window is the video widget (its QObject); the
+    // rectangle is where the picture lies in it. Selector 1 asks for the
+    // main stream (code 2), anything else for the sub stream (code 5). A
+    // stream already playing is stopped first. False when not logged in or
+    // when the device refuses the stream.
+    bool StartRealPlay(int32_t selector, QObject* window, const QRect& rect);
+    // False (every handle kept) when the network library cannot stop it.
+    bool StopRealPlay();
+    void ResizeVideo(const QRect& rect);
+    bool IsPlaying() const { return port_ >= 0; }
+    bool HasPicture();
+    // Kept for a stream opened later; passed on at once while playing.
+    int SetMetadataOption(const QString& option);
+    // The UI language name passed to the play library's metadata display
+    // when a stream opens (English until set).
+    void SetUiLanguage(const QString& name);
+
+    // Overlay drawing, queries and edits: nothing (false, empty text)
+    // unless playing; drawing also waits for the first picture.
+    bool DrawRegion(int16_t number, int32_t kind, const QString& text, const QString& key);
+    bool DrawLine(int16_t number, int32_t type, const QString& text, const QString& key);
+    bool DrawPoint(const QString& key, const QString& text);
+    QString GetGeometryText(const QString& key) const;
+    bool DeleteOverlay(const QString& key, bool keep);
+    bool EndDrawing(const QString& key);
+    bool SetLineMargin(const QString& key, float margin);
+    bool SetLineFlag(const QString& key, uint8_t flag);
+    bool SetLineBox(const QString& key);
+
+    // Mouse input in video-window coordinates, while playing.
+    void OnMouseMove(uint32_t flags, int x, int y);
+    bool OnButtonDown(uint32_t flags, int x, int y);
+
+    // For the pane and for tests.
+    int32_t RealDataHandle() const { return realHandle_; }
+    int32_t PlayPort() const { return port_; }
+    bool FirstFrameDrawn() const { return firstFrame_ != 0; }
+    const QRect& VideoRect() const { return videoRect_; }
+    int32_t EditShapeSelector() const { return editShapeSelector_; }
+    void SetEditShapeSelector(int32_t selector) { editShapeSelector_ = selector; }
+    int32_t LastStartError() const { return lastError_; }
+
+    // The network and play libraries' callbacks; public for their C
+    // signatures only.
+    static void OnRealData(int32_t handle, int32_t dataType, const uint8_t* buffer, int32_t length,
+                           int32_t reserved, void* user);
+    static void OnDraw(int32_t port, void* deviceContext, void* user);
+
 private:
+    bool CanEdit() const { return port_ >= 0; }
+    bool CanDraw() const { return port_ >= 0 && firstFrame_ != 0; }
+    void OpenHeader(const uint8_t* buffer, int32_t length);
+
     int32_t loginId_ = -1;
+    int32_t realHandle_ = -1;
+    // Written by the network thread (port) and the painting thread (flag),
+    // read by the UI thread.
+    std::atomic<int32_t> port_{-1};
+    std::atomic<int32_t> firstFrame_{0};
+    void* windowHandle_ = nullptr;
+    QPointer<QObject> window_;
+    QRect videoRect_;
+    mutable std::mutex optionMutex_;  // the two texts below, read by the network thread
+    QString metadataOption_;
+    QString uiLanguage_ = QStringLiteral("English");
     std::unique_ptr<vexo::CShowAIConfig> overlay_;
+    CMediaInfo mediaInfo_;
+    int32_t editShapeSelector_ = 1;
+    int32_t lastError_ = 0;
 };
