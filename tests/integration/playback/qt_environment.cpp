@@ -1,0 +1,27 @@
+// The QApplication of the GUI tests, created before the first test runs.
+#include <gtest/gtest.h>
+#include <QApplication>
+
+namespace {
+
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "playback_gui_tests";
+        static char* argv[] = {name, nullptr};
+        app_ = new QApplication(argc, argv);
+    }
+    void TearDown() override {
+        delete app_;
+        app_ = nullptr;
+    }
+
+private:
+    QApplication* app_ = nullptr;
+};
+
+[[maybe_unused]] const auto* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+}  // namespace
