@@ -1,4 +1,6 @@
 // The QApplication of the GUI tests, created before the first test runs.
+// Test programs list this file among their sources (an object in a static
+// library would be dropped by the linker, and with it the registration).
 #include <gtest/gtest.h>
 #include <QApplication>
 
@@ -8,7 +10,7 @@ class QtEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         static int argc = 1;
-        static char name[] = "playback_gui_tests";
+        static char name[] = "vexo_gui_tests";
         static char* argv[] = {name, nullptr};
         app_ = new QApplication(argc, argv);
     }
