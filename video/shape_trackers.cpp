@@ -30,6 +30,31 @@ bool ShiftAll(GeoPoint* points, int count, GeoPoint target, AcceptFn accepts) {
     return true;
 }
 
+// Moves one end of a line (startHandle, startHandle + 1) or, for
+// startHandle + 2, the whole line so that its start lands on target. Returns
+// false when the move is refused or the handle is not one of the three.
+template <typename AcceptFn>
+bool MoveLineHandle(LineRecord& record, int startHandle, int handle, GeoPoint target,
+                    AcceptFn accepts) {
+    if (handle == startHandle || handle == startHandle + 1) {
+        if (!accepts(target)) {
+            return false;
+        }
+        (handle == startHandle ? record.start : record.end) = target;
+        return true;
+    }
+    if (handle == startHandle + 2) {
+        GeoPoint ends[2] = {record.start, record.end};
+        if (!ShiftAll(ends, 2, target, accepts)) {
+            return false;
+        }
+        record.start = ends[0];
+        record.end = ends[1];
+        return true;
+    }
+    return false;
+}
+
 void FollowPointZero(PolygonRecord& record) {
     if (record.count < kMaxPolygonPoints) {
         record.points[kMaxPolygonPoints - 1] = record.points[0];
@@ -179,20 +204,9 @@ void CWireShapeTracker::MoveHandleTo(int handle, int x, int y) {
     if (record_ == nullptr) {
         return;
     }
-    const GeoPoint target{x, y};
-    if (handle == 1 || handle == 2) {
-        if (!Accepts(target)) {
-            return;
-        }
-        (handle == 1 ? record_->start : record_->end) = target;
-    } else if (handle == 3) {
-        GeoPoint ends[2] = {record_->start, record_->end};
-        if (!ShiftAll(ends, 2, target, [this](GeoPoint q) { return Accepts(q); })) {
-            return;
-        }
-        record_->start = ends[0];
-        record_->end = ends[1];
-    } else {
+    // Wire handles: 1 start, 2 end, 3 the whole line.
+    if (!MoveLineHandle(*record_, 1, handle, GeoPoint{x, y},
+                        [this](GeoPoint q) { return Accepts(q); })) {
         return;
     }
     geometry::ComputeArrows(*record_);
@@ -232,20 +246,9 @@ void CLineShapeTracker::MoveHandleTo(int handle, int x, int y) {
     if (record_ == nullptr) {
         return;
     }
-    const GeoPoint target{x, y};
-    if (handle == 0 || handle == 1) {
-        if (!Accepts(target)) {
-            return;
-        }
-        (handle == 0 ? record_->start : record_->end) = target;
-    } else if (handle == 2) {
-        GeoPoint ends[2] = {record_->start, record_->end};
-        if (!ShiftAll(ends, 2, target, [this](GeoPoint q) { return Accepts(q); })) {
-            return;
-        }
-        record_->start = ends[0];
-        record_->end = ends[1];
-    } else {
+    // Line handles: 0 start, 1 end, 2 the whole line.
+    if (!MoveLineHandle(*record_, 0, handle, GeoPoint{x, y},
+                        [this](GeoPoint q) { return Accepts(q); })) {
         return;
     }
     overlay::RedrawLine(Port(), Items(), *record_);
