@@ -1,7 +1,6 @@
 // vexo-cmd's batch configuration subcommands against two simulated devices.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
@@ -9,6 +8,7 @@
 #include <string>
 
 #include "audio_video_play.h"
+#include "command_run.h"
 #include "device_command_channel.h"
 #include "json_text.h"
 #include "sim_process.h"
@@ -18,22 +18,11 @@ namespace {
 
 using vexo::test::SimProcess;
 
-struct CmdRun {
-    int exitCode;
-    std::string output;  // standard output and error together
-};
+using CmdRun = vexo::test::CommandRun;
 
 CmdRun RunCmd(const std::string& arguments) {
-    const std::string command = std::string("VEXO_PASSWORD=") + SimProcess::kPassword + " " +
-                                VEXO_CMD_PATH + " --user admin " + arguments + " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::string output;
-    char buffer[4096];
-    while (pipe != nullptr && std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
-        output += buffer;
-    }
-    const int status = pipe != nullptr ? ::pclose(pipe) : -1;
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+    return vexo::test::RunCommandLine(std::string("VEXO_PASSWORD=") + SimProcess::kPassword + " " +
+                                      VEXO_CMD_PATH + " --user admin " + arguments);
 }
 
 class VexoCmdConfig : public ::testing::Test {

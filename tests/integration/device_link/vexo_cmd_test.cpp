@@ -1,30 +1,18 @@
 // vexo-cmd as an operator uses it: exit codes and what it prints.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <string>
 
+#include "command_run.h"
 #include "sim_process.h"
 
 namespace {
 
-struct CmdRun {
-    int exitCode;
-    std::string output;  // standard output and error together
-};
+using CmdRun = vexo::test::CommandRun;
 
 CmdRun RunCmd(const std::string& arguments, const std::string& environment = "") {
-    const std::string command = environment + " " + VEXO_CMD_PATH + " " + arguments + " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::string output;
-    char buffer[4096];
-    while (pipe != nullptr && std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
-        output += buffer;
-    }
-    const int status = pipe != nullptr ? ::pclose(pipe) : -1;
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+    return vexo::test::RunCommandLine(environment + " " + VEXO_CMD_PATH + " " + arguments);
 }
 
 class VexoCmdTest : public ::testing::Test {
