@@ -67,6 +67,14 @@ void PlayPort::Close() {
 }
 
 bool PlayPort::Input(const uint8_t* data, int32_t length) {
+    // The session hands every stream packet over without its type, so the
+    // analytics metadata (a JSON object) arrives here too. It never starts
+    // like a coded picture (an Annex-B start code begins with 0, a JPEG with
+    // 0xFF), so it is recognised by its first byte and kept away from the
+    // decoder, which would count every one of them as a broken packet.
+    if (decoder_ != nullptr && data != nullptr && length > 0 && data[0] == '{') {
+        return true;
+    }
     return decoder_ != nullptr && decoder_->Input(data, length);
 }
 

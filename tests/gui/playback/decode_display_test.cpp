@@ -173,6 +173,24 @@ TEST_F(Playback, DrawCallbackRunsAfterAPictureIsShown) {
     EXPECT_EQ(VEXOPLAY_SetDrawFunCallBack(p + 1000, &DrawCounter::OnDraw, &counter), 0);
 }
 
+// The session feeds the analytics metadata that follows each picture
+// through the same call; it must not reach the decoder as a broken packet.
+TEST_F(Playback, MetadataPacketsAreNotDecoded) {
+    const int32_t p = Open("h264", 320, 240);
+    ASSERT_GE(p, 0);
+    ASSERT_EQ(VEXOPLAY_Play(p, &window, 0, 0), 1);
+    TestEncoder encoder("libx264", 320, 240);
+    const std::string text = R"({"capture_us": 1, "frame": 0})";
+    const std::vector<uint8_t> metadata(text.begin(), text.end());
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(Feed(p, encoder.Encode(kRed, kRed)), 1);
+        ASSERT_EQ(Feed(p, metadata), 1);
+    }
+    Settle(p);
+    EXPECT_EQ(Info(p).framesDecoded, 3u);
+    EXPECT_EQ(Info(p).packetsDropped, 0u);
+}
+
 TEST_F(Playback, CorruptPacketsAreSkippedAndDecodingGoesOn) {
     const int32_t p = Open("h264", 320, 240);
     ASSERT_GE(p, 0);
