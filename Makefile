@@ -16,12 +16,16 @@ PACKAGES = build-essential cmake ninja-build pkg-config git \
     clang libclang-rt-14-dev clang-format \
     xvfb xauth fonts-noto-cjk
 
+# Only the benchmarks need these: the ffmpeg command line is the yardstick
+# for the play library's decoding cost.
+BENCH_PACKAGES = ffmpeg
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps configure build test run asan fuzz bench format gallery clean
 
 deps:
-	@missing=$$(for p in $(PACKAGES); do \
+	@missing=$$(for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
 	  done); \
 	if [ -n "$$missing" ]; then \
@@ -56,6 +60,7 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target vexo_fuzzers
 	./scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+bench: EXTRA_PACKAGES = $(BENCH_PACKAGES)
 bench: build
 	./scripts/run-benchmarks.sh $(BUILD)
 
