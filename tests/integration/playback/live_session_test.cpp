@@ -1,6 +1,7 @@
 // The session against the simulator: the device's stream reaches the
 // window, the selector picks the stream, a start while playing replaces the
-// stream, and stop then start again works.
+// stream, stop then start again works, and a device that dies in mid-stream
+// leaves a session that stops cleanly and starts again once it is back.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -90,6 +91,45 @@ TEST_F(LiveSession, StartWhilePlayingStopsTheOldStreamFirst) {
     EXPECT_EQ(VEXOPLAY_GetOverlayItemCount(oldPort), -1) << "the old port is closed";
     ASSERT_TRUE(WaitForPicture());
     EXPECT_EQ(Info().width, 1280);
+}
+
+TEST_F(LiveSession, DeviceKilledInMidStreamStopsCleanlyAndStartsAgainWhenBack) {
+    ASSERT_TRUE(session_->StartRealPlay(0, &window_, QRect(0, 0, 704, 576)));
+    ASSERT_TRUE(WaitForPicture());
+    const int32_t handle = session_->RealDataHandle();
+    const uint32_t framesBefore = Info().framesDecoded;
+
+    sim_.Kill();
+    // The stream ends by itself; the session still holds its handles and
+    // the window keeps the last picture.
+    QElapsedTimer timer;
+    timer.start();
+    while (VEXONET_GetRealDataState(handle) == 1 && timer.elapsed() < 5000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    ASSERT_EQ(VEXONET_GetRealDataState(handle), 0) << "the stream noticed the device is gone";
+    EXPECT_TRUE(session_->IsPlaying());
+    EXPECT_TRUE(session_->HasPicture()) << "the last picture stays";
+    EXPECT_GE(Info().framesDecoded, framesBefore);
+
+    EXPECT_TRUE(session_->StopRealPlay());
+    EXPECT_EQ(session_->RealDataHandle(), -1);
+    EXPECT_FALSE(session_->IsPlaying());
+
+    // Nobody listens: the start fails with the network library's reason and
+    // leaves the session stopped.
+    EXPECT_FALSE(session_->StartRealPlay(0, &window_, QRect(0, 0, 704, 576)));
+    EXPECT_EQ(session_->LastStartError(), VEXONET_ERR_CONNECT);
+    EXPECT_EQ(session_->RealDataHandle(), -1);
+    EXPECT_FALSE(session_->IsPlaying());
+
+    // Back on the same port (a new process that forgot the session): the same
+    // login plays again.
+    ASSERT_TRUE(sim_.Restart());
+    ASSERT_TRUE(session_->StartRealPlay(0, &window_, QRect(0, 0, 704, 576)))
+        << session_->LastStartError();
+    EXPECT_TRUE(WaitForPicture());
+    EXPECT_TRUE(session_->StopRealPlay());
 }
 
 }  // namespace
