@@ -1,8 +1,77 @@
 #!/usr/bin/env bash
-# The main job: the simulated device in the foreground on a free loopback
-# port. Its first lines name its address and its user and password.
+# The main job: the simulated device on a free loopback port in the
+# background and the live view window against it; closing the window stops
+# the device. Its address and credentials are printed first. Without a
+# display the window runs under xvfb-run and its screenshot is written to
+# out/live-view.png instead.
+# Usage: scripts/run-main.sh [build folder]   (default: build)
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-build}
+case "$build" in /*) ;; *) build="$root/$build" ;; esac
 state=${VEXO_DEVSIM_STATE:-${XDG_STATE_HOME:-$HOME/.local/state}/vexo-devsim}
+out=${VEXO_RUN_OUT:-$root/out}
 mkdir -p "$state"
-exec "$build/simulator/vexo-devsim" --port "${VEXO_DEVSIM_PORT:-0}" --state "$state"
+
+sim_log=$(mktemp "${TMPDIR:-/tmp}/vexo-devsim.XXXXXX")
+sim_pid=
+viewer_pid=
+stop_device() {
+    if [ -n "$viewer_pid" ] && kill -0 "$viewer_pid" 2>/dev/null; then
+        kill "$viewer_pid" 2>/dev/null || true
+        wait "$viewer_pid" 2>/dev/null || true
+    fi
+    if [ -n "$sim_pid" ] && kill -0 "$sim_pid" 2>/dev/null; then
+        kill "$sim_pid" 2>/dev/null || true
+        wait "$sim_pid" 2>/dev/null || true
+    fi
+    rm -f "$sim_log"
+}
+trap stop_device EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+"$build/simulator/vexo-devsim" --port "${VEXO_DEVSIM_PORT:-0}" --state "$state" >"$sim_log" 2>&1 &
+sim_pid=$!
+
+# The first line names the address: "vexo-devsim listening on HOST:PORT".
+address=
+for _ in $(seq 100); do
+    first=$(head -n 1 "$sim_log")
+    case "$first" in
+        "vexo-devsim listening on "*)
+            address=${first#vexo-devsim listening on }
+            break
+            ;;
+    esac
+    if ! kill -0 "$sim_pid" 2>/dev/null; then
+        break
+    fi
+    sleep 0.1
+done
+if [ -z "$address" ]; then
+    echo "the device simulator did not start:" >&2
+    cat "$sim_log" >&2
+    exit 1
+fi
+user=admin
+password=Admin_123
+echo "device $address  user $user  password $password  (state folder $state)"
+
+liveview=("$build/tools/vexo-liveview/vexo-liveview" --device "$address" --user "$user")
+export VEXO_PASSWORD=$password
+# The window runs in the background so that a signal to this script stops
+# both at once instead of waiting for the window to close.
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    "${liveview[@]}" &
+    viewer_pid=$!
+    wait "$viewer_pid"
+else
+    mkdir -p "$out"
+    echo "no display: running the live view under xvfb-run for a screenshot"
+    xvfb-run -a -s "-screen 0 1280x800x24" \
+        "${liveview[@]}" --screenshot "$out/live-view.png" --after-ms "${VEXO_RUN_AFTER_MS:-3000}" &
+    viewer_pid=$!
+    wait "$viewer_pid"
+    echo "live view screenshot: $out/live-view.png"
+fi

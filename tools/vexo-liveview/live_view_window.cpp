@@ -1,0 +1,137 @@
+#include "live_view_window.h"
+
+#include <QVBoxLayout>
+
+#include "overlay_shapes.h"
+#include "ptz_strip.h"
+#include "vexonet.h"
+#include "vexoplay.h"
+#include "video_frame.h"
+
+namespace liveview {
+
+namespace {
+constexpr int kWatchIntervalMs = 100;
+// Pan and tilt speed of the strip's movements (1 to 10).
+constexpr int kPtzSpeed = 6;
+}  // namespace
+
+LiveViewWindow::LiveViewWindow(const LiveViewOptions& options, QWidget* parent)
+    : QWidget(parent),
+      options_(options),
+      texts_(TextsFor(options.language)),
+      frame_(new VideoFrame(this)),
+      ptz_(new PtzStrip(
+          texts_, [this](int command, bool stop) { return SendPtz(command, stop); }, this)),
+      status_(new QLabel(this)) {
+    setWindowTitle(texts_.title + QStringLiteral(" - ") + options_.device);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(frame_, 1);
+    layout->addWidget(ptz_);
+    layout->addWidget(status_);
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ptz_->setEnabled(false);
+    frame_->Surface()->SetSession(&session_);
+    connect(frame_->Surface(), &VideoSurface::Resized, this, &LiveViewWindow::OnSurfaceResized);
+    watch_.setInterval(kWatchIntervalMs);
+    connect(&watch_, &QTimer::timeout, this, &LiveViewWindow::Watch);
+    resize(980, 660);
+}
+
+LiveViewWindow::~LiveViewWindow() {
+    watch_.stop();
+    // Stop the stream while the video window still exists.
+    session_.StopRealPlay();
+}
+
+void LiveViewWindow::Start() {
+    SetPhase(Phase::Idle, texts_.loggingIn.arg(options_.device));
+    // The status line shows before the login blocks the UI thread.
+    status_->repaint();
+    if (!channel_.ParamInit(&session_, options_.device, options_.user, options_.password)) {
+        SetPhase(
+            Phase::LoginFailed,
+            texts_.loginFailed.arg(options_.device, ReasonText(texts_, VEXONET_GetLastError())));
+        emit GaveUp();
+        return;
+    }
+    shapes_ = WithDemoShapes(ReadDeviceShapes(channel_));
+    VideoSurface* surface = frame_->Surface();
+    if (!session_.StartRealPlay(options_.streamSelector, surface,
+                                QRect(QPoint(), surface->size()))) {
+        SetPhase(Phase::StreamRefused,
+                 texts_.streamRefused.arg(ReasonText(texts_, session_.LastStartError())));
+        emit GaveUp();
+        return;
+    }
+    ptz_->setEnabled(true);
+    SetPhase(Phase::WaitingForPicture, texts_.waitingForPicture);
+    waiting_.start();
+    watch_.start();
+}
+
+bool LiveViewWindow::SendPtz(int command, bool stop) {
+    if (session_.LoginId() < 0) {
+        return false;
+    }
+    if (VEXONET_PTZControl(session_.LoginId(), 0, command, kPtzSpeed, kPtzSpeed, stop ? 1 : 0) ==
+        1) {
+        return true;
+    }
+    status_->setText(texts_.ptzRefused.arg(ReasonText(texts_, VEXONET_GetLastError())));
+    return false;
+}
+
+void LiveViewWindow::Watch() {
+    if (session_.RealDataHandle() >= 0 &&
+        VEXONET_GetRealDataState(session_.RealDataHandle()) == 0) {
+        const int reason = VEXONET_GetLastError();
+        watch_.stop();
+        session_.StopRealPlay();
+        ptz_->setEnabled(false);
+        SetPhase(Phase::StreamEnded, texts_.streamEnded.arg(ReasonText(texts_, reason)));
+        emit GaveUp();
+        return;
+    }
+    if (phase_ != Phase::WaitingForPicture && phase_ != Phase::NoPicture) {
+        return;
+    }
+    if (session_.FirstFrameDrawn() && session_.HasPicture()) {
+        ShowPicture();
+    } else if (phase_ == Phase::WaitingForPicture && waiting_.elapsed() > kPictureWaitMs) {
+        SetPhase(Phase::NoPicture, texts_.noPicture.arg(kPictureWaitMs / 1000));
+        emit GaveUp();
+    }
+}
+
+void LiveViewWindow::ShowPicture() {
+    VexoplayMediaInfo info{};
+    VEXOPLAY_GetMediaInfo(session_.PlayPort(), &info);
+    // The video window takes the picture's proportions first, so the shapes
+    // are converted to the size they will be seen at.
+    frame_->SetPictureSize(QSize(info.width, info.height));
+    const QSize video = frame_->Surface()->size();
+    DrawLiveShapes(session_, shapes_, video);
+    SetPhase(Phase::Live,
+             texts_.playing.arg(options_.device)
+                 .arg(info.width)
+                 .arg(info.height)
+                 .arg(AllFromDevice(shapes_) ? texts_.shapesFromDevice : texts_.shapesDemo));
+    emit LiveReady();
+}
+
+void LiveViewWindow::OnSurfaceResized(QSize oldSize, QSize newSize) {
+    session_.ResizeVideo(QRect(QPoint(), newSize));
+    if (oldSize.isValid() && !oldSize.isEmpty()) {
+        RescalePoint(session_, oldSize, newSize);
+    }
+}
+
+void LiveViewWindow::SetPhase(Phase phase, const QString& status) {
+    phase_ = phase;
+    status_->setText(status);
+}
+
+}  // namespace liveview

@@ -1,0 +1,82 @@
+#pragma once
+// The live view: logs into the device, plays its stream into the video
+// frame, draws the device's rule shapes once the first picture is up, and
+// reports in a status line what goes wrong (refused login, refused stream,
+// no picture, a device that goes away) without ever blocking for long.
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+#include "audio_video_play.h"
+#include "device_command_channel.h"
+#include "device_shapes.h"
+#include "liveview_options.h"
+#include "liveview_texts.h"
+
+namespace liveview {
+
+class PtzStrip;
+class VideoFrame;
+
+class LiveViewWindow : public QWidget {
+    Q_OBJECT
+public:
+    enum class Phase {
+        Idle,
+        LoginFailed,
+        StreamRefused,
+        WaitingForPicture,
+        NoPicture,  // still waiting, but the operator has been told
+        Live,
+        StreamEnded
+    };
+
+    explicit LiveViewWindow(const LiveViewOptions& options, QWidget* parent = nullptr);
+    ~LiveViewWindow() override;
+
+    // Logs in, reads the shapes and starts the stream. The login and the
+    // reads are bounded by the network library's time-outs.
+    void Start();
+
+    Phase CurrentPhase() const { return phase_; }
+    QString StatusText() const { return status_->text(); }
+    const LiveShapes& Shapes() const { return shapes_; }
+    CAudioVideoPlay& Session() { return session_; }
+    VideoFrame* Frame() const { return frame_; }
+    PtzStrip* Ptz() const { return ptz_; }
+
+    // One PTZ command on the login; a refusal shows in the status line.
+    bool SendPtz(int command, bool stop);
+
+    // How long the first picture may take before the operator is told.
+    static constexpr int kPictureWaitMs = 10000;
+
+signals:
+    // The first picture is up and the shapes are drawn.
+    void LiveReady();
+    // The view will not come up by itself: login or stream refused, no
+    // picture in time, or the stream ended.
+    void GaveUp();
+
+private:
+    void Watch();
+    void OnSurfaceResized(QSize oldSize, QSize newSize);
+    void ShowPicture();
+    void SetPhase(Phase phase, const QString& status);
+
+    LiveViewOptions options_;
+    const LiveViewTexts& texts_;
+    CAudioVideoPlay session_;
+    DeviceCommandChannel channel_;
+    LiveShapes shapes_;
+    Phase phase_ = Phase::Idle;
+    QElapsedTimer waiting_;
+    QTimer watch_;
+    VideoFrame* frame_;
+    PtzStrip* ptz_;
+    QLabel* status_;
+};
+
+}  // namespace liveview

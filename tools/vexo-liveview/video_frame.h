@@ -1,0 +1,52 @@
+#pragma once
+// The video area: a black frame with, inside it, the video window the play
+// library paints into, kept at the picture's proportions. Mouse input on
+// the video window goes to the session, which edits the shape under it.
+
+#include <QSize>
+#include <QWidget>
+
+class CAudioVideoPlay;
+
+namespace liveview {
+
+class VideoSurface : public QWidget {
+    Q_OBJECT
+public:
+    explicit VideoSurface(QWidget* parent = nullptr);
+    void SetSession(CAudioVideoPlay* session) { session_ = session; }
+
+signals:
+    void Resized(QSize oldSize, QSize newSize);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    CAudioVideoPlay* session_ = nullptr;
+};
+
+class VideoFrame : public QWidget {
+    Q_OBJECT
+public:
+    explicit VideoFrame(QWidget* parent = nullptr);
+    VideoSurface* Surface() const { return surface_; }
+    // The picture's size as the stream carries it; until it is known the
+    // frame assumes 16:9.
+    void SetPictureSize(QSize picture);
+    QSize PictureSize() const { return picture_; }
+    QSize sizeHint() const override { return {960, 540}; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void PlaceSurface();
+
+    VideoSurface* surface_;
+    QSize picture_{16, 9};
+};
+
+}  // namespace liveview
