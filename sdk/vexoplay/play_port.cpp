@@ -6,6 +6,7 @@
 #include <QMetaObject>
 #include <QPainter>
 #include <QThread>
+#include <algorithm>
 
 #include "overlay_view.h"
 
@@ -45,6 +46,27 @@ bool ParseStreamHeader(const uint8_t* data, int32_t length, StreamHeader& header
     return true;
 }
 
+bool ParseCaptureTime(const uint8_t* data, int32_t length, int64_t& captureUs) {
+    // The camera's metadata is a few hundred bytes; anything far larger is
+    // not worth parsing for one number.
+    constexpr int32_t kMaxMetadata = 64 * 1024;
+    if (data == nullptr || length <= 0 || length > kMaxMetadata) {
+        return false;
+    }
+    const QJsonDocument doc = QJsonDocument::fromJson(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), length));
+    if (!doc.isObject()) {
+        return false;
+    }
+    // Whole numbers only: a fraction or a text is no clock reading.
+    const qint64 number = doc.object().value(QStringLiteral("capture_us")).toInteger(0);
+    if (number <= 0) {
+        return false;
+    }
+    captureUs = number;
+    return true;
+}
+
 PlayPort::~PlayPort() {
     if (decoder_ != nullptr) {
         decoder_->Stop();
@@ -55,7 +77,9 @@ bool PlayPort::Open() {
     // The decoder outlives no port: Close (or the destructor) joins it, so
     // the sink may use the port directly.
     decoder_ = std::make_unique<StreamDecoder>(
-        header_, [this](QImage picture, QSize size) { TakePicture(std::move(picture), size); });
+        header_, [this](QImage picture, QSize size, int64_t sequence) {
+            TakePicture(std::move(picture), size, sequence);
+        });
     return decoder_->Ready();
 }
 
@@ -72,22 +96,70 @@ bool PlayPort::Input(const uint8_t* data, int32_t length) {
     // like a coded picture (an Annex-B start code begins with 0, a JPEG with
     // 0xFF), so it is recognised by its first byte and kept away from the
     // decoder, which would count every one of them as a broken packet.
-    if (decoder_ != nullptr && data != nullptr && length > 0 && data[0] == '{') {
+    if (decoder_ == nullptr) {
+        return false;
+    }
+    if (data != nullptr && length > 0 && data[0] == '{') {
+        NoteMetadata(data, length);
         return true;
     }
-    return decoder_ != nullptr && decoder_->Input(data, length);
+    int64_t sequence;
+    {
+        std::lock_guard lock(mutex_);
+        sequence = ++lastSequence_;
+    }
+    if (!decoder_->Input(data, length, sequence)) {
+        return false;
+    }
+    std::lock_guard lock(mutex_);
+    lastVideoSequence_ = std::max(lastVideoSequence_, sequence);
+    return true;
+}
+
+void PlayPort::NoteMetadata(const uint8_t* data, int32_t length) {
+    int64_t captureUs = 0;
+    if (!ParseCaptureTime(data, length, captureUs)) {
+        return;
+    }
+    std::lock_guard lock(mutex_);
+    // One mark per video packet: a second metadata packet after the same
+    // picture describes no picture of its own.
+    if (lastVideoSequence_ == 0 ||
+        (!captureMarks_.empty() && captureMarks_.back().sequence >= lastVideoSequence_)) {
+        return;
+    }
+    captureMarks_.push_back({lastVideoSequence_, captureUs});
+    if (captureMarks_.size() > kMaxCaptureMarks) {
+        captureMarks_.pop_front();
+    }
+}
+
+bool PlayPort::ShownCaptureTime(int64_t& captureUs) const {
+    std::lock_guard lock(mutex_);
+    if (shownSequence_ == 0) {
+        return false;
+    }
+    const auto it = std::lower_bound(
+        captureMarks_.begin(), captureMarks_.end(), shownSequence_,
+        [](const CaptureMark& mark, int64_t sequence) { return mark.sequence < sequence; });
+    if (it == captureMarks_.end() || it->sequence != shownSequence_) {
+        return false;
+    }
+    captureUs = it->captureUs;
+    return true;
 }
 
 bool PlayPort::WaitIdle(int timeoutMs) {
     return decoder_ != nullptr && decoder_->WaitIdle(timeoutMs);
 }
 
-void PlayPort::TakePicture(QImage picture, QSize sourceSize) {
+void PlayPort::TakePicture(QImage picture, QSize sourceSize, int64_t sequence) {
     // Only the newest picture is kept: a window that paints late skips the
     // pictures in between instead of falling behind the stream.
     std::lock_guard lock(mutex_);
     picture_ = std::move(picture);
     sourceSize_ = sourceSize;
+    pictureSequence_ = sequence;
     ScheduleRepaintLocked();
 }
 
@@ -158,6 +230,9 @@ void PlayPort::Paint(QPainter& painter, const QRect& area) const {
     {
         std::lock_guard lock(mutex_);
         picture = picture_;  // shared, not copied
+        if (!picture.isNull()) {
+            shownSequence_ = pictureSequence_;
+        }
         callback = drawCallback_;
         user = drawUser_;
         port = id_;
@@ -228,6 +303,7 @@ void PlayPort::CreateView(QWidget* window) {
 void PlayPort::Stop() {
     std::lock_guard lock(mutex_);
     ++generation_;
+    shownSequence_ = 0;
     window_.clear();
     DropViewLocked();
 }

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <atomic>
+#include <deque>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -32,6 +33,10 @@ struct StreamHeader {
 // not a JSON object with a known codec and a picture size of 1..8192.
 bool ParseStreamHeader(const uint8_t* data, int32_t length, StreamHeader& header);
 
+// Reads "capture_us" (a positive integer) from a metadata packet (device
+// input). False for anything else.
+bool ParseCaptureTime(const uint8_t* data, int32_t length, int64_t& captureUs);
+
 class PlayPort : public std::enable_shared_from_this<PlayPort> {
 public:
     PlayPort(int32_t id, const StreamHeader& header) : id_(id), header_(header) {}
@@ -45,6 +50,9 @@ public:
     bool Input(const uint8_t* data, int32_t length);
     bool WaitIdle(int timeoutMs);
     void MediaInfo(VexoplayMediaInfo& info) const;
+    // The capture time of the picture the window painted last; false while
+    // none was painted or its metadata carried none.
+    bool ShownCaptureTime(int64_t& captureUs) const;
 
     void SetDrawCallback(VEXOPLAY_DrawCallback callback, void* user);
     void SetSmoothLevel(int32_t level);
@@ -87,7 +95,8 @@ private:
     void ScheduleRepaintLocked();
     void DropViewLocked();
     void CreateView(QWidget* window);
-    void TakePicture(QImage picture, QSize sourceSize);
+    void TakePicture(QImage picture, QSize sourceSize, int64_t sequence);
+    void NoteMetadata(const uint8_t* data, int32_t length);
 
     mutable std::mutex mutex_;
     const int32_t id_;
@@ -101,6 +110,21 @@ private:
     std::unique_ptr<StreamDecoder> decoder_;  // created by Open, never replaced
     QImage picture_;                          // newest decoded picture
     QSize sourceSize_;                        // its size before scaling
+
+    // Capture times by packet sequence. Video packets are numbered as they
+    // are queued; the metadata packet that follows one names its capture
+    // time. The marks cover more packets than the decoder queue holds, so a
+    // picture still finds its mark when it is painted.
+    struct CaptureMark {
+        int64_t sequence;
+        int64_t captureUs;
+    };
+    static constexpr size_t kMaxCaptureMarks = 256;
+    int64_t lastSequence_ = 0;       // handed to the newest queued packet
+    int64_t lastVideoSequence_ = 0;  // the packet a metadata packet belongs to
+    std::deque<CaptureMark> captureMarks_;
+    int64_t pictureSequence_ = 0;        // of picture_
+    mutable int64_t shownSequence_ = 0;  // of the picture painted last, 0 for none
     VEXOPLAY_DrawCallback drawCallback_ = nullptr;
     void* drawUser_ = nullptr;
     int32_t smoothLevel_ = 0;

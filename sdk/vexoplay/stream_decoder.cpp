@@ -82,11 +82,11 @@ StreamDecoder::~StreamDecoder() {
     Stop();
 }
 
-bool StreamDecoder::Input(const uint8_t* data, int32_t length) {
+bool StreamDecoder::Input(const uint8_t* data, int32_t length, int64_t sequence) {
     if (data == nullptr || length <= 0 || length > kMaxPacket || !ready_) {
         return false;
     }
-    std::vector<uint8_t> packet(data, data + length);
+    Queued packet{std::vector<uint8_t>(data, data + length), sequence};
     {
         std::lock_guard lock(mutex_);
         if (stopping_) {
@@ -139,7 +139,7 @@ DecoderCounters StreamDecoder::Counters() const {
 
 void StreamDecoder::Run() {
     for (;;) {
-        std::vector<uint8_t> packet;
+        Queued packet;
         {
             std::unique_lock lock(mutex_);
             busy_ = false;
@@ -158,8 +158,9 @@ void StreamDecoder::Run() {
     }
 }
 
-void StreamDecoder::Decode(const std::vector<uint8_t>& data) {
+void StreamDecoder::Decode(const Queued& queued) {
     // libavcodec reads up to AV_INPUT_BUFFER_PADDING_SIZE bytes past the end.
+    const std::vector<uint8_t>& data = queued.data;
     AVPacket* packet = codec_->packet;
     if (av_new_packet(packet, static_cast<int>(data.size())) < 0) {
         std::lock_guard lock(mutex_);
@@ -167,6 +168,8 @@ void StreamDecoder::Decode(const std::vector<uint8_t>& data) {
         return;
     }
     memcpy(packet->data, data.data(), data.size());
+    // The decoder hands the pts on to the picture made from this packet.
+    packet->pts = queued.sequence;
     const int sent = avcodec_send_packet(codec_->context, packet);
     av_packet_unref(packet);
     if (sent < 0) {
@@ -215,7 +218,8 @@ void StreamDecoder::Convert() {
         std::lock_guard lock(mutex_);
         ++counters_.framesDecoded;
     }
-    sink_(std::move(picture), QSize(frame->width, frame->height));
+    const int64_t sequence = frame->pts > 0 ? frame->pts : 0;
+    sink_(std::move(picture), QSize(frame->width, frame->height), sequence);
 }
 
 }  // namespace vexoplay

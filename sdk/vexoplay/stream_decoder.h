@@ -3,6 +3,9 @@
 // from a bounded queue, decodes them with libavcodec and converts each
 // picture with libswscale to 32-bit RGB at the size the window shows it.
 // Every decoded picture goes to the sink, which keeps only the newest one.
+// Each packet carries a sequence number of the caller's through the decoder
+// (as its pts), so that a picture can be matched with what the stream said
+// about its packet.
 
 #include <QImage>
 #include <QSize>
@@ -28,7 +31,9 @@ struct DecoderCounters {
 
 class StreamDecoder {
 public:
-    using Sink = std::function<void(QImage picture, QSize sourceSize)>;
+    // sequence: the number the picture's packet was queued with, 0 if the
+    // decoder lost track of it.
+    using Sink = std::function<void(QImage picture, QSize sourceSize, int64_t sequence)>;
 
     // Packets above this size are refused (the stream's own limit is 16 MiB).
     static constexpr int32_t kMaxPacket = 16 * 1024 * 1024;
@@ -47,9 +52,10 @@ public:
     bool Ready() const { return ready_; }
 
     // Copies one packet (an H.264 access unit in Annex-B form or one JPEG)
-    // into the queue. False for an empty or oversized packet, or when the
-    // decoder is not ready or already stopped.
-    bool Input(const uint8_t* data, int32_t length);
+    // into the queue, tagged with a sequence number (> 0). False for an
+    // empty or oversized packet, or when the decoder is not ready or already
+    // stopped.
+    bool Input(const uint8_t* data, int32_t length, int64_t sequence);
 
     // The size pictures are converted to; an empty size keeps the stream's.
     void SetTargetSize(QSize size);
@@ -65,8 +71,12 @@ public:
 
 private:
     struct Codec;
+    struct Queued {
+        std::vector<uint8_t> data;
+        int64_t sequence = 0;
+    };
     void Run();
-    void Decode(const std::vector<uint8_t>& packet);
+    void Decode(const Queued& packet);
     void Convert();
 
     Sink sink_;
@@ -76,7 +86,7 @@ private:
     mutable std::mutex mutex_;  // guards queue_, stopping_, busy_, counters_
     std::condition_variable wake_;
     std::condition_variable idle_;
-    std::deque<std::vector<uint8_t>> queue_;
+    std::deque<Queued> queue_;
     bool stopping_ = false;
     bool busy_ = false;
     DecoderCounters counters_;

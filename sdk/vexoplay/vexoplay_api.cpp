@@ -212,6 +212,16 @@ int VEXOPLAY_WaitIdle(int32_t port, int32_t timeoutMs) {
     return p != nullptr && p->WaitIdle(timeoutMs) ? 1 : 0;
 }
 
+int VEXOPLAY_GetShownCaptureTime(int32_t port, int64_t* captureUs) {
+    const auto p = FindPort(port);
+    int64_t value = 0;
+    if (p == nullptr || captureUs == nullptr || !p->ShownCaptureTime(value)) {
+        return 0;
+    }
+    *captureUs = value;
+    return 1;
+}
+
 int VEXOPLAY_Play(int32_t port, void* window, int32_t, int32_t) {
     const auto p = FindPort(port);
     auto* widget = qobject_cast<QWidget*>(static_cast<QObject*>(window));

@@ -234,6 +234,16 @@ VEXOPLAY_API int32_t VEXOPLAY_GetMetadataConfig(int32_t port, const char* key, c
                                                 int32_t size);
 VEXOPLAY_API int VEXOPLAY_WaitIdle(int32_t port, int32_t timeoutMs);
 
+/* Diagnostics for tools and tests: the capture time of the picture the
+ * port's window painted last, in microseconds of the camera's
+ * CLOCK_REALTIME, as "capture_us" of the metadata packet (a JSON object)
+ * that followed the picture's video packet named it. Called from the draw
+ * callback it names the picture just painted. Returns 1 with *captureUs
+ * filled, or 0 (*captureUs untouched) for an unknown port, a null pointer,
+ * no picture painted yet or since VEXOPLAY_Stop, or a picture whose video
+ * packet no metadata packet with a positive whole "capture_us" followed. */
+VEXOPLAY_API int VEXOPLAY_GetShownCaptureTime(int32_t port, int64_t* captureUs);
+
 #ifdef __cplusplus
 }
 #endif
