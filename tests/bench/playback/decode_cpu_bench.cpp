@@ -1,0 +1,311 @@
+// Decoding and display CPU against the ffmpeg command line. Records N
+// seconds of stream code 2 from the simulator (the video packets, Annex-B
+// H.264, back to back in rec.h264, and their lengths in rec.sizes), then
+// measures the CPU time (user + sys, from wait4) of child processes:
+//   ffmpeg -hide_banner -loglevel error [-threads T] -i rec.h264 -f null -
+//   this program --play: the play library decodes the same packets and shows
+//     every picture in a 1280x720 window (conversion, scaling, paint);
+//   this program --play --no-window: decoding and conversion only;
+//   this program --play --packets 0: start-up (Qt, window, port) alone.
+// Neither side is paced: ffmpeg decodes as fast as it can, and the player
+// feeds the next packet as soon as the previous picture has been painted,
+// so both do the same decoding work once per packet and the player paints
+// each picture exactly once.
+//
+// bench_playback_cpu [--seconds N] [--keep DIR]   (default 20 s)
+// bench_playback_cpu --play DIR [--no-window] [--packets N]
+
+#include <sys/resource.h>
+#include <sys/time.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QPalette>
+#include <QWidget>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "bench_support.h"
+#include "vexonet.h"
+#include "vexoplay.h"
+
+namespace {
+
+struct Recording {
+    std::mutex mutex;
+    std::vector<std::string> packets;
+    bool seenKey = false;
+};
+
+bool IsKeyFrame(const uint8_t* data, int32_t length) {
+    // An IDR slice (NAL type 5) after a start code.
+    for (int32_t i = 0; i + 3 < length; ++i) {
+        if (data[i] == 0 && data[i + 1] == 0 && data[i + 2] == 1 && (data[i + 3] & 0x1f) == 5) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void OnRecordData(int32_t, int32_t type, const uint8_t* buffer, int32_t length, int32_t,
+                  void* user) {
+    auto* recording = static_cast<Recording*>(user);
+    if (type != VEXONET_DATA_VIDEO) {
+        return;
+    }
+    std::lock_guard lock(recording->mutex);
+    // Both decoders start at the first key frame.
+    recording->seenKey = recording->seenKey || IsKeyFrame(buffer, length);
+    if (recording->seenKey) {
+        recording->packets.emplace_back(reinterpret_cast<const char*>(buffer),
+                                        static_cast<size_t>(length));
+    }
+}
+
+bool Record(int seconds, const std::string& folder, size_t& count) {
+    vexo::bench::SimulatorLogin sim;
+    if (!sim.Start()) {
+        return false;
+    }
+    Recording recording;
+    const int32_t request[3] = {0, 0, 2};
+    const int32_t handle =
+        VEXONET_StartRealData(sim.LoginId(), request, &OnRecordData, VEXONET_LINK_HTTP, &recording);
+    if (handle < 0) {
+        std::fprintf(stderr, "start failed: %d\n", VEXONET_GetLastError());
+        return false;
+    }
+    std::this_thread::sleep_for(std::chrono::seconds(seconds));
+    VEXONET_StopRealData(handle);
+    std::ofstream stream(folder + "/rec.h264", std::ios::binary);
+    std::ofstream sizes(folder + "/rec.sizes");
+    std::lock_guard lock(recording.mutex);
+    for (const std::string& packet : recording.packets) {
+        stream.write(packet.data(), static_cast<std::streamsize>(packet.size()));
+        sizes << packet.size() << '\n';
+    }
+    count = recording.packets.size();
+    return stream.good() && sizes.good() && count > 0;
+}
+
+struct ChildCost {
+    bool ok = false;
+    double cpuSeconds = 0;
+    double wallSeconds = 0;
+};
+
+ChildCost RunChild(std::vector<std::string> args) {
+    ChildCost cost;
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid < 0) {
+        return cost;
+    }
+    if (pid == 0) {
+        std::vector<char*> argv;
+        for (std::string& arg : args) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid) {
+        return cost;
+    }
+    cost.wallSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    cost.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    cost.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return cost;
+}
+
+// The player child: the packets of the recording through the play library.
+struct PaintCounter {
+    std::mutex mutex;
+    std::condition_variable painted;
+    int paints = 0;
+    static void OnDraw(int32_t, void*, void* user) {
+        auto* self = static_cast<PaintCounter*>(user);
+        {
+            std::lock_guard lock(self->mutex);
+            ++self->paints;
+        }
+        self->painted.notify_all();
+    }
+};
+
+int Play(int argc, char** argv, const std::string& folder, bool window, long limit) {
+    std::vector<size_t> sizes;
+    {
+        std::ifstream list(folder + "/rec.sizes");
+        size_t size = 0;
+        while (list >> size) {
+            sizes.push_back(size);
+        }
+    }
+    std::ifstream stream(folder + "/rec.h264", std::ios::binary);
+    if (limit >= 0 && static_cast<size_t>(limit) < sizes.size()) {
+        sizes.resize(static_cast<size_t>(limit));
+    }
+
+    vexo::bench::DefaultToOffscreen();
+    QApplication app(argc, argv);
+    VEXOPLAY_Init();
+    QWidget view;
+    view.setAutoFillBackground(true);
+    QPalette palette = view.palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    view.setPalette(palette);
+    view.resize(1280, 720);
+    view.show();
+
+    const char header[] = R"({"codec":"h264","width":1280,"height":720})";
+    const int32_t port =
+        VEXOPLAY_OpenStream(reinterpret_cast<const uint8_t*>(header), sizeof header - 1);
+    if (port < 0) {
+        return 1;
+    }
+    PaintCounter counter;
+    VEXOPLAY_SetDrawFunCallBack(port, &PaintCounter::OnDraw, &counter);
+    if (window) {
+        VEXOPLAY_Play(port, &view, 0, 0);
+    }
+    // The feeder stands in for the network thread; the UI thread paints.
+    int failed = 0;
+    std::thread feeder([&] {
+        std::vector<char> packet;
+        uint32_t decoded = 0;
+        for (const size_t size : sizes) {
+            packet.resize(size);
+            stream.read(packet.data(), static_cast<std::streamsize>(size));
+            int paintsBefore;
+            {
+                std::lock_guard lock(counter.mutex);
+                paintsBefore = counter.paints;
+            }
+            VEXOPLAY_InputData(port, reinterpret_cast<const uint8_t*>(packet.data()),
+                               static_cast<int32_t>(size));
+            VEXOPLAY_WaitIdle(port, 5000);
+            VexoplayMediaInfo info{};
+            VEXOPLAY_GetMediaInfo(port, &info);
+            if (window && info.framesDecoded > decoded) {
+                std::unique_lock lock(counter.mutex);
+                if (!counter.painted.wait_for(lock, std::chrono::seconds(5),
+                                              [&] { return counter.paints > paintsBefore; })) {
+                    ++failed;
+                }
+            }
+            decoded = info.framesDecoded;
+        }
+        QMetaObject::invokeMethod(&app, &QApplication::quit, Qt::QueuedConnection);
+    });
+    app.exec();
+    feeder.join();
+    VexoplayMediaInfo info{};
+    VEXOPLAY_GetMediaInfo(port, &info);
+    VEXOPLAY_Stop(port);
+    VEXOPLAY_CloseStream(port);
+    VEXOPLAY_Cleanup();
+    std::printf("   (player: %zu packets, %u pictures decoded, %d paints, %u dropped)\n",
+                sizes.size(), info.framesDecoded, counter.paints, info.packetsDropped);
+    return failed == 0 && info.framesDecoded == sizes.size() ? 0 : 1;
+}
+
+std::string SelfPath() {
+    char path[4096] = {0};
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    return n > 0 ? std::string(path, static_cast<size_t>(n)) : std::string();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int seconds = 20;
+    std::string keep;
+    std::string playFolder;
+    bool window = true;
+    long limit = -1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--seconds" && hasValue) {
+            seconds = std::max(1, std::atoi(argv[++i]));
+        } else if (arg == "--keep" && hasValue) {
+            keep = argv[++i];
+        } else if (arg == "--play" && hasValue) {
+            playFolder = argv[++i];
+        } else if (arg == "--no-window") {
+            window = false;
+        } else if (arg == "--packets" && hasValue) {
+            limit = std::atol(argv[++i]);
+        }
+    }
+    if (!playFolder.empty()) {
+        return Play(argc, argv, playFolder, window, limit);
+    }
+
+    const std::string folder = keep.empty() ? vexo::test::MakeTempFolder("vexo-cpu") : keep;
+    size_t packets = 0;
+    if (!Record(seconds, folder, packets)) {
+        std::fprintf(stderr, "recording failed\n");
+        return 1;
+    }
+    std::printf("recorded %zu packets (%d s of stream code 2, 1280x720) into %s/rec.h264\n",
+                packets, seconds, folder.c_str());
+    const std::string input = folder + "/rec.h264";
+    const std::string self = SelfPath();
+    struct Run {
+        const char* name;
+        std::vector<std::string> args;
+        ChildCost cost{};
+    };
+    std::vector<Run> runs = {
+        {"ffmpeg (default threads)",
+         {"ffmpeg", "-hide_banner", "-loglevel", "error", "-i", input, "-f", "null", "-"}},
+        {"ffmpeg -threads 1",
+         {"ffmpeg", "-hide_banner", "-loglevel", "error", "-threads", "1", "-i", input, "-f",
+          "null", "-"}},
+        {"play library, decode + show 1280x720", {self, "--play", folder}},
+        {"play library, decode + convert, no window", {self, "--play", folder, "--no-window"}},
+        {"play library, start-up only", {self, "--play", folder, "--packets", "0"}},
+    };
+    bool ok = true;
+    for (Run& run : runs) {
+        std::fflush(stdout);
+        run.cost = RunChild(run.args);
+        ok = ok && run.cost.ok;
+        std::printf("%-44s cpu %6.3f s  wall %6.3f s  %6.2f ms cpu/picture%s\n", run.name,
+                    run.cost.cpuSeconds, run.cost.wallSeconds,
+                    1000.0 * run.cost.cpuSeconds / static_cast<double>(packets),
+                    run.cost.ok ? "" : "  (FAILED)");
+    }
+    const double ours = runs[2].cost.cpuSeconds;
+    std::printf(
+        "ratio play library (decode + show) / ffmpeg: %.2fx against default threads, "
+        "%.2fx against -threads 1\n",
+        ours / runs[0].cost.cpuSeconds, ours / runs[1].cost.cpuSeconds);
+    std::printf(
+        "the same without the start-up of either (player minus its start-up run, ffmpeg "
+        "-threads 1 as is): %.2fx\n",
+        (ours - runs[4].cost.cpuSeconds) / runs[1].cost.cpuSeconds);
+    if (keep.empty()) {
+        std::remove(input.c_str());
+        std::remove((folder + "/rec.sizes").c_str());
+        rmdir(folder.c_str());
+    }
+    return ok ? 0 : 1;
+}
