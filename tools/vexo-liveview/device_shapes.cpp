@@ -25,10 +25,15 @@ QString SourceOf(const ParamRecord& record, const QString& parameter) {
            parameter;
 }
 
-// Takes the first shapes of each kind that a rule or module carries.
-void CollectShapes(const ParamRecord& record, LiveShapes& shapes) {
+// Takes the first shapes of each kind that a rule carries. Modules give
+// only points: their lines and regions (horizon, shielded areas) are not
+// rule shapes.
+void CollectShapes(const ParamRecord& record, LiveShapes& shapes, bool pointsOnly) {
     for (const auto& [name, value] : record.objectParams) {
         for (const std::vector<PointF>& polygon : value.polygons) {
+            if (pointsOnly) {
+                break;
+            }
             if (!shapes.region && polygon.size() >= kMinRegionPoints &&
                 polygon.size() <= kMaxRegionPoints) {
                 ShapeRegion region;
@@ -100,12 +105,15 @@ LiveShapes ReadDeviceShapes(DeviceCommandChannel& channel) {
             record.funName = function;
             record.token = rule;
             if (channel.GetRuleParam(scene, record)) {
-                CollectShapes(record, shapes);
+                CollectShapes(record, shapes, false);
             }
             if (Complete(shapes)) {
                 return shapes;
             }
         }
+    }
+    if (shapes.point) {
+        return shapes;
     }
     std::map<QString, QString> modules;
     if (channel.GetSceneModuleList(scene, modules)) {
@@ -115,9 +123,9 @@ LiveShapes ReadDeviceShapes(DeviceCommandChannel& channel) {
             if (channel.GetModuleParam(scene, record)) {
                 // A module's record names no rule: its source is the module.
                 record.token = scene;
-                CollectShapes(record, shapes);
+                CollectShapes(record, shapes, true);
             }
-            if (Complete(shapes)) {
+            if (shapes.point) {
                 break;
             }
         }

@@ -42,8 +42,9 @@ struct LiveShapes {
 int WireDirectionDigit(const QString& direction);
 
 // The first region (3 to 8 points), trip wire (2 points) and point of the
-// selected scene: its enabled functions' rules in the device's order, then
-// its modules for a point. Shapes the device does not have stay empty;
+// rules of the selected scene's enabled functions, in the device's order; a
+// point missing there is taken from the scene's modules (a calibration
+// point, say). Shapes the device does not have stay empty;
 // unreadable answers count as absent. Coordinates outside the picture are
 // pulled onto its edge, so every shape can be seen and grabbed.
 LiveShapes ReadDeviceShapes(DeviceCommandChannel& channel);

@@ -1,8 +1,9 @@
 #include "live_view_window.h"
 
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "overlay_shapes.h"
+#include "edit_target_bar.h"
 #include "ptz_strip.h"
 #include "vexonet.h"
 #include "vexoplay.h"
@@ -23,17 +24,26 @@ LiveViewWindow::LiveViewWindow(const LiveViewOptions& options, QWidget* parent)
       frame_(new VideoFrame(this)),
       ptz_(new PtzStrip(
           texts_, [this](int command, bool stop) { return SendPtz(command, stop); }, this)),
+      editBar_(new EditTargetBar(texts_, this)),
       status_(new QLabel(this)) {
     setWindowTitle(texts_.title + QStringLiteral(" - ") + options_.device);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(frame_, 1);
-    layout->addWidget(ptz_);
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(editBar_);
+    controls->addStretch();
+    controls->addWidget(ptz_);
+    layout->addLayout(controls);
     layout->addWidget(status_);
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     ptz_->setEnabled(false);
     frame_->Surface()->SetSession(&session_);
+    frame_->Surface()->SetPressFilter(
+        [this](QPoint p) { return phase_ == Phase::Live && overlayShapes_.AcceptsPress(p); });
+    connect(editBar_, &EditTargetBar::TargetChosen, this,
+            [this](EditTarget target) { overlayShapes_.SetEditTarget(target); });
     connect(frame_->Surface(), &VideoSurface::Resized, this, &LiveViewWindow::OnSurfaceResized);
     watch_.setInterval(kWatchIntervalMs);
     connect(&watch_, &QTimer::timeout, this, &LiveViewWindow::Watch);
@@ -113,7 +123,7 @@ void LiveViewWindow::ShowPicture() {
     // are converted to the size they will be seen at.
     frame_->SetPictureSize(QSize(info.width, info.height));
     const QSize video = frame_->Surface()->size();
-    DrawLiveShapes(session_, shapes_, video);
+    overlayShapes_.Draw(shapes_, video);
     SetPhase(Phase::Live,
              texts_.playing.arg(options_.device)
                  .arg(info.width)
@@ -125,7 +135,7 @@ void LiveViewWindow::ShowPicture() {
 void LiveViewWindow::OnSurfaceResized(QSize oldSize, QSize newSize) {
     session_.ResizeVideo(QRect(QPoint(), newSize));
     if (oldSize.isValid() && !oldSize.isEmpty()) {
-        RescalePoint(session_, oldSize, newSize);
+        overlayShapes_.RescalePoint(oldSize, newSize);
     }
 }
 

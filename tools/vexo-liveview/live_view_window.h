@@ -14,9 +14,11 @@
 #include "device_shapes.h"
 #include "liveview_options.h"
 #include "liveview_texts.h"
+#include "overlay_shapes.h"
 
 namespace liveview {
 
+class EditTargetBar;
 class PtzStrip;
 class VideoFrame;
 
@@ -46,6 +48,8 @@ public:
     CAudioVideoPlay& Session() { return session_; }
     VideoFrame* Frame() const { return frame_; }
     PtzStrip* Ptz() const { return ptz_; }
+    EditTargetBar* EditBar() const { return editBar_; }
+    const OverlayShapes& ShapesOnOverlay() const { return overlayShapes_; }
 
     // One PTZ command on the login; a refusal shows in the status line.
     bool SendPtz(int command, bool stop);
@@ -71,11 +75,13 @@ private:
     CAudioVideoPlay session_;
     DeviceCommandChannel channel_;
     LiveShapes shapes_;
+    OverlayShapes overlayShapes_{session_};
     Phase phase_ = Phase::Idle;
     QElapsedTimer waiting_;
     QTimer watch_;
     VideoFrame* frame_;
     PtzStrip* ptz_;
+    EditTargetBar* editBar_;
     QLabel* status_;
 };
 

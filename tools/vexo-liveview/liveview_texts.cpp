@@ -15,12 +15,17 @@ LiveViewTexts English() {
     t.down = QStringLiteral("Down");
     t.zoomIn = QStringLiteral("Zoom +");
     t.zoomOut = QStringLiteral("Zoom -");
+    t.editLabel = QStringLiteral("Edit:");
+    t.region = QStringLiteral("Region");
+    t.wire = QStringLiteral("Wire");
+    t.point = QStringLiteral("Point");
     t.loggingIn = QStringLiteral("Logging in to %1 ...");
     t.loginFailed = QStringLiteral("Login to %1 failed: %2");
     t.streamRefused = QStringLiteral("The device did not start the live video: %1");
     t.waitingForPicture = QStringLiteral("Waiting for the first picture ...");
     t.noPicture = QStringLiteral("No picture arrived within %1 s.");
-    t.playing = QStringLiteral("Live video of %1, %2 x %3. %4 Drag a shape to edit it.");
+    t.playing = QStringLiteral(
+        "Live video of %1, %2 x %3. %4 Drag the shape chosen under Edit to change it.");
     t.shapesFromDevice = QStringLiteral("Shapes: the device's rules.");
     t.shapesDemo = QStringLiteral("Shapes: demo shapes where the device has none of a kind.");
     t.streamEnded = QStringLiteral("The live video stopped: %1");
@@ -42,12 +47,16 @@ LiveViewTexts Chinese() {
     t.down = QStringLiteral("下");
     t.zoomIn = QStringLiteral("变倍+");
     t.zoomOut = QStringLiteral("变倍-");
+    t.editLabel = QStringLiteral("编辑：");
+    t.region = QStringLiteral("区域");
+    t.wire = QStringLiteral("警戒线");
+    t.point = QStringLiteral("点");
     t.loggingIn = QStringLiteral("正在登录 %1 ...");
     t.loginFailed = QStringLiteral("登录 %1 失败：%2");
     t.streamRefused = QStringLiteral("设备未开始实时视频：%1");
     t.waitingForPicture = QStringLiteral("正在等待第一帧图像 ...");
     t.noPicture = QStringLiteral("%1 秒内未收到图像。");
-    t.playing = QStringLiteral("%1 的实时视频，%2 x %3。%4 拖动图形即可编辑。");
+    t.playing = QStringLiteral("%1 的实时视频，%2 x %3。%4 拖动“编辑”所选的图形即可修改。");
     t.shapesFromDevice = QStringLiteral("图形：设备的规则。");
     t.shapesDemo = QStringLiteral("图形：设备缺少的种类以演示图形代替。");
     t.streamEnded = QStringLiteral("实时视频已停止：%1");

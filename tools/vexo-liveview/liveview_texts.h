@@ -10,6 +10,7 @@ namespace liveview {
 struct LiveViewTexts {
     QString title;
     QString left, right, up, down, zoomIn, zoomOut;
+    QString editLabel, region, wire, point;
     // %1 device address
     QString loggingIn;
     // %1 device address, %2 reason

@@ -28,8 +28,9 @@ VideoSurface::VideoSurface(QWidget* parent) : QWidget(parent) {
 
 void VideoSurface::mousePressEvent(QMouseEvent* event) {
     // A press on a shape runs its tracker until the button is released.
-    if (session_ != nullptr && event->button() == Qt::LeftButton) {
-        const QPoint p = event->position().toPoint();
+    const QPoint p = event->position().toPoint();
+    if (session_ != nullptr && event->button() == Qt::LeftButton &&
+        (!pressFilter_ || pressFilter_(p))) {
         session_->OnButtonDown(kLeftButtonFlag, p.x(), p.y());
     }
     event->accept();

@@ -5,6 +5,7 @@
 
 #include <QSize>
 #include <QWidget>
+#include <functional>
 
 class CAudioVideoPlay;
 
@@ -15,6 +16,8 @@ class VideoSurface : public QWidget {
 public:
     explicit VideoSurface(QWidget* parent = nullptr);
     void SetSession(CAudioVideoPlay* session) { session_ = session; }
+    // Decides which presses reach the session; without it, all do.
+    void SetPressFilter(std::function<bool(QPoint)> filter) { pressFilter_ = std::move(filter); }
 
 signals:
     void Resized(QSize oldSize, QSize newSize);
@@ -26,6 +29,7 @@ protected:
 
 private:
     CAudioVideoPlay* session_ = nullptr;
+    std::function<bool(QPoint)> pressFilter_;
 };
 
 class VideoFrame : public QWidget {

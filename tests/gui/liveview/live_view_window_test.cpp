@@ -1,0 +1,190 @@
+// The window against the simulator: the device's shapes land on the overlay
+// over the picture, the video window takes the picture's proportions, the
+// mouse on the video edits the shapes, and failures end in a message.
+#include <QTest>
+#include <QTimer>
+
+#include <QRadioButton>
+
+#include "edit_target_bar.h"
+#include "live_view_fixture.h"
+#include "ptz_strip.h"
+#include "video_frame.h"
+
+using namespace liveview;
+using namespace liveview::test;
+
+namespace {
+
+// Device space to the pixels of a w x h window, as the factory shapes are
+// placed: x from -1 (left) to 1, y from 1 (top) to -1.
+vexo::GeoPoint Pixel(double fx, double fy, QSize size) {
+    return {static_cast<int32_t>((fx + 1.0) * size.width() / 2.0),
+            static_cast<int32_t>((1.0 - fy) * size.height() / 2.0)};
+}
+
+class WindowTest : public LiveViewTest {
+protected:
+    VideoSurface* Surface() const { return window->Frame()->Surface(); }
+    vexo::CShowAIConfig& Overlay() { return window->Session().Overlay(); }
+    // Presses on the video and, from inside the shape tracker's loop,
+    // drags to `to` and releases. Escape ends a loop the test failed to end.
+    void Drag(QPoint from, QPoint to) {
+        QTimer::singleShot(0, Surface(), [this, to] {
+            QTest::mouseMove(Surface(), to);
+            QTest::mouseRelease(Surface(), Qt::LeftButton, {}, to);
+        });
+        QTimer::singleShot(3000, Surface(), [this] { QTest::keyClick(Surface(), Qt::Key_Escape); });
+        QTest::mousePress(Surface(), Qt::LeftButton, {}, from);
+        // A press that started no tracker returns at once: the move and the
+        // release then reach the bare video window.
+        RunFor(50);
+    }
+    static void ExpectProportions(QSize video, QSize picture) {
+        // Within the rounding of one side.
+        EXPECT_NEAR(double(video.width()) / video.height(),
+                    double(picture.width()) / picture.height(), 1.0 / video.height() * 2);
+    }
+};
+
+}  // namespace
+
+TEST_F(WindowTest, FactoryShapesLandOverThePictureWhereTheDevicePutsThem) {
+    OpenLiveWindow();
+    const QSize video = Surface()->size();
+    ExpectProportions(video, {1280, 720});
+    EXPECT_LT(video.height(), window->Frame()->height()) << "black bars above and below";
+    EXPECT_EQ(window->Session().VideoRect(), QRect(QPoint(), video));
+
+    // The default scene's intrusion region (-0.6..0.6 square), its wire
+    // (-0.5,0)-(0.5,0) and the calibration point (0,-0.5).
+    const vexo::PolygonRecord* region = Overlay().Polygon(QStringLiteral("region"));
+    ASSERT_NE(region, nullptr);
+    EXPECT_EQ(region->count, 4);
+    EXPECT_EQ(region->points[0], Pixel(-0.6, 0.6, video));
+    EXPECT_EQ(region->points[2], Pixel(0.6, -0.6, video));
+    const vexo::LineRecord* wire = Overlay().Line(QStringLiteral("wire"));
+    ASSERT_NE(wire, nullptr);
+    EXPECT_EQ(wire->start, Pixel(-0.5, 0.0, video));
+    EXPECT_EQ(wire->end, Pixel(0.5, 0.0, video));
+    EXPECT_EQ(wire->editable, 0) << "only the edit target, the region, can be dragged";
+    EXPECT_EQ(region->editable, 1);
+    EXPECT_EQ(wire->arrowBVisible, 1) << "A to B: the arrow near the end";
+    EXPECT_EQ(wire->arrowAVisible, 0);
+    const vexo::PointRecord* point = Overlay().Point(QStringLiteral("point"));
+    ASSERT_NE(point, nullptr);
+    EXPECT_EQ(point->point, Pixel(0.0, -0.5, video));
+    EXPECT_GT(VEXOPLAY_GetOverlayItemCount(window->Session().PlayPort()), 0);
+    EXPECT_TRUE(window->StatusText().contains(QStringLiteral("the device's rules")))
+        << window->StatusText().toStdString();
+}
+
+TEST_F(WindowTest, TheSubStreamGivesTheVideoWindowItsOwnProportions) {
+    options.streamSelector = 0;
+    OpenLiveWindow();
+    ExpectProportions(Surface()->size(), {704, 576});
+    EXPECT_LT(Surface()->width(), window->Frame()->width()) << "black bars left and right";
+}
+
+TEST_F(WindowTest, DraggingOnTheVideoEditsTheChosenShapeOnly) {
+    OpenLiveWindow();
+    ASSERT_TRUE(window->EditBar()->ButtonFor(EditTarget::Region)->isChecked());
+    const vexo::GeoPoint corner = Overlay().Polygon(QStringLiteral("region"))->points[0];
+    const vexo::GeoPoint spot = Overlay().Point(QStringLiteral("point"))->point;
+    Drag({corner.x, corner.y}, {corner.x + 30, corner.y + 20});
+    const vexo::GeoPoint moved{corner.x + 30, corner.y + 20};
+    EXPECT_EQ(Overlay().Polygon(QStringLiteral("region"))->points[0], moved);
+
+    // A drag beside the region reaches no shape: the point stays.
+    Drag({5, Surface()->height() - 5}, {60, Surface()->height() - 40});
+    EXPECT_EQ(Overlay().Point(QStringLiteral("point"))->point, spot);
+
+    // The wire's end lies inside the region: only once the wire is the
+    // edit target does a press there grab the wire instead of the region.
+    QTest::mouseClick(window->EditBar()->ButtonFor(EditTarget::Wire), Qt::LeftButton);
+    ASSERT_EQ(window->ShapesOnOverlay().Target(), EditTarget::Wire);
+    const vexo::LineRecord* wire = Overlay().Line(QStringLiteral("wire"));
+    ASSERT_NE(wire, nullptr);
+    EXPECT_EQ(wire->editable, 1);
+    EXPECT_EQ(Overlay().Polygon(QStringLiteral("region"))->editable, 0);
+    EXPECT_EQ(Overlay().Polygon(QStringLiteral("region"))->points[0], moved)
+        << "the region keeps its edit when it stops being the target";
+    const vexo::GeoPoint end = wire->end;
+    Drag({end.x, end.y}, {end.x - 40, end.y + 25});
+    EXPECT_EQ(Overlay().Line(QStringLiteral("wire"))->end,
+              (vexo::GeoPoint{end.x - 40, end.y + 25}));
+    EXPECT_EQ(Overlay().Polygon(QStringLiteral("region"))->points[0], moved);
+
+    // And the point follows a drag once it is the target.
+    QTest::mouseClick(window->EditBar()->ButtonFor(EditTarget::Point), Qt::LeftButton);
+    EXPECT_EQ(Overlay().Line(QStringLiteral("wire"))->editable, 0);
+    EXPECT_EQ(Overlay().Line(QStringLiteral("wire"))->end, (vexo::GeoPoint{end.x - 40, end.y + 25}))
+        << "the wire keeps its edit";
+    EXPECT_EQ(Overlay().Line(QStringLiteral("wire"))->arrowBVisible, 1) << "and its arrow";
+    Drag({spot.x, spot.y}, {spot.x + 15, spot.y - 10});
+    EXPECT_EQ(Overlay().Point(QStringLiteral("point"))->point,
+              (vexo::GeoPoint{spot.x + 15, spot.y - 10}));
+}
+
+TEST_F(WindowTest, ResizingKeepsEveryShapeOnTheSameSpotOfThePicture) {
+    OpenLiveWindow();
+    const QSize before = Surface()->size();
+    const vexo::GeoPoint corner = Overlay().Polygon(QStringLiteral("region"))->points[0];
+    const vexo::GeoPoint spot = Overlay().Point(QStringLiteral("point"))->point;
+
+    window->resize(620, 700);
+    ASSERT_TRUE(RunUntil([&] { return Surface()->size() != before; }, 5000));
+    RunFor(100);
+    const QSize after = Surface()->size();
+    ExpectProportions(after, {1280, 720});
+    EXPECT_EQ(window->Session().VideoRect(), QRect(QPoint(), after));
+    auto share = [](int v, int size) { return double(v) / size; };
+    const vexo::GeoPoint corner2 = Overlay().Polygon(QStringLiteral("region"))->points[0];
+    const vexo::GeoPoint spot2 = Overlay().Point(QStringLiteral("point"))->point;
+    EXPECT_NEAR(share(corner2.x, after.width()), share(corner.x, before.width()), 0.01);
+    EXPECT_NEAR(share(corner2.y, after.height()), share(corner.y, before.height()), 0.01);
+    EXPECT_NEAR(share(spot2.x, after.width()), share(spot.x, before.width()), 0.01)
+        << "the point moves with the picture too";
+    EXPECT_NEAR(share(spot2.y, after.height()), share(spot.y, before.height()), 0.01);
+}
+
+TEST_F(WindowTest, ARefusedLoginIsToldAndNothingPlays) {
+    options.password = QStringLiteral("not-the-password");
+    OpenWindow();
+    EXPECT_EQ(window->CurrentPhase(), LiveViewWindow::Phase::LoginFailed);
+    EXPECT_EQ(gaveUp, 1);
+    EXPECT_EQ(liveReady, 0);
+    EXPECT_TRUE(window->StatusText().contains(QStringLiteral("refused the user name or password")))
+        << window->StatusText().toStdString();
+    EXPECT_FALSE(window->Session().IsPlaying());
+    EXPECT_FALSE(window->Ptz()->isEnabled());
+}
+
+TEST_F(WindowTest, ADeviceThatIsNotThereIsTold) {
+    sim.Stop();
+    OpenWindow();
+    EXPECT_EQ(window->CurrentPhase(), LiveViewWindow::Phase::LoginFailed);
+    EXPECT_TRUE(window->StatusText().contains(QStringLiteral("cannot be reached")))
+        << window->StatusText().toStdString();
+}
+
+TEST_F(WindowTest, ADeviceThatGoesAwayIsToldAndThePtzStripStops) {
+    OpenLiveWindow();
+    EXPECT_TRUE(window->Ptz()->isEnabled());
+    sim.Kill();
+    ASSERT_TRUE(RunUntil(
+        [&] { return window->CurrentPhase() == LiveViewWindow::Phase::StreamEnded; }, 10000));
+    EXPECT_TRUE(window->StatusText().startsWith(QStringLiteral("The live video stopped")))
+        << window->StatusText().toStdString();
+    EXPECT_FALSE(window->Session().IsPlaying());
+    EXPECT_FALSE(window->Ptz()->isEnabled());
+    EXPECT_EQ(gaveUp, 1);
+}
+
+TEST_F(WindowTest, ChineseTextsReachTheWindow) {
+    options.language = Language::Chinese;
+    options.password = QStringLiteral("wrong");
+    OpenWindow();
+    EXPECT_TRUE(window->StatusText().contains(QStringLiteral("用户名或密码错误")))
+        << window->StatusText().toStdString();
+}

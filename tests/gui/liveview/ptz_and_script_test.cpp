@@ -1,0 +1,108 @@
+// The PTZ strip moves the dome while a button is held, a refusal is told,
+// and a scripted run writes the window after its PTZ move.
+#include <QImage>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+#include <cstdio>
+
+#include "audio_video_play.h"
+#include "device_command_channel.h"
+#include "live_view_fixture.h"
+#include "ptz_strip.h"
+#include "screenshot_script.h"
+
+using namespace liveview;
+using namespace liveview::test;
+
+namespace {
+
+constexpr int kRight = 9;
+
+class PtzTest : public LiveViewTest {
+protected:
+    // A second operator on the same device, to watch the head.
+    void LoginObserver() {
+        ASSERT_TRUE(
+            observer.ParamInit(&observerSession, options.device, options.user, options.password));
+    }
+    float Pan() {
+        PtzPosition position;
+        EXPECT_TRUE(observer.GetPTZPosition(position));
+        return position.pan;
+    }
+    CAudioVideoPlay observerSession;
+    DeviceCommandChannel observer;
+};
+
+}  // namespace
+
+TEST_F(PtzTest, HoldingAButtonMovesTheDomeUntilItIsReleased) {
+    OpenLiveWindow();
+    LoginObserver();
+    const float start = Pan();
+    QPushButton* right = window->Ptz()->ButtonFor(kRight);
+    ASSERT_NE(right, nullptr);
+
+    QTest::mousePress(right, Qt::LeftButton);
+    RunFor(500);
+    const float held = Pan();
+    EXPECT_GT(held, start + 0.01f) << "moving right while held";
+    QTest::mouseRelease(right, Qt::LeftButton);
+    const float released = Pan();
+    RunFor(500);
+    EXPECT_NEAR(Pan(), released, 1e-3) << "stopped on release";
+    EXPECT_FALSE(window->StatusText().contains(QStringLiteral("PTZ")));
+}
+
+TEST_F(PtzTest, ACommandTheDomeRefusesIsTold) {
+    OpenLiveWindow();
+    LoginObserver();
+    // Another operator holds the head.
+    ASSERT_TRUE(observer.PTZLock(QStringLiteral("60000")));
+    const float start = Pan();
+    QTest::mousePress(window->Ptz()->ButtonFor(kRight), Qt::LeftButton);
+    QTest::mouseRelease(window->Ptz()->ButtonFor(kRight), Qt::LeftButton);
+    EXPECT_TRUE(window->StatusText().startsWith(QStringLiteral("The dome did not take")))
+        << window->StatusText().toStdString();
+    EXPECT_FLOAT_EQ(Pan(), start);
+}
+
+TEST_F(PtzTest, AScriptedRunWritesTheWindowAfterItsPtzMove) {
+    const QString file = QString::fromStdString(vexo::test::MakeTempFolder("liveview-shot")) +
+                         QStringLiteral("/after.png");
+    options.screenshotFile = file;
+    options.afterMs = 200;
+    options.ptz = PtzMove{kRight, 400};
+    window = std::make_unique<LiveViewWindow>(options);
+    ScreenshotScript script(*window, options);
+    window->show();
+    QTimer::singleShot(0, window.get(), &LiveViewWindow::Start);
+    EXPECT_EQ(QApplication::exec(), 0);
+
+    const QImage shot(file);
+    ASSERT_FALSE(shot.isNull()) << "the PNG was written";
+    EXPECT_EQ(shot.size(), window->size() * window->devicePixelRatio());
+    EXPECT_EQ(window->CurrentPhase(), LiveViewWindow::Phase::Live);
+    LoginObserver();
+    EXPECT_GT(Pan(), 0.01f) << "the move ran before the shot";
+    const float after = Pan();
+    RunFor(300);
+    EXPECT_NEAR(Pan(), after, 1e-3) << "and was stopped";
+}
+
+TEST_F(PtzTest, AScriptedRunAgainstAMissingDeviceStillWritesItsMessage) {
+    sim.Stop();
+    const QString file = QString::fromStdString(vexo::test::MakeTempFolder("liveview-shot")) +
+                         QStringLiteral("/failed.png");
+    options.screenshotFile = file;
+    options.afterMs = 0;
+    window = std::make_unique<LiveViewWindow>(options);
+    ScreenshotScript script(*window, options);
+    window->show();
+    QTimer::singleShot(0, window.get(), &LiveViewWindow::Start);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(QImage(file).isNull());
+    EXPECT_EQ(window->CurrentPhase(), LiveViewWindow::Phase::LoginFailed);
+}
