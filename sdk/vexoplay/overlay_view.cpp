@@ -49,6 +49,16 @@ void OverlayView::resizeEvent(QResizeEvent* event) {
     }
 }
 
+void OverlayView::Refresh() {
+    if (auto port = port_.lock()) {
+        const bool opaque = port->HasPicture();
+        if (testAttribute(Qt::WA_OpaquePaintEvent) != opaque) {
+            setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+        }
+    }
+    update();
+}
+
 void OverlayView::paintEvent(QPaintEvent*) {
     if (auto port = port_.lock()) {
         QPainter painter(this);

@@ -17,6 +17,11 @@ public:
     OverlayView(QWidget* window, std::weak_ptr<PlayPort> port);
     ~OverlayView() override;
 
+    // A new picture or a change of the items: repaint. Once the port has a
+    // picture, it covers the whole view, so the window underneath is no
+    // longer painted first (that fill cost as much as the picture's blit).
+    void Refresh();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -346,6 +346,11 @@ void PlayPort::PaintItems(QPainter& painter) const {
     items_.Paint(painter);
 }
 
+bool PlayPort::HasPicture() const {
+    std::lock_guard lock(mutex_);
+    return !picture_.isNull();
+}
+
 void PlayPort::ViewGone(OverlayView* view) {
     std::lock_guard lock(mutex_);
     if (view_ == view) {
@@ -358,7 +363,7 @@ void PlayPort::ScheduleRepaintLocked() {
     if (view_ == nullptr || repaintPending_.exchange(true)) {
         return;
     }
-    QMetaObject::invokeMethod(view_, "update", Qt::QueuedConnection);
+    QMetaObject::invokeMethod(view_, &OverlayView::Refresh, Qt::QueuedConnection);
 }
 
 }  // namespace vexoplay

@@ -88,6 +88,7 @@ public:
     // the view, the items over it, then the draw callback.
     void Paint(QPainter& painter, const QRect& area) const;
     void PaintItems(QPainter& painter) const;
+    bool HasPicture() const;
     void ViewResized(QSize size);
     void ViewGone(OverlayView* view);
 

@@ -204,14 +204,18 @@ void StreamDecoder::Convert() {
         return;
     }
     // AV_PIX_FMT_RGB32 is a native-endian 0xAARRGGBB word, as in QImage.
-    QImage picture(width, height, QImage::Format_RGB32);
-    if (picture.isNull()) {
+    std::unique_ptr<uint8_t[]> buffer = pool_->Take(width, height);
+    if (buffer == nullptr) {
         return;
     }
-    uint8_t* planes[4] = {picture.bits(), nullptr, nullptr, nullptr};
-    int strides[4] = {static_cast<int>(picture.bytesPerLine()), 0, 0, 0};
+    uint8_t* planes[4] = {buffer.get(), nullptr, nullptr, nullptr};
+    int strides[4] = {width * 4, 0, 0, 0};
     if (sws_scale(codec_->scaler, frame->data, frame->linesize, 0, frame->height, planes,
                   strides) <= 0) {
+        return;
+    }
+    QImage picture = pool_->Wrap(std::move(buffer), width, height);
+    if (picture.isNull()) {
         return;
     }
     {

@@ -19,6 +19,8 @@
 #include <thread>
 #include <vector>
 
+#include "picture_pool.h"
+
 namespace vexoplay {
 
 struct StreamHeader;
@@ -81,6 +83,7 @@ private:
 
     Sink sink_;
     std::unique_ptr<Codec> codec_;
+    std::shared_ptr<PicturePool> pool_ = std::make_shared<PicturePool>();
     bool ready_ = false;
 
     mutable std::mutex mutex_;  // guards queue_, stopping_, busy_, counters_
