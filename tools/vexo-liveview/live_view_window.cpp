@@ -133,9 +133,12 @@ void LiveViewWindow::ShowPicture() {
 }
 
 void LiveViewWindow::OnSurfaceResized(QSize oldSize, QSize newSize) {
+    if (phase_ == Phase::Live) {
+        overlayShapes_.Capture();
+    }
     session_.ResizeVideo(QRect(QPoint(), newSize));
-    if (oldSize.isValid() && !oldSize.isEmpty()) {
-        overlayShapes_.RescalePoint(oldSize, newSize);
+    if (phase_ == Phase::Live) {
+        overlayShapes_.Rescale(oldSize, newSize);
     }
 }
 

@@ -49,7 +49,7 @@ public:
     VideoFrame* Frame() const { return frame_; }
     PtzStrip* Ptz() const { return ptz_; }
     EditTargetBar* EditBar() const { return editBar_; }
-    const OverlayShapes& ShapesOnOverlay() const { return overlayShapes_; }
+    OverlayShapes& ShapesOnOverlay() { return overlayShapes_; }
 
     // One PTZ command on the login; a refusal shows in the status line.
     bool SendPtz(int command, bool stop);

@@ -4,31 +4,36 @@
 
 #include "audio_video_play.h"
 #include "geometry_forms.h"
-#include "geometry_records.h"
 #include "shape_hit.h"
 
 namespace liveview {
 
 namespace {
 
+using vexo::GeoPoint;
+
 // How far from a corner or an end a press still grabs it: the trackers'
 // handle size.
 constexpr int kHandleSize = 20;
 // How far from a wire a press still belongs to it.
 constexpr double kWireReach = 10.0;
+// Half the span of a read-only point's cross, as the renderer draws points.
+constexpr int kCrossArm = 20;
 
-QString PixelPoint(PointF p, QSize video) {
-    const vexo::GeoPoint pixel =
-        vexo::geometry::DeviceToPixel(p.X, p.Y, video.width(), video.height());
-    return QStringLiteral("(%1,%2)").arg(pixel.x).arg(pixel.y);
+GeoPoint ToPixel(PointF p, QSize video) {
+    return vexo::geometry::DeviceToPixel(p.X, p.Y, video.width(), video.height());
 }
 
-QString PointsText(const vexo::GeoPoint* points, int count) {
+QString PointsText(const std::vector<GeoPoint>& points) {
     QStringList texts;
-    for (int i = 0; i < count; ++i) {
-        texts << QStringLiteral("(%1,%2)").arg(points[i].x).arg(points[i].y);
+    for (const GeoPoint& p : points) {
+        texts << QStringLiteral("(%1,%2)").arg(p.x).arg(p.y);
     }
     return texts.join(QLatin1Char(','));
+}
+
+QString PolygonText(const std::vector<GeoPoint>& points) {
+    return QStringLiteral("%1|%2").arg(points.size()).arg(PointsText(points));
 }
 
 // The wire text's direction digit of the arrows a line shows.
@@ -39,110 +44,155 @@ int DirectionDigit(const vexo::LineRecord& line) {
     return line.arrowAVisible != 0 ? 2 : 1;
 }
 
+GeoPoint Scaled(GeoPoint p, QSize from, QSize to) {
+    return {vexo::geometry::RescaleCoordinate(p.x, from.width(), to.width()),
+            vexo::geometry::RescaleCoordinate(p.y, from.height(), to.height())};
+}
+
 }  // namespace
 
 QString RegionPixelText(const ShapeRegion& region, QSize video) {
-    QStringList points;
+    std::vector<GeoPoint> points;
     for (const PointF& p : region.points) {
-        points << PixelPoint(p, video);
+        points.push_back(ToPixel(p, video));
     }
-    return QStringLiteral("%1|%2").arg(points.size()).arg(points.join(QLatin1Char(',')));
+    return PolygonText(points);
 }
 
 QString WirePixelText(const ShapeWire& wire, QSize video) {
-    return QStringLiteral("%1|%2,%3")
-        .arg(wire.direction)
-        .arg(PixelPoint(wire.start, video), PixelPoint(wire.end, video));
+    return QStringLiteral("%1|").arg(wire.direction) +
+           PointsText({ToPixel(wire.start, video), ToPixel(wire.end, video)});
 }
 
 QString PointPixelText(const ShapePoint& point, QSize video) {
-    return QStringLiteral("1|") + PixelPoint(point.point, video);
+    return QStringLiteral("1|") + PointsText({ToPixel(point.point, video)});
 }
 
-bool OverlayShapes::Draw(const LiveShapes& shapes, QSize video) {
-    bool drawn = true;
+void OverlayShapes::Draw(const LiveShapes& shapes, QSize video) {
+    pixels_ = {};
     if (shapes.region) {
-        regionCount_ = static_cast<int>(shapes.region->points.size());
-        // Kind 1 is a free polygon: each corner has its own handle.
-        drawn =
-            session_.DrawRegion(1, 1, RegionPixelText(*shapes.region, video), kRegionKey) && drawn;
+        for (const PointF& p : shapes.region->points) {
+            pixels_.region.push_back(ToPixel(p, video));
+        }
     }
     if (shapes.wire) {
-        // Type 3 is the directed wire: one arrow, flipped by a click on it.
-        drawn = session_.DrawLine(1, 3, WirePixelText(*shapes.wire, video), kWireKey) && drawn;
-        session_.SetLineFlag(kWireKey, 1);
-        session_.SetLineBox(kWireKey);
+        pixels_.hasWire = true;
+        pixels_.wireStart = ToPixel(shapes.wire->start, video);
+        pixels_.wireEnd = ToPixel(shapes.wire->end, video);
+        pixels_.wireDirection = shapes.wire->direction;
     }
     if (shapes.point) {
-        drawn = session_.DrawPoint(kPointKey, PointPixelText(*shapes.point, video)) && drawn;
+        pixels_.hasPoint = true;
+        pixels_.point = ToPixel(shapes.point->point, video);
     }
-    SetEditTarget(target_);
-    return drawn;
+    RedrawAll();
 }
 
 void OverlayShapes::SetEditTarget(EditTarget target) {
+    Capture();
     target_ = target;
-    RedrawRegion();
-    RedrawWire();
+    RedrawAll();
 }
 
-void OverlayShapes::RedrawRegion() {
-    const vexo::PolygonRecord* region = session_.Overlay().Polygon(kRegionKey);
-    if (region == nullptr || regionCount_ < 3 || regionCount_ > vexo::kMaxPolygonPoints) {
-        return;
+void OverlayShapes::Capture() {
+    const vexo::CShowAIConfig& overlay = session_.Overlay();
+    switch (target_) {
+        case EditTarget::Region:
+            if (const vexo::PolygonRecord* region = overlay.Polygon(kRegionKey);
+                region != nullptr && !pixels_.region.empty() &&
+                pixels_.region.size() <= vexo::kMaxPolygonPoints) {
+                std::copy(region->points, region->points + pixels_.region.size(),
+                          pixels_.region.begin());
+            }
+            break;
+        case EditTarget::Wire:
+            if (const vexo::LineRecord* wire = overlay.Line(kWireKey)) {
+                pixels_.wireStart = wire->start;
+                pixels_.wireEnd = wire->end;
+                pixels_.wireDirection = DirectionDigit(*wire);
+            }
+            break;
+        case EditTarget::Point:
+            if (const vexo::PointRecord* point = overlay.Point(kPointKey)) {
+                pixels_.point = point->point;
+            }
+            break;
     }
-    // The renderer makes regions of three to seven points editable; a
-    // region padded to eight points with copies of its last corner looks
-    // the same and stays put.
-    vexo::GeoPoint points[vexo::kMaxPolygonPoints];
-    for (int i = 0; i < vexo::kMaxPolygonPoints; ++i) {
-        points[i] = region->points[std::min(i, regionCount_ - 1)];
-    }
-    const int count = target_ == EditTarget::Region ? regionCount_ : vexo::kMaxPolygonPoints;
-    session_.DeleteOverlay(kRegionKey, false);
-    session_.DrawRegion(1, 1, QStringLiteral("%1|%2").arg(count).arg(PointsText(points, count)),
-                        kRegionKey);
 }
 
-void OverlayShapes::RedrawWire() {
-    const vexo::LineRecord* wire = session_.Overlay().Line(kWireKey);
-    if (wire == nullptr) {
+void OverlayShapes::Rescale(QSize oldVideo, QSize newVideo) {
+    if (oldVideo.isEmpty() || oldVideo == newVideo) {
         return;
     }
-    const bool editable = wire->editable != 0;
-    if (editable == (target_ == EditTarget::Wire)) {
-        return;
+    for (GeoPoint& p : pixels_.region) {
+        p = Scaled(p, oldVideo, newVideo);
     }
-    if (!editable) {
-        session_.DeleteOverlay(kWireKey, true);
-        return;
+    pixels_.wireStart = Scaled(pixels_.wireStart, oldVideo, newVideo);
+    pixels_.wireEnd = Scaled(pixels_.wireEnd, oldVideo, newVideo);
+    pixels_.point = Scaled(pixels_.point, oldVideo, newVideo);
+    RedrawAll();
+}
+
+void OverlayShapes::RedrawAll() {
+    const size_t regionSize = pixels_.region.size();
+    if (regionSize >= 3 && regionSize <= vexo::kMaxPolygonPoints) {
+        // The renderer makes regions of three to seven points editable; a
+        // region padded to eight points with copies of its last corner
+        // looks the same and stays put.
+        std::vector<GeoPoint> points = pixels_.region;
+        if (target_ != EditTarget::Region) {
+            points.resize(vexo::kMaxPolygonPoints, points.back());
+        }
+        session_.DeleteOverlay(kRegionKey, false);
+        // Kind 1 is a free polygon: each corner has its own handle.
+        session_.DrawRegion(1, 1, PolygonText(points), kRegionKey);
     }
-    // Wires are drawn read-only: drawing it again takes the edit away.
-    const QString text =
-        QStringLiteral("%1|%2")
-            .arg(DirectionDigit(*wire))
-            .arg(PointsText(&wire->start, 1) + QLatin1Char(',') + PointsText(&wire->end, 1));
-    session_.DeleteOverlay(kWireKey, false);
-    session_.DrawLine(1, 3, text, kWireKey);
-    session_.SetLineFlag(kWireKey, 1);
-    session_.SetLineBox(kWireKey);
+    if (pixels_.hasWire) {
+        session_.DeleteOverlay(kWireKey, false);
+        // Type 3 is the directed wire: one arrow, turned by a click on it.
+        // Wires are drawn read-only until made editable.
+        session_.DrawLine(1, 3,
+                          QStringLiteral("%1|").arg(pixels_.wireDirection) +
+                              PointsText({pixels_.wireStart, pixels_.wireEnd}),
+                          kWireKey);
+        session_.SetLineFlag(kWireKey, 1);
+        session_.SetLineBox(kWireKey);
+        if (target_ == EditTarget::Wire) {
+            session_.DeleteOverlay(kWireKey, true);
+        }
+    }
+    if (pixels_.hasPoint) {
+        session_.DeleteOverlay(kPointKey, false);
+        const GeoPoint p = pixels_.point;
+        if (target_ == EditTarget::Point) {
+            session_.DrawPoint(kPointKey, QStringLiteral("1|") + PointsText({p}));
+        } else {
+            // Points are always editable: a read-only point is its cross
+            // traced as an eight-point outline from the centre.
+            const std::vector<GeoPoint> cross = {
+                p, {p.x - kCrossArm, p.y}, p, {p.x + kCrossArm, p.y},
+                p, {p.x, p.y - kCrossArm}, p, {p.x, p.y + kCrossArm}};
+            session_.DrawRegion(0, 1, PolygonText(cross), kPointKey);
+        }
+    }
 }
 
 bool OverlayShapes::AcceptsPress(QPoint p) const {
-    const vexo::GeoPoint at{p.x(), p.y()};
+    const GeoPoint at{p.x(), p.y()};
     const vexo::CShowAIConfig& overlay = session_.Overlay();
     switch (target_) {
         case EditTarget::Region: {
             const vexo::PolygonRecord* region = overlay.Polygon(kRegionKey);
-            if (region == nullptr) {
+            if (region == nullptr || region->editable == 0) {
                 return false;
             }
-            for (int i = 0; i < regionCount_; ++i) {
+            const int count = std::clamp(region->count, 0, vexo::kMaxPolygonPoints);
+            for (int i = 0; i < count; ++i) {
                 if (vexo::hit::OnHandle(region->points[i], at, kHandleSize)) {
                     return true;
                 }
             }
-            return vexo::hit::PointInPolygon(at, region->points, regionCount_);
+            return vexo::hit::PointInPolygon(at, region->points, count);
         }
         case EditTarget::Wire: {
             const vexo::LineRecord* wire = overlay.Line(kWireKey);
@@ -158,20 +208,6 @@ bool OverlayShapes::AcceptsPress(QPoint p) const {
             return overlay.Point(kPointKey) != nullptr;
     }
     return false;
-}
-
-void OverlayShapes::RescalePoint(QSize oldVideo, QSize newVideo) {
-    const vexo::PointRecord* record = session_.Overlay().Point(kPointKey);
-    if (record == nullptr || oldVideo == newVideo || oldVideo.isEmpty()) {
-        return;
-    }
-    const QString moved = QStringLiteral("1|(%1,%2)")
-                              .arg(vexo::geometry::RescaleCoordinate(
-                                  record->point.x, oldVideo.width(), newVideo.width()))
-                              .arg(vexo::geometry::RescaleCoordinate(
-                                  record->point.y, oldVideo.height(), newVideo.height()));
-    session_.DeleteOverlay(kPointKey, false);
-    session_.DrawPoint(kPointKey, moved);
 }
 
 }  // namespace liveview

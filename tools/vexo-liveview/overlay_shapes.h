@@ -3,13 +3,16 @@
 // pixels. One shape at a time is editable, the edit target: the renderer
 // tries regions before wires before points, and an editable point takes
 // any press, so with everything editable a wire inside a region could
-// never be grabbed and every stray press would move the point.
+// never be grabbed and every stray press would move the point. The shapes
+// that are not the target are drawn in forms the renderer keeps read-only.
 
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <vector>
 
 #include "device_shapes.h"
+#include "geometry_records.h"
 
 class CAudioVideoPlay;
 
@@ -27,13 +30,23 @@ QString RegionPixelText(const ShapeRegion& region, QSize video);
 QString WirePixelText(const ShapeWire& wire, QSize video);
 QString PointPixelText(const ShapePoint& point, QSize video);
 
+// The shapes in video pixels, as last drawn or edited.
+struct PixelShapes {
+    std::vector<vexo::GeoPoint> region;  // empty: no region
+    bool hasWire = false;
+    vexo::GeoPoint wireStart;
+    vexo::GeoPoint wireEnd;
+    int wireDirection = 1;  // the wire text's digit
+    bool hasPoint = false;
+    vexo::GeoPoint point;
+};
+
 class OverlayShapes {
 public:
     explicit OverlayShapes(CAudioVideoPlay& session) : session_(session) {}
 
-    // Draws the shapes that are present, the edit target editable. False
-    // when the session refused one (not playing, or no picture yet).
-    bool Draw(const LiveShapes& shapes, QSize video);
+    // Draws the shapes that are present, the edit target editable.
+    void Draw(const LiveShapes& shapes, QSize video);
 
     // Makes another shape the editable one; every shape keeps its place.
     void SetEditTarget(EditTarget target);
@@ -43,17 +56,21 @@ public:
     // those reach the session, so a press beside the shape moves nothing.
     bool AcceptsPress(QPoint p) const;
 
-    // The renderer rescales regions and wires with the video window but
-    // leaves points where they were: this moves the point along.
-    void RescalePoint(QSize oldVideo, QSize newVideo);
+    // Takes over the edits the mouse made to the target.
+    void Capture();
+    // Call Capture before the session rescales, then this: every shape is
+    // scaled to the new video window and drawn again.
+    void Rescale(QSize oldVideo, QSize newVideo);
+
+    // The shapes after Capture.
+    const PixelShapes& Pixels() const { return pixels_; }
 
 private:
-    void RedrawRegion();
-    void RedrawWire();
+    void RedrawAll();
 
     CAudioVideoPlay& session_;
     EditTarget target_ = EditTarget::Region;
-    int regionCount_ = 0;  // the region's own points, without padding
+    PixelShapes pixels_;
 };
 
 }  // namespace liveview

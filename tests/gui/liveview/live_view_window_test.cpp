@@ -9,6 +9,7 @@
 #include "edit_target_bar.h"
 #include "live_view_fixture.h"
 #include "ptz_strip.h"
+#include "shape_hit.h"
 #include "video_frame.h"
 
 using namespace liveview;
@@ -71,9 +72,11 @@ TEST_F(WindowTest, FactoryShapesLandOverThePictureWhereTheDevicePutsThem) {
     EXPECT_EQ(region->editable, 1);
     EXPECT_EQ(wire->arrowBVisible, 1) << "A to B: the arrow near the end";
     EXPECT_EQ(wire->arrowAVisible, 0);
-    const vexo::PointRecord* point = Overlay().Point(QStringLiteral("point"));
-    ASSERT_NE(point, nullptr);
-    EXPECT_EQ(point->point, Pixel(0.0, -0.5, video));
+    EXPECT_EQ(window->ShapesOnOverlay().Pixels().point, Pixel(0.0, -0.5, video));
+    EXPECT_EQ(Overlay().Point(QStringLiteral("point")), nullptr)
+        << "while the region is edited the point is drawn in a read-only form";
+    ASSERT_NE(Overlay().Items(QStringLiteral("point")), nullptr);
+    EXPECT_FALSE(Overlay().Items(QStringLiteral("point"))->empty());
     EXPECT_GT(VEXOPLAY_GetOverlayItemCount(window->Session().PlayPort()), 0);
     EXPECT_TRUE(window->StatusText().contains(QStringLiteral("the device's rules")))
         << window->StatusText().toStdString();
@@ -90,14 +93,15 @@ TEST_F(WindowTest, DraggingOnTheVideoEditsTheChosenShapeOnly) {
     OpenLiveWindow();
     ASSERT_TRUE(window->EditBar()->ButtonFor(EditTarget::Region)->isChecked());
     const vexo::GeoPoint corner = Overlay().Polygon(QStringLiteral("region"))->points[0];
-    const vexo::GeoPoint spot = Overlay().Point(QStringLiteral("point"))->point;
+    const vexo::GeoPoint spot = window->ShapesOnOverlay().Pixels().point;
     Drag({corner.x, corner.y}, {corner.x + 30, corner.y + 20});
     const vexo::GeoPoint moved{corner.x + 30, corner.y + 20};
     EXPECT_EQ(Overlay().Polygon(QStringLiteral("region"))->points[0], moved);
 
     // A drag beside the region reaches no shape: the point stays.
     Drag({5, Surface()->height() - 5}, {60, Surface()->height() - 40});
-    EXPECT_EQ(Overlay().Point(QStringLiteral("point"))->point, spot);
+    window->ShapesOnOverlay().Capture();
+    EXPECT_EQ(window->ShapesOnOverlay().Pixels().point, spot);
 
     // The wire's end lies inside the region: only once the wire is the
     // edit target does a press there grab the wire instead of the region.
@@ -126,11 +130,36 @@ TEST_F(WindowTest, DraggingOnTheVideoEditsTheChosenShapeOnly) {
               (vexo::GeoPoint{spot.x + 15, spot.y - 10}));
 }
 
+TEST_F(WindowTest, AClickOnTheWiresArrowTurnsItRound) {
+    OpenLiveWindow();
+    QTest::mouseClick(window->EditBar()->ButtonFor(EditTarget::Wire), Qt::LeftButton);
+    const vexo::LineRecord* wire = Overlay().Line(QStringLiteral("wire"));
+    ASSERT_NE(wire, nullptr);
+    ASSERT_EQ(wire->arrowBVisible, 1);
+    // Near the arrow's tip: a press within the trackers' reach of the line
+    // would move the whole wire instead.
+    const vexo::GeoPoint* b = wire->arrowB;
+    auto fromLine = [&](vexo::GeoPoint p) {
+        return vexo::hit::DistanceToSegment(p, wire->start, wire->end);
+    };
+    const int tip = fromLine(b[0]) >= fromLine(b[1]) && fromLine(b[0]) >= fromLine(b[2]) ? 0
+                    : fromLine(b[1]) >= fromLine(b[2])                                   ? 1
+                                                                                         : 2;
+    const vexo::GeoPoint baseA = b[(tip + 1) % 3];
+    const vexo::GeoPoint baseB = b[(tip + 2) % 3];
+    const QPoint inside((baseA.x + baseB.x) / 2 + (b[tip].x - (baseA.x + baseB.x) / 2) * 4 / 5,
+                        (baseA.y + baseB.y) / 2 + (b[tip].y - (baseA.y + baseB.y) / 2) * 4 / 5);
+    ASSERT_GT(fromLine({inside.x(), inside.y()}), 20.0) << "the arrow is large enough";
+    Drag(inside, inside);
+    EXPECT_EQ(Overlay().Line(QStringLiteral("wire"))->arrowBVisible, 0);
+    EXPECT_EQ(Overlay().Line(QStringLiteral("wire"))->arrowAVisible, 1);
+}
+
 TEST_F(WindowTest, ResizingKeepsEveryShapeOnTheSameSpotOfThePicture) {
     OpenLiveWindow();
     const QSize before = Surface()->size();
     const vexo::GeoPoint corner = Overlay().Polygon(QStringLiteral("region"))->points[0];
-    const vexo::GeoPoint spot = Overlay().Point(QStringLiteral("point"))->point;
+    const vexo::GeoPoint spot = window->ShapesOnOverlay().Pixels().point;
 
     window->resize(620, 700);
     ASSERT_TRUE(RunUntil([&] { return Surface()->size() != before; }, 5000));
@@ -140,7 +169,8 @@ TEST_F(WindowTest, ResizingKeepsEveryShapeOnTheSameSpotOfThePicture) {
     EXPECT_EQ(window->Session().VideoRect(), QRect(QPoint(), after));
     auto share = [](int v, int size) { return double(v) / size; };
     const vexo::GeoPoint corner2 = Overlay().Polygon(QStringLiteral("region"))->points[0];
-    const vexo::GeoPoint spot2 = Overlay().Point(QStringLiteral("point"))->point;
+    window->ShapesOnOverlay().Capture();
+    const vexo::GeoPoint spot2 = window->ShapesOnOverlay().Pixels().point;
     EXPECT_NEAR(share(corner2.x, after.width()), share(corner.x, before.width()), 0.01);
     EXPECT_NEAR(share(corner2.y, after.height()), share(corner.y, before.height()), 0.01);
     EXPECT_NEAR(share(spot2.x, after.width()), share(spot.x, before.width()), 0.01)
