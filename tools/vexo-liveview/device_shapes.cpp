@@ -7,6 +7,7 @@
 
 #include "command_records.h"
 #include "device_command_channel.h"
+#include "vexonet.h"
 
 namespace liveview {
 
@@ -58,6 +59,21 @@ void CollectShapes(const ParamRecord& record, LiveShapes& shapes, bool pointsOnl
     }
 }
 
+// After a failed command: whether the device itself is out of reach, as
+// opposed to refusing one command. The reads run on the window's thread,
+// so they stop at the first sign of that instead of waiting out one
+// time-out per command.
+bool DeviceOutOfReach() {
+    switch (VEXONET_GetLastError()) {
+        case VEXONET_ERR_CONNECT:
+        case VEXONET_ERR_TIMEOUT:
+        case VEXONET_ERR_NETWORK:
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool Complete(const LiveShapes& shapes) {
     return shapes.region && shapes.wire && shapes.point;
 }
@@ -94,10 +110,15 @@ LiveShapes ReadDeviceShapes(DeviceCommandChannel& channel) {
     QStringList enabled;
     if (channel.GetAllSupportSmartFunName(scene, allFunctions)) {
         channel.GetSceneSmartFuns(scene, enabled);
+    } else if (DeviceOutOfReach()) {
+        return shapes;
     }
     for (const QString& function : enabled) {
         QStringList rules;
         if (!channel.QueryRule(scene, function, rules)) {
+            if (DeviceOutOfReach()) {
+                return shapes;
+            }
             continue;
         }
         for (const QString& rule : rules) {
@@ -106,6 +127,8 @@ LiveShapes ReadDeviceShapes(DeviceCommandChannel& channel) {
             record.token = rule;
             if (channel.GetRuleParam(scene, record)) {
                 CollectShapes(record, shapes, false);
+            } else if (DeviceOutOfReach()) {
+                return shapes;
             }
             if (Complete(shapes)) {
                 return shapes;
@@ -124,6 +147,8 @@ LiveShapes ReadDeviceShapes(DeviceCommandChannel& channel) {
                 // A module's record names no rule: its source is the module.
                 record.token = scene;
                 CollectShapes(record, shapes, true);
+            } else if (DeviceOutOfReach()) {
+                break;
             }
             if (shapes.point) {
                 break;

@@ -94,3 +94,24 @@ TEST_F(DeviceShapesTest, CoordinatesBeyondThePictureArePulledOntoIt) {
     EXPECT_FLOAT_EQ(shapes.point->point.X, 1.0f);
     EXPECT_FLOAT_EQ(shapes.point->point.Y, -1.0f);
 }
+
+TEST_F(DeviceShapesTest, ReadsStopAtTheFirstSignOfADeviceOutOfReach) {
+    // Rule and module reads lose their connection; everything else works.
+    Json::Value control;
+    control["fault"]["op"] = "CMD_GetRuleModuleParam";
+    control["fault"]["kind"] = "drop";
+    ASSERT_EQ(sim.Control(control), 200);
+
+    const LiveShapes shapes = ReadDeviceShapes(channel);
+    EXPECT_FALSE(shapes.region);
+    EXPECT_FALSE(shapes.wire);
+    EXPECT_FALSE(shapes.point);
+    int reads = 0;
+    for (const Json::Value& line : sim.Journal()) {
+        reads += line["request"].asString().find("CMD_GetRuleModuleParam") != std::string::npos;
+    }
+    // One read, and at most the network library's one retry of it: the
+    // default scene alone has four rules and a dozen modules to read.
+    EXPECT_GE(reads, 1);
+    EXPECT_LE(reads, 2);
+}
