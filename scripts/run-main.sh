@@ -54,8 +54,10 @@ if [ -z "$address" ]; then
     cat "$sim_log" >&2
     exit 1
 fi
-user=admin
-password=Admin_123
+# Its second line names the user: "user NAME password PASSWORD".
+read -r _ user _ password < <(sed -n 2p "$sim_log")
+user=${user:-"admin"}
+password=${password:-"Admin_123"}
 echo "device $address  user $user  password $password  (state folder $state)"
 
 liveview=("$build/tools/vexo-liveview/vexo-liveview" --device "$address" --user "$user")
