@@ -6,6 +6,7 @@
 
 #include <QRadioButton>
 
+#include "device_command_channel.h"
 #include "edit_target_bar.h"
 #include "live_view_fixture.h"
 #include "ptz_strip.h"
@@ -80,6 +81,24 @@ TEST_F(WindowTest, FactoryShapesLandOverThePictureWhereTheDevicePutsThem) {
     EXPECT_GT(VEXOPLAY_GetOverlayItemCount(window->Session().PlayPort()), 0);
     EXPECT_TRUE(window->StatusText().contains(QStringLiteral("the device's rules")))
         << window->StatusText().toStdString();
+}
+
+TEST_F(WindowTest, ASceneWithoutRulesShowsDemoShapesAndSaysSo) {
+    {
+        CAudioVideoPlay operatorSession;
+        DeviceCommandChannel channel;
+        ASSERT_TRUE(
+            channel.ParamInit(&operatorSession, options.device, options.user, options.password));
+        QString token;
+        ASSERT_TRUE(channel.AddScene(QStringLiteral("Bare"), token));
+        ASSERT_TRUE(channel.SetCurScene(token));
+    }
+    OpenLiveWindow();
+    EXPECT_TRUE(window->StatusText().contains(QStringLiteral("demo shapes")))
+        << window->StatusText().toStdString();
+    EXPECT_TRUE(window->Shapes().region->source.isEmpty());
+    EXPECT_EQ(window->ShapesOnOverlay().Pixels().region.size(), 4u);
+    EXPECT_NE(Overlay().Polygon(QStringLiteral("region")), nullptr) << "and draws them";
 }
 
 TEST_F(WindowTest, TheSubStreamGivesTheVideoWindowItsOwnProportions) {
