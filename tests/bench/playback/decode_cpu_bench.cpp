@@ -8,6 +8,9 @@
 //     to on this stream: it allows slice threads only, for low delay, and
 //     the camera codes one slice per picture);
 //   the same on first.h264, the first packet alone: ffmpeg's start-up;
+//   ffmpeg -threads 1 ... -pix_fmt bgra -f null -: decoding plus the
+//     conversion to 32-bit RGB a window needs (-f null alone converts
+//     nothing), for reference;
 //   this program --play: the play library decodes the same packets and shows
 //     every picture in a 1280x720 window (colour conversion, paint; the
 //     offscreen platform unless QT_QPA_PLATFORM says otherwise);
@@ -23,6 +26,7 @@
 // bench_playback_cpu --play DIR [--no-window] [--packets N]
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,6 +35,7 @@
 #include <QPalette>
 #include <QWidget>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -295,6 +300,10 @@ int main(int argc, char** argv) {
     }
 
     const std::string folder = keep.empty() ? vexo::test::MakeTempFolder("vexo-cpu") : keep;
+    if (!keep.empty() && mkdir(keep.c_str(), 0755) != 0 && errno != EEXIST) {
+        std::fprintf(stderr, "cannot create %s\n", keep.c_str());
+        return 1;
+    }
     size_t packets = 0;
     if (!Record(seconds, folder, packets)) {
         std::fprintf(stderr, "recording failed\n");
@@ -305,12 +314,16 @@ int main(int argc, char** argv) {
     const std::string input = folder + "/rec.h264";
     const std::string first = folder + "/first.h264";
     const std::string self = SelfPath();
-    auto ffmpeg = [](const std::string& file, bool oneThread) {
+    auto ffmpeg = [](const std::string& file, bool oneThread, bool toRgb = false) {
         std::vector<std::string> args = {"ffmpeg", "-hide_banner", "-loglevel", "error"};
         if (oneThread) {
             args.insert(args.end(), {"-threads", "1"});
         }
-        args.insert(args.end(), {"-i", file, "-f", "null", "-"});
+        args.insert(args.end(), {"-i", file});
+        if (toRgb) {
+            args.insert(args.end(), {"-pix_fmt", "bgra"});
+        }
+        args.insert(args.end(), {"-f", "null", "-"});
         return args;
     };
     struct Run {
@@ -318,11 +331,12 @@ int main(int argc, char** argv) {
         std::vector<std::string> args;
         ChildCost cost{};
     };
-    enum { kFfmpegAuto, kFfmpegOne, kFfmpegStart, kShow, kNoWindow, kPlayStart };
+    enum { kFfmpegAuto, kFfmpegOne, kFfmpegStart, kFfmpegRgb, kShow, kNoWindow, kPlayStart };
     std::vector<Run> runs = {
         {"ffmpeg (default threads)", ffmpeg(input, false)},
         {"ffmpeg -threads 1", ffmpeg(input, true)},
         {"ffmpeg -threads 1, start-up (first packet)", ffmpeg(first, true)},
+        {"ffmpeg -threads 1 -pix_fmt bgra", ffmpeg(input, true, true)},
         {"play library, decode + show 1280x720", {self, "--play", folder}},
         {"play library, decode + convert, no window", {self, "--play", folder, "--no-window"}},
         {"play library, start-up only (no packet)", {self, "--play", folder, "--packets", "0"}},
