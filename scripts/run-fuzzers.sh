@@ -12,11 +12,11 @@ for fuzzer in $(find "$build/tests/fuzz" -type f -executable -name 'fuzz_*' | so
     name=$(basename "$fuzzer")
     corpus="$work/$name"
     mkdir -p "$corpus"
-    # The seed corpus sits next to the fuzzer's sources: tests/fuzz/<area>/corpus*.
-    src_dir=$(dirname "${fuzzer/#$build/.}")
-    for seeds in "$src_dir"/corpus*; do
-        [ -d "$seeds" ] && cp -n "$seeds"/* "$corpus"/ 2>/dev/null || true
-    done
+    # The build names each target's seed folder next to the program.
+    if [ -f "$fuzzer.seeds" ]; then
+        seeds=$(cat "$fuzzer.seeds")
+        find "$seeds" -maxdepth 1 -type f -exec cp -n {} "$corpus"/ \;
+    fi
     echo "== $name for ${seconds}s"
     if ! "$fuzzer" "$corpus" -max_total_time="$seconds" -print_final_stats=1 \
           -artifact_prefix="$work/$name-" 2>&1 | tail -n 12; then
