@@ -22,25 +22,9 @@ stop_device() {
 }
 trap stop_device EXIT
 
-"$build/simulator/vexo-devsim" --port 0 --state "$work/state" >"$work/devsim.log" 2>&1 &
-sim_pid=$!
-address=
-for _ in $(seq 100); do
-    first=$(head -n 1 "$work/devsim.log")
-    case "$first" in
-        "vexo-devsim listening on "*)
-            address=${first#vexo-devsim listening on }
-            break
-            ;;
-    esac
-    kill -0 "$sim_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if [ -z "$address" ]; then
-    echo "the device simulator did not start:" >&2
-    cat "$work/devsim.log" >&2
-    exit 1
-fi
+# shellcheck source=scripts/devsim-start.sh
+. "$root/scripts/devsim-start.sh"
+devsim_start "$build" "$work/devsim.log" --port 0 --state "$work/state" || exit 1
 
 mkdir -p "$shots"
 shot() {

@@ -31,29 +31,9 @@ trap stop_device EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-"$build/simulator/vexo-devsim" --port "${VEXO_DEVSIM_PORT:-0}" --state "$state" >"$sim_log" 2>&1 &
-sim_pid=$!
-
-# The first line names the address: "vexo-devsim listening on HOST:PORT".
-address=
-for _ in $(seq 100); do
-    first=$(head -n 1 "$sim_log")
-    case "$first" in
-        "vexo-devsim listening on "*)
-            address=${first#vexo-devsim listening on }
-            break
-            ;;
-    esac
-    if ! kill -0 "$sim_pid" 2>/dev/null; then
-        break
-    fi
-    sleep 0.1
-done
-if [ -z "$address" ]; then
-    echo "the device simulator did not start:" >&2
-    cat "$sim_log" >&2
-    exit 1
-fi
+# shellcheck source=scripts/devsim-start.sh
+. "$root/scripts/devsim-start.sh"
+devsim_start "$build" "$sim_log" --port "${VEXO_DEVSIM_PORT:-0}" --state "$state" || exit 1
 # Its second line names the user: "user NAME password PASSWORD".
 read -r _ user _ password < <(sed -n 2p "$sim_log")
 user=${user:-"admin"}
