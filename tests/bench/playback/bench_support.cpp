@@ -4,6 +4,8 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <QPalette>
+#include <QWidget>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +19,15 @@ long long RealtimeMicros() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     return static_cast<long long>(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
+}
+
+void ShowVideoWindow(QWidget& window) {
+    window.setAutoFillBackground(true);
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    window.setPalette(palette);
+    window.resize(1280, 720);
+    window.show();
 }
 
 bool PrintPercentiles(const char* what, std::vector<double> millis) {

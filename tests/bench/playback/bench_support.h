@@ -10,6 +10,8 @@
 
 #include "sim_process.h"
 
+class QWidget;
+
 namespace vexo::bench {
 
 // CLOCK_REALTIME in microseconds: the clock the camera stamps capture_us on.
@@ -29,6 +31,9 @@ pid_t FindChild(const std::string& name);
 // The offscreen platform unless the caller chose one (xvfb-run with
 // QT_QPA_PLATFORM=xcb, for example). Call before the QApplication.
 void DefaultToOffscreen();
+
+// Shows a black video window of 1280x720, as a video pane gives it.
+void ShowVideoWindow(QWidget& window);
 
 // vexo-devsim on a free loopback port with the network library logged in.
 class SimulatorLogin {

@@ -32,7 +32,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QPalette>
 #include <QWidget>
 #include <algorithm>
 #include <cerrno>
@@ -184,12 +183,7 @@ int Play(int argc, char** argv, const std::string& folder, bool window, long lim
     QApplication app(argc, argv);
     VEXOPLAY_Init();
     QWidget view;
-    view.setAutoFillBackground(true);
-    QPalette palette = view.palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    view.setPalette(palette);
-    view.resize(1280, 720);
-    view.show();
+    vexo::bench::ShowVideoWindow(view);
 
     const char header[] = R"({"codec":"h264","width":1280,"height":720})";
     const int32_t port =

@@ -10,7 +10,6 @@
 // bench_playback_latency [pictures]   (default 500, i.e. 20 s of code 2)
 
 #include <QApplication>
-#include <QPalette>
 #include <QTimer>
 #include <QWidget>
 #include <atomic>
@@ -101,12 +100,7 @@ int main(int argc, char** argv) {
     VEXOPLAY_Init();
 
     QWidget window;
-    window.setAutoFillBackground(true);
-    QPalette palette = window.palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    window.setPalette(palette);
-    window.resize(1280, 720);
-    window.show();
+    vexo::bench::ShowVideoWindow(window);
 
     vexo::bench::SimulatorLogin sim;
     if (!sim.Start()) {

@@ -10,7 +10,6 @@
 
 #include <unistd.h>
 #include <QApplication>
-#include <QPalette>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -57,12 +56,7 @@ int main(int argc, char** argv) {
     const pid_t simPid = vexo::bench::FindChild("vexo-devsim");
 
     QWidget window;
-    window.setAutoFillBackground(true);
-    QPalette palette = window.palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    window.setPalette(palette);
-    window.resize(1280, 720);
-    window.show();
+    vexo::bench::ShowVideoWindow(window);
 
     VEXONET_Init();
     VEXOPLAY_Init();
