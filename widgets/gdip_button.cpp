@@ -86,8 +86,7 @@ void CGdipButton::SetMask(const QImage& mask, QRgb transparent) {
 }
 
 void CGdipButton::SetPtzOwner(PtzCommandTarget* owner, int command) {
-    m_ptzOwner = owner;
-    m_ptzCommand = command;
+    m_ptz.Bind(owner, command);
 }
 
 bool CGdipButton::hitButton(const QPoint& pos) const {
@@ -138,20 +137,12 @@ void CGdipButton::leaveEvent(QEvent* event) {
 }
 
 void CGdipButton::mousePressEvent(QMouseEvent* event) {
-    if (m_ptzOwner && event->button() == Qt::LeftButton && hitButton(event->position().toPoint())) {
-        m_ptzActive = true;
-        m_ptzOwner->StartPtzCommand(m_ptzCommand);
-    }
+    m_ptz.Press(event->button() == Qt::LeftButton && hitButton(event->position().toPoint()));
     QPushButton::mousePressEvent(event);
 }
 
 void CGdipButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (m_ptzActive && event->button() == Qt::LeftButton) {
-        m_ptzActive = false;
-        if (m_ptzOwner) {
-            m_ptzOwner->StopPtzCommand(m_ptzCommand);
-        }
-    }
+    m_ptz.Release(event->button() == Qt::LeftButton);
     QPushButton::mouseReleaseEvent(event);
 }
 

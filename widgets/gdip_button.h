@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QRegion>
 
-namespace vexo {
+#include "ptz_command_target.h"
 
-class PtzCommandTarget;
+namespace vexo {
 
 class CGdipButton : public QPushButton {
     Q_OBJECT
@@ -54,9 +54,7 @@ private:
     QRegion m_region;
     bool m_shaped = false;
     bool m_hover = false;
-    PtzCommandTarget* m_ptzOwner = nullptr;
-    int m_ptzCommand = 0;
-    bool m_ptzActive = false;
+    PtzHold m_ptz;
 };
 
 }  // namespace vexo

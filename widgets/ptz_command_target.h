@@ -14,4 +14,33 @@ public:
     virtual void StopPtzCommand(int command) = 0;
 };
 
+// A button's link to its PTZ target: a press that counts (the caller says
+// which do) starts the command, the next left release stops it again.
+class PtzHold {
+public:
+    void Bind(PtzCommandTarget* owner, int command) {
+        owner_ = owner;
+        command_ = command;
+    }
+    void Press(bool counts) {
+        if (owner_ != nullptr && counts) {
+            active_ = true;
+            owner_->StartPtzCommand(command_);
+        }
+    }
+    void Release(bool left) {
+        if (active_ && left) {
+            active_ = false;
+            if (owner_ != nullptr) {
+                owner_->StopPtzCommand(command_);
+            }
+        }
+    }
+
+private:
+    PtzCommandTarget* owner_ = nullptr;
+    int command_ = 0;
+    bool active_ = false;
+};
+
 }  // namespace vexo

@@ -70,8 +70,7 @@ void CXPButton::SetTextColor(const QColor& color) {
 }
 
 void CXPButton::SetPtzOwner(PtzCommandTarget* owner, int command) {
-    m_ptzOwner = owner;
-    m_ptzCommand = command;
+    m_ptz.Bind(owner, command);
 }
 
 bool CXPButton::ShowsSelectedImage() const {
@@ -145,20 +144,12 @@ void CXPButton::leaveEvent(QEvent* event) {
 }
 
 void CXPButton::mousePressEvent(QMouseEvent* event) {
-    if (m_ptzOwner && event->button() == Qt::LeftButton) {
-        m_ptzActive = true;
-        m_ptzOwner->StartPtzCommand(m_ptzCommand);
-    }
+    m_ptz.Press(event->button() == Qt::LeftButton);
     QPushButton::mousePressEvent(event);
 }
 
 void CXPButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (m_ptzActive && event->button() == Qt::LeftButton) {
-        m_ptzActive = false;
-        if (m_ptzOwner) {
-            m_ptzOwner->StopPtzCommand(m_ptzCommand);
-        }
-    }
+    m_ptz.Release(event->button() == Qt::LeftButton);
     QPushButton::mouseReleaseEvent(event);
 }
 

@@ -8,9 +8,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
-namespace vexo {
+#include "ptz_command_target.h"
 
-class PtzCommandTarget;
+namespace vexo {
 
 class CXPButton : public QPushButton {
     Q_OBJECT
@@ -66,9 +66,7 @@ private:
     int m_textDy = 0;
     bool m_hover = false;
     QColor m_textColor;
-    PtzCommandTarget* m_ptzOwner = nullptr;
-    int m_ptzCommand = 0;
-    bool m_ptzActive = false;
+    PtzHold m_ptz;
 };
 
 }  // namespace vexo
