@@ -6,7 +6,6 @@
 // layout for the selected scene.
 
 #include <benchmark/benchmark.h>
-#include <json/reader.h>
 #include <json/writer.h>
 #include <stdlib.h>
 
@@ -15,19 +14,12 @@
 #include <string>
 
 #include "device_server.h"
+#include "json_text.h"
 
 namespace {
 
 const char* kFunctions[] = {"zelk:Intrusion_Event", "zelk:Wire_Cross_Event", "zelk:Loitering_Event",
                             "zelk:Abandoned_Object_Detection_Event", "zelk:Fast_Moving_Event"};
-
-Json::Value Parse(const std::string& text) {
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    Json::Value value;
-    reader->parse(text.data(), text.data() + text.size(), &value, nullptr);
-    return value;
-}
 
 std::string Compact(const Json::Value& value) {
     Json::StreamWriterBuilder builder;
@@ -48,7 +40,8 @@ public:
         server_ = std::make_unique<devsim::DeviceServer>(settings);
 
         // Grow the factory configuration to the large device and load it.
-        Json::Value doc = Parse(Info("CMD_GetBatchConfig", "")["config"].asString());
+        Json::Value doc =
+            vexo::test::ParseJson(Info("CMD_GetBatchConfig", "")["config"].asString());
         Json::Value scenes(Json::arrayValue);
         for (int s = 0; s < 10; ++s) {
             Json::Value scene = doc["scenes"][0];
@@ -104,7 +97,7 @@ public:
         Json::Value request;
         request["op"] = op;
         request["info"] = info;
-        return Parse(server_->HandleSmartBody(Compact(request), Context()));
+        return vexo::test::ParseJson(server_->HandleSmartBody(Compact(request), Context()));
     }
     Json::Value Info(const std::string& op, const Json::Value& info) {
         return Send(op, info)["info"];
@@ -131,6 +124,19 @@ LargeDevice& Device() {
     return device;
 }
 
+// Runs one set command again and again; a refusal ends the benchmark with
+// the device's reply.
+void MeasureAcknowledged(benchmark::State& state, LargeDevice& device, const std::string& body) {
+    for (auto _ : state) {
+        const std::string reply = device.Handle(body);
+        if (reply.find("\"ack\":\"0\"") == std::string::npos) {
+            state.SkipWithError(reply.c_str());
+            break;
+        }
+    }
+    state.counters["request_bytes"] = static_cast<double>(body.size());
+}
+
 void BM_GetBatchConfig(benchmark::State& state) {
     LargeDevice& device = Device();
     const std::string body = device.Body("CMD_GetBatchConfig", "");
@@ -149,16 +155,9 @@ BENCHMARK(BM_GetBatchConfig)->Unit(benchmark::kMillisecond);
 void BM_SetParamsBatchConfig_DeviceText(benchmark::State& state) {
     LargeDevice& device = Device();
     Json::Value info;
-    info["config"] = Parse(device.Text());
+    info["config"] = vexo::test::ParseJson(device.Text());
     const std::string body = device.Body("CMD_SetParamsBatchConfig", info);
-    for (auto _ : state) {
-        const std::string reply = device.Handle(body);
-        if (reply.find("\"ack\":\"0\"") == std::string::npos) {
-            state.SkipWithError(reply.c_str());
-            break;
-        }
-    }
-    state.counters["request_bytes"] = static_cast<double>(body.size());
+    MeasureAcknowledged(state, device, body);
 }
 BENCHMARK(BM_SetParamsBatchConfig_DeviceText)->Unit(benchmark::kMillisecond);
 
@@ -167,14 +166,7 @@ void BM_SetBatchConfig_String(benchmark::State& state) {
     Json::Value info;
     info["config"] = device.Text();
     const std::string body = device.Body("CMD_SetBatchConfig", info);
-    for (auto _ : state) {
-        const std::string reply = device.Handle(body);
-        if (reply.find("\"ack\":\"0\"") == std::string::npos) {
-            state.SkipWithError(reply.c_str());
-            break;
-        }
-    }
-    state.counters["request_bytes"] = static_cast<double>(body.size());
+    MeasureAcknowledged(state, device, body);
 }
 BENCHMARK(BM_SetBatchConfig_String)->Unit(benchmark::kMillisecond);
 
@@ -182,7 +174,7 @@ BENCHMARK(BM_SetBatchConfig_String)->Unit(benchmark::kMillisecond);
 // linkage and arming, plus modules and non-scene functions.
 void BM_SetParamsBatchConfig_ExportLayout(benchmark::State& state) {
     LargeDevice& device = Device();
-    const Json::Value doc = Parse(device.Text());
+    const Json::Value doc = vexo::test::ParseJson(device.Text());
     const Json::Value& scene = doc["scenes"][0];
     Json::Value layout;
     for (const std::string& module : scene["modules"].getMemberNames()) {
@@ -211,14 +203,7 @@ void BM_SetParamsBatchConfig_ExportLayout(benchmark::State& state) {
     Json::Value info;
     info["config"] = layout;
     const std::string body = device.Body("CMD_SetParamsBatchConfig", info);
-    for (auto _ : state) {
-        const std::string reply = device.Handle(body);
-        if (reply.find("\"ack\":\"0\"") == std::string::npos) {
-            state.SkipWithError(reply.c_str());
-            break;
-        }
-    }
-    state.counters["request_bytes"] = static_cast<double>(body.size());
+    MeasureAcknowledged(state, device, body);
 }
 BENCHMARK(BM_SetParamsBatchConfig_ExportLayout)->Unit(benchmark::kMillisecond);
 

@@ -4,7 +4,6 @@
 
 #include <curl/curl.h>
 #include <gtest/gtest.h>
-#include <json/reader.h>
 #include <json/writer.h>
 
 #include <fstream>
@@ -12,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "json_text.h"
 #include "sim_process.h"
 
 namespace {
@@ -57,14 +57,6 @@ Answer Http(const std::string& url, const std::string* post = nullptr,
     return answer;
 }
 
-Json::Value Parse(const std::string& text) {
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    Json::Value value;
-    reader->parse(text.data(), text.data() + text.size(), &value, nullptr);
-    return value;
-}
-
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;
@@ -81,7 +73,7 @@ protected:
         const std::string empty;
         const Answer answer = Http(Url("/vexo/v1/login"), &empty, {}, true);
         EXPECT_EQ(answer.status, 200) << answer.body;
-        return Parse(answer.body)["session"].asString();
+        return vexo::test::ParseJson(answer.body)["session"].asString();
     }
     Json::Value Smart(const std::string& session, const std::string& op, const Json::Value& info) {
         Json::Value request;
@@ -90,7 +82,7 @@ protected:
         const std::string body = Json::writeString(Json::StreamWriterBuilder(), request);
         const Answer answer = Http(Url("/vexo/v1/smart"), &body, session);
         EXPECT_EQ(answer.status, 200) << answer.body;
-        return Parse(answer.body);
+        return vexo::test::ParseJson(answer.body);
     }
     long Ptz(const std::string& session, int command, int stop) {
         const std::string body = "{\"channel\":0,\"command\":" + std::to_string(command) +
@@ -128,7 +120,7 @@ TEST_F(DeviceHttp, RequestAbove16MiBIsRefusedInAReply) {
                              std::string(17u * 1024u * 1024u, 'x') + "\"}}";
     const Answer answer = Http(Url("/vexo/v1/smart"), &body, session);
     EXPECT_EQ(answer.status, 200);
-    const Json::Value reply = Parse(answer.body);
+    const Json::Value reply = vexo::test::ParseJson(answer.body);
     EXPECT_EQ(reply["ack"].asString(), "1");
     EXPECT_EQ(reply["errinfo"].asString(), "Request too large");
 }

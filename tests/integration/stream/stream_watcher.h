@@ -1,7 +1,6 @@
 #pragma once
 // Collects what a live stream hands to its data callback, for tests.
 
-#include <json/reader.h>
 
 #include <chrono>
 #include <condition_variable>
@@ -11,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "json_text.h"
 #include "vexonet.h"
 
 namespace vexo::test {
@@ -54,12 +54,6 @@ private:
     std::condition_variable changed_;
     std::vector<StreamPacket> packets_;
 };
-
-inline Json::Value ParseJson(const std::string& text) {
-    Json::Value value;
-    Json::Reader().parse(text, value);
-    return value;
-}
 
 // A setup XML whose PTZ entry carries the given credentials.
 inline std::string SetupXml(const std::string& user, const std::string& password) {
