@@ -17,13 +17,6 @@ OverlayView::OverlayView(QWidget* window, std::weak_ptr<PlayPort> port)
     raise();
 }
 
-void OverlayView::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (auto port = port_.lock()) {
-        port->ViewResized(size());
-    }
-}
-
 OverlayView::~OverlayView() {
     if (auto port = port_.lock()) {
         port->ViewGone(this);
@@ -40,13 +33,6 @@ bool OverlayView::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return false;
-}
-
-void OverlayView::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    if (auto port = port_.lock()) {
-        port->ViewResized(size());
-    }
 }
 
 void OverlayView::Refresh() {

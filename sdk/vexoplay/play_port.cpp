@@ -77,8 +77,8 @@ bool PlayPort::Open() {
     // The decoder outlives no port: Close (or the destructor) joins it, so
     // the sink may use the port directly.
     decoder_ = std::make_unique<StreamDecoder>(
-        header_, [this](QImage picture, QSize size, int64_t sequence) {
-            TakePicture(std::move(picture), size, sequence);
+        header_, [this](std::shared_ptr<const DecodedPicture> picture, int64_t sequence) {
+            TakePicture(std::move(picture), sequence);
         });
     return decoder_->Ready();
 }
@@ -153,12 +153,11 @@ bool PlayPort::WaitIdle(int timeoutMs) {
     return decoder_ != nullptr && decoder_->WaitIdle(timeoutMs);
 }
 
-void PlayPort::TakePicture(QImage picture, QSize sourceSize, int64_t sequence) {
+void PlayPort::TakePicture(std::shared_ptr<const DecodedPicture> picture, int64_t sequence) {
     // Only the newest picture is kept: a window that paints late skips the
     // pictures in between instead of falling behind the stream.
     std::lock_guard lock(mutex_);
     picture_ = std::move(picture);
-    sourceSize_ = sourceSize;
     pictureSequence_ = sequence;
     ScheduleRepaintLocked();
 }
@@ -167,12 +166,12 @@ void PlayPort::MediaInfo(VexoplayMediaInfo& info) const {
     info = VexoplayMediaInfo{};
     const DecoderCounters counters = decoder_ != nullptr ? decoder_->Counters() : DecoderCounters{};
     std::lock_guard lock(mutex_);
-    if (picture_.isNull()) {
+    if (picture_ == nullptr) {
         info.width = VEXOPLAY_NO_PICTURE_WIDTH;
         info.height = VEXOPLAY_NO_PICTURE_HEIGHT;
     } else {
-        info.width = static_cast<uint16_t>(sourceSize_.width());
-        info.height = static_cast<uint16_t>(sourceSize_.height());
+        info.width = static_cast<uint16_t>(picture_->Size().width());
+        info.height = static_cast<uint16_t>(picture_->Size().height());
     }
     info.codec =
         header_.codec == QLatin1String("h264") ? VEXOPLAY_CODEC_H264 : VEXOPLAY_CODEC_MJPEG;
@@ -216,39 +215,27 @@ std::string PlayPort::MetadataOption() const {
     return metadataOption_;
 }
 
-void PlayPort::ViewResized(QSize size) {
-    if (decoder_ != nullptr) {
-        decoder_->SetTargetSize(size);
-    }
-}
-
 void PlayPort::Paint(QPainter& painter, const QRect& area) const {
-    QImage picture;
+    std::shared_ptr<const DecodedPicture> picture;
     VEXOPLAY_DrawCallback callback;
     void* user;
     int32_t port;
     {
         std::lock_guard lock(mutex_);
         picture = picture_;  // shared, not copied
-        if (!picture.isNull()) {
+        if (picture != nullptr) {
             shownSequence_ = pictureSequence_;
         }
         callback = drawCallback_;
         user = drawUser_;
         port = id_;
     }
-    if (!picture.isNull()) {
-        // The decoder converts to the view's size; a picture converted
-        // before a resize is stretched until the next one arrives.
-        if (picture.size() == area.size()) {
-            painter.drawImage(area.topLeft(), picture);
-        } else {
-            painter.drawImage(area, picture);
-        }
+    if (picture != nullptr) {
+        painter_.Paint(painter, area, picture);
     }
     PaintItems(painter);
     // The callback may call back into the library, so no lock is held.
-    if (!picture.isNull() && callback != nullptr) {
+    if (picture != nullptr && callback != nullptr) {
         callback(port, &painter, user);
     }
 }
@@ -348,7 +335,7 @@ void PlayPort::PaintItems(QPainter& painter) const {
 
 bool PlayPort::HasPicture() const {
     std::lock_guard lock(mutex_);
-    return !picture_.isNull();
+    return picture_ != nullptr;
 }
 
 void PlayPort::ViewGone(OverlayView* view) {

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "overlay_list.h"
+#include "picture_painter.h"
 #include "stream_decoder.h"
 #include "vexoplay.h"
 
@@ -85,18 +86,18 @@ public:
     }
 
     // Called by the view on the UI thread: the newest picture scaled into
-    // the view, the items over it, then the draw callback.
+    // the area (converted there, see picture_painter.h), the items over it,
+    // then the draw callback.
     void Paint(QPainter& painter, const QRect& area) const;
     void PaintItems(QPainter& painter) const;
     bool HasPicture() const;
-    void ViewResized(QSize size);
     void ViewGone(OverlayView* view);
 
 private:
     void ScheduleRepaintLocked();
     void DropViewLocked();
     void CreateView(QWidget* window);
-    void TakePicture(QImage picture, QSize sourceSize, int64_t sequence);
+    void TakePicture(std::shared_ptr<const DecodedPicture> picture, int64_t sequence);
     void NoteMetadata(const uint8_t* data, int32_t length);
 
     mutable std::mutex mutex_;
@@ -108,9 +109,11 @@ private:
     mutable std::atomic<bool> repaintPending_{false};
     int generation_ = 0;  // bumped by Stop so a late view creation is dropped
 
-    std::unique_ptr<StreamDecoder> decoder_;  // created by Open, never replaced
-    QImage picture_;                          // newest decoded picture
-    QSize sourceSize_;                        // its size before scaling
+    std::unique_ptr<StreamDecoder> decoder_;         // created by Open, never replaced
+    std::shared_ptr<const DecodedPicture> picture_;  // newest decoded picture
+    // Converts and paints pictures; touched by Paint on the UI thread only,
+    // so the port's lock does not guard it.
+    mutable PicturePainter painter_;
 
     // Capture times by packet sequence. Video packets are numbered as they
     // are queued; the metadata packet that follows one names its capture

@@ -2,11 +2,9 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
-#include <libavutil/imgutils.h>
 #include <libswscale/swscale.h>
 }
 
-#include <algorithm>
 #include <chrono>
 #include <cstring>
 
@@ -18,9 +16,7 @@ struct StreamDecoder::Codec {
     AVCodecContext* context = nullptr;
     AVPacket* packet = nullptr;
     AVFrame* frame = nullptr;
-    SwsContext* scaler = nullptr;
     ~Codec() {
-        sws_freeContext(scaler);
         av_frame_free(&frame);
         av_packet_free(&packet);
         avcodec_free_context(&context);
@@ -103,12 +99,6 @@ bool StreamDecoder::Input(const uint8_t* data, int32_t length, int64_t sequence)
     return true;
 }
 
-void StreamDecoder::SetTargetSize(QSize size) {
-    const auto w = static_cast<uint32_t>(std::clamp(size.width(), 0, 8192));
-    const auto h = static_cast<uint32_t>(std::clamp(size.height(), 0, 8192));
-    targetSize_ = (w << 16) | h;
-}
-
 void StreamDecoder::Stop() {
     {
         std::lock_guard lock(mutex_);
@@ -179,43 +169,22 @@ void StreamDecoder::Decode(const Queued& queued) {
         return;
     }
     while (avcodec_receive_frame(codec_->context, codec_->frame) == 0) {
-        Convert();
+        Deliver();
         av_frame_unref(codec_->frame);
     }
 }
 
-void StreamDecoder::Convert() {
+void StreamDecoder::Deliver() {
     const AVFrame* frame = codec_->frame;
+    // A picture the painter could not convert is not handed over: the
+    // window keeps showing the last good one.
     if (frame->width < kMinSide || frame->height < kMinSide || frame->width > 8192 ||
-        frame->height > 8192 || frame->format < 0) {
+        frame->height > 8192 || frame->format < 0 ||
+        sws_isSupportedInput(static_cast<AVPixelFormat>(frame->format)) == 0) {
         return;
     }
-    const uint32_t target = targetSize_;
-    int width = static_cast<int>(target >> 16);
-    int height = static_cast<int>(target & 0xffff);
-    if (width < 1 || height < 1) {
-        width = frame->width;
-        height = frame->height;
-    }
-    codec_->scaler = sws_getCachedContext(
-        codec_->scaler, frame->width, frame->height, static_cast<AVPixelFormat>(frame->format),
-        width, height, AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr, nullptr, nullptr);
-    if (codec_->scaler == nullptr) {
-        return;
-    }
-    // AV_PIX_FMT_RGB32 is a native-endian 0xAARRGGBB word, as in QImage.
-    std::unique_ptr<uint8_t[]> buffer = pool_->Take(width, height);
-    if (buffer == nullptr) {
-        return;
-    }
-    uint8_t* planes[4] = {buffer.get(), nullptr, nullptr, nullptr};
-    int strides[4] = {width * 4, 0, 0, 0};
-    if (sws_scale(codec_->scaler, frame->data, frame->linesize, 0, frame->height, planes,
-                  strides) <= 0) {
-        return;
-    }
-    QImage picture = pool_->Wrap(std::move(buffer), width, height);
-    if (picture.isNull()) {
+    std::shared_ptr<const DecodedPicture> picture = DecodedPicture::Reference(frame);
+    if (picture == nullptr) {
         return;
     }
     {
@@ -223,7 +192,7 @@ void StreamDecoder::Convert() {
         ++counters_.framesDecoded;
     }
     const int64_t sequence = frame->pts > 0 ? frame->pts : 0;
-    sink_(std::move(picture), QSize(frame->width, frame->height), sequence);
+    sink_(std::move(picture), sequence);
 }
 
 }  // namespace vexoplay

@@ -1,15 +1,12 @@
 #pragma once
 // The decoder of one port: a thread that takes the stream's video packets
-// from a bounded queue, decodes them with libavcodec and converts each
-// picture with libswscale to 32-bit RGB at the size the window shows it.
-// Every decoded picture goes to the sink, which keeps only the newest one.
+// from a bounded queue and decodes them with libavcodec. Every decoded
+// picture goes to the sink as it left the decoder (the colour conversion is
+// the painter's, see picture_painter.h); the sink keeps only the newest one.
 // Each packet carries a sequence number of the caller's through the decoder
 // (as its pts), so that a picture can be matched with what the stream said
 // about its packet.
 
-#include <QImage>
-#include <QSize>
-#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -19,7 +16,7 @@
 #include <thread>
 #include <vector>
 
-#include "picture_pool.h"
+#include "decoded_picture.h"
 
 namespace vexoplay {
 
@@ -35,7 +32,8 @@ class StreamDecoder {
 public:
     // sequence: the number the picture's packet was queued with, 0 if the
     // decoder lost track of it.
-    using Sink = std::function<void(QImage picture, QSize sourceSize, int64_t sequence)>;
+    using Sink =
+        std::function<void(std::shared_ptr<const DecodedPicture> picture, int64_t sequence)>;
 
     // Packets above this size are refused (the stream's own limit is 16 MiB).
     static constexpr int32_t kMaxPacket = 16 * 1024 * 1024;
@@ -59,9 +57,6 @@ public:
     // stopped.
     bool Input(const uint8_t* data, int32_t length, int64_t sequence);
 
-    // The size pictures are converted to; an empty size keeps the stream's.
-    void SetTargetSize(QSize size);
-
     // Ends the thread; packets still queued are dropped. Idempotent.
     void Stop();
 
@@ -79,11 +74,10 @@ private:
     };
     void Run();
     void Decode(const Queued& packet);
-    void Convert();
+    void Deliver();
 
     Sink sink_;
     std::unique_ptr<Codec> codec_;
-    std::shared_ptr<PicturePool> pool_ = std::make_shared<PicturePool>();
     bool ready_ = false;
 
     mutable std::mutex mutex_;  // guards queue_, stopping_, busy_, counters_
@@ -94,7 +88,6 @@ private:
     bool busy_ = false;
     DecoderCounters counters_;
 
-    std::atomic<uint32_t> targetSize_{0};  // width << 16 | height
     std::thread thread_;
 };
 

@@ -184,7 +184,7 @@ VEXOPLAY_API int VEXOPLAY_Stop(int32_t port);
 VEXOPLAY_API int VEXOPLAY_CloseStream(int32_t port);
 
 /* The window now shows the picture at width x height: the picture is
- * converted to that size from then on. Items are not moved: their owner
+ * painted at that size from then on. Items are not moved: their owner
  * rescales them. */
 VEXOPLAY_API int VEXOPLAY_PlayWndResize(int32_t port, int32_t width, int32_t height);
 

@@ -14,13 +14,16 @@
 //   this program --play: the play library decodes the same packets and shows
 //     every picture in a 1280x720 window (colour conversion, paint; the
 //     offscreen platform unless QT_QPA_PLATFORM says otherwise);
-//   this program --play --no-window: decoding and conversion only;
+//   this program --play --no-window: decoding only (a picture that is never
+//     painted is never converted);
 //   this program --play --packets 0: start-up (Qt, window, port) alone.
 // Neither side is paced: ffmpeg decodes as fast as it can, and the player
 // feeds the next packet as soon as the previous picture has been painted,
 // so both decode every packet once and the player paints each picture
-// exactly once. Each child runs --repeat times; the median is printed, as
-// other work on the machine makes single runs noisy.
+// exactly once. The children run in --repeat rounds, each round every child
+// once, so that a slow spell of the machine (a virtual machine's neighbours)
+// hits all of them alike. Printed are each child's median and, for the
+// ratios, the median of the ratios within a round.
 //
 // bench_playback_cpu [--seconds N] [--repeat R] [--keep DIR]   (default 20 s, 3)
 // bench_playback_cpu --play DIR [--no-window] [--packets N]
@@ -242,12 +245,8 @@ int Play(int argc, char** argv, const std::string& folder, bool window, long lim
     return complete ? 0 : 1;
 }
 
-// The run of median CPU time out of `repeat`.
-ChildCost MedianOf(const std::vector<std::string>& args, int repeat) {
-    std::vector<ChildCost> costs;
-    for (int i = 0; i < repeat; ++i) {
-        costs.push_back(RunChild(args));
-    }
+// The run of median CPU time; failed unless every run succeeded.
+ChildCost MedianOf(std::vector<ChildCost> costs) {
     std::sort(costs.begin(), costs.end(),
               [](const ChildCost& a, const ChildCost& b) { return a.cpuSeconds < b.cpuSeconds; });
     ChildCost median = costs[costs.size() / 2];
@@ -255,6 +254,11 @@ ChildCost MedianOf(const std::vector<std::string>& args, int repeat) {
         median.ok = median.ok && cost.ok;
     }
     return median;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 std::string SelfPath() {
@@ -332,14 +336,25 @@ int main(int argc, char** argv) {
         {"ffmpeg -threads 1, start-up (first packet)", ffmpeg(first, true)},
         {"ffmpeg -threads 1 -pix_fmt bgra", ffmpeg(input, true, true)},
         {"play library, decode + show 1280x720", {self, "--play", folder}},
-        {"play library, decode + convert, no window", {self, "--play", folder, "--no-window"}},
+        {"play library, decode only, no window", {self, "--play", folder, "--no-window"}},
         {"play library, start-up only (no packet)", {self, "--play", folder, "--packets", "0"}},
     };
-    std::printf("CPU time (user + sys), median of %d runs each:\n", repeat);
+    std::vector<std::vector<ChildCost>> rounds(runs.size());
+    std::vector<double> ratioAuto;
+    std::vector<double> ratioOne;
+    for (int round = 0; round < repeat; ++round) {
+        for (size_t i = 0; i < runs.size(); ++i) {
+            rounds[i].push_back(RunChild(runs[i].args));
+        }
+        const double show = rounds[kShow].back().cpuSeconds;
+        ratioAuto.push_back(show / rounds[kFfmpegAuto].back().cpuSeconds);
+        ratioOne.push_back(show / rounds[kFfmpegOne].back().cpuSeconds);
+    }
+    std::printf("CPU time (user + sys), median of %d rounds:\n", repeat);
     bool ok = true;
-    for (Run& run : runs) {
-        std::fflush(stdout);
-        run.cost = MedianOf(run.args, repeat);
+    for (size_t i = 0; i < runs.size(); ++i) {
+        Run& run = runs[i];
+        run.cost = MedianOf(rounds[i]);
         ok = ok && run.cost.ok;
         std::printf("  %-44s cpu %6.3f s  wall %6.3f s%s\n", run.name, run.cost.cpuSeconds,
                     run.cost.wallSeconds, run.cost.ok ? "" : "  (FAILED)");
@@ -347,17 +362,18 @@ int main(int argc, char** argv) {
     const double show = runs[kShow].cost.cpuSeconds;
     const double pictures = static_cast<double>(packets);
     std::printf(
-        "ratio play library (decode + show) / ffmpeg: %.2fx against default threads, "
-        "%.2fx against -threads 1\n",
-        show / runs[kFfmpegAuto].cost.cpuSeconds, show / runs[kFfmpegOne].cost.cpuSeconds);
+        "ratio play library (decode + show) / ffmpeg, median within a round: %.2fx against "
+        "default threads (%.2fx .. %.2fx), %.2fx against -threads 1\n",
+        Median(ratioAuto), *std::min_element(ratioAuto.begin(), ratioAuto.end()),
+        *std::max_element(ratioAuto.begin(), ratioAuto.end()), Median(ratioOne));
     const double ourPerPicture = (show - runs[kPlayStart].cost.cpuSeconds) / pictures;
     const double theirPerPicture =
         (runs[kFfmpegOne].cost.cpuSeconds - runs[kFfmpegStart].cost.cpuSeconds) / pictures;
     const double decodePerPicture =
         (runs[kNoWindow].cost.cpuSeconds - runs[kPlayStart].cost.cpuSeconds) / pictures;
     std::printf(
-        "per picture, start-up taken off both: play library %.3f ms (decode + convert "
-        "%.3f ms, paint %.3f ms), ffmpeg -threads 1 %.3f ms: %.2fx\n",
+        "per picture, start-up taken off both: play library %.3f ms (decode %.3f ms, "
+        "convert + paint %.3f ms), ffmpeg -threads 1 %.3f ms: %.2fx\n",
         1000 * ourPerPicture, 1000 * decodePerPicture, 1000 * (ourPerPicture - decodePerPicture),
         1000 * theirPerPicture, ourPerPicture / theirPerPicture);
     if (keep.empty()) {

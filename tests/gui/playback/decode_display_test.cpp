@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
+#include <QScreen>
 #include <QThread>
 #include <QWidget>
 #include <atomic>
@@ -291,6 +292,58 @@ TEST_F(Playback, PicturesFollowTheWindowSize) {
     EXPECT_TRUE(Near(image.pixel(190, 150), kRed));
     EXPECT_TRUE(Near(image.pixel(210, 150), kBlue));
     EXPECT_TRUE(Near(image.pixel(399, 299), kBlue));
+}
+
+// The picture is converted straight into the window's backing store when
+// the video's area allows it (a width of 704), and drawn from a converted
+// image when it does not (700). Read back from the screen, both show the
+// picture where the video widget sits, and the pixels of the widgets around
+// it stay theirs.
+TEST_F(Playback, PicturesLandOnScreenWhereTheVideoWidgetIs) {
+    for (const int width : {704, 700}) {
+        SCOPED_TRACE(width);
+        QWidget frame;
+        frame.setAutoFillBackground(true);
+        QPalette grey = frame.palette();
+        grey.setColor(QPalette::Window, QColor(128, 128, 128));
+        frame.setPalette(grey);
+        frame.resize(800, 640);
+        BlackWindow video;
+        video.setParent(&frame);
+        video.setGeometry(32, 16, width, 576);
+        QWidget neighbour(&frame);
+        neighbour.setAutoFillBackground(true);
+        QPalette yellow = neighbour.palette();
+        yellow.setColor(QPalette::Window, QColor(250, 250, 0));
+        neighbour.setPalette(yellow);
+        neighbour.setGeometry(32 + width, 16, 60, 100);
+        frame.show();
+
+        const int32_t p = Open("h264", 320, 240);
+        ASSERT_GE(p, 0);
+        ASSERT_EQ(VEXOPLAY_Play(p, &video, 0, 0), 1);
+        TestEncoder encoder("libx264", 320, 240);
+        ASSERT_EQ(Feed(p, encoder.Encode(kRed, kBlue)), 1);
+        Settle(p);
+        const QImage screen = frame.screen()
+                                  ->grabWindow(frame.winId())
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(screen.size(), QSize(800, 640));
+        EXPECT_TRUE(Near(screen.pixel(32, 16), kRed)) << std::hex << screen.pixel(32, 16);
+        EXPECT_TRUE(Near(screen.pixel(32 + width / 2 - 8, 300), kRed));
+        EXPECT_TRUE(Near(screen.pixel(32 + width / 2 + 8, 300), kBlue));
+        EXPECT_TRUE(Near(screen.pixel(32 + width - 1, 16 + 575), kBlue))
+            << std::hex << screen.pixel(32 + width - 1, 16 + 575);
+        EXPECT_EQ(screen.pixel(31, 300), qRgb(128, 128, 128));
+        EXPECT_EQ(screen.pixel(100, 15), qRgb(128, 128, 128));
+        EXPECT_EQ(screen.pixel(100, 16 + 576), qRgb(128, 128, 128));
+        EXPECT_EQ(screen.pixel(32 + width, 16), qRgb(250, 250, 0));
+        EXPECT_EQ(screen.pixel(32 + width + 7, 50), qRgb(250, 250, 0));
+        EXPECT_EQ(screen.pixel(32 + width, 300), qRgb(128, 128, 128));
+        VEXOPLAY_Stop(p);
+        QApplication::processEvents();
+    }
 }
 
 TEST_F(Playback, SettingsAreKeptPerPort) {

@@ -1,0 +1,150 @@
+#include "picture_painter.h"
+
+extern "C" {
+#include <libavutil/frame.h>
+#include <libswscale/swscale.h>
+}
+
+#include <QPaintEngine>
+#include <QPainter>
+#include <QRegion>
+#include <QTransform>
+#include <cmath>
+#include <limits>
+
+#include "decoded_picture.h"
+
+namespace vexoplay {
+
+namespace {
+
+// libswscale's widest SIMD store, in pixels of 4 bytes and in bytes.
+constexpr int kBlockPixels = 16;
+constexpr uintptr_t kRowAlignment = 16;
+// Larger than any picture a window needs; bounds a hostile painter scale.
+constexpr int kMaxSide = 8192;
+
+bool IsWholePixel(qreal value) {
+    return value == std::floor(value);
+}
+
+}  // namespace
+
+PicturePainter::~PicturePainter() {
+    sws_freeContext(scaler_);
+}
+
+PicturePainter::Route PicturePainter::Paint(QPainter& painter, const QRect& area,
+                                            const std::shared_ptr<const DecodedPicture>& picture) {
+    if (picture == nullptr || area.isEmpty()) {
+        return Route::kNone;
+    }
+    if (const std::optional<Target> target = DirectTarget(painter, area)) {
+        if (ConvertInto(picture->Frame(), *target, area.size())) {
+            return Route::kDirect;
+        }
+    }
+    // Converted at the size the area has on the device, so that a HiDPI
+    // window or a scaled painter gets the picture's full detail.
+    QSize size = area.size();
+    const QTransform& transform = painter.deviceTransform();
+    if (transform.type() == QTransform::TxScale) {
+        size = transform.mapRect(QRectF(area)).size().toSize().boundedTo(QSize(kMaxSide, kMaxSide));
+    }
+    const QImage image = Converted(picture, size);
+    if (image.isNull()) {
+        painter.fillRect(area, Qt::black);
+        return Route::kNone;
+    }
+    if (size == area.size()) {
+        painter.drawImage(area.topLeft(), image);
+    } else {
+        painter.drawImage(QRectF(area), image);
+    }
+    return Route::kImage;
+}
+
+QImage PicturePainter::Converted(const std::shared_ptr<const DecodedPicture>& picture, QSize size) {
+    if (picture == nullptr || size.isEmpty()) {
+        return {};
+    }
+    if (convertedFrom_.lock() == picture && converted_.size() == size) {
+        return converted_;
+    }
+    convertedFrom_.reset();
+    if (converted_.size() != size) {
+        converted_ = QImage(size, QImage::Format_RGB32);
+        if (converted_.isNull()) {
+            return {};  // out of memory
+        }
+    }
+    // bits() copies first if a caller still holds the previous picture.
+    const Target target{converted_.bits(), static_cast<int>(converted_.bytesPerLine())};
+    if (!ConvertInto(picture->Frame(), target, size)) {
+        return {};
+    }
+    convertedFrom_ = picture;
+    return converted_;
+}
+
+std::optional<PicturePainter::Target> PicturePainter::DirectTarget(QPainter& painter,
+                                                                   const QRect& area) {
+    QPaintEngine* engine = painter.paintEngine();
+    if (engine == nullptr || engine->type() != QPaintEngine::Raster || painter.hasClipping() ||
+        painter.opacity() < 1.0 ||
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver) {
+        return std::nullopt;
+    }
+    QPaintDevice* device = engine->paintDevice();
+    if (device == nullptr || device->devType() != QInternal::Image) {
+        return std::nullopt;
+    }
+    auto* image = static_cast<QImage*>(device);
+    const QImage::Format format = image->format();
+    if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+         format != QImage::Format_ARGB32_Premultiplied) ||
+        image->devicePixelRatio() != 1.0 || !image->isDetached()) {
+        // A shared image would be copied by bits(), away from the engine's
+        // own pointer into it.
+        return std::nullopt;
+    }
+    const QTransform& transform = painter.deviceTransform();
+    if (transform.type() > QTransform::TxTranslate || !IsWholePixel(transform.dx()) ||
+        !IsWholePixel(transform.dy())) {
+        return std::nullopt;
+    }
+    const QRect target =
+        area.translated(static_cast<int>(transform.dx()), static_cast<int>(transform.dy()));
+    if (!image->rect().contains(target) || target.width() % kBlockPixels != 0) {
+        return std::nullopt;
+    }
+    // The system clip is the part of the window being repainted; an empty
+    // one means the whole image is the painter's.
+    const QRegion repainted = engine->systemClip();
+    if (!repainted.isEmpty() && !QRegion(target).subtracted(repainted).isEmpty()) {
+        return std::nullopt;
+    }
+    const qsizetype stride = image->bytesPerLine();
+    uint8_t* pixels = image->bits() + target.y() * stride + target.x() * 4;
+    if (reinterpret_cast<uintptr_t>(pixels) % kRowAlignment != 0 ||
+        static_cast<uintptr_t>(stride) % kRowAlignment != 0 ||
+        stride > std::numeric_limits<int>::max()) {
+        return std::nullopt;
+    }
+    return Target{pixels, static_cast<int>(stride)};
+}
+
+bool PicturePainter::ConvertInto(const AVFrame* frame, const Target& target, QSize size) {
+    // AV_PIX_FMT_RGB32 is a native-endian 0xAARRGGBB word, as in QImage.
+    scaler_ = sws_getCachedContext(
+        scaler_, frame->width, frame->height, static_cast<AVPixelFormat>(frame->format),
+        size.width(), size.height(), AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr, nullptr, nullptr);
+    if (scaler_ == nullptr) {
+        return false;
+    }
+    uint8_t* planes[4] = {target.pixels, nullptr, nullptr, nullptr};
+    const int strides[4] = {target.stride, 0, 0, 0};
+    return sws_scale(scaler_, frame->data, frame->linesize, 0, frame->height, planes, strides) > 0;
+}
+
+}  // namespace vexoplay
