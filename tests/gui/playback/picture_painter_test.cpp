@@ -156,22 +156,23 @@ TEST(PicturePainter, NeverPaintsOutsideAClip) {
     EXPECT_EQ(target.pixel(150, 50), kGreen);
 
     // The region being repainted, as a window sets it on its engine.
-    QImage window = Target();
-    window.paintEngine()->setSystemClip(QRegion(0, 0, 100, 240));
-    {
+    auto paintWithin = [&](const QRegion& repainted, Route& route) {
+        QImage window = Target();
+        window.paintEngine()->setSystemClip(repainted);
         QPainter p(&window);
-        EXPECT_EQ(painter.Paint(p, QRect(16, 20, 160, 120), picture), Route::kImage);
-    }
-    EXPECT_TRUE(Near(window.pixel(50, 50), kRed));
-    EXPECT_EQ(window.pixel(150, 50), kGreen);
+        route = painter.Paint(p, QRect(16, 20, 160, 120), picture);
+        p.end();
+        return window;
+    };
+    Route route = Route::kNone;
+    const QImage part = paintWithin(QRegion(0, 0, 100, 240), route);
+    EXPECT_EQ(route, Route::kImage);
+    EXPECT_TRUE(Near(part.pixel(50, 50), kRed));
+    EXPECT_EQ(part.pixel(150, 50), kGreen);
 
     // A repaint region that holds the whole area leaves the direct route open.
-    QImage wide = Target();
-    wide.paintEngine()->setSystemClip(QRegion(0, 0, 200, 240));
-    {
-        QPainter p(&wide);
-        EXPECT_EQ(painter.Paint(p, QRect(16, 20, 160, 120), picture), Route::kDirect);
-    }
+    const QImage wide = paintWithin(QRegion(0, 0, 200, 240), route);
+    EXPECT_EQ(route, Route::kDirect);
     ExpectPictureIn(wide, QRect(16, 20, 160, 120), "inside the repaint region");
 }
 
