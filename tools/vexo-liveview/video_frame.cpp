@@ -68,8 +68,14 @@ void VideoFrame::resizeEvent(QResizeEvent* event) {
     PlaceSurface();
 }
 
+void VideoFrame::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    PlaceSurface();
+}
+
 void VideoFrame::PlaceSurface() {
-    surface_->setGeometry(FitPicture(size(), picture_));
+    const QRect fitted = FitPicture(size(), picture_);
+    surface_->setGeometry(AlignForDirectPaint(fitted, picture_, mapTo(window(), QPoint()).x()));
 }
 
 }  // namespace liveview

@@ -45,8 +45,11 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    // The video window's place depends on the frame's place in the window
+    // too (see AlignForDirectPaint).
     void PlaceSurface();
 
     VideoSurface* surface_;

@@ -19,10 +19,14 @@ using namespace liveview::test;
 namespace {
 
 // Device space to the pixels of a w x h window, as the factory shapes are
-// placed: x from -1 (left) to 1, y from 1 (top) to -1.
+// placed: x from -1 (left) to 1, y from 1 (top) to -1. The shapes hold
+// their coordinates as floats, so -0.6 is a hair above it, and at some
+// window sizes that decides which pixel the truncation gives.
 vexo::GeoPoint Pixel(double fx, double fy, QSize size) {
-    return {static_cast<int32_t>((fx + 1.0) * size.width() / 2.0),
-            static_cast<int32_t>((1.0 - fy) * size.height() / 2.0)};
+    const double x = static_cast<float>(fx);
+    const double y = static_cast<float>(fy);
+    return {static_cast<int32_t>((x + 1.0) * size.width() / 2.0),
+            static_cast<int32_t>((1.0 - y) * size.height() / 2.0)};
 }
 
 class WindowTest : public LiveViewTest {

@@ -6,6 +6,7 @@
 
 #include "picture_fit.h"
 
+using liveview::AlignForDirectPaint;
 using liveview::FitPicture;
 
 namespace {
@@ -63,4 +64,38 @@ TEST(PictureFit, WithoutPictureOrAreaNothingIsInvented) {
     const QRect sliver = FitPicture({100, 100}, {1, 100000});
     EXPECT_EQ(sliver.width(), 1);
     EXPECT_EQ(sliver.height(), 100);
+}
+
+TEST(PictureFit, AlignedForDirectPaintingLosesAtMostALittle) {
+    const QSize pictures[] = {{1280, 720}, {704, 576}, {16, 9}};
+    const QSize areas[] = {{972, 570}, {960, 540}, {801, 449}, {400, 800}, {1917, 1080}, {70, 50}};
+    for (QSize picture : pictures) {
+        for (QSize area : areas) {
+            for (int originX : {0, 3, 4, 7}) {
+                SCOPED_TRACE(testing::Message() << "area " << area.width() << "x" << area.height()
+                                                << ", picture " << picture.width() << "x"
+                                                << picture.height() << ", origin " << originX);
+                const QRect fitted = FitPicture(area, picture);
+                const QRect r = AlignForDirectPaint(fitted, picture, originX);
+                if (fitted.width() < 64) {
+                    EXPECT_EQ(r, fitted) << "too small to matter";
+                    continue;
+                }
+                EXPECT_TRUE(fitted.contains(r)) << "inside the fitted rectangle";
+                EXPECT_EQ(r.width() % 16, 0) << r.width();
+                EXPECT_EQ((originX + r.left()) % 4, 0) << r.left();
+                EXPECT_GT(r.width(), fitted.width() - 32);
+                EXPECT_LE(std::abs(r.center().x() - fitted.center().x()), 10);
+                EXPECT_LE(std::abs(r.center().y() - fitted.center().y()), 8);
+                EXPECT_LE(std::llabs(static_cast<long long>(r.width()) * picture.height() -
+                                     static_cast<long long>(r.height()) * picture.width()),
+                          picture.width())
+                    << "proportions kept, got " << r.width() << "x" << r.height();
+            }
+        }
+    }
+    // Too small to matter, or no picture size: left as fitted.
+    EXPECT_EQ(AlignForDirectPaint(QRect(3, 0, 48, 27), QSize(16, 9), 0), QRect(3, 0, 48, 27));
+    EXPECT_EQ(AlignForDirectPaint(QRect(1, 0, 64, 36), QSize(16, 9), 0), QRect(1, 0, 64, 36));
+    EXPECT_EQ(AlignForDirectPaint(QRect(0, 0, 640, 360), QSize(), 0), QRect(0, 0, 640, 360));
 }
