@@ -2,6 +2,7 @@
 
 extern "C" {
 #include <libavutil/frame.h>
+#include <libavutil/pixfmt.h>
 #include <libswscale/swscale.h>
 }
 
@@ -135,12 +136,55 @@ std::optional<PicturePainter::Target> PicturePainter::DirectTarget(QPainter& pai
 }
 
 bool PicturePainter::ConvertInto(const AVFrame* frame, const Target& target, QSize size) {
-    // AV_PIX_FMT_RGB32 is a native-endian 0xAARRGGBB word, as in QImage.
-    scaler_ = sws_getCachedContext(
-        scaler_, frame->width, frame->height, static_cast<AVPixelFormat>(frame->format),
-        size.width(), size.height(), AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr, nullptr, nullptr);
-    if (scaler_ == nullptr) {
-        return false;
+    // The JPEG formats are their YUV twins in full range; libswscale wants
+    // the range said separately (it warns about the old formats).
+    auto format = static_cast<AVPixelFormat>(frame->format);
+    bool fullRange = frame->color_range == AVCOL_RANGE_JPEG;
+    switch (format) {
+        case AV_PIX_FMT_YUVJ420P:
+            format = AV_PIX_FMT_YUV420P;
+            fullRange = true;
+            break;
+        case AV_PIX_FMT_YUVJ422P:
+            format = AV_PIX_FMT_YUV422P;
+            fullRange = true;
+            break;
+        case AV_PIX_FMT_YUVJ444P:
+            format = AV_PIX_FMT_YUV444P;
+            fullRange = true;
+            break;
+        case AV_PIX_FMT_YUVJ440P:
+            format = AV_PIX_FMT_YUV440P;
+            fullRange = true;
+            break;
+        case AV_PIX_FMT_YUVJ411P:
+            format = AV_PIX_FMT_YUV411P;
+            fullRange = true;
+            break;
+        default:
+            break;
+    }
+    const ScalerKey key{frame->width,
+                        frame->height,
+                        format,
+                        size.width(),
+                        size.height(),
+                        fullRange,
+                        frame->colorspace == AVCOL_SPC_BT709};
+    if (scaler_ == nullptr || !(key == scalerKey_)) {
+        sws_freeContext(scaler_);
+        // AV_PIX_FMT_RGB32 is a native-endian 0xAARRGGBB word, as in QImage.
+        scaler_ = sws_getContext(key.sourceWidth, key.sourceHeight, format, key.width, key.height,
+                                 AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr, nullptr, nullptr);
+        if (scaler_ == nullptr) {
+            return false;
+        }
+        scalerKey_ = key;
+        // Pictures without a colour space are taken as BT.601, as cameras'
+        // standard-definition pictures and libswscale's default are.
+        const int* source = sws_getCoefficients(key.bt709 ? SWS_CS_ITU709 : SWS_CS_DEFAULT);
+        sws_setColorspaceDetails(scaler_, source, key.fullRange ? 1 : 0,
+                                 sws_getCoefficients(SWS_CS_DEFAULT), 1, 0, 1 << 16, 1 << 16);
     }
     uint8_t* planes[4] = {target.pixels, nullptr, nullptr, nullptr};
     const int strides[4] = {target.stride, 0, 0, 0};

@@ -70,7 +70,19 @@ private:
     static std::optional<Target> DirectTarget(QPainter& painter, const QRect& area);
     bool ConvertInto(const AVFrame* frame, const Target& target, QSize size);
 
+    // What the scaler was made for: a change of any of it makes a new one.
+    struct ScalerKey {
+        int sourceWidth = 0;
+        int sourceHeight = 0;
+        int sourceFormat = -1;
+        int width = 0;
+        int height = 0;
+        bool fullRange = false;  // luma 0..255 rather than 16..235
+        bool bt709 = false;      // else BT.601 colours
+        bool operator==(const ScalerKey&) const = default;
+    };
     SwsContext* scaler_ = nullptr;
+    ScalerKey scalerKey_;
     QImage converted_;  // the image route's picture
     std::weak_ptr<const DecodedPicture> convertedFrom_;
 };

@@ -6,12 +6,14 @@
 
 extern "C" {
 #include <libavutil/frame.h>
+#include <libavutil/pixdesc.h>
 #include <libswscale/swscale.h>
 }
 
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <cstring>
 #include <memory>
 
 #include "decoded_picture.h"
@@ -200,6 +202,55 @@ TEST(PicturePainter, RepaintsReuseTheConversionAndItsMemory) {
 
     EXPECT_TRUE(painter.Converted(nullptr, QSize(150, 100)).isNull());
     EXPECT_TRUE(painter.Converted(first, QSize(0, 100)).isNull());
+}
+
+// A flat picture of luma `y` (no colour) in `format`, tagged with `range`.
+std::shared_ptr<const DecodedPicture> MakeFlat(AVPixelFormat format, uint8_t y,
+                                               AVColorRange range) {
+    AVFrame* frame = av_frame_alloc();
+    frame->format = format;
+    frame->width = 64;
+    frame->height = 48;
+    frame->color_range = range;
+    if (av_frame_get_buffer(frame, 0) < 0) {
+        av_frame_free(&frame);
+        return nullptr;
+    }
+    memset(frame->data[0], y, static_cast<size_t>(frame->linesize[0]) * 48);
+    const int chromaRows = 48 >> av_pix_fmt_desc_get(format)->log2_chroma_h;
+    memset(frame->data[1], 128, static_cast<size_t>(frame->linesize[1]) * chromaRows);
+    memset(frame->data[2], 128, static_cast<size_t>(frame->linesize[2]) * chromaRows);
+    auto picture = DecodedPicture::Reference(frame);
+    av_frame_free(&frame);
+    return picture;
+}
+
+TEST(PicturePainter, LumaRangeFollowsThePicturesTag) {
+    // Luma 16 is black in the video range and a dark grey in the full range
+    // that JPEG pictures (and full-range tagged streams) use.
+    struct Case {
+        AVPixelFormat format;
+        AVColorRange range;
+        int grey;
+    };
+    const Case cases[] = {
+        {AV_PIX_FMT_YUV420P, AVCOL_RANGE_UNSPECIFIED, 0},
+        {AV_PIX_FMT_YUV420P, AVCOL_RANGE_MPEG, 0},
+        {AV_PIX_FMT_YUV420P, AVCOL_RANGE_JPEG, 16},
+        {AV_PIX_FMT_YUVJ420P, AVCOL_RANGE_UNSPECIFIED, 16},
+        {AV_PIX_FMT_YUVJ422P, AVCOL_RANGE_JPEG, 16},
+        {AV_PIX_FMT_YUV444P, AVCOL_RANGE_MPEG, 0},
+    };
+    PicturePainter painter;
+    for (const Case& c : cases) {
+        const auto picture = MakeFlat(c.format, 16, c.range);
+        ASSERT_NE(picture, nullptr);
+        const QImage image = painter.Converted(picture, QSize(64, 48));
+        ASSERT_FALSE(image.isNull());
+        EXPECT_TRUE(Near(image.pixel(32, 24), qRgb(c.grey, c.grey, c.grey), 3))
+            << av_get_pix_fmt_name(c.format) << " range " << c.range << ": " << std::hex
+            << image.pixel(32, 24);
+    }
 }
 
 }  // namespace
