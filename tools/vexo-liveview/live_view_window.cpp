@@ -1,6 +1,7 @@
 #include "live_view_window.h"
 
 #include <QHBoxLayout>
+#include <QMetaObject>
 #include <QVBoxLayout>
 
 #include "edit_target_bar.h"
@@ -51,23 +52,42 @@ LiveViewWindow::LiveViewWindow(const LiveViewOptions& options, QWidget* parent)
 }
 
 LiveViewWindow::~LiveViewWindow() {
+    // A login still under way ends within the network library's time-outs;
+    // its result is then dropped with the window's queued calls.
+    if (login_.joinable()) {
+        login_.join();
+    }
     watch_.stop();
     // Stop the stream while the video window still exists.
     session_.StopRealPlay();
 }
 
 void LiveViewWindow::Start() {
+    if (login_.joinable()) {
+        return;
+    }
     SetPhase(Phase::Idle, texts_.loggingIn.arg(options_.device));
-    // The status line shows before the login blocks the UI thread.
-    status_->repaint();
-    if (!channel_.ParamInit(&session_, options_.device, options_.user, options_.password)) {
-        SetPhase(
-            Phase::LoginFailed,
-            texts_.loginFailed.arg(options_.device, ReasonText(texts_, VEXONET_GetLastError())));
+    login_ = std::thread([this] {
+        LoginResult result;
+        result.loggedIn =
+            channel_.ParamInit(&session_, options_.device, options_.user, options_.password) != 0;
+        result.error = VEXONET_GetLastError();
+        if (result.loggedIn) {
+            result.shapes = WithDemoShapes(ReadDeviceShapes(channel_));
+        }
+        QMetaObject::invokeMethod(
+            this, [this, result = std::move(result)] { OnLoggedIn(result); }, Qt::QueuedConnection);
+    });
+}
+
+void LiveViewWindow::OnLoggedIn(const LoginResult& result) {
+    if (!result.loggedIn) {
+        SetPhase(Phase::LoginFailed,
+                 texts_.loginFailed.arg(options_.device, ReasonText(texts_, result.error)));
         emit GaveUp();
         return;
     }
-    shapes_ = WithDemoShapes(ReadDeviceShapes(channel_));
+    shapes_ = result.shapes;
     VideoSurface* surface = frame_->Surface();
     if (!session_.StartRealPlay(options_.streamSelector, surface,
                                 QRect(QPoint(), surface->size()))) {

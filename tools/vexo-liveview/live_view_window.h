@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
+#include <thread>
 
 #include "audio_video_play.h"
 #include "device_command_channel.h"
@@ -38,8 +39,10 @@ public:
     explicit LiveViewWindow(const LiveViewOptions& options, QWidget* parent = nullptr);
     ~LiveViewWindow() override;
 
-    // Logs in, reads the shapes and starts the stream. The login and the
-    // reads are bounded by the network library's time-outs.
+    // Logs in and reads the shapes on a thread of its own (both wait for the
+    // device, up to the network library's time-outs), then starts the
+    // stream. The window keeps painting and answering meanwhile; LiveReady
+    // or GaveUp tells how it ended. Only the first call does anything.
     void Start();
 
     Phase CurrentPhase() const { return phase_; }
@@ -65,6 +68,13 @@ signals:
     void GaveUp();
 
 private:
+    // What the login thread found out, for the window's thread.
+    struct LoginResult {
+        bool loggedIn = false;
+        int error = 0;  // the network library's error, kept per thread
+        LiveShapes shapes;
+    };
+    void OnLoggedIn(const LoginResult& result);
     void Watch();
     void OnSurfaceResized(QSize oldSize, QSize newSize);
     void ShowPicture();
@@ -83,6 +93,9 @@ private:
     PtzStrip* ptz_;
     EditTargetBar* editBar_;
     QLabel* status_;
+    // Uses channel_ and session_'s login until it hands its result over;
+    // the window touches neither before that. Joined by the destructor.
+    std::thread login_;
 };
 
 }  // namespace liveview

@@ -15,7 +15,8 @@
 namespace {
 
 // Keeps a login or a command to a device that stopped answering short: the
-// window's thread waits for them.
+// window's thread waits for PTZ commands, and closing the window for a
+// login still under way.
 constexpr int kConnectTimeoutMs = 2000;
 constexpr int kExchangeTimeoutMs = 5000;
 

@@ -1,6 +1,11 @@
 // The window against the simulator: the device's shapes land on the overlay
 // over the picture, the video window takes the picture's proportions, the
 // mouse on the video edits the shapes, and failures end in a message.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QTest>
 #include <QTimer>
 
@@ -219,6 +224,60 @@ TEST_F(WindowTest, ADeviceThatIsNotThereIsTold) {
     EXPECT_EQ(window->CurrentPhase(), LiveViewWindow::Phase::LoginFailed);
     EXPECT_TRUE(window->StatusText().contains(QStringLiteral("cannot be reached")))
         << window->StatusText().toStdString();
+}
+
+// A device that takes the connection and never answers: the login waits
+// for the exchange time-out on a thread of its own, and the window keeps
+// running its timers (and painting) all the while.
+TEST_F(WindowTest, ASilentDeviceDoesNotFreezeTheWindow) {
+    const int listener = socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), length), 0);
+    ASSERT_EQ(listen(listener, 8), 0);  // connections wait in the backlog, unanswered
+    ASSERT_EQ(getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    options.device = QStringLiteral("127.0.0.1:%1").arg(ntohs(address.sin_port));
+    VEXONET_SetTimeouts(1000, 1500);
+
+    window = std::make_unique<LiveViewWindow>(options);
+    QObject::connect(window.get(), &LiveViewWindow::GaveUp, [this] { ++gaveUp; });
+    window->show();
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(50);
+    window->Start();
+    EXPECT_EQ(gaveUp, 0) << "Start does not wait for the device";
+    EXPECT_EQ(window->CurrentPhase(), LiveViewWindow::Phase::Idle);
+    ASSERT_TRUE(RunUntil([this] { return gaveUp > 0; }, 10000));
+    close(listener);
+    EXPECT_EQ(window->CurrentPhase(), LiveViewWindow::Phase::LoginFailed);
+    // The reason is the login thread's own error, not the window thread's.
+    EXPECT_TRUE(window->StatusText().contains(QStringLiteral("did not answer in time")))
+        << window->StatusText().toStdString();
+    // 1.5 s of waiting at one tick per 50 ms: far more than a handful.
+    EXPECT_GE(ticks, 10) << "the window's own timers ran during the login";
+}
+
+// Closing the window while its login is under way ends cleanly: the
+// result that comes later is dropped with the window.
+TEST_F(WindowTest, ClosingDuringTheLoginEndsCleanly) {
+    int reports = 0;
+    for (int i = 0; i < 3; ++i) {
+        auto early = std::make_unique<LiveViewWindow>(options);
+        QObject::connect(early.get(), &LiveViewWindow::LiveReady, [&] { ++reports; });
+        QObject::connect(early.get(), &LiveViewWindow::GaveUp, [&] { ++reports; });
+        early->show();
+        early->Start();
+        early.reset();
+    }
+    RunFor(300);
+    EXPECT_EQ(reports, 0) << "no result reached a closed window";
+    // The device is none the worse: a window opened now goes live.
+    OpenLiveWindow();
 }
 
 TEST_F(WindowTest, ADeviceThatGoesAwayIsToldAndThePtzStripStops) {
