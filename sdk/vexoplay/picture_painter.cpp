@@ -12,6 +12,7 @@ extern "C" {
 #include <QTransform>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "decoded_picture.h"
 
@@ -24,6 +25,14 @@ constexpr int kBlockPixels = 16;
 constexpr uintptr_t kRowAlignment = 16;
 // Larger than any picture a window needs; bounds a hostile painter scale.
 constexpr int kMaxSide = 8192;
+
+// The JPEG pixel formats and their YUV twins.
+constexpr std::pair<AVPixelFormat, AVPixelFormat> kJpegFormats[] = {
+    {AV_PIX_FMT_YUVJ420P, AV_PIX_FMT_YUV420P},
+    {AV_PIX_FMT_YUVJ422P, AV_PIX_FMT_YUV422P},
+    {AV_PIX_FMT_YUVJ444P, AV_PIX_FMT_YUV444P},
+    {AV_PIX_FMT_YUVJ440P, AV_PIX_FMT_YUV440P},
+    {AV_PIX_FMT_YUVJ411P, AV_PIX_FMT_YUV411P}};
 
 bool IsWholePixel(qreal value) {
     return value == std::floor(value);
@@ -140,29 +149,11 @@ bool PicturePainter::ConvertInto(const AVFrame* frame, const Target& target, QSi
     // the range said separately (it warns about the old formats).
     auto format = static_cast<AVPixelFormat>(frame->format);
     bool fullRange = frame->color_range == AVCOL_RANGE_JPEG;
-    switch (format) {
-        case AV_PIX_FMT_YUVJ420P:
-            format = AV_PIX_FMT_YUV420P;
+    for (const auto& [jpeg, yuv] : kJpegFormats) {
+        if (format == jpeg) {
+            format = yuv;
             fullRange = true;
-            break;
-        case AV_PIX_FMT_YUVJ422P:
-            format = AV_PIX_FMT_YUV422P;
-            fullRange = true;
-            break;
-        case AV_PIX_FMT_YUVJ444P:
-            format = AV_PIX_FMT_YUV444P;
-            fullRange = true;
-            break;
-        case AV_PIX_FMT_YUVJ440P:
-            format = AV_PIX_FMT_YUV440P;
-            fullRange = true;
-            break;
-        case AV_PIX_FMT_YUVJ411P:
-            format = AV_PIX_FMT_YUV411P;
-            fullRange = true;
-            break;
-        default:
-            break;
+        }
     }
     const ScalerKey key{frame->width,
                         frame->height,

@@ -76,18 +76,19 @@ void LiveViewWindow::Start() {
             result.shapes = WithDemoShapes(ReadDeviceShapes(channel_));
         }
         QMetaObject::invokeMethod(
-            this, [this, result = std::move(result)] { OnLoggedIn(result); }, Qt::QueuedConnection);
+            this, [this, result = std::move(result)]() mutable { OnLoggedIn(std::move(result)); },
+            Qt::QueuedConnection);
     });
 }
 
-void LiveViewWindow::OnLoggedIn(const LoginResult& result) {
+void LiveViewWindow::OnLoggedIn(LoginResult result) {
     if (!result.loggedIn) {
         SetPhase(Phase::LoginFailed,
                  texts_.loginFailed.arg(options_.device, ReasonText(texts_, result.error)));
         emit GaveUp();
         return;
     }
-    shapes_ = result.shapes;
+    shapes_ = std::move(result.shapes);
     VideoSurface* surface = frame_->Surface();
     if (!session_.StartRealPlay(options_.streamSelector, surface,
                                 QRect(QPoint(), surface->size()))) {

@@ -74,7 +74,7 @@ private:
         int error = 0;  // the network library's error, kept per thread
         LiveShapes shapes;
     };
-    void OnLoggedIn(const LoginResult& result);
+    void OnLoggedIn(LoginResult result);
     void Watch();
     void OnSurfaceResized(QSize oldSize, QSize newSize);
     void ShowPicture();

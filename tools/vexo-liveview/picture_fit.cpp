@@ -5,6 +5,15 @@
 
 namespace liveview {
 
+namespace {
+
+// The height of the picture's proportions at `width`, rounded.
+int64_t HeightAt(int64_t width, const QSize& picture) {
+    return (width * picture.height() + picture.width() / 2) / picture.width();
+}
+
+}  // namespace
+
 QRect FitPicture(const QSize& area, const QSize& picture) {
     if (area.width() <= 0 || area.height() <= 0) {
         return {};
@@ -22,7 +31,7 @@ QRect FitPicture(const QSize& area, const QSize& picture) {
         // The frame is wider than the picture: bars left and right.
         width = (areaH * picture.width() + picture.height() / 2) / picture.height();
     } else {
-        height = (areaW * picture.height() + picture.width() / 2) / picture.width();
+        height = HeightAt(areaW, picture);
     }
     width = width < 1 ? 1 : width;
     height = height < 1 ? 1 : height;
@@ -37,9 +46,8 @@ namespace {
 // `fitted`.
 QRect PlaceAligned(const QRect& fitted, const QSize& picture, int originX, int width) {
     constexpr int kLeftStep = 4;
-    const int64_t height64 =
-        (static_cast<int64_t>(width) * picture.height() + picture.width() / 2) / picture.width();
-    const int height = static_cast<int>(std::clamp<int64_t>(height64, 1, fitted.height()));
+    const int height =
+        static_cast<int>(std::clamp<int64_t>(HeightAt(width, picture), 1, fitted.height()));
     int left = fitted.x() + (fitted.width() - width) / 2;
     const int offset = ((originX + left) % kLeftStep + kLeftStep) % kLeftStep;
     left += offset <= kLeftStep / 2 ? -offset : kLeftStep - offset;
