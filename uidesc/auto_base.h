@@ -11,7 +11,7 @@
 
 #include "auto_ids.h"
 #include "auto_platform.h"
-#include "auto_spec_data.h"
+#include "auto_value_record.h"
 
 namespace vexo {
 

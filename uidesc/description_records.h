@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "auto_spec_data.h"
+#include "auto_value_record.h"
 
 namespace vexo {
 

@@ -86,6 +86,11 @@ public:
     // empty text shows nothing. True when a text was handed to the display.
     bool ShowDeviceError() const;
 
+    // ---- Commands on the channel: reference scene, scene-bound wrappers,
+    // ---- batch read and write (smart_xml_parse_commands.cpp).
+
+    // ---- Parameter rows and panels (smart_xml_parse_panels.cpp).
+
 private:
     vexo::UiTypeTable uiTypes_;
     QString uiPath_;

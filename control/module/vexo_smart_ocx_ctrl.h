@@ -1,0 +1,34 @@
+#pragma once
+// CVexoSmartOcxCtrl: the control a host embeds. Its nine scripting methods
+// are Q_INVOKABLE so that hosts call them by name (the dispatch table maps
+// the DISPIDs to these names); the stock events are signals with the
+// arguments hosts know from the mouse and key handlers.
+
+#include <QString>
+#include <QWidget>
+
+class CVexoSmartOcxCtrl : public QWidget {
+    Q_OBJECT
+public:
+    explicit CVexoSmartOcxCtrl(QWidget* parent = nullptr);
+    ~CVexoSmartOcxCtrl() override;
+
+    // DISPID 1 to 9, in dispatch order.
+    Q_INVOKABLE bool SetLanguage(const QString& pLanguage);
+    Q_INVOKABLE bool SetDeviceLoginInfo(const QString& pDevIp, const QString& pUsername,
+                                        const QString& pPassword, int nLoginArg);
+    Q_INVOKABLE int GetCurScenesTourNum();
+    Q_INVOKABLE bool SetCurScenesTourNum(int iNum);
+    Q_INVOKABLE int GetCurSmartSceneNum();
+    Q_INVOKABLE bool SetCurSmartSceneNum(int iNum);
+    Q_INVOKABLE QString GetConfig(const QString& pDevIp, const QString& pUsername,
+                                  const QString& pPassword);
+    Q_INVOKABLE bool SetConfig(const QString& pDevIp, const QString& pUsername,
+                               const QString& pPassword, const QString& pConfig);
+    Q_INVOKABLE bool Destroy();
+
+signals:
+    void MouseDown(int Button, int Shift, int x, int y);
+    void MouseMove(int Button, int Shift, int x, int y);
+    void KeyDown(int KeyCode, int Shift);
+};
