@@ -9,7 +9,7 @@ JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
 PACKAGES = build-essential cmake ninja-build pkg-config git \
-    qt6-base-dev qt6-svg-dev libqt6svg6-dev \
+    qt6-base-dev qt6-svg-dev libqt6svg6-dev qt6-declarative-dev \
     libjsoncpp-dev libxml2-dev libcurl4-openssl-dev libcpp-httplib-dev libssl-dev \
     libavcodec-dev libavutil-dev libswscale-dev libavformat-dev \
     libgtest-dev libgmock-dev libbenchmark-dev \

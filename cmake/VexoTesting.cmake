@@ -46,3 +46,47 @@ function(vexo_benchmark name)
     vexo_target(${name})
     set_property(GLOBAL APPEND PROPERTY VEXO_BENCHMARKS ${name})
 endfunction()
+
+# vexo_host_test(<name> SCRIPT file.js [SIMULATOR] [EXPECT_EXIT n]
+#                [EXPECT_STDERR regex] [EXPECT_FILE name] [CHECK_DUMP]
+#                [PROGID id] [ENV var=value ...] [DISABLED reason] [ARGS ...])
+# Runs vexo-host with the host script in a fresh folder of its own (its own
+# component registry and temp folder). With SIMULATOR a vexo-devsim is
+# started first and vexo-host gets its address and credentials (host.device,
+# host.user, host.password). host.args[0] is a folder for the script's
+# output files, followed by ARGS. The test passes when vexo-host exits with
+# EXPECT_EXIT (default 0), its error output matches EXPECT_STDERR, the output
+# folder holds EXPECT_FILE and, with CHECK_DUMP, a crash dump of the module
+# was written. DISABLED registers the test but skips it, printing the reason.
+function(vexo_host_test name)
+    cmake_parse_arguments(ARG "SIMULATOR;CHECK_DUMP"
+        "SCRIPT;EXPECT_EXIT;EXPECT_STDERR;EXPECT_FILE;PROGID;DISABLED" "ENV;ARGS" ${ARGN})
+    set(runner ${PROJECT_SOURCE_DIR}/tests/support/run_host_test.sh)
+    set(command ${runner} --host $<TARGET_FILE:vexo-host>
+        --script ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_SCRIPT})
+    if(ARG_SIMULATOR)
+        list(APPEND command --simulator $<TARGET_FILE:vexo-devsim>)
+    endif()
+    if(DEFINED ARG_EXPECT_EXIT)
+        list(APPEND command --expect-exit ${ARG_EXPECT_EXIT})
+    endif()
+    if(ARG_EXPECT_STDERR)
+        list(APPEND command --expect-stderr ${ARG_EXPECT_STDERR})
+    endif()
+    if(ARG_EXPECT_FILE)
+        list(APPEND command --expect-file ${ARG_EXPECT_FILE})
+    endif()
+    if(ARG_CHECK_DUMP)
+        list(APPEND command --check-dump)
+    endif()
+    if(ARG_PROGID)
+        list(APPEND command --progid ${ARG_PROGID})
+    endif()
+    if(ARG_DISABLED)
+        list(APPEND command --skip "${ARG_DISABLED}")
+    endif()
+    add_test(NAME host.${name} COMMAND ${command} -- ${ARG_ARGS})
+    set_tests_properties(host.${name} PROPERTIES
+        LABELS gui TIMEOUT 120 SKIP_RETURN_CODE 77
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENV}")
+endfunction()

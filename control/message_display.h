@@ -8,6 +8,13 @@
 
 namespace vexo {
 
+// How a host recognises and answers the control's popups: the dialog's
+// window title is its heading, this property holds its message, and its
+// buttons carry these object names.
+inline constexpr char kPopupTextProperty[] = "vexoPopupText";
+inline constexpr char kPopupOkName[] = "vexoPopupOk";
+inline constexpr char kPopupCancelName[] = "vexoPopupCancel";
+
 class MessageDisplay {
 public:
     virtual ~MessageDisplay() = default;

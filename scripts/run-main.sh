@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The main job: the simulated device on a free loopback port in the
-# background and the live view window against it; closing the window stops
-# the device. Its address and credentials are printed first. Without a
-# display the window runs under xvfb-run and its screenshot is written to
-# out/live-view.png instead.
+# background and the host program with the control logged into it; closing
+# the window stops the device. Its address and credentials are printed
+# first. The module of this build is registered first (as an installer
+# would). Without a display the host runs under xvfb-run, and a few seconds
+# after the pages appear its window is written to out/control.png.
 # Usage: scripts/run-main.sh [build folder]   (default: build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -40,20 +41,21 @@ user=${user:-"admin"}
 password=${password:-"Admin_123"}
 echo "device $address  user $user  password $password  (state folder $state)"
 
-liveview=("$build/tools/vexo-liveview/vexo-liveview" --device "$address" --user "$user")
+"$build/tools/vexo-regsvr/vexo-regsvr" "$build/control/module/libVexoSmartOcx.so" || exit 1
+hostprog=("$build/host/vexo-host" --device "$address" --user "$user")
 export VEXO_PASSWORD=$password
 # The window runs in the background so that a signal to this script stops
 # both at once instead of waiting for the window to close.
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-    "${liveview[@]}" &
+    "${hostprog[@]}" &
     viewer_pid=$!
     wait "$viewer_pid"
 else
     mkdir -p "$out"
-    echo "no display: running the live view under xvfb-run for a screenshot"
+    echo "no display: running the host under xvfb-run for a screenshot"
     xvfb-run -a -s "-screen 0 1280x800x24" \
-        "${liveview[@]}" --screenshot "$out/live-view.png" --after-ms "${VEXO_RUN_AFTER_MS:-3000}" &
+        "${hostprog[@]}" --script "$root/scripts/control-screenshot.js" \
+        -- "$out/control.png" "${VEXO_RUN_AFTER_MS:-3000}" &
     viewer_pid=$!
     wait "$viewer_pid"
-    echo "live view screenshot: $out/live-view.png"
 fi

@@ -9,6 +9,7 @@
 #include "com_font.h"
 #include "com_str.h"
 #include "image_catalog.h"
+#include "message_display.h"
 #include "popup_forms.h"
 #include "xp_button.h"
 
@@ -109,6 +110,10 @@ void COkCancelConfigDlg::InitDialog() {
         }
     }
 
+    // What the popup says, readable by hosts that watch or answer popups.
+    setWindowTitle(m_heading);
+    setProperty(kPopupTextProperty, m_message);
+
     if (IsChooser()) {
         width = kItemColumns * kItemWidth + 2 * kMargin;
         BuildChooser(top);
@@ -152,10 +157,12 @@ void COkCancelConfigDlg::BuildButtons(int top, int dialogWidth, bool withCancel)
     m_ok->setGeometry(left, top, kButtonWidth, kButtonHeight);
     m_ok->SetTextColor(Qt::white);
     m_ok->setDefault(true);
+    m_ok->setObjectName(QLatin1String(kPopupOkName));
     connect(m_ok, &QAbstractButton::clicked, this, &QDialog::accept);
     if (withCancel) {
         m_cancel = new CXPButton(this);
         m_cancel->setText(texts->cancel);
+        m_cancel->setObjectName(QLatin1String(kPopupCancelName));
         m_cancel->SetImages(ImageById(kCancelImage), ImageById(kCancelImage));
         m_cancel->setGeometry(left + kButtonWidth + kButtonGap, top, kButtonWidth, kButtonHeight);
         connect(m_cancel, &QAbstractButton::clicked, this, &QDialog::reject);

@@ -1,0 +1,67 @@
+// vexo-host: the host program. It creates the control by its ProgID through
+// the component registry (registering the module of this build first when
+// the control is not registered yet), embeds it in its window and runs a
+// host script against it: the built-in login, or the file of --script.
+//
+// Exit codes: 0 after a script file ran (or when the window is closed),
+// the code given to host.exit, 1 when the control cannot be created or the
+// command line is wrong, 2 after a script error.
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+#include <cstdio>
+
+#include "component_registry.h"
+#include "control_loader.h"
+#include "host_options.h"
+#include "host_window.h"
+#include "script_host.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QString message;
+    bool help = false;
+    const std::optional<host::HostOptions> options = host::ParseHostOptions(
+        QCoreApplication::arguments(), qEnvironmentVariable("VEXO_PASSWORD"), message, help);
+    if (!options) {
+        std::fputs(qPrintable(message), help ? stdout : stderr);
+        return help ? 0 : 1;
+    }
+
+    QString program = host::BuiltInScript();
+    QString scriptName = QStringLiteral("<built-in script>");
+    if (!options->scriptFile.isEmpty()) {
+        QFile file(options->scriptFile);
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "vexo-host: cannot read the script %s: %s\n",
+                         qPrintable(options->scriptFile), qPrintable(file.errorString()));
+            return 1;
+        }
+        program = QString::fromUtf8(file.readAll());
+        scriptName = options->scriptFile;
+    }
+
+    vexo::ComponentRegistry registry;
+    host::ControlLoader loader(registry, QStringLiteral(VEXO_MODULE_BUILD_PATH));
+    host::HostWindow window;
+    window.resize(options->size);
+    QString error;
+    const std::optional<host::CreatedControl> control =
+        loader.Create(options->progId, &window, error);
+    if (!control) {
+        std::fprintf(stderr, "vexo-host: %s\n", qPrintable(error));
+        return 1;
+    }
+    window.Embed(control->widget);
+    window.show();
+
+    host::ScriptHost scripts(*options, loader, window, *control);
+    const bool closeAfterScript = !options->scriptFile.isEmpty() && !options->stay;
+    QTimer::singleShot(0, &app, [&] {
+        const int code = scripts.Run(program, scriptName);
+        if (closeAfterScript || scripts.ExitRequested() || code != 0) {
+            QCoreApplication::exit(code);
+        }
+    });
+    return app.exec();
+}

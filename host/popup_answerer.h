@@ -1,0 +1,44 @@
+#pragma once
+// Answers the control's modal popups so that a script never blocks on one.
+// It watches every window being shown (an application event filter); a
+// popup, recognised by its message property (or a message box), has its
+// heading and message recorded and is closed right after it opened, with
+// OK or Cancel as the script asked. Other modal dialogs (the loading
+// dialog) are left alone. More kinds of dialog (a file chooser) join as
+// further cases of Respond().
+
+#include <QDialog>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+namespace host {
+
+struct PopupRecord {
+    QString title;
+    QString text;
+};
+
+class PopupAnswerer : public QObject {
+    Q_OBJECT
+public:
+    enum class Answer { Ok, Cancel };
+
+    explicit PopupAnswerer(QObject* parent = nullptr);
+
+    void SetAnswer(Answer answer) { m_answer = answer; }
+    Answer CurrentAnswer() const { return m_answer; }
+    // The popups shown since the last call.
+    QList<PopupRecord> TakeMessages();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Respond(QDialog* dialog, Answer answer);
+
+    Answer m_answer = Answer::Ok;
+    QList<PopupRecord> m_messages;
+};
+
+}  // namespace host

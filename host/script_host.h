@@ -1,0 +1,98 @@
+#pragma once
+// Runs a host script (JavaScript) against the embedded control, the way a
+// web page drives it. The script sees:
+//   control  the embedded control; its methods by name, through the
+//            control's dispatch interface
+//   host     wait, screenshot, resize, exit, args, createControl, the
+//            login settings of the command line, crashForTest
+//   ui       the control's widgets by identifier (ui_driver.h)
+//   console  console.log and friends
+// The API is described for script writers in docs/host-scripts.md.
+
+#include <QJSEngine>
+#include <QJSValue>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "control_loader.h"
+#include "host_options.h"
+
+namespace host {
+
+class HostWindow;
+class PopupAnswerer;
+class UiDriver;
+
+// One control as the script sees it: calls go through its IDispatch.
+class ScriptControl : public QObject {
+    Q_OBJECT
+public:
+    ScriptControl(QJSEngine& engine, CreatedControl control, QObject* parent = nullptr);
+
+    // Calls `name` with `arguments`; a failure becomes a script exception.
+    Q_INVOKABLE QJSValue invoke(const QString& name, const QVariantList& arguments);
+
+private:
+    QJSEngine& m_engine;
+    CreatedControl m_control;
+};
+
+class ScriptHost : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QStringList args READ Args CONSTANT)
+    Q_PROPERTY(QString device MEMBER m_device CONSTANT)
+    Q_PROPERTY(QString user MEMBER m_user CONSTANT)
+    Q_PROPERTY(QString password MEMBER m_password CONSTANT)
+    Q_PROPERTY(QString language MEMBER m_language CONSTANT)
+    Q_PROPERTY(int loginArg MEMBER m_loginArg CONSTANT)
+public:
+    // `embedded` is the control in `window`, the script's `control`.
+    ScriptHost(const HostOptions& options, ControlLoader& loader, HostWindow& window,
+               const CreatedControl& embedded, QObject* parent = nullptr);
+    ~ScriptHost() override;
+
+    // Runs `program` (named `fileName` in messages); returns the exit code:
+    // 0, the code given to host.exit, or 2 after a script error (printed
+    // with its line on stderr).
+    int Run(const QString& program, const QString& fileName);
+    bool ExitRequested() const { return m_exitRequested; }
+
+    // The JS object for `control` (the embedded one or a created one).
+    QJSValue Wrap(const CreatedControl& control);
+
+    QStringList Args() const { return m_args; }
+
+    Q_INVOKABLE void wait(int milliseconds);
+    Q_INVOKABLE bool screenshot(const QString& file);
+    Q_INVOKABLE void resize(int width, int height);
+    Q_INVOKABLE void exit(int code);
+    Q_INVOKABLE QJSValue createControl(const QString& progId);
+    Q_INVOKABLE void crashForTest();
+
+    static constexpr const char* kCrashTestVariable = "VEXO_HOST_CRASH_TEST";
+
+private:
+    QJSEngine m_engine;
+    ControlLoader& m_loader;
+    QPointer<HostWindow> m_window;
+    std::vector<std::unique_ptr<HostWindow>> m_extraWindows;
+    PopupAnswerer* m_answerer;
+    UiDriver* m_ui;
+    QStringList m_args;
+    QString m_device;
+    QString m_user;
+    QString m_password;
+    QString m_language;
+    int m_loginArg;
+    bool m_exitRequested = false;
+    int m_exitCode = 0;
+    QJSValue m_wrapControl;
+};
+
+// The script run without --script: the language, then the login.
+QString BuiltInScript();
+
+}  // namespace host

@@ -1,0 +1,321 @@
+#include "ui_driver.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QJSEngine>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTextEdit>
+#include <algorithm>
+
+#include "auto_base.h"
+#include "popup_answerer.h"
+
+namespace host {
+namespace {
+
+constexpr char kPageProperty[] = "vexoPage";
+
+// The page number of the page holding `widget`, -1 outside the pages.
+int PageOf(const QWidget* widget) {
+    for (; widget; widget = widget->parentWidget()) {
+        const QVariant page = widget->property(kPageProperty);
+        if (page.isValid()) {
+            return page.toInt();
+        }
+    }
+    return -1;
+}
+
+QString TextOf(QWidget* widget) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        return edit->text();
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text();
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        return combo->currentText();
+    }
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget)) {
+        return spin->text();
+    }
+    if (auto* text = qobject_cast<QTextEdit*>(widget)) {
+        return text->toPlainText();
+    }
+    if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
+        return text->toPlainText();
+    }
+    if (auto* slider = qobject_cast<QAbstractSlider*>(widget)) {
+        return QString::number(slider->value());
+    }
+    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        return list->currentItem() ? list->currentItem()->text() : QString();
+    }
+    return widget->property("text").toString();
+}
+
+QStringList ItemsOf(QWidget* widget) {
+    QStringList items;
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        for (int i = 0; i < combo->count(); ++i) {
+            items << combo->itemText(i);
+        }
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        for (int i = 0; i < list->count(); ++i) {
+            items << list->item(i)->text();
+        }
+    }
+    return items;
+}
+
+int CurrentIndexOf(QWidget* widget) {
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        return combo->currentIndex();
+    }
+    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        return list->currentRow();
+    }
+    return -1;
+}
+
+void CollectWithId(QWidget* root, int id, QList<QWidget*>& found) {
+    const QVariant value = root->property(vexo::kAutoIdProperty);
+    if (value.isValid() && value.toInt() == id) {
+        found << root;
+    }
+    for (QObject* child : root->children()) {
+        if (child->isWidgetType()) {
+            CollectWithId(static_cast<QWidget*>(child), id, found);
+        }
+    }
+}
+
+}  // namespace
+
+UiDriver::UiDriver(QJSEngine& engine, PopupAnswerer& answerer, QObject* parent)
+    : QObject(parent), m_engine(engine), m_answerer(answerer) {}
+
+QList<QWidget*> UiDriver::WidgetsWithId(int id) {
+    QList<QWidget*> found;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!top->parentWidget()) {
+            CollectWithId(top, id, found);
+        }
+    }
+    std::stable_sort(found.begin(), found.end(), [](const QWidget* a, const QWidget* b) {
+        if (a->isVisible() != b->isVisible()) {
+            return a->isVisible();
+        }
+        return PageOf(a) < PageOf(b);
+    });
+    return found;
+}
+
+QJSValue UiDriver::Describe(QWidget* widget) {
+    QJSValue result = m_engine.newObject();
+    result.setProperty(QStringLiteral("exists"), widget != nullptr);
+    if (!widget) {
+        return result;
+    }
+    QPoint topLeft = widget->pos();
+    if (m_origin && (m_origin == widget || m_origin->isAncestorOf(widget))) {
+        topLeft = widget->mapTo(m_origin, QPoint(0, 0));
+    } else {
+        topLeft = widget->mapToGlobal(QPoint(0, 0));
+    }
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    result.setProperty(QStringLiteral("visible"), widget->isVisible());
+    result.setProperty(QStringLiteral("enabled"), widget->isEnabled());
+    result.setProperty(QStringLiteral("text"), TextOf(widget));
+    result.setProperty(QStringLiteral("checked"), button && button->isChecked());
+    result.setProperty(QStringLiteral("items"), m_engine.toScriptValue(ItemsOf(widget)));
+    result.setProperty(QStringLiteral("currentIndex"), CurrentIndexOf(widget));
+    result.setProperty(QStringLiteral("x"), topLeft.x());
+    result.setProperty(QStringLiteral("y"), topLeft.y());
+    result.setProperty(QStringLiteral("width"), widget->width());
+    result.setProperty(QStringLiteral("height"), widget->height());
+    return result;
+}
+
+QJSValue UiDriver::find(int id) {
+    const QList<QWidget*> found = WidgetsWithId(id);
+    return Describe(found.isEmpty() ? nullptr : found.first());
+}
+
+QJSValue UiDriver::findAll(int id) {
+    const QList<QWidget*> found = WidgetsWithId(id);
+    QJSValue list = m_engine.newArray(static_cast<uint>(found.size()));
+    for (int i = 0; i < found.size(); ++i) {
+        list.setProperty(static_cast<quint32>(i), Describe(found[i]));
+    }
+    return list;
+}
+
+QWidget* UiDriver::Usable(int id) {
+    const QList<QWidget*> found = WidgetsWithId(id);
+    if (found.isEmpty() || !found.first()->isVisible() || !found.first()->isEnabled()) {
+        return nullptr;
+    }
+    return found.first();
+}
+
+void UiDriver::SendMouse(QWidget* widget, QEvent::Type type, const QPoint& position,
+                         Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(position), QPointF(widget->mapToGlobal(position)), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+bool UiDriver::click(int id) {
+    QWidget* widget = Usable(id);
+    if (!widget) {
+        return false;
+    }
+    const QPoint centre = widget->rect().center();
+    QPointer<QWidget> guard(widget);
+    SendMouse(widget, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+    if (guard) {  // the press may have closed or deleted it
+        SendMouse(guard, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
+    }
+    QCoreApplication::processEvents();
+    return true;
+}
+
+bool UiDriver::setText(int id, const QString& text) {
+    QWidget* widget = Usable(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(text);
+        emit edit->editingFinished();
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->isEditable()) {
+        combo->setEditText(text);
+    } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+        bool ok = false;
+        const int value = text.toInt(&ok);
+        if (!ok) {
+            return false;
+        }
+        spin->setValue(value);
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+        plain->setPlainText(text);
+    } else if (auto* rich = qobject_cast<QTextEdit*>(widget)) {
+        rich->setPlainText(text);
+    } else {
+        return false;
+    }
+    QCoreApplication::processEvents();
+    return true;
+}
+
+bool UiDriver::select(int id, const QJSValue& indexOrText) {
+    QWidget* widget = Usable(id);
+    const QStringList items = widget ? ItemsOf(widget) : QStringList();
+    const int index = indexOrText.isNumber()
+                          ? indexOrText.toInt()
+                          : static_cast<int>(items.indexOf(indexOrText.toString()));
+    if (index < 0 || index >= items.size()) {
+        return false;
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);  // as an operator's pick does
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        list->setCurrentRow(index);
+        emit list->itemClicked(list->item(index));
+    }
+    QCoreApplication::processEvents();
+    return true;
+}
+
+bool UiDriver::check(int id, bool on) {
+    auto* button = qobject_cast<QAbstractButton*>(Usable(id));
+    if (!button || !button->isCheckable()) {
+        return false;
+    }
+    if (button->isChecked() != on) {
+        click(id);
+    }
+    return button->isChecked() == on;
+}
+
+bool UiDriver::mouse(int id, const QString& kind, int x, int y) {
+    QWidget* widget = Usable(id);
+    if (!widget) {
+        return false;
+    }
+    const QPoint position(x, y);
+    if (kind == QLatin1String("press")) {
+        m_held = Qt::LeftButton;
+        SendMouse(widget, QEvent::MouseButtonPress, position, Qt::LeftButton, m_held);
+    } else if (kind == QLatin1String("move")) {
+        SendMouse(widget, QEvent::MouseMove, position, Qt::NoButton, m_held);
+    } else if (kind == QLatin1String("release")) {
+        m_held = Qt::NoButton;
+        SendMouse(widget, QEvent::MouseButtonRelease, position, Qt::LeftButton, m_held);
+    } else {
+        m_engine.throwError(
+            QStringLiteral(
+                "ui.mouse: the kind must be \"press\", \"move\" or \"release\", not \"%1\"")
+                .arg(kind));
+        return false;
+    }
+    QCoreApplication::processEvents();
+    return true;
+}
+
+bool UiDriver::drag(int id, int x1, int y1, int x2, int y2) {
+    constexpr int kSteps = 8;
+    if (!mouse(id, QStringLiteral("press"), x1, y1)) {
+        return false;
+    }
+    for (int step = 1; step <= kSteps; ++step) {
+        mouse(id, QStringLiteral("move"), x1 + (x2 - x1) * step / kSteps,
+              y1 + (y2 - y1) * step / kSteps);
+    }
+    return mouse(id, QStringLiteral("release"), x2, y2);
+}
+
+int UiDriver::page() {
+    for (QWidget* widget : QApplication::allWidgets()) {
+        const QVariant page = widget->property(kPageProperty);
+        if (page.isValid() && widget->isVisible()) {
+            return page.toInt();
+        }
+    }
+    return -1;
+}
+
+QJSValue UiDriver::messages() {
+    const QList<PopupRecord> records = m_answerer.TakeMessages();
+    QJSValue list = m_engine.newArray(static_cast<uint>(records.size()));
+    for (int i = 0; i < records.size(); ++i) {
+        QJSValue record = m_engine.newObject();
+        record.setProperty(QStringLiteral("title"), records[i].title);
+        record.setProperty(QStringLiteral("text"), records[i].text);
+        list.setProperty(static_cast<quint32>(i), record);
+    }
+    return list;
+}
+
+void UiDriver::answer(const QString& how) {
+    if (how == QLatin1String("ok")) {
+        m_answerer.SetAnswer(PopupAnswerer::Answer::Ok);
+    } else if (how == QLatin1String("cancel")) {
+        m_answerer.SetAnswer(PopupAnswerer::Answer::Cancel);
+    } else {
+        m_engine.throwError(
+            QStringLiteral("ui.answer: expected \"ok\" or \"cancel\", not \"%1\"").arg(how));
+    }
+}
+
+}  // namespace host

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Runs one host script test (see vexo_host_test in cmake/VexoTesting.cmake).
+# Usage: run_host_test.sh --host EXE --script FILE [--simulator DEVSIM]
+#        [--expect-exit N] [--expect-stderr REGEX] [--expect-file NAME]
+#        [--check-dump] [--progid ID] [--skip REASON] [-- ARGS...]
+set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+host= script= simulator= expect_exit=0 expect_stderr= expect_file= check_dump= progid= skip=
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --host) host=$2; shift 2 ;;
+        --script) script=$2; shift 2 ;;
+        --simulator) simulator=$2; shift 2 ;;
+        --expect-exit) expect_exit=$2; shift 2 ;;
+        --expect-stderr) expect_stderr=$2; shift 2 ;;
+        --expect-file) expect_file=$2; shift 2 ;;
+        --check-dump) check_dump=1; shift ;;
+        --progid) progid=$2; shift 2 ;;
+        --skip) skip=$2; shift 2 ;;
+        --) shift; break ;;
+        *) echo "run_host_test: unknown argument $1" >&2; exit 2 ;;
+    esac
+done
+if [ -n "$skip" ]; then
+    echo "skipped: $skip"
+    exit 77
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/vexo-host-test.XXXXXX")
+sim_pid=
+cleanup() {
+    if [ -n "$sim_pid" ]; then
+        kill "$sim_pid" 2>/dev/null
+        wait "$sim_pid" 2>/dev/null
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$work/out" "$work/tmp/DebugHelperFiles"
+export VEXO_REGISTRY="$work/registry/components.json"
+export TMPDIR="$work/tmp"
+
+options=(--script "$script")
+[ -n "$progid" ] && options+=(--progid "$progid")
+if [ -n "$simulator" ]; then
+    # shellcheck source=scripts/devsim-start.sh
+    . "$root/scripts/devsim-start.sh"
+    devsim_start "$(dirname "$(dirname "$simulator")")" "$work/devsim.log" \
+        --port 0 --state "$work/state" || exit 1
+    read -r _ user _ password < <(sed -n 2p "$work/devsim.log")
+    options+=(--device "$address" --user "${user:-admin}" --password "${password:-Admin_123}")
+fi
+
+"$host" "${options[@]}" -- "$work/out" "$@" 2>"$work/stderr"
+code=$?
+cat "$work/stderr" >&2
+failed=0
+if [ "$code" != "$expect_exit" ]; then
+    echo "FAIL: vexo-host exited with $code, expected $expect_exit" >&2
+    failed=1
+fi
+if [ -n "$expect_stderr" ] && ! grep -Eq -- "$expect_stderr" "$work/stderr"; then
+    echo "FAIL: the error output does not match: $expect_stderr" >&2
+    failed=1
+fi
+if [ -n "$expect_file" ] && [ ! -s "$work/out/$expect_file" ]; then
+    echo "FAIL: the script wrote no $expect_file" >&2
+    failed=1
+fi
+if [ -n "$check_dump" ]; then
+    dumps=$(ls "$work/tmp/DebugHelperFiles" 2>/dev/null)
+    if ! grep -Eq '^libVexoSmartOcx_[0-9]{4}_[0-9]{1,2}_[0-9]{1,2}_[0-9]{1,2}_[0-9]{1,2}\.dmp$' <<<"$dumps"; then
+        echo "FAIL: no crash dump of the module, found: ${dumps:-nothing}" >&2
+        failed=1
+    elif ! grep -q "SIGSEGV" "$work/tmp/DebugHelperFiles/"*.dmp; then
+        echo "FAIL: the dump does not name the signal" >&2
+        failed=1
+    fi
+fi
+exit $failed

@@ -1,0 +1,145 @@
+// Registering and unregistering the module: what ends up in the registry,
+// the order of the steps (seen through the first failing step's code) and
+// the start-up language.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "component_registry.h"
+#include "module_guids.h"
+#include "module_registration.h"
+#include "sim_process.h"
+#include "vexo_smart_ocx_app.h"
+
+namespace {
+
+namespace module = vexo::module;
+
+TEST(ModuleRegistration, RegistersTheClassesTypeLibraryAndCategoriesAndRemovesThem) {
+    vexo::ComponentRegistry registry(vexo::test::MakeTempFolder("module") + "/components.json");
+    ASSERT_EQ(module::RegisterServer(registry, "/opt/libVexoSmartOcx.so"), vexo::S_OK)
+        << registry.LastError();
+
+    vexo::ClassEntry control;
+    ASSERT_EQ(registry.FindClassByProgId(module::kControlProgId, control), vexo::S_OK);
+    EXPECT_EQ(control.clsid, module::kControlClsid);
+    EXPECT_EQ(control.typeName, "VexoSmartOcx Control");
+    EXPECT_EQ(control.modulePath, "/opt/libVexoSmartOcx.so");
+    EXPECT_EQ(control.miscStatus, 0x20191u);
+    EXPECT_TRUE(control.insertable);
+    EXPECT_EQ(control.threadingModel, "Apartment");
+    EXPECT_EQ(control.typeLibId, module::kLibId);
+    EXPECT_EQ(control.categories, (std::vector<std::string>{module::kCatIdSafeForInitializing,
+                                                            module::kCatIdSafeForScripting}));
+    vexo::ClassEntry page;
+    ASSERT_EQ(registry.FindClassByProgId(module::kPropPageProgId, page), vexo::S_OK);
+    EXPECT_EQ(page.typeName, "VexoSmartOcx Property Page");
+    EXPECT_TRUE(page.categories.empty());
+    EXPECT_EQ(registry.CategoryDescription(module::kCatIdSafeForScripting, 0x409),
+              "Controls safely scrip table!");
+    EXPECT_EQ(registry.CategoryDescription(module::kCatIdSafeForInitializing, 0x409),
+              "Controls safely initialize from persistent data!");
+
+    ASSERT_EQ(module::UnregisterServer(registry), vexo::S_OK);
+    EXPECT_EQ(registry.FindClassByProgId(module::kControlProgId, control),
+              vexo::REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(registry.FindClassByProgId(module::kPropPageProgId, page), vexo::REGDB_E_CLASSNOTREG);
+    vexo::TypeLibEntry typeLib;
+    EXPECT_EQ(registry.FindTypeLib(module::kLibId, 1, 0, typeLib), vexo::REGDB_E_CLASSNOTREG);
+}
+
+TEST(ModuleRegistration, AnUnwritableRegistryFailsAtTheFirstStep) {
+    const std::string folder = vexo::test::MakeTempFolder("module");
+    std::ofstream(folder + "/file") << "x";
+    vexo::ComponentRegistry registry(folder + "/file/components.json");
+    EXPECT_EQ(module::RegisterServer(registry, "/opt/m.so"), vexo::SELFREG_E_TYPELIB);
+    // Nothing is registered, so there is nothing to remove.
+    EXPECT_EQ(module::UnregisterServer(registry), vexo::S_OK);
+}
+
+// A registry whose change number `failAt` (counted from 0) fails.
+class FailingRegistry : public vexo::ComponentRegistry {
+public:
+    FailingRegistry(const std::string& path, int failAt)
+        : ComponentRegistry(path), m_failAt(failAt) {}
+    static constexpr vexo::HRESULT kInjected = vexo::MakeHResult(0x80070005u);
+    int calls = 0;
+
+    vexo::HRESULT RegisterTypeLib(const vexo::TypeLibEntry& entry) override {
+        return Step() ? kInjected : ComponentRegistry::RegisterTypeLib(entry);
+    }
+    vexo::HRESULT UnregisterTypeLib(const std::string& id, int major, int minor) override {
+        return Step() ? kInjected : ComponentRegistry::UnregisterTypeLib(id, major, minor);
+    }
+    vexo::HRESULT RegisterClass(const vexo::ClassEntry& entry) override {
+        return Step() ? kInjected : ComponentRegistry::RegisterClass(entry);
+    }
+    vexo::HRESULT UnregisterClass(const std::string& clsid) override {
+        return Step() ? kInjected : ComponentRegistry::UnregisterClass(clsid);
+    }
+    vexo::HRESULT RegisterCategories(const std::vector<vexo::CategoryInfo>& list) override {
+        return Step() ? kInjected : ComponentRegistry::RegisterCategories(list);
+    }
+    vexo::HRESULT RegisterClassImplCategories(const std::string& clsid,
+                                              const std::vector<std::string>& ids) override {
+        return Step() ? kInjected : ComponentRegistry::RegisterClassImplCategories(clsid, ids);
+    }
+    vexo::HRESULT UnRegisterClassImplCategories(const std::string& clsid,
+                                                const std::vector<std::string>& ids) override {
+        return Step() ? kInjected : ComponentRegistry::UnRegisterClassImplCategories(clsid, ids);
+    }
+
+private:
+    bool Step() { return calls++ == m_failAt; }
+    int m_failAt;
+};
+
+TEST(ModuleRegistration, EachStepFailsWithItsOwnCodeAndStopsTheRest) {
+    const std::string folder = vexo::test::MakeTempFolder("module");
+    constexpr vexo::HRESULT kInjected = FailingRegistry::kInjected;
+    // Type library, control class, page class, category + membership twice.
+    const std::vector<vexo::HRESULT> registering{vexo::SELFREG_E_TYPELIB,
+                                                 vexo::SELFREG_E_CLASS,
+                                                 vexo::SELFREG_E_CLASS,
+                                                 kInjected,
+                                                 kInjected,
+                                                 kInjected,
+                                                 kInjected};
+    for (int failAt = 0; failAt < static_cast<int>(registering.size()); ++failAt) {
+        FailingRegistry registry(folder + "/r" + std::to_string(failAt) + ".json", failAt);
+        EXPECT_EQ(module::RegisterServer(registry, "/opt/m.so"), registering[failAt]) << failAt;
+        EXPECT_EQ(registry.calls, failAt + 1);
+    }
+    // Out of both categories, type library, control class, page class.
+    const std::vector<vexo::HRESULT> unregistering{kInjected, kInjected, vexo::SELFREG_E_TYPELIB,
+                                                   vexo::SELFREG_E_CLASS, vexo::SELFREG_E_CLASS};
+    for (int failAt = 0; failAt < static_cast<int>(unregistering.size()); ++failAt) {
+        FailingRegistry registry(folder + "/u" + std::to_string(failAt) + ".json", failAt);
+        EXPECT_EQ(module::UnregisterServer(registry), unregistering[failAt]) << failAt;
+        EXPECT_EQ(registry.calls, failAt + 1);
+    }
+    FailingRegistry complete(folder + "/all.json", -1);
+    EXPECT_EQ(module::RegisterServer(complete, "/opt/m.so"), vexo::S_OK);
+    EXPECT_EQ(complete.calls, 7);
+}
+
+TEST(ModuleStartUp, TheUiLanguageFollowsTheSystemLocale) {
+    const std::vector<std::pair<const char*, const char*>> cases{
+        {"zh_CN.UTF-8", "chinese"},
+        {"zh_TW", "chinese"},
+        {"zh_HK.UTF-8", "english"},
+        {"en_US.UTF-8", "english"},
+        {"de_DE", "english"},
+        {"C", "english"},
+        {"", "english"},
+    };
+    for (const auto& [locale, language] : cases) {
+        EXPECT_EQ(CVexoSmartOcxApp::UiLanguageFor(locale), language) << locale;
+    }
+    EXPECT_EQ(CVexoSmartOcxApp::LanguageAbbreviation("zh_CN"), "chs");
+    EXPECT_EQ(CVexoSmartOcxApp::LanguageAbbreviation("zh_TW.Big5"), "cht");
+    EXPECT_EQ(CVexoSmartOcxApp::LanguageAbbreviation("en_GB"), "eng");
+    EXPECT_EQ(CVexoSmartOcxApp::LanguageAbbreviation("fr_FR"), "");
+}
+
+}  // namespace
