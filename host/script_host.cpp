@@ -33,10 +33,18 @@ constexpr char kWrapControl[] = R"JS(
 
 // The location and message of a script failure, "file:line: message".
 QString DescribeFailure(const QJSValue& error, const QStringList& stack, const QString& fileName) {
-    int line = error.isError() ? error.property(QStringLiteral("lineNumber")).toInt() : 0;
-    if (line <= 0 && !stack.isEmpty()) {
-        // Frames read "function:line:column:file".
-        line = stack.first().section(QLatin1Char(':'), 1, 1).toInt();
+    // The innermost frame of the script itself: an error raised inside the
+    // control's wrapper belongs to the script line that made the call.
+    // Frames read "function:line:column:file URL".
+    int line = 0;
+    for (const QString& frame : stack) {
+        if (frame.section(QLatin1Char(':'), 3).endsWith(fileName)) {
+            line = frame.section(QLatin1Char(':'), 1, 1).toInt();
+            break;
+        }
+    }
+    if (line <= 0 && error.isError()) {
+        line = error.property(QStringLiteral("lineNumber")).toInt();
     }
     return QStringLiteral("%1:%2: %3").arg(fileName).arg(line).arg(error.toString());
 }

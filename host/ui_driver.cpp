@@ -182,6 +182,14 @@ bool UiDriver::click(int id) {
     if (!widget) {
         return false;
     }
+    // A button is clicked as a button (its hit area may not include its
+    // centre, e.g. a check box without text); anything else gets a real
+    // press and release at its centre.
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->click();
+        QCoreApplication::processEvents();
+        return true;
+    }
     const QPoint centre = widget->rect().center();
     QPointer<QWidget> guard(widget);
     SendMouse(widget, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);

@@ -1,7 +1,7 @@
 #pragma once
 // The script's `ui` object: finds the control's widgets by their control
 // identifier (the vexoAutoId property) and works them the way an operator
-// would, with real mouse events where the widget reacts to the mouse.
+// would: buttons by a click, other widgets by real mouse events.
 // Coordinates are the identified widget's own pixels.
 
 #include <QEvent>

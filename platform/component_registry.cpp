@@ -187,7 +187,13 @@ HRESULT ComponentRegistry::Load(Data& data) const {
     const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
     Json::Value root;
     std::string parseError;
-    if (!reader->parse(content.data(), content.data() + content.size(), &root, &parseError)) {
+    bool parsed = false;
+    try {  // jsoncpp throws when the nesting exceeds the stack limit
+        parsed = reader->parse(content.data(), content.data() + content.size(), &root, &parseError);
+    } catch (const Json::Exception& error) {
+        parseError = error.what();
+    }
+    if (!parsed) {
         m_lastError = "the component registry " + m_path + " is not valid JSON: " + parseError;
         return REGDB_E_CORRUPT;
     }

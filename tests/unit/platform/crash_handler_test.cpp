@@ -62,12 +62,13 @@ TEST(CrashHandler, AFaultWritesTheDumpAndExitsWith18) {
     ASSERT_EQ(names.size(), 1u);
     EXPECT_TRUE(names[0] == LocalDumpName(before) || names[0] == LocalDumpName(after)) << names[0];
     std::ifstream file(temp + "/DebugHelperFiles/" + names[0]);
-    std::stringstream text;
-    text << file.rdbuf();
-    EXPECT_NE(text.str().find("signal 11 (SIGSEGV)"), std::string::npos) << text.str();
-    EXPECT_NE(text.str().find("address 0x10\n"), std::string::npos) << text.str();
-    EXPECT_NE(text.str().find("backtrace:\n"), std::string::npos);
-    EXPECT_GT(std::count(text.str().begin(), text.str().end(), '\n'), 8);
+    std::stringstream stream;
+    stream << file.rdbuf();
+    const std::string text = stream.str();
+    EXPECT_NE(text.find("signal 11 (SIGSEGV)"), std::string::npos) << text;
+    EXPECT_NE(text.find("address 0x10\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("backtrace:\n"), std::string::npos);
+    EXPECT_GT(std::count(text.begin(), text.end(), '\n'), 8);  // frames follow
 }
 
 TEST(CrashHandler, WithoutTheDumpFolderNothingIsWrittenAndTheCodeStays) {
