@@ -20,8 +20,10 @@ constexpr char kWrapControl[] = R"JS(
 (function (native) {
     return new Proxy({}, {
         get: function (target, name) {
-            if (typeof name !== "string" || name === "then") {
-                return undefined;
+            // Symbols, "then" and Object's own members (toString, ...) are
+            // not methods of the control, so printing it still works.
+            if (typeof name !== "string" || name === "then" || name in Object.prototype) {
+                return Reflect.get(target, name);
             }
             return function () {
                 return native.invoke(name, Array.prototype.slice.call(arguments));

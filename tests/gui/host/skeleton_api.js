@@ -26,6 +26,7 @@ check(control.Destroy() === true, "Destroy gives true");
 throws(() => control.SetDeviceLoginInfo("127.0.0.1:1", "admin", "x"), /takes 4 argument/);
 throws(() => control.SetCurScenesTourNum("seven"), /cannot be converted/);
 throws(() => control.Launch(), /no method "Launch"/);
+check(String(control).startsWith("[object"), "the control can be printed");
 throws(() => ui.answer("maybe"), /ok.*cancel/);
 
 check(ui.page() === -1, "no page before a login");
