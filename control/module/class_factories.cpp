@@ -110,8 +110,7 @@ HRESULT CVexoSmartOcxPropPageFactory::UpdateRegistry(bool add, ComponentRegistry
     return registry.RegisterClass(entry);
 }
 
-ModuleClassFactory* const* ModuleFactories(int& count) {
-    count = static_cast<int>(std::size(g_factories));
+std::span<ModuleClassFactory* const> ModuleFactories() {
     return g_factories;
 }
 

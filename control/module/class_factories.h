@@ -4,6 +4,7 @@
 // module counts live objects and server locks so that DllCanUnloadNow can
 // answer.
 
+#include <span>
 #include <string>
 
 #include "component_interfaces.h"
@@ -38,7 +39,7 @@ public:
 };
 
 // Both factories, control first.
-ModuleClassFactory* const* ModuleFactories(int& count);
+std::span<ModuleClassFactory* const> ModuleFactories();
 ModuleClassFactory* FactoryOf(const std::string& clsid);
 
 // Live objects plus server locks; zero when the module may be unloaded.

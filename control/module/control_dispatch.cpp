@@ -1,6 +1,7 @@
 #include "control_dispatch.h"
 
 #include <QMetaMethod>
+#include <algorithm>
 
 #include "vexo_smart_ocx_ctrl.h"
 
@@ -17,6 +18,13 @@ QMetaMethod MethodNamed(const QMetaObject& type, const char* name) {
     }
     return {};
 }
+
+constexpr int kMaxArguments = 4;
+static_assert(std::all_of(kControlDispatchTable.begin(), kControlDispatchTable.end(),
+                          [](const DispatchEntry& entry) {
+                              return entry.argumentCount <= kMaxArguments;
+                          }),
+              "Invoke passes at most four arguments");
 
 }  // namespace
 
@@ -68,8 +76,8 @@ HRESULT ControlDispatch::Invoke(int dispId, const QVariantList& arguments, QVari
 
     // Each argument is coerced to the parameter's type, as a dispatch call
     // coerces its variants; undefined values are refused.
-    std::array<QVariant, 4> converted;
-    std::array<QGenericArgument, 4> passed;
+    std::array<QVariant, kMaxArguments> converted;
+    std::array<QGenericArgument, kMaxArguments> passed;
     for (int i = 0; i < entry->argumentCount; ++i) {
         converted[i] = arguments[i];
         const QMetaType type = method.parameterMetaType(i);

@@ -23,10 +23,8 @@ HRESULT RegisterServer(ComponentRegistry& registry, const std::string& modulePat
     if (Failed(registry.RegisterTypeLib(typeLib))) {
         return SELFREG_E_TYPELIB;
     }
-    int count = 0;
-    ModuleClassFactory* const* factories = ModuleFactories(count);
-    for (int i = 0; i < count; ++i) {
-        if (Failed(factories[i]->UpdateRegistry(true, registry, modulePath))) {
+    for (ModuleClassFactory* factory : ModuleFactories()) {
+        if (Failed(factory->UpdateRegistry(true, registry, modulePath))) {
             return SELFREG_E_CLASS;
         }
     }
@@ -49,10 +47,8 @@ HRESULT UnregisterServer(ComponentRegistry& registry) {
     if (Failed(registry.UnregisterTypeLib(kLibId, kTypeLibMajor, kTypeLibMinor))) {
         return SELFREG_E_TYPELIB;
     }
-    int count = 0;
-    ModuleClassFactory* const* factories = ModuleFactories(count);
-    for (int i = 0; i < count; ++i) {
-        if (Failed(factories[i]->UpdateRegistry(false, registry, {}))) {
+    for (ModuleClassFactory* factory : ModuleFactories()) {
+        if (Failed(factory->UpdateRegistry(false, registry, {}))) {
             return SELFREG_E_CLASS;
         }
     }
