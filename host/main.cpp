@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 
 #include "component_registry.h"
 #include "control_loader.h"
@@ -18,6 +19,13 @@
 #include "script_host.h"
 
 int main(int argc, char** argv) {
+    // Help needs no display: answer it before the GUI starts.
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(qPrintable(host::HostUsage()), stdout);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QString message;
     bool help = false;
