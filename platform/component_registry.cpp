@@ -359,6 +359,13 @@ HRESULT ComponentRegistry::Save(const Data& data) const {
         ::unlink(temporary.c_str());
         return result;
     }
+    // The rename itself survives a power cut only once the folder is flushed.
+    const std::string folder = lastSlash == std::string::npos ? "." : m_path.substr(0, lastSlash);
+    if (const int folderFd = ::open(folder.empty() ? "/" : folder.c_str(), O_RDONLY | O_DIRECTORY);
+        folderFd >= 0) {
+        ::fsync(folderFd);
+        ::close(folderFd);
+    }
     return S_OK;
 }
 
