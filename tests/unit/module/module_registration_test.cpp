@@ -8,7 +8,7 @@
 #include "component_registry.h"
 #include "module_guids.h"
 #include "module_registration.h"
-#include "sim_process.h"
+#include "temp_folder.h"
 #include "vexo_smart_ocx_app.h"
 
 namespace {
@@ -16,7 +16,8 @@ namespace {
 namespace module = vexo::module;
 
 TEST(ModuleRegistration, RegistersTheClassesTypeLibraryAndCategoriesAndRemovesThem) {
-    vexo::ComponentRegistry registry(vexo::test::MakeTempFolder("module") + "/components.json");
+    vexo::ComponentRegistry registry(vexo::test::MakeEmptyTempFolder("module") +
+                                     "/components.json");
     ASSERT_EQ(module::RegisterServer(registry, "/opt/libVexoSmartOcx.so"), vexo::S_OK)
         << registry.LastError();
 
@@ -49,7 +50,7 @@ TEST(ModuleRegistration, RegistersTheClassesTypeLibraryAndCategoriesAndRemovesTh
 }
 
 TEST(ModuleRegistration, AnUnwritableRegistryFailsAtTheFirstStep) {
-    const std::string folder = vexo::test::MakeTempFolder("module");
+    const std::string folder = vexo::test::MakeEmptyTempFolder("module");
     std::ofstream(folder + "/file") << "x";
     vexo::ComponentRegistry registry(folder + "/file/components.json");
     EXPECT_EQ(module::RegisterServer(registry, "/opt/m.so"), vexo::SELFREG_E_TYPELIB);
@@ -95,7 +96,7 @@ private:
 };
 
 TEST(ModuleRegistration, EachStepFailsWithItsOwnCodeAndStopsTheRest) {
-    const std::string folder = vexo::test::MakeTempFolder("module");
+    const std::string folder = vexo::test::MakeEmptyTempFolder("module");
     constexpr vexo::HRESULT kInjected = FailingRegistry::kInjected;
     // Type library, control class, page class, category + membership twice.
     const std::vector<vexo::HRESULT> registering{vexo::SELFREG_E_TYPELIB,
