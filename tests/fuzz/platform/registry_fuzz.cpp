@@ -5,16 +5,27 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "component_registry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/registry-fuzz.XXXXXX";
-        return std::string(::mkdtemp(pattern));
-    }();
+    // One folder for the whole run, removed at exit.
+    static const struct Folder {
+        Folder() {
+            char pattern[] = "/tmp/registry-fuzz.XXXXXX";
+            path = ::mkdtemp(pattern) ? pattern : "/tmp";
+        }
+        ~Folder() {
+            if (path != "/tmp") {
+                std::filesystem::remove_all(path);
+            }
+        }
+        std::string path;
+    } scratch;
+    const std::string& folder = scratch.path;
     const std::string path = folder + "/components.json";
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
