@@ -60,6 +60,7 @@ void CCommonHeader::Create(CDialogManager* manager) {
                    vexo::kAutoStyleNone, texts.smartSwitch);
     switch_.SetImages(249, 250);
     switch_.Control()->setFont(vexo::ModuleFirstFont());
+    switch_.Control()->SetTextOffset(10, 0);  // clear of the status lamp
     // The switch shows the status the next click asks for.
     switch_.Control()->SetSelected(manager != nullptr && manager->SmartStatus() == 0 ? 1 : 0);
 

@@ -162,6 +162,7 @@ void MemoryFigures(const vexo::test::SimProcess& sim) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    VEXONET_Init();  // the device is filled before any control exists
     std::vector<std::string> extra;
     if (argc > 1) {
         extra = {"--latency-ms", argv[1]};
@@ -190,5 +191,6 @@ int main(int argc, char** argv) {
         sim.Start();
         MemoryFigures(sim);
     }
+    VEXONET_Cleanup();
     return 0;
 }

@@ -10,6 +10,8 @@
 
 #include "bench_support.h"
 #include "com_str.h"
+#include "audio_video_play.h"
+#include "video_page_dialog.h"
 
 namespace {
 
@@ -65,7 +67,12 @@ int main(int argc, char** argv) {
         Save(control, folder + QString("/control-%1.png").arg(language));
         if (firstRun) {
             QTest::mouseClick(AutoWidget(control, 18007), Qt::LeftButton);
-            QTest::qWait(600);
+            // Timer 1001 starts the page's video: wait for its first picture.
+            auto* arming = control.findChildren<CVideoPageDialog*>().value(2);
+            for (int i = 0; i < 100 && arming && !arming->Pane().Session()->FirstFrameDrawn(); ++i) {
+                QTest::qWait(50);
+            }
+            QTest::qWait(300);
             Save(control, folder + "/normal-arming.png");
         }
     }
