@@ -3,6 +3,7 @@
 #include <QProgressBar>
 
 #include "av_play_base.h"
+#include "com_str.h"
 #include "control_fixture.h"
 #include "vexonet.h"
 #include "video_page_dialog.h"
@@ -82,4 +83,38 @@ TEST_F(LoginTest, SilentDeviceEndsTheDialogAfterTheTimeOut) {
     EXPECT_LT(timer.elapsed(), 1500 + 2000);
     EXPECT_EQ(PageWidget(0), nullptr);
     VEXONET_SetTimeouts(2000, 10000);
+}
+
+TEST_F(LoginTest, BatchConfigurationWithoutLoginLeavesNoManager) {
+    const QString address = QString::fromStdString(sim_.Address());
+    const QString config = control_->GetConfig(address, vexo::test::SimProcess::kUser,
+                                               vexo::test::SimProcess::kPassword);
+    EXPECT_TRUE(config.contains("\"format\"")) << config.left(200).toStdString();
+    EXPECT_TRUE(control_->GetConfig(address, "admin", "wrong").isEmpty());
+    EXPECT_TRUE(control_->SetConfig(address, vexo::test::SimProcess::kUser,
+                                    vexo::test::SimProcess::kPassword, config));
+    EXPECT_TRUE(display_.texts.isEmpty());
+    // A text the device refuses shows its error; a failed login shows nothing.
+    EXPECT_FALSE(control_->SetConfig(address, vexo::test::SimProcess::kUser,
+                                     vexo::test::SimProcess::kPassword, "not a configuration"));
+    ASSERT_EQ(display_.texts.size(), 1);
+    EXPECT_TRUE(display_.texts[0].startsWith(vexo::TheComStr()->error + ": "))
+        << display_.texts[0].toStdString();
+    EXPECT_FALSE(control_->SetConfig(address, "admin", "wrong", config));
+    EXPECT_EQ(display_.texts.size(), 1);
+    EXPECT_EQ(PageWidget(0), nullptr);
+    EXPECT_EQ(control_->GetCurSmartSceneNum(), -2);
+}
+
+TEST_F(LoginTest, DeviceContextFollowsAddedSceneAndReportsRefusals) {
+    ASSERT_TRUE(Login());
+    CSmartXmlParse& context = Manager()->DeviceContext();
+    ASSERT_EQ(context.AddScene("Harbour"), 1);
+    EXPECT_EQ(context.SceneName(), "Harbour");
+    EXPECT_FALSE(context.SceneToken().isEmpty());
+    EXPECT_TRUE(display_.texts.isEmpty());
+    EXPECT_EQ(context.DelScene("no such scene"), 0);
+    ASSERT_EQ(display_.texts.size(), 1);
+    EXPECT_TRUE(display_.texts[0].startsWith(vexo::TheComStr()->error + ": "))
+        << display_.texts[0].toStdString();
 }
