@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
 
 #include "audio_video_play.h"
 #include "geometry_forms.h"
@@ -24,6 +25,12 @@ const QRegularExpression& IntPointPattern() {
     static const QRegularExpression pattern(
         QStringLiteral(R"(\(\s*([-+]?\d+)\s*,\s*([-+]?\d+)\s*\))"));
     return pattern;
+}
+
+// A window pixel coordinate from renderer text, kept far from int overflow.
+int PixelCoordinate(const QString& digits) {
+    constexpr qlonglong kLimit = 1000000;
+    return static_cast<int>(std::clamp(digits.toLongLong(), -kLimit, kLimit));
 }
 
 // Direction word of a wire read back from the renderer ("D|M|..."): the end
@@ -176,8 +183,8 @@ QString CAVPlayBase::PixelToDeviceGeometry(const QString& pixelText, int width, 
     auto it = IntPointPattern().globalMatch(pixelText.mid(bar + 1));
     while (it.hasNext()) {
         const auto match = it.next();
-        points.append(vexo::geometry::PixelToDeviceText(match.captured(1).toInt(),
-                                                        match.captured(2).toInt(), width, height));
+        points.append(vexo::geometry::PixelToDeviceText(
+            PixelCoordinate(match.captured(1)), PixelCoordinate(match.captured(2)), width, height));
     }
     return pixelText.left(bar + 1) + points.join(QLatin1Char(','));
 }

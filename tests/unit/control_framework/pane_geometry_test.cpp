@@ -2,7 +2,11 @@
 // choices of its edit operations that depend only on texts.
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <QWidget>
+
 #include "av_play_base.h"
+#include "dlg_full.h"
 
 TEST(PaneGeometry, RegionTextConvertsBothWays) {
     // Device space: origin at the centre, y up; a 200 x 100 window.
@@ -38,4 +42,20 @@ TEST(PaneGeometry, WithoutSessionStoredGeometrySurvivesEditing) {
     EXPECT_EQ(pane.EditStateNow(), CAVPlayBase::kIdle);
     EXPECT_EQ(pane.Geometry().at("Detection Region").text, "4|(0,0),(1,0),(1,1),(0,1)");
     EXPECT_EQ(pane.Values().at("Direction"), "Left");
+}
+
+TEST(FullWindowVideo, DoubleClickReturnsTheBorrowedWindow) {
+    QWidget page;
+    page.resize(400, 300);
+    auto* video = new QWidget(&page);
+    video->setGeometry(10, 20, 160, 90);
+    page.show();
+    CDlgFull full;
+    full.BorrowWindow(video, -1);
+    EXPECT_EQ(video->parentWidget(), &full);
+    EXPECT_TRUE(full.isVisible());
+    QTest::mouseDClick(video, Qt::LeftButton);
+    EXPECT_EQ(video->parentWidget(), &page);
+    EXPECT_EQ(video->geometry(), QRect(10, 20, 160, 90));
+    EXPECT_FALSE(full.isVisible());
 }
