@@ -11,14 +11,18 @@
 
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "description_records.h"
 #include "device_command_channel.h"
 #include "file_download.h"
 #include "localisation.h"
 #include "ui_type.h"
+
+class CAudioVideoPlay;
 
 class CSmartXmlParse {
 public:
@@ -89,12 +93,92 @@ public:
     // ---- Commands on the channel: reference scene, scene-bound wrappers,
     // ---- batch read and write (smart_xml_parse_commands.cpp).
 
+    // The reference scene: the scene the pages work on. Its token travels
+    // with every scene-bound command below; "zelk:NormalAlarm" makes the
+    // schedule and trigger commands address a normal alarm instead.
+    const QString& SceneName() const { return sceneName_; }
+    void SetReferenceScene(const QString& name, const QString& token) {
+        sceneName_ = name;
+        sceneToken_ = token;
+    }
+
+    // Logs `session` into the device and binds the channel to it
+    // ("CMD_ParamInit"). 0 without a channel or when the login fails.
+    int Login(CAudioVideoPlay* session, const QString& address, const QString& user,
+              const QString& password);
+
+    // Scenes. A refused AddScene, DelScene or SetCurScene shows the
+    // device's error text; an accepted AddScene makes the new scene the
+    // reference scene.
+    int GetSceneList(std::vector<SceneRecord>& scenes);
+    int AddScene(const QString& sceneName);
+    int DelScene(const QString& sceneToken);
+    int SetCurScene(const QString& sceneToken);
+    int ModifyScene(const QString& sceneToken, const QString& sceneName,
+                    const QStringList& funNames, QStringList& refusedFunNames);
+    // The analytics functions of the reference scene.
+    int GetAllSupportSmartFunName(QStringList& funNames);
+    int GetSceneSmartFuns(const QString& sceneToken, QStringList& funNames) const;
+    int GetSceneModuleList(std::map<QString, QString>& modules);
+
+    // Rules and modules on the reference scene. Refused changes (add,
+    // modify, reset, delete of a rule; modify of a module) show the
+    // device's error text.
+    int GetRuleParam(ParamRecord& record);
+    int ModifyRuleParam(const ParamRecord& record);
+    int ResetRuleParam(ParamRecord& record);
+    int QueryRule(const QString& funName, QStringList& ruleTokens);
+    int AddRule(ParamRecord& record);
+    int DelRule(const QString& funName, const QString& ruleToken);
+    int GetModuleParam(ParamRecord& record);
+    int ModifyModuleParam(const ParamRecord& record);
+    int ResetModuleParam(ParamRecord& record);
+    int GetParamRange(const QString& funText, const QString& eventText, ParamRange& range);
+
+    // Normal alarms, non-scene functions, triggers and schedules (owner
+    // chosen by the reference scene token), tours.
+    int GetAllNormalAlarmFunName(std::vector<NormalAlarmFun>& funs);
+    int GetNormalAlarmData(ParamRecord& record);
+    int ModifyNormalAlarmData(const ParamRecord& record);
+    int GetNonSceneParam(ParamRecord& record);
+    int ModifyNonSceneParam(const ParamRecord& record);
+    int ResetNonSceneParam(ParamRecord& record);
+    int GetActionTrigger(ParamRecord& record);
+    int SetActionTrigger(const ParamRecord& record);
+    int GetGuardSchedules(ParamRecord& record);
+    int SetGuardSchedules(const ParamRecord& record);
+    int GetSceneTourData(TourRecord& tour);
+    int SetSceneTourData(const TourRecord& tour);
+
+    // PTZ head and the analytics switch.
+    int PTZLock(const QString& lockTime);
+    int PTZUnLock();
+    int GetPTZPosition(PtzPosition& position);
+    int MovePTZPosition(float pan, float tilt, float zoom);
+    int SetSmartStatus(int status);
+    int GetSmartStatus(int& status);
+
+    // The batch configuration, each on a temporary session and channel of
+    // its own (the device context's channel is not touched, so these may
+    // run on a worker thread). The read gives an empty text when the login
+    // or the command fails.
+    static QString ReadBatchConfig(const QString& address, const QString& user,
+                                   const QString& password);
+    enum class BatchWrite { Accepted, Refused, LoginFailed };
+    // `errorText` receives the device's error text of a refusal.
+    static BatchWrite WriteBatchConfig(const QString& address, const QString& user,
+                                       const QString& password, const QString& config,
+                                       QString& errorText);
+    // Shows `errorText` as a device error (translated, under "error").
+    bool ShowDeviceErrorText(const QString& errorText) const;
+
     // ---- Parameter rows and panels (smart_xml_parse_panels.cpp).
 
 private:
     vexo::UiTypeTable uiTypes_;
     QString uiPath_;
     QString langPath_;
+    QString sceneName_;
     QString sceneToken_ = QStringLiteral("0");
     std::unique_ptr<DeviceCommandChannel> channel_;
     vexo::LocalisationTables localisation_;

@@ -6,6 +6,12 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
+
+class CDialogManager;
+namespace vexo {
+struct LoginJob;
+}
 
 class CVexoSmartOcxCtrl : public QWidget {
     Q_OBJECT
@@ -31,4 +37,22 @@ signals:
     void MouseDown(int Button, int Shift, int x, int y);
     void MouseMove(int Button, int Shift, int x, int y);
     void KeyDown(int KeyCode, int Shift);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Deletes the page manager (and with it pages and sessions) after
+    // telling a login worker that it must not touch it any more.
+    void DeletePageManager();
+    void ReplacePageManager();
+    bool HasWindow() const;
+
+    std::unique_ptr<CDialogManager> m_manager;
+    // The hand-over with the login worker of the current manager.
+    std::shared_ptr<vexo::LoginJob> m_loginJob;
 };

@@ -1,0 +1,48 @@
+#pragma once
+// How the page manager sees a page: it creates the page through the page
+// factory (which the module implements, so that the manager does not link
+// the page targets) and then only shows, hides, moves, times and refreshes
+// it through this interface.
+
+#include <QRect>
+#include <QString>
+#include <memory>
+
+class QWidget;
+class CAudioVideoPlay;
+class CDialogManager;
+
+// The four pages, by page number.
+enum class PageKind { Index = 0, SceneSet = 1, SmartConfig = 2, NormalArming = 3 };
+
+class IManagedPage {
+public:
+    virtual ~IManagedPage() = default;
+
+    // Gives the page its manager and creates its window (at its template
+    // size, hidden) as a child of `parent`.
+    virtual void Create(CDialogManager* manager, QWidget* parent) = 0;
+    virtual QWidget* Window() = 0;
+
+    // Numbered timers (1001 every 200 ms, 1002 for the PTZ lock).
+    virtual void SetTimer(int id, int intervalMs) = 0;
+    virtual void KillTimer(int id) = 0;
+    virtual bool IsTimerActive(int id) const = 0;
+
+    // Index page: back to the first scene position and rebuilt from the
+    // manager's data. Normal arming page: reads its data again. Other
+    // pages ignore what is not theirs.
+    virtual void Rebuild() {}
+    virtual void Reload() {}
+    // Pages with a video pane take the device's credentials and stream
+    // selector after the login.
+    virtual void SetDeviceInfo(const QString& address, const QString& user, const QString& password,
+                               int streamSelector) {}
+};
+
+class IPageFactory {
+public:
+    virtual ~IPageFactory() = default;
+    // `session` is the manager's own video session (not owned by the page).
+    virtual std::unique_ptr<IManagedPage> CreatePage(PageKind kind, CAudioVideoPlay* session) = 0;
+};

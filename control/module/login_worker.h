@@ -1,0 +1,38 @@
+#pragma once
+// The two worker threads of the control. The login worker logs in and loads
+// the device's data into the page manager while the UI thread waits in the
+// loading dialog; the configuration reader reads the batch configuration
+// on objects of its own. Both reach the loading dialog by blocking queued
+// calls only.
+
+#include <QString>
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+
+class CDialogManager;
+
+namespace vexo {
+
+// Shared by the control (UI thread) and its login worker. Once the UI
+// thread has closed the dialog, the worker touches the manager only through
+// calls that run on the UI thread and check `abandoned` there first.
+struct LoginJob {
+    std::mutex mutex;
+    std::condition_variable changed;
+    int pagesReady = 1;         // cleared by a failed login and while pages are made
+    bool dialogClosed = false;  // the UI thread has left the loading dialog
+    bool abandoned = false;     // the manager is gone (UI thread only)
+};
+
+// Starts the login worker for `manager`. False (nothing started) when a
+// login already runs in the process.
+bool StartLoginWorker(CDialogManager* manager, std::shared_ptr<LoginJob> job);
+
+// Starts the configuration reader; it stores the text in `*result` and then
+// lets the manager's loading dialog reach 100 %.
+void StartConfigReader(CDialogManager* manager, const QString& address, const QString& user,
+                       const QString& password, std::shared_ptr<QString> result);
+
+}  // namespace vexo

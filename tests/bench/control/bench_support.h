@@ -1,0 +1,62 @@
+#pragma once
+// Shared by the control's scripted runs: logging a control in while
+// watching the loading dialog, and waiting for the login worker's end.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <string>
+
+#include "dlg_load.h"
+#include "login_marker.h"
+#include "sim_process.h"
+#include "vexo_smart_ocx_ctrl.h"
+
+namespace bench {
+
+inline void WaitForLoginEnd() {
+    while (vexo::LoginInProgress()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+}
+
+struct LoginTiming {
+    bool ok = false;
+    double toFullProgressMs = -1;  // SetDeviceLoginInfo to the bar at 100 %
+    double wholeCallMs = 0;
+};
+
+// Logs `control` into `sim`; `onDialog` runs once while the dialog is up.
+template <class OnDialog>
+LoginTiming TimedLogin(CVexoSmartOcxCtrl& control, const vexo::test::SimProcess& sim,
+                       OnDialog onDialog) {
+    LoginTiming timing;
+    QElapsedTimer clock;
+    bool dialogSeen = false;
+    QTimer watch;
+    watch.setInterval(1);
+    QObject::connect(&watch, &QTimer::timeout, [&]() {
+        CDlgLoad* dialog = control.findChild<CDlgLoad*>();
+        if (dialog == nullptr || !dialog->HasWindow()) {
+            return;
+        }
+        if (!dialogSeen) {
+            dialogSeen = true;
+            onDialog(*dialog);
+        }
+        if (timing.toFullProgressMs < 0 && dialog->Position() == 100) {
+            timing.toFullProgressMs = clock.nsecsElapsed() / 1e6;
+        }
+    });
+    watch.start();
+    clock.start();
+    timing.ok = control.SetDeviceLoginInfo(QString::fromStdString(sim.Address()),
+                                           vexo::test::SimProcess::kUser,
+                                           vexo::test::SimProcess::kPassword, 1);
+    timing.wholeCallMs = clock.nsecsElapsed() / 1e6;
+    watch.stop();
+    WaitForLoginEnd();
+    return timing;
+}
+
+}  // namespace bench

@@ -1,0 +1,120 @@
+// The login as the host sees it: pages after success, none after a refusal
+// or a silent device, and the current scene the scene list decides.
+#include <QProgressBar>
+
+#include "av_play_base.h"
+#include "com_str.h"
+#include "control_fixture.h"
+#include "vexonet.h"
+#include "video_page_dialog.h"
+
+using LoginTest = ControlFixture;
+
+TEST_F(LoginTest, CreatesPagesShowsIndexAndHandsCredentialsToPanes) {
+    ASSERT_TRUE(Login(vexo::test::SimProcess::kPassword, 5));
+    EXPECT_EQ(VisiblePage(), 0);
+    ASSERT_NE(AutoWidget(18003), nullptr);  // the header's switch
+    CDialogManager* manager = Manager();
+    ASSERT_NE(manager, nullptr);
+    EXPECT_FALSE(manager->Scenes().empty());
+    EXPECT_EQ(control_->GetCurSmartSceneNum(), manager->CurrentScene() - 1);
+    for (int page : {1, 2}) {
+        auto* videoPage = dynamic_cast<CVideoPageDialog*>(PageWidget(page));
+        ASSERT_NE(videoPage, nullptr);
+        EXPECT_EQ(videoPage->Pane().StreamSelector(), 5);
+        EXPECT_EQ(videoPage->Pane().UserName(), vexo::test::SimProcess::kUser);
+    }
+    // The device's files were read: function names come translated.
+    EXPECT_FALSE(manager->SmartFunctionNames().isEmpty());
+    EXPECT_FALSE(manager->FunctionIds().empty());
+}
+
+TEST_F(LoginTest, WrongPasswordRunsTheDialogToTheEndAndMakesNoPages) {
+    EXPECT_FALSE(Login("wrong"));
+    EXPECT_EQ(PageWidget(0), nullptr);
+    auto* dialog = control_->findChild<CDlgLoad*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->Position(), 100);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(control_->GetCurSmartSceneNum(), -2);
+    // A second try with the right password works like a first login.
+    EXPECT_TRUE(Login());
+    EXPECT_EQ(VisiblePage(), 0);
+}
+
+TEST_F(LoginTest, CurrentSceneFollowsTheSceneList) {
+    struct Case {
+        const char* list;
+        int expected;
+    };
+    const Case cases[] = {
+        {R"({"SceneList": [], "DefaultSceneToken": "", "SelectSceneToken": ""})", -2},
+        // No scene selected: the first becomes current, still unselected.
+        {R"({"SceneList": [{"SceneName": "A", "SceneToken": "T1"}, {"SceneName": "B", "SceneToken": "T2"}],
+             "DefaultSceneToken": "T1", "SelectSceneToken": "none"})",
+         -1},
+        // Two selected: the later one wins.
+        {R"({"SceneList": [{"SceneName": "A", "SceneToken": "T1"}, {"SceneName": "B", "SceneToken": "T2"},
+             {"SceneName": "C", "SceneToken": "T2"}], "DefaultSceneToken": "T1", "SelectSceneToken": "T2"})",
+         1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.list);
+        Script("CMD_GetSceneList", std::string(R"({"ack": "0", "info": )") + c.list + "}");
+        ASSERT_TRUE(Login());
+        EXPECT_EQ(control_->GetCurSmartSceneNum(), c.expected);
+        if (c.expected == -1) {
+            for (const SceneRecord& record : Manager()->Scenes()) {
+                EXPECT_EQ(record.selected, 0) << record.name.toStdString();
+            }
+        }
+        EXPECT_TRUE(control_->Destroy());
+    }
+}
+
+TEST_F(LoginTest, SilentDeviceEndsTheDialogAfterTheTimeOut) {
+    VEXONET_SetTimeouts(500, 1500);
+    Json::Value knobs;
+    knobs["latency_ms"] = 20000;
+    ASSERT_EQ(sim_.Control(knobs), 200);
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_FALSE(Login());
+    EXPECT_LT(timer.elapsed(), 1500 + 2000);
+    EXPECT_EQ(PageWidget(0), nullptr);
+    VEXONET_SetTimeouts(2000, 10000);
+}
+
+TEST_F(LoginTest, BatchConfigurationWithoutLoginLeavesNoManager) {
+    const QString address = QString::fromStdString(sim_.Address());
+    const QString config = control_->GetConfig(address, vexo::test::SimProcess::kUser,
+                                               vexo::test::SimProcess::kPassword);
+    EXPECT_TRUE(config.contains("\"format\"")) << config.left(200).toStdString();
+    EXPECT_TRUE(control_->GetConfig(address, "admin", "wrong").isEmpty());
+    EXPECT_TRUE(control_->SetConfig(address, vexo::test::SimProcess::kUser,
+                                    vexo::test::SimProcess::kPassword, config));
+    EXPECT_TRUE(display_.texts.isEmpty());
+    // A text the device refuses shows its error; a failed login shows nothing.
+    EXPECT_FALSE(control_->SetConfig(address, vexo::test::SimProcess::kUser,
+                                     vexo::test::SimProcess::kPassword, "not a configuration"));
+    ASSERT_EQ(display_.texts.size(), 1);
+    EXPECT_TRUE(display_.texts[0].startsWith(vexo::TheComStr()->error + ": "))
+        << display_.texts[0].toStdString();
+    EXPECT_FALSE(control_->SetConfig(address, "admin", "wrong", config));
+    EXPECT_EQ(display_.texts.size(), 1);
+    EXPECT_EQ(PageWidget(0), nullptr);
+    EXPECT_EQ(control_->GetCurSmartSceneNum(), -2);
+}
+
+TEST_F(LoginTest, DeviceContextFollowsAddedSceneAndReportsRefusals) {
+    ASSERT_TRUE(Login());
+    CSmartXmlParse& context = Manager()->DeviceContext();
+    ASSERT_EQ(context.AddScene("Harbour"), 1);
+    EXPECT_EQ(context.SceneName(), "Harbour");
+    EXPECT_FALSE(context.SceneToken().isEmpty());
+    EXPECT_TRUE(display_.texts.isEmpty());
+    EXPECT_EQ(context.DelScene("no such scene"), 0);
+    ASSERT_EQ(display_.texts.size(), 1);
+    EXPECT_TRUE(display_.texts[0].startsWith(vexo::TheComStr()->error + ": "))
+        << display_.texts[0].toStdString();
+}

@@ -1,0 +1,127 @@
+// Page switches and the header on a logged-in control: the PTZ lock of the
+// scene settings page, the analytics switch, the page groups, resizing and
+// a device that dies under the pages.
+#include <array>
+
+#include "audio_video_play.h"
+#include "common_header.h"
+#include "control_fixture.h"
+#include "device_command_channel.h"
+#include "normal_arming_set.h"
+
+using PagesTest = ControlFixture;
+
+TEST_F(PagesTest, PtzLockIsHeldOnlyOnSceneSettingsAndRenewed) {
+    ASSERT_TRUE(Login());
+    CDialogManager* manager = Manager();
+    manager->ShowPage(2);
+    EXPECT_EQ(CountOf("CMD_PTZLock") + CountOf("CMD_PTZUnLock"), 0u);
+
+    vexo::SetTimerIntervalOverride(1002, 100);
+    manager->ShowPage(1);
+    EXPECT_EQ(VisiblePage(), 1);
+    EXPECT_EQ(CountOf("CMD_PTZLock"), 1u);
+    QTest::qWait(350);  // the renewal releases and takes the lock again
+    EXPECT_GE(CountOf("CMD_PTZLock"), 3u);
+    EXPECT_GE(CountOf("CMD_PTZUnLock"), 2u);
+
+    const size_t unlocks = CountOf("CMD_PTZUnLock");
+    manager->ShowPage(0);
+    EXPECT_EQ(CountOf("CMD_PTZUnLock"), unlocks + 1);
+    EXPECT_FALSE(PageWidget(1)->IsTimerActive(1002));
+    const size_t locks = CountOf("CMD_PTZLock");
+    QTest::qWait(250);
+    EXPECT_EQ(CountOf("CMD_PTZLock"), locks);
+    EXPECT_TRUE(display_.texts.isEmpty()) << display_.texts.join('\n').toStdString();
+}
+
+TEST_F(PagesTest, SwitchTurnsAnalyticsOnWhenTheyWereOffAtLogin) {
+    {
+        CAudioVideoPlay session;
+        DeviceCommandChannel channel;
+        ASSERT_EQ(
+            channel.ParamInit(&session, QString::fromStdString(sim_.Address()),
+                              vexo::test::SimProcess::kUser, vexo::test::SimProcess::kPassword),
+            1);
+        ASSERT_EQ(channel.SetSmartStatus(0), 1);
+    }
+    ASSERT_TRUE(Login());
+    auto* sw = qobject_cast<vexo::CXPButton*>(AutoWidget(18003));
+    ASSERT_NE(sw, nullptr);
+    EXPECT_EQ(sw->GetSelected(), 1);
+    EXPECT_EQ(VisiblePage(), -1);  // analytics pages stay hidden
+    QTest::mouseClick(sw, Qt::LeftButton);
+    EXPECT_EQ(sw->GetSelected(), 0);
+    EXPECT_EQ(Manager()->SmartStatus(), 1);
+    EXPECT_EQ(VisiblePage(), 0);
+}
+
+TEST_F(PagesTest, GroupButtonsSwapReferenceTokenAndBack) {
+    ASSERT_TRUE(Login());
+    CSmartXmlParse& context = Manager()->DeviceContext();
+    const QString token = context.SceneToken();
+    ASSERT_FALSE(token.isEmpty());
+
+    QTest::mouseClick(AutoWidget(18007), Qt::LeftButton);
+    EXPECT_EQ(VisiblePage(), 3);
+    EXPECT_EQ(context.SceneToken(), "zelk:NormalAlarm");
+    EXPECT_EQ(AutoWidget(18003), nullptr);  // the switch is hidden
+    EXPECT_EQ(static_cast<CNormalArmingSet*>(PageWidget(3))->ReloadCount(), 1);
+
+    QTest::mouseClick(AutoWidget(18006), Qt::LeftButton);
+    EXPECT_EQ(VisiblePage(), 0);
+    EXPECT_EQ(context.SceneToken(), token);
+    EXPECT_TRUE(context.SceneName().isEmpty());
+    EXPECT_NE(AutoWidget(18003), nullptr);
+}
+
+TEST_F(PagesTest, ResizeLaysHeaderAndPagesOut) {
+    ASSERT_TRUE(Login());
+    control_->resize(1000, 600);
+    QWidget* sw = AutoWidget(18003);
+    QWidget* header = sw->parentWidget();
+    EXPECT_EQ(header->geometry(), QRect(0, 0, 1000, 50));
+    EXPECT_EQ(header->mapTo(control_.get(), sw->geometry().topRight()).x() + 1, 1000 - 10);
+    EXPECT_EQ(AutoWidget(18008)->geometry().right() + 1, sw->geometry().left());
+    EXPECT_EQ(PageWidget(0)->geometry(), QRect(0, 50, 1000, 550));
+    Manager()->ShowPage(2);  // later switches use the new size too
+    EXPECT_EQ(PageWidget(2)->geometry(), QRect(0, 50, 1000, 550));
+}
+
+TEST_F(PagesTest, DeadDeviceLeavesSwitchAndPagesAlone) {
+    ASSERT_TRUE(Login());
+    auto* sw = qobject_cast<vexo::CXPButton*>(AutoWidget(18003));
+    sim_.Kill();
+    QElapsedTimer timer;
+    timer.start();
+    QTest::mouseClick(sw, Qt::LeftButton);
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_EQ(sw->GetSelected(), 0);
+    EXPECT_EQ(VisiblePage(), 0);
+    Manager()->ShowPage(1);  // the lock fails, the page is shown all the same
+    EXPECT_EQ(VisiblePage(), 1);
+}
+
+TEST_F(PagesTest, StockEventsUseTheHostsEncoding) {
+    std::vector<std::array<int, 4>> downs;
+    std::vector<std::array<int, 2>> keys;
+    QObject::connect(control_.get(), &CVexoSmartOcxCtrl::MouseDown,
+                     [&](int b, int s, int x, int y) {
+                         downs.push_back({b, s, x, y});
+                     });
+    QObject::connect(control_.get(), &CVexoSmartOcxCtrl::KeyDown, [&](int code, int s) {
+        keys.push_back({code, s});
+    });
+    QTest::mouseClick(control_.get(), Qt::RightButton, Qt::ControlModifier, QPoint(30, 40));
+    QTest::keyClick(control_.get(), Qt::Key_A, Qt::ShiftModifier);
+    QTest::keyClick(control_.get(), Qt::Key_F2, Qt::AltModifier);
+    ASSERT_EQ(downs.size(), 1u);
+    EXPECT_EQ(downs[0], (std::array<int, 4>{2, 2, 30, 40}));
+    // The modifier keys themselves come as key-downs too (0x10 shift, 0x12 alt).
+    using Key = std::array<int, 2>;
+    EXPECT_EQ(keys, (std::vector<Key>{{0x10, 1}, {0x41, 1}, {0x12, 4}, {0x71, 4}}));
+    // On the pages, clicks belong to the pages.
+    ASSERT_TRUE(Login());
+    QTest::mouseClick(PageWidget(0), Qt::LeftButton, Qt::NoModifier, QPoint(500, 500));
+    EXPECT_EQ(downs.size(), 1u);
+}
