@@ -75,3 +75,27 @@ format:
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+
+# Line coverage of the project's own code by the whole ctest run (unit,
+# integration, GUI tests and fuzz seed replays), from a gcc --coverage build
+# of its own. Counted: every source outside tests/ (libraries, the simulator,
+# the tools); not counted: tests/, generated moc code and the simulator's
+# test knobs (scripted replies, faults, latency), which exist only for tests.
+# The summary is printed; the per-file table is left in coverage.txt there.
+COVERAGE_BUILD ?= build-coverage
+COVERAGE_PACKAGES = gcovr
+COVERAGE_FILTERS = --root . --object-directory $(COVERAGE_BUILD) \
+    --exclude 'tests/' --exclude 'build[^/]*/' \
+    --exclude 'simulator/test_knobs\.(cpp|h)' --exclude 'simulator/connection_drop\.(cpp|h)'
+
+.PHONY: coverage
+coverage: EXTRA_PACKAGES = $(COVERAGE_PACKAGES)
+coverage: deps
+	cmake -S . -B $(COVERAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVEXO_COVERAGE=ON
+	QT_QPA_PLATFORM=offscreen cmake --build $(COVERAGE_BUILD) -j $(JOBS)
+	find $(COVERAGE_BUILD) -name '*.gcda' -delete
+	status=0; \
+	(cd $(COVERAGE_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)) || status=$$?; \
+	gcovr $(COVERAGE_FILTERS) -j $(JOBS) --txt $(COVERAGE_BUILD)/coverage.txt --print-summary && \
+	echo "per-file table: $(COVERAGE_BUILD)/coverage.txt"; \
+	exit $$status

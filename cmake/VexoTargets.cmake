@@ -14,6 +14,15 @@ if(VEXO_FUZZ)
     add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
 
+# A coverage build instruments every target with gcc's line counters;
+# `make coverage` runs the tests and reports from them. Without optimisation
+# so that each source line maps to its own counters.
+option(VEXO_COVERAGE "Build with gcc line coverage instrumentation" OFF)
+if(VEXO_COVERAGE)
+    add_compile_options(--coverage -O0)
+    add_link_options(--coverage)
+endif()
+
 # vexo_target(<target>): warnings as errors for the project's own code.
 function(vexo_target target)
     target_compile_options(${target} PRIVATE ${VEXO_WARNINGS})

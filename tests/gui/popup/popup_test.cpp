@@ -57,14 +57,12 @@ struct PopupTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(PopupTest, MessageWithEmptyTextShowsNothingAndReportsOne) {
+TEST_F(PopupTest, MessageShowsTitleAndTextWithOnlyAnOkButtonAndNothingForAnEmptyText) {
     op.OnNextPopup([](COkCancelConfigDlg& d) { d.accept(); });
     EXPECT_EQ(COkCancelConfigDlg::ShowMessage(QStringLiteral("tips"), QString()), 1);
     QTest::qWait(60);
     EXPECT_EQ(op.popupsSeen, 0);
-}
 
-TEST_F(PopupTest, MessageShowsTitleAndTextWithOnlyAnOkButton) {
     QString heading, message;
     bool hasCancel = true;
     op.OnNextPopup([&](COkCancelConfigDlg& d) {
@@ -160,19 +158,7 @@ TEST_F(PopupTest, UntickingAllUnticksEveryDayAndTickingAllTicksThem) {
     EXPECT_EQ(states, afterOneDay);
 }
 
-TEST_F(PopupTest, CancelledChooserLeavesTheStatesUntouched) {
-    op.OnNextPopup([](COkCancelConfigDlg& d) {
-        Click(d.ItemControl(0));
-        Click(d.CancelButton());
-    });
-    QList<int> states{9, 9};
-    EXPECT_EQ(COkCancelConfigDlg::ShowRuleChooser(QPoint(), 0, {"Rule 1", "Rule 2"},
-                                                  kPopupRuleChooser, states),
-              0);
-    EXPECT_EQ(states, (QList<int>{9, 9}));
-}
-
-TEST_F(PopupTest, RuleChooserListsTheNamesItWasGiven) {
+TEST_F(PopupTest, RuleChooserListsTheNamesItWasGivenAndCancelKeepsTheStates) {
     QStringList shown;
     op.OnNextPopup([&](COkCancelConfigDlg& d) {
         for (int i = 0; i < 3; ++i) {
@@ -186,6 +172,15 @@ TEST_F(PopupTest, RuleChooserListsTheNamesItWasGiven) {
               1);
     EXPECT_EQ(shown, names);
     EXPECT_EQ(states, (QList<int>{0, 0, 1, 0}));
+
+    op.OnNextPopup([](COkCancelConfigDlg& d) {
+        Click(d.ItemControl(0));
+        Click(d.CancelButton());
+    });
+    states = {9, 9};
+    EXPECT_EQ(COkCancelConfigDlg::ShowRuleChooser(QPoint(), 0, names, kPopupRuleChooser, states),
+              0);
+    EXPECT_EQ(states, (QList<int>{9, 9}));
 }
 
 TEST_F(PopupTest, LongRuleNamesAreCutToTheColumnAndKeptInTheToolTip) {

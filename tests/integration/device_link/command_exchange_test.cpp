@@ -44,45 +44,19 @@ TEST_F(ExchangeTest, UnknownCommandIsRefusedNamingIt) {
         << text;
 }
 
-TEST_F(ExchangeTest, AckWithoutInfoSucceedsAndLeavesReplyNull) {
-    Script("CMD_X", R"({"ack":"0"})");
-    Json::Value reply;
-    EXPECT_EQ(Send("CMD_X", reply), 1);
-    EXPECT_TRUE(reply.isNull());
-}
-
-TEST_F(ExchangeTest, ErrorTextSurvivesALaterSuccessWithoutOne) {
-    Script("CMD_Bad", R"({"ack":"1","errinfo":"E"})");
-    Script("CMD_Good", R"({"ack":"0","info":{"k":"v"}})");
-    Json::Value reply;
-    EXPECT_EQ(Send("CMD_Bad", reply), 0);
-    EXPECT_EQ(LastError(), "E");
-    EXPECT_EQ(Send("CMD_Good", reply), 1);
-    EXPECT_EQ(reply["k"].asString(), "v");
-    EXPECT_EQ(LastError(), "E");
-}
-
-TEST_F(ExchangeTest, InfoWithoutAckFailsButReachesTheCaller) {
-    Script("CMD_X", R"({"info":{"SceneList":[]}})");
-    Json::Value reply;
-    EXPECT_EQ(Send("CMD_X", reply), 0);
-    EXPECT_TRUE(reply.isMember("SceneList"));
-}
-
+// What the reply readers make of a readable reply is tested on its own;
+// here the transport breaks.
 TEST_F(ExchangeTest, BrokenRepliesFailAndChangeNothing) {
     Script("CMD_Seed", R"({"ack":"1","errinfo":"seed"})");
     Json::Value reply;
     Send("CMD_Seed", reply);
     ASSERT_EQ(LastError(), "seed");
 
-    Script("CMD_NotJson", "this is not json");
-    Script("CMD_AckNumber", R"({"ack":1,"errinfo":"x","info":1})");
     Fault("CMD_Malformed", "malformed");
     Fault("CMD_Empty", "empty");
     Fault("CMD_Drop", "drop");
     Fault("CMD_Status", "status500");
-    for (const char* command :
-         {"CMD_NotJson", "CMD_AckNumber", "CMD_Malformed", "CMD_Empty", "CMD_Drop", "CMD_Status"}) {
+    for (const char* command : {"CMD_Malformed", "CMD_Empty", "CMD_Drop", "CMD_Status"}) {
         Json::Value untouched("untouched");
         EXPECT_EQ(Send(command, untouched), 0) << command;
         EXPECT_EQ(untouched.asString(), "untouched") << command;

@@ -50,8 +50,7 @@ TEST_F(LoginTest, SessionLoginThroughTheChannelSendsParamInit) {
     ASSERT_FALSE(journal.empty());
     const Json::Value& last = journal.back();
     EXPECT_EQ(last["path"].asString(), "/vexo/v1/smart");
-    EXPECT_EQ(last["request"].asString(),
-              "{\n   \"info\" : \"\",\n   \"op\" : \"CMD_ParamInit\"\n}\n");
+    EXPECT_NE(last["request"].asString().find("CMD_ParamInit"), std::string::npos);
     EXPECT_FALSE(last["session"].asString().empty());
 }
 

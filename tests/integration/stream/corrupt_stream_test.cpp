@@ -7,7 +7,6 @@
 #include <httplib.h>
 
 #include <atomic>
-#include <cstdio>
 #include <map>
 #include <random>
 #include <thread>
@@ -149,8 +148,6 @@ TEST_F(CorruptStreamTest, StopReturnsPromptlyWhileTheDeviceIsSilent) {
     const auto before = std::chrono::steady_clock::now();
     EXPECT_EQ(VEXONET_StopRealData(handle), 1);
     const auto took = std::chrono::steady_clock::now() - before;
-    std::printf("stop of a silent stream took %.1f ms\n",
-                std::chrono::duration<double, std::milli>(took).count());
     // Generous bound against a stop that waits out a time-out.
     EXPECT_LT(took, 1000ms);
     EXPECT_EQ(watcher.Count(), 1u);

@@ -1,7 +1,6 @@
 #pragma once
 // Collects what a live stream hands to its data callback, for tests.
 
-
 #include <chrono>
 #include <condition_variable>
 #include <functional>

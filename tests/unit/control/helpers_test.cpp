@@ -1,13 +1,7 @@
-// Message helpers (through a recording display), shortened texts, picture
-// sizes and the fonts.
+// Message helpers (through a recording display), shortened texts and
+// picture sizes.
 #include <gtest/gtest.h>
 
-#include <QFontDatabase>
-#include <QList>
-#include <QFontInfo>
-#include <QFontMetrics>
-
-#include "com_font.h"
 #include "message_display.h"
 #include "popup_forms.h"
 #include "ui_helpers.h"
@@ -48,12 +42,9 @@ struct HelpersTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(HelpersTest, ShowMessageWithEmptyTextShowsNothing) {
+TEST_F(HelpersTest, ShowMessageShowsTextUnderCaptionAndNothingForAnEmptyText) {
     EXPECT_EQ(ShowMessage(QString(), QStringLiteral("tips")), 0);
     EXPECT_EQ(display.calls, 0);
-}
-
-TEST_F(HelpersTest, ShowMessageShowsTextUnderCaptionAndReportsOk) {
     EXPECT_EQ(ShowMessage(QStringLiteral("Save Success"), QStringLiteral("tips")), 1);
     EXPECT_EQ(display.title, QStringLiteral("tips"));
     EXPECT_EQ(display.text, QStringLiteral("Save Success"));
@@ -93,28 +84,5 @@ TEST(Helpers, ShortenTextCutsAtTheLimitAndAddsThreeDots) {
 
 TEST(Helpers, BitmapSizeIsThePicturesNaturalSize) {
     EXPECT_EQ(BitmapSize(541), QSize(150, 36));
-    EXPECT_EQ(BitmapSize(677), QSize(100, 50));
-    EXPECT_EQ(BitmapSize(655).width(), 321);
     EXPECT_TRUE(BitmapSize(99999).isEmpty());
-}
-
-TEST(ComFont, CellSizesBecomeAReadableCjkCapableFont) {
-    const CComFont& first = ModuleFirstFont();
-    EXPECT_EQ(first.Height(), 20);
-    EXPECT_EQ(first.Width(), 7);
-    EXPECT_EQ(first.Font().pixelSize(), 15);
-    EXPECT_EQ(first.Font().weight(), QFont::Normal);
-    EXPECT_FALSE(first.Font().italic());
-    // Narrower than wide: 7 pixels against the nominal 7.5.
-    EXPECT_LT(first.Font().stretch(), 100);
-    EXPECT_GT(CComFont(kHeaderFont).Font().pixelSize(), first.Font().pixelSize());
-
-    // The face resolves to an installed font that writes Chinese itself (not
-    // a Latin font relying on fallbacks).
-    const QString family = QFontInfo(first.Font()).family();
-    EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese))
-        << family.toStdString();
-    const QFontMetrics metrics(first.Font());
-    EXPECT_TRUE(metrics.inFont(QChar(0x786E)));  // 确
-    EXPECT_TRUE(metrics.inFont(QChar(0x573A)));  // 场
 }

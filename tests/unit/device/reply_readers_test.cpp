@@ -59,6 +59,13 @@ TEST(TextListReply, SkipsElementsWithoutTheTextMember) {
     EXPECT_EQ(tokens.size(), 3);
 }
 
+TEST(ModuleListReply, NamesOfObjectElementsWithEmptyValues) {
+    std::map<QString, QString> modules{{"kept", "1"}};
+    ReadModuleList(J(R"([{"ModuleName": "standard_labels"}, {"ModuleName": 3}, "x", {}])"),
+                   modules);
+    EXPECT_EQ(modules, (std::map<QString, QString>{{"kept", "1"}, {"standard_labels", ""}}));
+}
+
 TEST(ParamRangeReply, DescriptionAndStringRangeMembers) {
     ParamRange range;
     range.paramName = "Sensitivity";

@@ -27,31 +27,21 @@ TEST(SetupXml, TemplateIsByteForByteTheControlsTemplate) {
     EXPECT_EQ(Template("u", "p"), expected);
 }
 
-TEST(SetupXml, ReadsThePtzEntryOfTheTemplate) {
-    const auto credentials = ReadSetupCredentials(Template("admin", "Admin_123"));
-    ASSERT_TRUE(credentials.has_value());
-    EXPECT_EQ(credentials->user, "admin");
-    EXPECT_EQ(credentials->password, "Admin_123");
-    EXPECT_EQ(credentials->port, 90);
-}
-
-TEST(SetupXml, MarkupCharactersInCredentialsSurvive) {
-    for (const QString& password :
-         {QString("a<b&c"), QString("<PassWord>"), QString("x</UserName>y"),
-          QString("<Protocol><Name>vexonia</Name>"), QString("%1%s&amp;"), QString("密码<&>")}) {
-        const auto credentials = ReadSetupCredentials(Template("op&<er", password));
+TEST(SetupXml, MarkupCharactersAndEmptyCredentialsSurvive) {
+    for (const auto& [user, password] :
+         std::vector<std::pair<QString, QString>>{{"op&<er", "a<b&c"},
+                                                  {"op&<er", "<PassWord>"},
+                                                  {"op&<er", "x</UserName>y"},
+                                                  {"op&<er", "<Protocol><Name>vexonia</Name>"},
+                                                  {"u", "%1%s&amp;"},
+                                                  {"用户", "密码<&>"},
+                                                  {"", ""}}) {
+        const auto credentials = ReadSetupCredentials(Template(user, password));
         ASSERT_TRUE(credentials.has_value()) << password.toStdString();
-        EXPECT_EQ(credentials->user, "op&<er");
+        EXPECT_EQ(vexo::FromNarrow(credentials->user), user);
         EXPECT_EQ(vexo::FromNarrow(credentials->password), password);
         EXPECT_EQ(credentials->port, 90);
     }
-}
-
-TEST(SetupXml, EmptyCredentialsAreKeptEmpty) {
-    const auto credentials = ReadSetupCredentials(Template("", ""));
-    ASSERT_TRUE(credentials.has_value());
-    EXPECT_EQ(credentials->user, "");
-    EXPECT_EQ(credentials->password, "");
 }
 
 TEST(SetupXml, PicksTheEntryNamedByPtzWhateverItsPosition) {

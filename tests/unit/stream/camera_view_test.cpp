@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <ctime>
 #include <vector>
 
-#include "clock_text.h"
 #include "view_renderer.h"
 #include "world_panorama.h"
 
@@ -97,18 +95,4 @@ TEST(CameraViewTest, PictureFollowsTheHead) {
     EXPECT_EQ(a.Difference(again), 0.0);  // same head, same moment: same picture
     EXPECT_GT(a.Difference(panned), 10.0);
     EXPECT_GT(a.Difference(seam), 10.0);
-}
-
-TEST(CameraViewTest, ClockTextShowsLocalTimeToTheMillisecond) {
-    const char* old = std::getenv("TZ");
-    const std::string saved = old != nullptr ? old : "";
-    setenv("TZ", "UTC", 1);
-    tzset();
-    EXPECT_EQ(devsim::camera::ClockText(kInstant), "2023-11-14 22:13:20.123");
-    if (old != nullptr) {
-        setenv("TZ", saved.c_str(), 1);
-    } else {
-        unsetenv("TZ");
-    }
-    tzset();
 }

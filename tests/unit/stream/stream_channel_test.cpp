@@ -46,8 +46,10 @@ bool HasIdr(const std::string& unit) {
     return false;
 }
 
+// Generous: the first picture waits for the encoder to start, which takes
+// seconds in an unoptimised build on a busy machine.
 std::shared_ptr<const std::string> TakeSome(devsim::camera::ViewerQueue& queue) {
-    return queue.Take(3000ms);
+    return queue.Take(10000ms);
 }
 
 }  // namespace

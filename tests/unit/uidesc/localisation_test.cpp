@@ -81,11 +81,6 @@ TEST_F(Localisation, ReverseLookupTakesTheFirstIdentifierInOrder) {
     EXPECT_EQ(Identifier("Both Languages", "chinese"), "untouched");
     EXPECT_EQ(Identifier("Nothing Like It", "english"), "untouched");
     EXPECT_EQ(Identifier("Same Text", "german"), "untouched");
-}
-
-TEST_F(Localisation, AnotherLanguageLeavesOutputsAsTheyWere) {
-    EXPECT_EQ(Display("Both", "french"), "untouched");
-    EXPECT_EQ(Display("Both", ""), "untouched");
     EXPECT_EQ(Identifier("Both Languages", "English"), "untouched");
 }
 

@@ -1,0 +1,118 @@
+// What the channel does beyond one request and its reader: the scene
+// function cache, the reads that follow a change, and replies it must not
+// take in.
+
+#include "command_fixture.h"
+
+namespace {
+
+using CommandOutcomes = CommandFixture;
+
+ParamRecord Rule() {
+    ParamRecord record;
+    record.funName = "intrusion";
+    record.token = "r1";
+    record.plainParams["Sensitivity"] = "40";
+    return record;
+}
+
+TEST_F(CommandOutcomes, SceneFunctionCacheIsFilledByQueriesAndDroppedWithTheScene) {
+    Acknowledge("CMD_GetAllSupportSmartFunName",
+                R"({"intrusion": "true", "crowd": "false", "loitering": true})");
+    QStringList names{"earlier"};
+    ASSERT_EQ(channel_.GetAllSupportSmartFunName("s1", names), 1);
+    EXPECT_EQ(names, (QStringList{"earlier", "crowd", "intrusion", "loitering"}));
+    QStringList enabled{"stale"};
+    EXPECT_EQ(channel_.GetSceneSmartFuns("s1", enabled), 1);
+    EXPECT_EQ(enabled, (QStringList{"intrusion", "loitering"}));
+    channel_.GetSceneSmartFuns("never-asked", enabled);
+    EXPECT_TRUE(enabled.isEmpty());
+
+    Refuse("CMD_DelScene");
+    EXPECT_EQ(channel_.DelScene("s1"), 0);
+    channel_.GetSceneSmartFuns("s1", enabled);
+    EXPECT_EQ(enabled, (QStringList{"intrusion", "loitering"})) << "kept: the scene still exists";
+    Acknowledge("CMD_DelScene");
+    EXPECT_EQ(channel_.DelScene("s1"), 1);
+    channel_.GetSceneSmartFuns("s1", enabled);
+    EXPECT_TRUE(enabled.isEmpty());
+}
+
+TEST_F(CommandOutcomes, ModifySceneCollectsRefusedFunctionsAndRefreshesTheCache) {
+    Acknowledge("CMD_ModifyScene", R"({"Fail": [{"SmartFunName": "crowd"}, {"Other": "x"}]})");
+    Acknowledge("CMD_GetAllSupportSmartFunName", R"({"intrusion": "true", "crowd": "false"})");
+    QStringList refused{"before"};
+    ASSERT_EQ(channel_.ModifyScene("s1", "Gate", {"intrusion", "crowd"}, refused), 1);
+    EXPECT_EQ(refused, (QStringList{"before", "crowd"}));
+    EXPECT_EQ(Commands(),
+              (std::vector<std::string>{"CMD_ModifyScene", "CMD_GetAllSupportSmartFunName"}));
+    QStringList enabled;
+    channel_.GetSceneSmartFuns("s1", enabled);
+    EXPECT_EQ(enabled, QStringList{"intrusion"});
+
+    // A failed refresh does not turn the change into a failure.
+    Refuse("CMD_GetAllSupportSmartFunName");
+    EXPECT_EQ(channel_.ModifyScene("s1", "Gate", {}, refused), 1);
+}
+
+TEST_F(CommandOutcomes, AddSceneTakesTheTokenOnlyWhenItIsAText) {
+    Acknowledge("CMD_AddScene", R"({"SceneToken": "new-1"})");
+    QString token = "old";
+    ASSERT_EQ(channel_.AddScene("Dock", token), 1);
+    EXPECT_EQ(token, "new-1");
+    Acknowledge("CMD_AddScene", R"({"SceneToken": 12})");
+    ASSERT_EQ(channel_.AddScene("Dock", token), 1);
+    EXPECT_TRUE(token.isEmpty());
+}
+
+const char* kRuleReply = R"({"Token": "r1", "Sensitivity": "70"})";
+
+TEST_F(CommandOutcomes, ResetsAndAddsReadTheRecordBack) {
+    Acknowledge("CMD_ModifyRuleModuleParam");
+    Acknowledge("CMD_GetRuleModuleParam", kRuleReply);
+    ParamRecord rule = Rule();
+    ASSERT_EQ(channel_.ResetRuleParam("s1", rule), 1);
+    EXPECT_EQ(rule.plainParams.at("Sensitivity"), "70");
+    ParamRecord module;
+    module.funName = "standard_labels";
+    ASSERT_EQ(channel_.ResetModuleParam("s1", module), 1);
+    EXPECT_EQ(module.plainParams.at("Sensitivity"), "70");
+    Acknowledge("CMD_AddRule");
+    rule = Rule();
+    ASSERT_EQ(channel_.AddRule("s1", rule), 1);
+    EXPECT_EQ(rule.plainParams.at("Sensitivity"), "70");
+
+    Acknowledge("CMD_ModifyNonSceneParam");
+    Acknowledge("CMD_GetNonSceneParam", R"({"Mtu": "1500"})");
+    ParamRecord network;
+    network.funName = "Network";
+    network.plainParams["Mtu"] = "9000";
+    ASSERT_EQ(channel_.ResetNonSceneParam(network), 1);
+    EXPECT_EQ(network.plainParams.at("Mtu"), "1500");
+    EXPECT_EQ(Commands(),
+              (std::vector<std::string>{"CMD_ModifyRuleModuleParam", "CMD_GetRuleModuleParam",
+                                        "CMD_ModifyRuleModuleParam", "CMD_GetRuleModuleParam",
+                                        "CMD_AddRule", "CMD_GetRuleModuleParam",
+                                        "CMD_ModifyNonSceneParam", "CMD_GetNonSceneParam"}));
+}
+
+TEST_F(CommandOutcomes, AFailedReadBackKeepsTheSuccessAndTheRecord) {
+    Acknowledge("CMD_AddRule");
+    Acknowledge("CMD_ModifyRuleModuleParam");
+    Refuse("CMD_GetRuleModuleParam");
+    ParamRecord rule = Rule();
+    EXPECT_EQ(channel_.AddRule("s1", rule), 1);
+    EXPECT_EQ(channel_.ResetRuleParam("s1", rule), 1);
+    EXPECT_EQ(rule.plainParams.at("Sensitivity"), "40");
+}
+
+// A refusal may carry an "info" too: it must not reach the caller's record.
+TEST_F(CommandOutcomes, ARefusalsInfoIsNotRead) {
+    Script("CMD_GetRuleModuleParam", R"({"ack": "1", "errinfo": "no rule", "info": {"X": "1"}})");
+    ParamRecord rule = Rule();
+    EXPECT_EQ(channel_.GetRuleParam("s1", rule), 0);
+    EXPECT_EQ(rule.plainParams, Rule().plainParams);
+    EXPECT_EQ(LastError(), "no rule");
+}
+
+}  // namespace
