@@ -24,10 +24,6 @@ void SpinArrows::resizeEvent(QResizeEvent*) {
     m_down->setGeometry(0, half, width(), height() - half);
 }
 
-}  // namespace vexo
-
-namespace vexo {
-
 void SpinArrows::SetBuddy(QWidget* buddy) {
     if (m_buddy) {
         m_buddy->removeEventFilter(this);
@@ -39,7 +35,8 @@ void SpinArrows::SetBuddy(QWidget* buddy) {
 }
 
 bool SpinArrows::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_buddy && event->type() == QEvent::KeyPress) {
+    // Disabled arrows do not step from the keyboard either.
+    if (watched == m_buddy && event->type() == QEvent::KeyPress && isEnabled()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             Q_EMIT deltaPos(key == Qt::Key_Up ? 1 : -1);
