@@ -1,10 +1,24 @@
 #!/usr/bin/env bash
 # Builds and runs every benchmark program; each prints its own figures.
-set -euo pipefail
+# Runs without a display (Qt's offscreen platform unless the caller chose
+# one). A benchmark that fails is named and the script goes on with the
+# others; the exit status is non-zero when any failed.
+set -uo pipefail
 build=${1:-build}
-cmake --build "$build" --target vexo_benchmarks
-for bench in $(find "$build/tests/bench" -type f -executable -name 'bench_*' | sort); do
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+cmake --build "$build" --target vexo_benchmarks || exit 1
+failed=()
+while IFS= read -r bench; do
     echo "== $(basename "$bench")"
     "$bench"
+    status=$?
+    if [ $status -ne 0 ]; then
+        echo "!! $(basename "$bench") failed (exit status $status)" >&2
+        failed+=("$(basename "$bench")")
+    fi
     echo
-done
+done < <(find "$build/tests/bench" -type f -executable -name 'bench_*' | sort)
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "failed benchmarks: ${failed[*]}" >&2
+    exit 1
+fi

@@ -184,6 +184,12 @@ Json::Value ObjectValue(const ParamDef& def, const Json::Value& value, const Jso
     }
     Json::Value out = stored.isObject() ? stored : def.factory;
     const std::string geometry = GeometryMember(def.geometry);
+    // A client writes an object value whole but leaves out a geometry list
+    // that is empty: the value's shapes are exactly the ones it sent, so a
+    // shape the operator removed does not survive on the device.
+    if (!geometry.empty()) {
+        out.removeMember(geometry);
+    }
     for (const std::string& member : value.getMemberNames()) {
         const Json::Value& item = value[member];
         if (member == "name") {
@@ -219,9 +225,7 @@ Json::Value ObjectValue(const ParamDef& def, const Json::Value& value, const Jso
             for (const Json::Value& element : item) {
                 CheckGeometryElement(def, member, element);
             }
-            if (item.empty()) {
-                out.removeMember(member);
-            } else {
+            if (!item.empty()) {
                 out[member] = item;
             }
         } else {

@@ -4,6 +4,8 @@
 // parameters; {"name", "simp", geometry} for object parameters). Changes
 // are partial: members a client sends replace the stored ones after every
 // one of them passed its check; members it leaves out keep their values.
+// Inside an object value the geometry is the exception: the value holds
+// exactly the shapes sent, none when its list is left out.
 // Every check failure throws DeviceError.
 
 #include <json/value.h>

@@ -104,6 +104,13 @@ int CAutoSpinBtnCtrl::StepBy(int delta) {
     return m_pos;
 }
 
+void CAutoSpinBtnCtrl::SetBuddy(CAutoEdit* edit) {
+    m_buddy = edit;
+    if (SpinArrows* arrows = Control()) {
+        arrows->SetBuddy(edit ? edit->Control() : nullptr);
+    }
+}
+
 void CAutoStatic::SetBitmap(int image) {
     m_bitmapSize = ImageSizeById(image);
     if (CBreakDownStatic* label = Control()) {

@@ -110,12 +110,16 @@ public:
     // Moves the position by `delta` steps, kept inside the list; returns the
     // new position.
     int StepBy(int delta);
+    // The edit that shows the value; its Up and Down keys step the arrows.
+    // Call after both controls are created.
+    void SetBuddy(CAutoEdit* edit);
+    CAutoEdit* Buddy() const { return m_buddy; }
     int coarse = 0;
-    CAutoEdit* buddy = nullptr;
 
 private:
     QList<int> m_values;
     int m_pos = 0;
+    CAutoEdit* m_buddy = nullptr;
 };
 
 // Static text, or in its bitmap form a clickable picture (class 9,

@@ -14,7 +14,7 @@ enum class AutoNotify {
     EditChange,       // text typed into an editable combo box
     Change,           // edit box text changed
     DeltaPos,         // spin arrows: position about to change by `delta`
-    ReleasedCapture,  // slider: the mouse let go of the thumb
+    ReleasedCapture,  // slider: the operator set a value (thumb let go, groove, keys)
 };
 
 struct AutoNotification {

@@ -1,5 +1,7 @@
 #include "auto_platform.h"
 
+#include <memory>
+
 #include "auto_notification.h"
 
 namespace vexo {
@@ -91,8 +93,23 @@ void ConnectAutoNotifications(CBreakDownStatic* widget, int id) {
 }
 
 void ConnectAutoNotifications(QSlider* widget, int id) {
+    // A thumb drag reports once, when the thumb is let go. Every other
+    // operator action (a click on the groove, a key, the wheel) reports the
+    // value it set: the slider announces the action before it takes the new
+    // value, so the report waits for the value to change. Values set by code
+    // trigger no action and report nothing.
     QObject::connect(widget, &QSlider::sliderReleased, widget,
                      [widget, id] { Notify(widget, id, AutoNotify::ReleasedCapture); });
+    auto pending = std::make_shared<bool>(false);
+    QObject::connect(widget, &QSlider::actionTriggered, widget, [widget, pending](int) {
+        *pending = !widget->isSliderDown() && widget->sliderPosition() != widget->value();
+    });
+    QObject::connect(widget, &QSlider::valueChanged, widget, [widget, id, pending] {
+        if (*pending) {
+            *pending = false;
+            Notify(widget, id, AutoNotify::ReleasedCapture);
+        }
+    });
 }
 
 void ConnectAutoNotifications(QListWidget*, int) {}

@@ -7,7 +7,8 @@
 #include "vexonet.h"
 #include "vexoplay.h"
 
-CAudioVideoPlay::CAudioVideoPlay() : overlay_(std::make_unique<vexo::CShowAIConfig>()) {}
+CAudioVideoPlay::CAudioVideoPlay(QString uiLanguage)
+    : uiLanguage_(std::move(uiLanguage)), overlay_(std::make_unique<vexo::CShowAIConfig>()) {}
 
 CAudioVideoPlay::~CAudioVideoPlay() {
     StopRealPlay();

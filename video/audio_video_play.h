@@ -22,7 +22,11 @@ struct CMediaInfo {
 
 class CAudioVideoPlay {
 public:
-    CAudioVideoPlay();
+    // uiLanguage: the control's UI language as its text object holds it
+    // ("english" or "chinese"), handed to the play library's metadata
+    // display when a stream opens. The owner passes it in: the session
+    // sits below the control's text tables and must not reach up to them.
+    explicit CAudioVideoPlay(QString uiLanguage = QStringLiteral("english"));
     virtual ~CAudioVideoPlay();
     CAudioVideoPlay(const CAudioVideoPlay&) = delete;
     CAudioVideoPlay& operator=(const CAudioVideoPlay&) = delete;
@@ -54,8 +58,7 @@ public:
     bool HasPicture();
     // Kept for a stream opened later; passed on at once while playing.
     int SetMetadataOption(const QString& option);
-    // The UI language name passed to the play library's metadata display
-    // when a stream opens (English until set).
+    // Replaces the UI language for streams opened from now on.
     void SetUiLanguage(const QString& name);
 
     // Overlay drawing, queries and edits: nothing (false, empty text)
@@ -105,7 +108,7 @@ private:
     QRect videoRect_;
     mutable std::mutex optionMutex_;  // the two texts below, read by the network thread
     QString metadataOption_;
-    QString uiLanguage_ = QStringLiteral("English");
+    QString uiLanguage_;
     std::unique_ptr<vexo::CShowAIConfig> overlay_;
     CMediaInfo mediaInfo_;
     int32_t editShapeSelector_ = 1;

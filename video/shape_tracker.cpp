@@ -85,9 +85,11 @@ private:
     }
 
     void Move(QPointF position) {
-        // Window pixels to video pixels; the result is a 16-bit coordinate.
-        const GeoPoint p{static_cast<int16_t>(static_cast<int>(position.x() * tracker_.scaleX_)),
-                         static_cast<int16_t>(static_cast<int>(position.y() * tracker_.scaleY_))};
+        // Window pixels to video pixels, the space of the press point; the
+        // result is a 16-bit coordinate.
+        const QPointF local = position - QPointF(tracker_.origin_);
+        const GeoPoint p{static_cast<int16_t>(static_cast<int>(local.x() * tracker_.scaleX_)),
+                         static_cast<int16_t>(static_cast<int>(local.y() * tracker_.scaleY_))};
         const QRect& bounds = tracker_.bounds_;
         if (!bounds.contains(p.x, p.y)) {
             return;

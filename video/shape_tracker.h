@@ -36,6 +36,10 @@ public:
         scaleY_ = y;
     }
     void SetBounds(const QRect& bounds) { bounds_ = bounds; }
+    // Where the shape's pixel space starts in the tracked window (the video
+    // rectangle's top-left): press points, records and bounds are relative
+    // to it, the window's mouse positions are taken into it.
+    void SetOrigin(QPoint origin) { origin_ = origin; }
     void SetBand(const GeoPoint band[4]);
     const QRect& Bounds() const { return bounds_; }
 
@@ -55,6 +59,7 @@ private:
     double scaleY_ = 1.0;
     int handleSize_ = 8;
     QRect bounds_;  // empty: unlimited
+    QPoint origin_;
     GeoPoint band_[4];
 };
 

@@ -27,6 +27,22 @@ GeoPoint ToGeo(QPoint p) {
     return {p.x(), p.y()};
 }
 
+// The mean of a polygon's set points; nested regions are told apart by it.
+GeoPoint Centre(const PolygonRecord& polygon) {
+    const int count = std::clamp(polygon.count, 0, kMaxPolygonPoints);
+    if (count == 0) {
+        return {};
+    }
+    double cx = 0;
+    double cy = 0;
+    for (int i = 0; i < count; ++i) {
+        cx += polygon.points[i].x;
+        cy += polygon.points[i].y;
+    }
+    return {static_cast<int32_t>(std::lround(cx / count)),
+            static_cast<int32_t>(std::lround(cy / count))};
+}
+
 }  // namespace
 
 bool CShowAIConfig::Draw(int32_t port, int32_t type, int16_t number, int32_t kind,
@@ -276,83 +292,139 @@ bool CShowAIConfig::OnButtonDown(uint32_t, QPoint point, const QRect& view) {
             return true;
         }
     }
-    if (TrackPress(point, view)) {
+    PressTarget target = FindPressTarget(point, view);
+    if (target.tracker) {
+        appendPoints_ = target.handle;
+        target.tracker->Track(window_.data(), point);
         return true;
     }
-    for (auto& [key, line] : lines_) {
-        if (line.editable != 0 && ToggleArrow(line, point)) {
-            Redraw(key);
-            return true;
-        }
+    if (target.arrowOf != nullptr) {
+        ToggleArrow(*target.arrowOf, point);
+        Redraw(target.key);
+        return true;
     }
     Select(point);
     return true;
 }
 
-bool CShowAIConfig::TrackPress(QPoint point, const QRect& view) {
-    if (window_.isNull()) {
-        return false;
-    }
+std::unique_ptr<CShapeTracker> CShowAIConfig::MakeTracker(const QString& key, const QRect& view) {
     const double scaleX = view.width() > 0 ? double(videoRect_.width()) / view.width() : 1.0;
     const double scaleY = view.height() > 0 ? double(videoRect_.height()) / view.height() : 1.0;
-    // The bounds are the video rectangle in the window's own pixels.
-    const QRect bounds(QPoint(0, 0), videoRect_.size());
-    auto run = [&](std::unique_ptr<CShapeTracker> tracker, const GeoPoint* band) {
-        tracker->SetScale(scaleX, scaleY);
-        tracker->SetBounds(bounds);
-        if (band != nullptr) {
-            tracker->SetBand(band);
-        }
-        const int handle = tracker->HitTest(point);
-        if (handle < 0) {
-            return false;
-        }
-        appendPoints_ = handle;
-        tracker->Track(window_.data(), point);
-        return true;
-    };
-    for (auto& [key, polygon] : polygons_) {
-        if (polygon.editable == 0) {
-            continue;
-        }
-        std::unique_ptr<CShapeTracker> tracker;
-        if (polygon.shapeKind == kShapeRectangle) {
-            tracker = std::make_unique<CRectShapeTracker>(port_, items_[key], &polygon);
+    std::unique_ptr<CShapeTracker> tracker;
+    if (PolygonRecord* polygon = FindIn(polygons_, key)) {
+        if (polygon->shapeKind == kShapeRectangle) {
+            tracker = std::make_unique<CRectShapeTracker>(port_, items_[key], polygon);
         } else {
-            tracker = std::make_unique<CRegionShapeTracker>(port_, items_[key], &polygon);
+            tracker = std::make_unique<CRegionShapeTracker>(port_, items_[key], polygon);
         }
         tracker->SetHandleSize(kTrackerHandleSize);
-        if (run(std::move(tracker), nullptr)) {
-            return true;
+    } else if (LineRecord* line = FindIn(lines_, key)) {
+        tracker = std::make_unique<CWireShapeTracker>(port_, items_[key], line);
+        tracker->SetHandleSize(kTrackerHandleSize);
+        if (line->bandSizeFlag == 0 && line->margin != 0.0f) {
+            tracker->SetHandleSize(static_cast<int>(videoRect_.height() * line->margin / 2));
+        }
+        // The band follows the view's height, as the operator sees it.
+        LineRecord banded = *line;
+        geometry::ComputeBand(banded, view.height());
+        tracker->SetBand(banded.band);
+    } else if (PointRecord* record = FindIn(points_, key)) {
+        tracker = std::make_unique<CPointShapeTracker>(port_, items_[key], record);
+        tracker->SetHandleSize(kTrackerHandleSize);
+    } else {
+        return nullptr;
+    }
+    tracker->SetScale(scaleX, scaleY);
+    // Records, press points and bounds are all in video pixels (origin at
+    // the video rectangle's top-left); the tracker takes the window's mouse
+    // positions into that space with the rectangle's origin.
+    tracker->SetBounds(QRect(QPoint(0, 0), videoRect_.size()));
+    tracker->SetOrigin(videoRect_.topLeft());
+    return tracker;
+}
+
+CShowAIConfig::PressTarget CShowAIConfig::FindPressTarget(QPoint point, const QRect& view) {
+    const GeoPoint p = ToGeo(point);
+    const bool canTrack = !window_.isNull();
+    PressTarget best;
+    // Keeps the candidate when it ranks before the best so far: handles
+    // before edges before interiors, then the nearest; equal candidates
+    // keep the first in key order.
+    auto offer = [&](PressTarget candidate) {
+        if (candidate.rank < best.rank ||
+            (candidate.rank == best.rank && candidate.distance < best.distance)) {
+            best = std::move(candidate);
+        }
+    };
+    auto candidateAt = [&](const QString& key, int rank, double distance) {
+        PressTarget target;
+        target.key = key;
+        target.rank = rank;
+        target.distance = distance;
+        return target;
+    };
+    auto distanceTo = [&](GeoPoint q) { return std::hypot(double(q.x) - p.x, double(q.y) - p.y); };
+    if (canTrack) {
+        for (auto& [key, polygon] : polygons_) {
+            if (polygon.editable == 0) {
+                continue;
+            }
+            auto tracker = MakeTracker(key, view);
+            const int handle = tracker->HitTest(point);
+            if (handle < 0) {
+                continue;
+            }
+            const int corners = polygon.shapeKind == kShapeRectangle
+                                    ? 4
+                                    : std::clamp(polygon.count, 0, kMaxPolygonPoints);
+            PressTarget target =
+                handle < corners ? candidateAt(key, kRankHandle, distanceTo(polygon.points[handle]))
+                                 : candidateAt(key, kRankInterior, distanceTo(Centre(polygon)));
+            target.handle = handle;
+            target.tracker = std::move(tracker);
+            offer(std::move(target));
         }
     }
     for (auto& [key, line] : lines_) {
         if (line.editable == 0) {
             continue;
         }
-        auto tracker = std::make_unique<CWireShapeTracker>(port_, items_[key], &line);
-        tracker->SetHandleSize(kTrackerHandleSize);
-        if (line.bandSizeFlag == 0 && line.margin != 0.0f) {
-            tracker->SetHandleSize(static_cast<int>(videoRect_.height() * line.margin / 2));
+        const double toLine = hit::DistanceToSegment(p, line.start, line.end);
+        if (canTrack) {
+            auto tracker = MakeTracker(key, view);
+            const int handle = tracker->HitTest(point);
+            if (handle >= 0) {
+                PressTarget target =
+                    handle == 1   ? candidateAt(key, kRankHandle, distanceTo(line.start))
+                    : handle == 2 ? candidateAt(key, kRankHandle, distanceTo(line.end))
+                    : handle == 3 ? candidateAt(key, kRankEdge, toLine)
+                                  : candidateAt(key, kRankInterior, toLine);
+                target.handle = handle;
+                target.tracker = std::move(tracker);
+                offer(std::move(target));
+                continue;
+            }
         }
-        // The band follows the view's height, as the operator sees it.
-        LineRecord banded = line;
-        geometry::ComputeBand(banded, view.height());
-        if (run(std::move(tracker), banded.band)) {
-            return true;
+        // An arrow is a small target drawn on its wire: it ranks as an edge.
+        if (hit::PointInPolygon(p, line.arrowA, 3) || hit::PointInPolygon(p, line.arrowB, 3)) {
+            PressTarget target = candidateAt(key, kRankEdge, toLine);
+            target.arrowOf = &line;
+            offer(std::move(target));
         }
     }
-    for (auto& [key, record] : points_) {
-        if (record.editable == 0) {
-            continue;
-        }
-        auto tracker = std::make_unique<CPointShapeTracker>(port_, items_[key], &record);
-        tracker->SetHandleSize(kTrackerHandleSize);
-        if (run(std::move(tracker), nullptr)) {
-            return true;
+    if (canTrack) {
+        for (auto& [key, record] : points_) {
+            // A point takes only presses on its handle: it has no body.
+            if (record.editable == 0 || !hit::OnHandle(record.point, p, kTrackerHandleSize)) {
+                continue;
+            }
+            PressTarget target = candidateAt(key, kRankHandle, distanceTo(record.point));
+            target.tracker = MakeTracker(key, view);
+            target.handle = target.tracker->HitTest(point);
+            offer(std::move(target));
         }
     }
-    return false;
+    return best;
 }
 
 bool CShowAIConfig::ClickDraw(QPoint point) {

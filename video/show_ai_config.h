@@ -11,9 +11,11 @@
 #include <QRect>
 #include <QString>
 #include <map>
+#include <memory>
 #include <mutex>
 
 #include "geometry_records.h"
+#include "shape_tracker.h"
 
 namespace vexo {
 
@@ -76,12 +78,15 @@ public:
     // one and redraws; points keep their coordinates.
     void Rescale(const QRect& oldRect, const QRect& newRect);
 
-    // Mouse input in video pixels. While a polygon armed by "clear" is drawn
-    // by clicks, presses add its points (a press on the start point, or the
-    // eighth point, closes it). Otherwise a press on an editable shape tracks
-    // it until release: rectangles and regions first, then wires, then
-    // points (an editable point takes any press and moves by the drag).
-    // Presses that start no tracker toggle wire arrows or select a shape.
+    // Mouse input in video pixels (origin at the video rectangle's
+    // top-left). While a polygon armed by "clear" is drawn by clicks,
+    // presses add its points (a press on the start point, or the eighth
+    // point, closes it). Otherwise the press goes to the editable shape
+    // under the cursor, whichever rule it belongs to: a handle (a corner, a
+    // wire's end, a point) before an edge (a wire, a wire's arrow) before
+    // an interior (a region, a wire's band), the nearest first. A handle,
+    // edge or interior is tracked until release (with a video window only);
+    // an arrow is turned. A press on no editable shape selects one.
     bool OnButtonDown(uint32_t flags, QPoint point, const QRect& view);
     void OnMouseMove(uint32_t flags, QPoint point, const QRect& view);
 
@@ -96,7 +101,22 @@ public:
 private:
     void ClearPolygon(const QString& key);
     void Redraw(const QString& key);
-    bool TrackPress(QPoint point, const QRect& view);
+    // What a press lands on: a tracker ready to follow it, or a wire whose
+    // arrow it turns, or nothing (rank kRankNone).
+    static constexpr int kRankHandle = 0;
+    static constexpr int kRankEdge = 1;
+    static constexpr int kRankInterior = 2;
+    static constexpr int kRankNone = 3;
+    struct PressTarget {
+        int rank = kRankNone;
+        double distance = 0.0;
+        QString key;
+        int handle = -1;
+        std::unique_ptr<CShapeTracker> tracker;
+        LineRecord* arrowOf = nullptr;
+    };
+    PressTarget FindPressTarget(QPoint point, const QRect& view);
+    std::unique_ptr<CShapeTracker> MakeTracker(const QString& key, const QRect& view);
     bool ClickDraw(QPoint point);
     void FinishClickDrawingLocked();
     bool ToggleArrow(LineRecord& line, QPoint point);

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "audio_video_play.h"
+#include "com_str.h"
 #include "command_records.h"
 #include "dlg_load.h"
 #include "managed_page.h"
@@ -168,7 +169,9 @@ private:
     QString password_;
     int loginArg_ = 1;
     int currentPage_ = 0;
-    CAudioVideoPlay session_;
+    // The metadata viewer of the live video speaks the UI language the
+    // manager was created under (a language change replaces the manager).
+    CAudioVideoPlay session_{TheComStr().Language()};
     int smartStatus_ = 1;
     QString armingSceneToken_;
 };

@@ -28,6 +28,8 @@ LiveViewWindow::LiveViewWindow(const LiveViewOptions& options, QWidget* parent)
       editBar_(new EditTargetBar(texts_, this)),
       status_(new QLabel(this)) {
     setWindowTitle(texts_.title + QStringLiteral(" - ") + options_.device);
+    session_.SetUiLanguage(options.language == Language::Chinese ? QStringLiteral("chinese")
+                                                                 : QStringLiteral("english"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(frame_, 1);

@@ -15,7 +15,6 @@
 #include "edit_target_bar.h"
 #include "live_view_fixture.h"
 #include "ptz_strip.h"
-#include "shape_hit.h"
 #include "video_frame.h"
 
 using namespace liveview;
@@ -110,13 +109,6 @@ TEST_F(WindowTest, ASceneWithoutRulesShowsDemoShapesAndSaysSo) {
     EXPECT_NE(Overlay().Polygon(QStringLiteral("region")), nullptr) << "and draws them";
 }
 
-TEST_F(WindowTest, TheSubStreamGivesTheVideoWindowItsOwnProportions) {
-    options.streamSelector = 0;
-    OpenLiveWindow();
-    ExpectProportions(Surface()->size(), {704, 576});
-    EXPECT_LT(Surface()->width(), window->Frame()->width()) << "black bars left and right";
-}
-
 TEST_F(WindowTest, DraggingOnTheVideoEditsTheChosenShapeOnly) {
     OpenLiveWindow();
     ASSERT_TRUE(window->EditBar()->ButtonFor(EditTarget::Region)->isChecked());
@@ -156,31 +148,6 @@ TEST_F(WindowTest, DraggingOnTheVideoEditsTheChosenShapeOnly) {
     Drag({spot.x, spot.y}, {spot.x + 15, spot.y - 10});
     EXPECT_EQ(Overlay().Point(QStringLiteral("point"))->point,
               (vexo::GeoPoint{spot.x + 15, spot.y - 10}));
-}
-
-TEST_F(WindowTest, AClickOnTheWiresArrowTurnsItRound) {
-    OpenLiveWindow();
-    QTest::mouseClick(window->EditBar()->ButtonFor(EditTarget::Wire), Qt::LeftButton);
-    const vexo::LineRecord* wire = Overlay().Line(QStringLiteral("wire"));
-    ASSERT_NE(wire, nullptr);
-    ASSERT_EQ(wire->arrowBVisible, 1);
-    // Near the arrow's tip: a press within the trackers' reach of the line
-    // would move the whole wire instead.
-    const vexo::GeoPoint* b = wire->arrowB;
-    auto fromLine = [&](vexo::GeoPoint p) {
-        return vexo::hit::DistanceToSegment(p, wire->start, wire->end);
-    };
-    const int tip = fromLine(b[0]) >= fromLine(b[1]) && fromLine(b[0]) >= fromLine(b[2]) ? 0
-                    : fromLine(b[1]) >= fromLine(b[2])                                   ? 1
-                                                                                         : 2;
-    const vexo::GeoPoint baseA = b[(tip + 1) % 3];
-    const vexo::GeoPoint baseB = b[(tip + 2) % 3];
-    const QPoint inside((baseA.x + baseB.x) / 2 + (b[tip].x - (baseA.x + baseB.x) / 2) * 4 / 5,
-                        (baseA.y + baseB.y) / 2 + (b[tip].y - (baseA.y + baseB.y) / 2) * 4 / 5);
-    ASSERT_GT(fromLine({inside.x(), inside.y()}), 20.0) << "the arrow is large enough";
-    Drag(inside, inside);
-    EXPECT_EQ(Overlay().Line(QStringLiteral("wire"))->arrowBVisible, 0);
-    EXPECT_EQ(Overlay().Line(QStringLiteral("wire"))->arrowAVisible, 1);
 }
 
 TEST_F(WindowTest, ResizingKeepsEveryShapeOnTheSameSpotOfThePicture) {

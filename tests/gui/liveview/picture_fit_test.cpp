@@ -46,15 +46,6 @@ TEST(PictureFit, KeepsProportionsCentredAndAsLargeAsPossible) {
     }
 }
 
-TEST(PictureFit, BarsGoWhereTheFrameHasRoomToSpare) {
-    // A wide picture in a tall frame: black above and below.
-    const QRect tall = FitPicture({800, 800}, {1280, 720});
-    EXPECT_EQ(tall, QRect(0, 175, 800, 450));
-    // A nearly square picture in a wide frame: black left and right.
-    const QRect wide = FitPicture({1000, 576}, {704, 576});
-    EXPECT_EQ(wide, QRect(148, 0, 704, 576));
-}
-
 TEST(PictureFit, WithoutPictureOrAreaNothingIsInvented) {
     EXPECT_EQ(FitPicture({640, 480}, {0, 0}), QRect(0, 0, 640, 480)) << "no picture: whole frame";
     EXPECT_EQ(FitPicture({640, 480}, {-5, 9}), QRect(0, 0, 640, 480));

@@ -85,7 +85,7 @@ TEST_F(SessionCallbacks, DataBeforeTheHeaderIsDroppedThenTheHeaderOpensAndPlays)
     char language[32] = {};
     EXPECT_EQ(
         VEXOPLAY_GetMetadataConfig(port, "MetadataViewer.Language", language, sizeof language), 7);
-    EXPECT_STREQ(language, "English");
+    EXPECT_STREQ(language, "english") << "the text object's language name, as it spells it";
     EXPECT_EQ(Option(port), "") << "an empty option is not sent";
     // Other packet types are ignored.
     Deliver(9, QByteArray("xyz"));
@@ -95,16 +95,16 @@ TEST_F(SessionCallbacks, DataBeforeTheHeaderIsDroppedThenTheHeaderOpensAndPlays)
 }
 
 TEST_F(SessionCallbacks, OptionSetBeforeTheStreamIsAppliedWhenTheHeaderArrives) {
+    session = std::make_unique<CAudioVideoPlay>(QStringLiteral("chinese"));
     Bind();
     EXPECT_EQ(session->SetMetadataOption("objects=1"), 0) << "no port yet";
-    session->SetUiLanguage("Deutsch");
     Header();
     const int32_t port = session->PlayPort();
     ASSERT_GE(port, 0);
     EXPECT_EQ(Option(port), "objects=1");
     char language[32] = {};
     VEXOPLAY_GetMetadataConfig(port, "MetadataViewer.Language", language, sizeof language);
-    EXPECT_STREQ(language, "Deutsch");
+    EXPECT_STREQ(language, "chinese");
     // While playing the option goes through at once and the result comes back.
     EXPECT_EQ(session->SetMetadataOption("objects=0"), 1);
     EXPECT_EQ(Option(port), "objects=0");

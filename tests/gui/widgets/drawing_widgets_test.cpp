@@ -9,7 +9,6 @@
 
 #include "bitmap_button.h"
 #include "breakdown_static.h"
-#include "colorref.h"
 #include "mem_dc.h"
 #include "tool_tip_help.h"
 
@@ -96,11 +95,4 @@ TEST(ToolTipHelp, DeactivatingHidesAndReactivatingRestoresTheTexts) {
     tips.DelTool(&first);
     EXPECT_TRUE(first.toolTip().isEmpty());
     EXPECT_EQ(tips.ToolCount(), 1);
-}
-
-TEST(ColorRef, KeepsRedInTheLowByte) {
-    // The pages name colours as 0x00BBGGRR values.
-    EXPECT_EQ(ColorFromRef(0xAE6722), QColor(0x22, 0x67, 0xAE));
-    EXPECT_EQ(MakeColorRef(0x22, 0x67, 0xAE), 0xAE6722u);
-    EXPECT_EQ(ColorFromRef(MakeColorRef(1, 2, 3)), QColor(1, 2, 3));
 }

@@ -28,22 +28,6 @@ TEST(ImageCatalog, EveryNumberThePagesUseHasAPicture) {
     EXPECT_TRUE(ImageById(4242).isNull());
 }
 
-TEST(ImageCatalog, PicturesHaveTheSizesTheLayoutsUse) {
-    EXPECT_EQ(ImageSizeById(686), QSize(150, 50));
-    EXPECT_EQ(ImageSizeById(677), QSize(100, 50));
-    EXPECT_EQ(ImageSizeById(249), QSize(130, 36));
-    EXPECT_EQ(ImageSizeById(542), QSize(150, 36));
-    EXPECT_EQ(ImageSizeById(540).width(), 130);
-    EXPECT_EQ(ImageSizeById(261).width(), 100);
-    EXPECT_EQ(ImageSizeById(655).width(), 321);
-    // The two looks of a pair always match in size.
-    const int pairs[][2] = {{686, 687}, {677, 678}, {541, 542}, {539, 540}, {260, 261},
-                            {238, 239}, {544, 545}, {645, 646}, {480, 481}, {529, 499}};
-    for (const auto& pair : pairs) {
-        EXPECT_EQ(ImageSizeById(pair[0]), ImageSizeById(pair[1])) << pair[0];
-    }
-}
-
 TEST(ImageCatalog, PadMasksCutTheRingIntoEightSeparateWedges) {
     QRegion seen;
     for (int direction = 0; direction < 8; ++direction) {

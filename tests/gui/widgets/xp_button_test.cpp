@@ -2,7 +2,6 @@
 // hover, and PTZ press/release forwarding.
 #include <gtest/gtest.h>
 
-#include <QEnterEvent>
 #include <QPixmap>
 #include <QSignalSpy>
 #include <QTest>
@@ -70,16 +69,6 @@ TEST_F(XpButtonTest, OtherModesLeaveTheStateToTheOwner) {
     EXPECT_EQ(PaintedColor(button), QColor(Qt::blue));
 }
 
-TEST_F(XpButtonTest, HoverSetsHandCursorAndLeaveClearsIt) {
-    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-    QCoreApplication::sendEvent(&button, &enter);
-    EXPECT_TRUE(button.IsHovered());
-    EXPECT_EQ(button.cursor().shape(), Qt::PointingHandCursor);
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&button, &leave);
-    EXPECT_FALSE(button.IsHovered());
-}
-
 TEST_F(XpButtonTest, ForwardsPressAndReleaseToPtzOwner) {
     RecordingPtzTarget ptz;
     button.SetPtzOwner(&ptz, 4);
@@ -91,48 +80,4 @@ TEST_F(XpButtonTest, ForwardsPressAndReleaseToPtzOwner) {
     EXPECT_EQ(ptz.calls[1], std::make_pair('e', 4));
     QTest::mouseClick(&button, Qt::RightButton);
     EXPECT_EQ(ptz.calls.size(), 2u);
-}
-
-TEST_F(XpButtonTest, TextOffsetMovesTheTextRight) {
-    // Plain images so that only text pixels differ from the background.
-    button.SetImages(Solid(Qt::white), Solid(Qt::white));
-    button.setText(QStringLiteral("III"));
-    auto leftmostInk = [&] {
-        const QImage image = button.grab().toImage();
-        for (int x = 0; x < image.width(); ++x) {
-            for (int y = 0; y < image.height(); ++y) {
-                if (image.pixelColor(x, y).lightness() < 128) {
-                    return x;
-                }
-            }
-        }
-        return -1;
-    };
-    const int centred = leftmostInk();
-    button.SetTextOffset(20, 0);
-    const int moved = leftmostInk();
-    ASSERT_GE(centred, 0);
-    EXPECT_NEAR(moved - centred, 20, 1);
-}
-
-TEST_F(XpButtonTest, TextStaysReadableOnLightAndDarkPictures) {
-    button.setText(QStringLiteral("WWWW"));
-    auto darkestAndLightest = [&] {
-        const QImage image = button.grab().toImage();
-        int darkest = 255, lightest = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const int l = image.pixelColor(x, y).lightness();
-                darkest = std::min(darkest, l);
-                lightest = std::max(lightest, l);
-            }
-        }
-        return std::make_pair(darkest, lightest);
-    };
-    // A light selected picture gets dark text, a dark normal one light text.
-    button.SetImages(Solid(QColor(20, 30, 60)), Solid(QColor(245, 245, 245)));
-    button.SetSelected(1);
-    EXPECT_LT(darkestAndLightest().first, 100);
-    button.SetSelected(0);
-    EXPECT_GT(darkestAndLightest().second, 200);
 }

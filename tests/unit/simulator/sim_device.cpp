@@ -75,4 +75,35 @@ std::string SimDevice::Refused(const std::string& op, const Json::Value& info,
     return reply["errinfo"].asString();
 }
 
+// Changes one of every kind of object from its factory state.
+void ChangeEverything(SimDevice& device) {
+    device.Ok("CMD_AddScene", J(R"({"SceneName":"Dock"})"));
+    device.Ok("CMD_ModifyScene", J(R"({"SceneName":"Dock","SceneToken":"Scene_004",
+        "SceneConfigSmartFun":[{"SmartFunName":"zelk:Fast_Moving_Event"}]})"));
+    device.Ok("CMD_AddRule", J(R"({"SceneToken":"Scene_004","SmartFunName":"zelk:Fast_Moving_Event",
+        "RuleToken":"Fast_Moving_Event 01"})"));
+    device.Ok("CMD_ModifyRuleModuleParam", J(R"({"SceneToken":"Scene_004",
+        "SmartFunName":"zelk:Fast_Moving_Event","RuleToken":"Fast_Moving_Event 01",
+        "CMDType":"Modify","RuleModuleData":{"SpeedThreshold":"77"}})"));
+    device.Ok("CMD_ModifyRuleModuleParam", J(R"({"SceneToken":"Scene_004",
+        "ModuleName":"zelk:Shield_Region_Settings","CMDType":"Modify",
+        "RuleModuleData":{"ShieldEnable":"true"}})"));
+    device.Ok("CMD_SetActionTrigger", J(R"({"SceneToken":"Scene_004",
+        "SmartFunName":"zelk:Fast_Moving_Event","RuleToken":"Fast_Moving_Event 01",
+        "ActionTriggerData":{"data":{"Capture":{"simp":{"Snapshot":"TRUE"}}}}})"));
+    device.Ok("CMD_SetGuardSchedules", J(R"({"NormalAlarmType":"zelk:Motion_Event",
+        "NormalAlarmToken":"Motion 01","GuardSchedulesData":{"Sat":{"simp":null}}})"));
+    device.Ok("CMD_ModifyNormalAlarmData", J(R"({"NormalAlarmType":"zelk:Motion_Event",
+        "NormalAlarmToken":"Motion 01","NormalAlarmData":{"Sensitivity":"11"}})"));
+    device.Ok("CMD_ModifyNonSceneParam", J(R"({"NonSceneName":"zelk:Face_Capture_Settings",
+        "CMDType":"Modify","NonSceneData":{"PictureQuality":"33"}})"));
+    device.Ok("CMD_SetSceneTourData", J(R"({"SceneTourType":"NormalSceneTour",
+        "Data":{"Tour5":{"simp":{"AnalyticsConfigurationToken":"Scene_004"}}}})"));
+    device.Ok("CMD_SetCurScene", J(R"({"SceneToken":"Scene_004"})"));
+    device.Ok("CMD_SetSmartStatus", J(R"({"status":"FALSE"})"));
+    device.Ok("CMD_MovePTZPosition", J(R"({"ptzPoint":{"fPan":0.5,"fTilt":0.5,"fZoom":0.5}})"));
+    device.Ok("CMD_DelRule", J(R"({"SceneToken":"Scene_001","SmartFunName":"zelk:Intrusion_Event",
+        "RuleToken":"Intrusion_Event 02"})"));
+}
+
 }  // namespace devsim::test

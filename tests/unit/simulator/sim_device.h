@@ -37,6 +37,11 @@ private:
     std::unique_ptr<DeviceServer> server_;
 };
 
+// Changes one of every kind of object the device keeps from its factory
+// state (scene, rule, module, linkage, schedule, alarm, non-scene function,
+// tour, current scene, analytics switch, PTZ position; a rule deleted).
+void ChangeEverything(SimDevice& device);
+
 // Parses JSON text written in a test.
 Json::Value J(const std::string& text);
 
