@@ -171,7 +171,7 @@ private:
     int currentPage_ = 0;
     // The metadata viewer of the live video speaks the UI language the
     // manager was created under (a language change replaces the manager).
-    CAudioVideoPlay session_{TheComStr().Language()};
+    CAudioVideoPlay session_{vexo::TheComStr().Language()};
     int smartStatus_ = 1;
     QString armingSceneToken_;
 };
