@@ -1,7 +1,9 @@
 #include "engine_builders.h"
 
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "engine_overlay.h"
 #include "panel_metrics.h"
@@ -109,9 +111,9 @@ void EngineBuilders::XpButton(CSmartUiEngine& e, const ControlSpec& spec, bool) 
 void EngineBuilders::Static(CSmartUiEngine& e, const ControlSpec& spec, bool isLabel) {
     const int y = e.RowY();
     int x = e.x_;
-    if (spec.checkBox == 1) {
+    if (spec.checkBox == 1 && isLabel) {
         // The box in front of a label: it bears the label's parameter but is
-        // no value of it.
+        // no value of it. A static that shows a value gets none.
         auto* box = Add<CAutoBtnPush>(e, e.checkBoxes_, e.checkIds_, QRect(x, y + 2, 25, 15), spec);
         box->labelBox = 1;
         x += 25;
@@ -121,8 +123,14 @@ void EngineBuilders::Static(CSmartUiEngine& e, const ControlSpec& spec, bool isL
     auto* label = Add<CAutoStatic>(e, e.statics_, e.staticIds_,
                                    QRect(QPoint(x, y - box.raise), box.size), spec, 0, text);
     if (auto* widget = label->Control()) {
-        widget->setWordWrap(box.size.height() > kControlHeight);
+        const bool twoLines = box.size.height() > kControlHeight;
+        widget->setWordWrap(twoLines);
         widget->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // The two-line box starts 5 pixels higher; text that fits one line
+        // is centred on the row like its neighbours, not in the tall box.
+        if (twoLines && QFontMetrics(e.font_).horizontalAdvance(text) <= box.size.width()) {
+            widget->setContentsMargins(0, 0, 0, box.size.height() - kControlHeight - 2 * box.raise);
+        }
     }
     if (isLabel) {
         e.rowLabels_.insert(label);
@@ -367,6 +375,16 @@ void EngineBuilders::PtzLimit(CSmartUiEngine& e, const ControlSpec& spec, bool) 
         e, e.checkBoxes_, e.checkIds_,
         QRect(e.x_ + buttonWidth + 4, e.RowY(), 120 - buttonWidth - 8, kControlHeight), boxSpec, 0,
         spec.items.value(0));
+    if (QCheckBox* widget = box->Control()) {
+        // The cell is fixed; a caption too wide for it is narrowed, not cut.
+        const int room = box->Rect().width();
+        const int needed = widget->sizeHint().width();
+        if (needed > room) {
+            QFont narrow = e.font_;
+            narrow.setStretch(std::max(60, e.font_.stretch() * room / needed));
+            widget->setFont(narrow);
+        }
+    }
     if (e.ptzGroupBase_ < 0) {
         e.ptzGroupBase_ = box->Offset();
     }

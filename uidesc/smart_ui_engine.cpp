@@ -181,8 +181,9 @@ void CSmartUiEngine::ShowAll(bool show) {
         apply(c);
     for (auto& c : listBoxes_)
         apply(c);
+    // Showing everything must not show a row its links hide.
     if (show) {
-        RunFirstLinkEvaluation();
+        EvaluateAllLinks();
     }
 }
 
@@ -191,7 +192,10 @@ void CSmartUiEngine::RunFirstLinkEvaluation() {
         return;
     }
     built_ = 1;
-    // Copies: a link change never adds controls, but keep the walk simple.
+    EvaluateAllLinks();
+}
+
+void CSmartUiEngine::EvaluateAllLinks() {
     std::vector<std::pair<QString, QString>> drivers;
     for (const auto& combo : combos_) {
         drivers.emplace_back(combo->Name(), ComboValue(*combo));

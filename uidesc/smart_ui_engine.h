@@ -115,6 +115,9 @@ private:
     // The row's y after the second-column check.
     int RowY();
     void RunFirstLinkEvaluation();
+    // ApplyLinks for every combo box and every check box but label boxes,
+    // with the value each shows.
+    void EvaluateAllLinks();
     // Every control of the nine lists, in list order.
     template <class Fn>
     void ForEachControl(Fn fn) const {
