@@ -49,7 +49,7 @@ void CSmartUiEngine::OnEditChange(int offset) {
         return;
     }
     CAutoEdit* edit = FindByOffset(edits_, offset);
-    if (!edit || !edit->Control() || edit->Control()->isReadOnly()) {
+    if (!edit || !edit->Control() || edit->Control()->isReadOnly() || !IsNumericEdit(edit)) {
         return;
     }
     const QString text = edit->GetWindowText();

@@ -23,6 +23,11 @@ QString CSmartUiEngine::ComboValue(const CAutoComboBox& combo) {
     return combo.RawValue(combo.GetCurSel());
 }
 
+bool CSmartUiEngine::IsNumericEdit(const CAutoEdit* edit) const {
+    return std::any_of(spinGroups_.begin(), spinGroups_.end(),
+                       [edit](const SpinGroup& group) { return group.edit == edit; });
+}
+
 QString CSmartUiEngine::ReadValue(const QString& name) const {
     // A time of day is two edits, hours and minutes; the device keeps minutes.
     if (const auto it = timeEdits_.find(name); it != timeEdits_.end()) {
@@ -37,7 +42,10 @@ QString CSmartUiEngine::ReadValue(const QString& name) const {
     }
     for (const auto& edit : edits_) {
         if (edit->Name() == name) {
-            return LeadingDigitText(edit->GetWindowText());
+            // A number (an edit with a spin) is its leading digits, without
+            // the unit it shows; a text edit is its whole text.
+            return IsNumericEdit(edit.get()) ? LeadingDigitText(edit->GetWindowText())
+                                             : edit->GetWindowText();
         }
     }
     for (const auto& combo : combos_) {

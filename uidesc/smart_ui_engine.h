@@ -166,6 +166,9 @@ private:
     static QString ComboValue(const CAutoComboBox& combo);
 
     QString ObjectGeometry(const QString& name) const;
+    // True for an edit that shows a number with its spin; the others hold
+    // free text (a rule's name), which is neither cut to digits nor read so.
+    bool IsNumericEdit(const CAutoEdit* edit) const;
 
     int built_ = 0;
     QRect header_;
