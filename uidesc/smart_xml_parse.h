@@ -20,6 +20,8 @@
 #include "device_command_channel.h"
 #include "file_download.h"
 #include "localisation.h"
+#include "param_rows.h"
+#include "row_geometry_text.h"
 #include "ui_type.h"
 
 class CAudioVideoPlay;
@@ -173,6 +175,38 @@ public:
     bool ShowDeviceErrorText(const QString& errorText) const;
 
     // ---- Parameter rows and panels (smart_xml_parse_panels.cpp).
+
+    // One row per parameter (param_rows.h): labels and list texts from the
+    // localisation tables, values from `record`, and one "CMD_GetParamRange"
+    // per parameter (function `ownerKind`, event the record's name).
+    void BuildParamRows(const QString& ownerKind, const vexo::ParamList& params,
+                        const vexo::UiLinkList& links, const ParamRecord& record,
+                        vexo::ParamRows& rows) const;
+    // The panel builders read the owner's record from the device, or with
+    // `reset` first ask the device to restore its defaults and read it back;
+    // a refused reset shows the device's error text and the rows are built
+    // from the record as it was. Rows are appended. Each returns 1 when every
+    // record it needed was read (or reset and read), else 0.
+    int BuildRulePanel(bool reset, const QString& sceneToken, ParamRecord& rule,
+                       vexo::ParamRows& rows);
+    // The modules the rule requires, in order; each record is stored in
+    // `modules` under its module name.
+    int BuildRuleModulePanels(bool reset, const QString& ruleName, vexo::ParamRows& rows,
+                              std::map<QString, ParamRecord>& modules);
+    int BuildModulePanel(bool reset, const QString& moduleName, vexo::ParamRows& rows,
+                         ParamRecord* module = nullptr);
+    // `alarm` names the normal alarm (type and token) and receives its data.
+    int BuildNormalAlarmPanel(bool reset, ParamRecord& alarm, vexo::ParamRows& rows);
+    // The non-scene functions the rule requires; their records go into
+    // `records` when given.
+    int BuildNonScenePanel(bool reset, const QString& ruleName, vexo::ParamRows& rows,
+                           std::map<QString, ParamRecord>* records = nullptr);
+    // Saving a panel: each collected object value is written into the
+    // record's object value of that name, read by the parameter's uiType
+    // (row_geometry_text.h). Names not in `params` are ignored.
+    void StoreObjectValues(const vexo::ParamList& params,
+                           const std::map<QString, vexo::ObjectValueText>& collected,
+                           ParamRecord& record) const;
 
 private:
     vexo::UiTypeTable uiTypes_;

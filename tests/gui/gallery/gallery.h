@@ -13,5 +13,8 @@ bool Save(QWidget& widget, const QString& folder, const QString& name);
 // Sheets; each returns the number of files it failed to write.
 int SaveWidgetSheets(const QString& folder);
 int SavePopupSheets(const QString& folder);
+// The parameter panels of the simulated device at `address` ("HOST:PORT",
+// user "admin", password "Admin_123").
+int SavePanelSheets(const QString& folder, const QString& address);
 
 }  // namespace gallery

@@ -1,5 +1,7 @@
-// vexo-gallery <output folder>: writes the gallery in English and Chinese
-// into <output folder>/english and <output folder>/chinese.
+// vexo-gallery <output folder> [device address]: writes the gallery in
+// English and Chinese into <output folder>/english and <output folder>/chinese;
+// with the address of a simulated device also its parameter panels into
+// <output folder>/panels/english and <output folder>/panels/chinese.
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
@@ -27,8 +29,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vexo-gallery <output folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: vexo-gallery <output folder> [device address]\n");
         return 2;
     }
     int failures = 0;
@@ -41,6 +43,15 @@ int main(int argc, char** argv) {
         }
         failures += gallery::SaveWidgetSheets(folder);
         failures += gallery::SavePopupSheets(folder);
+        if (argc == 3) {
+            const QString panels = QDir(QString::fromLocal8Bit(argv[1]))
+                                       .filePath(QStringLiteral("panels/") + language);
+            if (!QDir().mkpath(panels)) {
+                std::fprintf(stderr, "cannot create %s\n", qPrintable(panels));
+                return 1;
+            }
+            failures += gallery::SavePanelSheets(panels, QString::fromLocal8Bit(argv[2]));
+        }
     }
     return failures == 0 ? 0 : 1;
 }

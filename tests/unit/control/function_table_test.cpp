@@ -22,7 +22,8 @@ TEST(FunctionImages, KnownNamesGetTheirPairAndUnknownOnesGet653) {
 }
 
 TEST(FunctionImages, EveryEventTheControlKnowsHasBothPictures) {
-    for (const QString& name : CComStr().EventNames()) {
+    const CComStr texts;
+    for (const QString& name : texts.EventNames()) {
         const FunctionImages images = FunctionImagesByName(name);
         EXPECT_TRUE(HasImageId(images.normal)) << name.toStdString();
         EXPECT_TRUE(HasImageId(images.selected)) << name.toStdString();

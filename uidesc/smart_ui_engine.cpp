@@ -1,0 +1,229 @@
+#include "smart_ui_engine.h"
+
+#include <algorithm>
+
+#include "com_font.h"
+#include "engine_builders.h"
+#include "engine_overlay.h"
+#include "panel_metrics.h"
+#include "show_ai_config.h"
+
+namespace vexo {
+
+int CSmartUiEngine::IdWindow::Take() {
+    if (next >= count) {
+        return -1;  // window full: the control is still made, but cannot be addressed
+    }
+    return base + first + next++;
+}
+
+CSmartUiEngine::CSmartUiEngine() : font_(CComFont(20, 7, QStringLiteral("微软雅黑")).Font()) {}
+
+CSmartUiEngine::~CSmartUiEngine() {
+    Clear();
+}
+
+void CSmartUiEngine::SetArea(QWidget* parent, const QRect& header, const QRect& panel,
+                             CShowAIConfig* overlay, const CSmartXmlParse* parse,
+                             const QRect& videoRect, int port) {
+    parent_ = parent;
+    header_ = header;
+    panel_ = panel;
+    overlay_ = overlay;
+    parse_ = parse;
+    videoRect_ = videoRect;
+    port_ = port;
+    if (parent) {
+        parent->setFont(font_);
+    }
+}
+
+void CSmartUiEngine::ResetLayout() {
+    x_ = header_.left() + 10;
+    y_ = header_.top() + header_.height() + 10;
+    indent_ = 0;
+}
+
+int CSmartUiEngine::ControlCount() const {
+    int count = 0;
+    ForEachControl([&count](const auto&) { ++count; });
+    return count;
+}
+
+void CSmartUiEngine::Clear() {
+    checkBoxes_.clear();
+    xpButtons_.clear();
+    combos_.clear();
+    statics_.clear();
+    edits_.clear();
+    bitmapButtons_.clear();
+    spins_.clear();
+    sliders_.clear();
+    listBoxes_.clear();
+    for (IdWindow* window : {&checkIds_, &xpIds_, &comboIds_, &staticIds_, &editIds_, &bitmapIds_,
+                             &sliderIds_, &spinIds_}) {
+        window->next = 0;
+    }
+    rowLabels_.clear();
+    timeEdits_.clear();
+    spinGroups_.clear();
+    drawingImages_.clear();
+    ptzMarks_.clear();
+    ptzGroupCount_ = 0;
+    ptzGroupBase_ = -1;
+    currentDrawing_ = nullptr;
+    focusIndex_ = -1;
+    built_ = 0;
+}
+
+void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
+    if (clearOverlay) {
+        if (overlay_) {
+            for (const auto& [key, shape] : shapes_) {
+                overlay_->DeleteOverlay(key, false);
+            }
+        }
+        shapes_.clear();
+    }
+    std::vector<ParamDescriptor> limits;
+    for (const ParamDescriptor& row : rows) {
+        if (row.label.kind == kControlPtzLimit) {
+            ptzNumber_ = LeadingDigits(row.label.items.value(1));
+            limits.push_back(row);
+        } else {
+            LayoutRow(row);
+        }
+    }
+    // Limit groups go by the number their caption ends with; the first
+    // `ptzNumber_` of them are the limits in use.
+    std::stable_sort(limits.begin(), limits.end(), [](const auto& a, const auto& b) {
+        return LeadingDigits(a.label.caption.right(2)) < LeadingDigits(b.label.caption.right(2));
+    });
+    for (size_t k = 0; k < limits.size(); ++k) {
+        ControlSpec& label = limits[k].label;
+        while (label.items.size() < 2) {
+            label.items.append(QString());
+        }
+        label.items[1] =
+            static_cast<int>(k + 1) <= ptzNumber_ ? QStringLiteral("1") : QStringLiteral("0");
+        LayoutRow(limits[k]);
+    }
+    if (!limits.empty()) {
+        y_ += rowStep_;  // close the last line of limit groups
+    }
+    // Each build starts its linked rows in the state their controls show.
+    built_ = 0;
+    RunFirstLinkEvaluation();
+    if (parent_) {
+        parent_->update();
+    }
+}
+
+int CSmartUiEngine::RowY() {
+    const int bottom = panel_.top() + panel_.height();
+    if (indent_ == 0 && bottom > 500 && y_ + 60 > bottom) {
+        indent_ = panel_.width() / 2;
+        y_ = header_.top() + header_.height() + 10;
+        x_ = header_.left() + 10 + indent_;
+    }
+    return y_;
+}
+
+void CSmartUiEngine::LayoutRow(const ParamDescriptor& row) {
+    if (row.label.kind == kControlNone && row.value.kind == kControlNone) {
+        return;  // an inert row takes no room
+    }
+    x_ = header_.left() + 10 + indent_;
+    BuildSpec(row.label, true);
+    if (!row.label.hidden) {
+        x_ += row.label.advance;
+    }
+    BuildSpec(row.value, false);
+    if (!row.value.hidden && row.label.kind != kControlPtzLimit) {
+        y_ += rowStep_;
+    }
+    for (size_t i = 0; i < row.extras.size(); ++i) {
+        if (i % 2 == 0) {
+            x_ = header_.left() + 10 + indent_;
+        } else {
+            x_ += row.extras[i - 1].advance;
+        }
+        BuildSpec(row.extras[i], i % 2 == 0);
+        if (i % 2 == 1 || i + 1 == row.extras.size()) {
+            y_ += rowStep_;
+        }
+    }
+}
+
+void CSmartUiEngine::BuildSpec(const ControlSpec& spec, bool isLabel) {
+    EngineBuilders::Build(*this, spec, isLabel);
+}
+
+void CSmartUiEngine::ShowAll(bool show) {
+    const auto apply = [show](auto& control) {
+        control->Show(show && control->ShowWithPanel() ? 1 : 0);
+    };
+    for (auto& c : checkBoxes_)
+        apply(c);
+    for (auto& c : xpButtons_)
+        apply(c);
+    for (auto& c : combos_)
+        apply(c);
+    for (auto& c : statics_)
+        apply(c);
+    for (auto& c : edits_)
+        apply(c);
+    for (auto& c : bitmapButtons_)
+        apply(c);
+    for (auto& c : spins_)
+        apply(c);
+    for (auto& c : sliders_)
+        apply(c);
+    for (auto& c : listBoxes_)
+        apply(c);
+    // Showing everything must not show a row its links hide.
+    if (show) {
+        EvaluateAllLinks();
+    }
+}
+
+void CSmartUiEngine::RunFirstLinkEvaluation() {
+    if (built_) {
+        return;
+    }
+    built_ = 1;
+    EvaluateAllLinks();
+}
+
+void CSmartUiEngine::EvaluateAllLinks() {
+    std::vector<std::pair<QString, QString>> drivers;
+    for (const auto& combo : combos_) {
+        drivers.emplace_back(combo->Name(), ComboValue(*combo));
+    }
+    for (const auto& box : checkBoxes_) {
+        if (!box->labelBox) {
+            drivers.emplace_back(
+                box->Name(), box->GetCheck() ? QStringLiteral("true") : QStringLiteral("false"));
+        }
+    }
+    for (const auto& [name, value] : drivers) {
+        ApplyLinks(name, value);
+    }
+}
+
+void CSmartUiEngine::ApplyLinks(const QString& name, const QString& value) {
+    ForEachControl([&](auto& control) {
+        if (!control.Linked()) {
+            return;
+        }
+        for (const LinkCondition& condition : control.Links()) {
+            if (condition.linkName == name) {
+                // A control made hidden stays hidden whatever its links say.
+                control.Show(condition.linkValue == value && control.ShowWithPanel() ? 1 : 0);
+                return;
+            }
+        }
+    });
+}
+
+}  // namespace vexo

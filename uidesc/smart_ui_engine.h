@@ -1,0 +1,234 @@
+#pragma once
+// CSmartUiEngine: turns parameter rows into live controls on a page. It
+// places each row (labels 280 pixels wide, rows 36 apart, a second column
+// when a tall panel runs out of room), creates the auto-generated controls
+// through one builder per ControlKind, registers drawing parameters with the
+// page's overlay, keeps linked rows shown or hidden as values change, takes
+// each control notification by offset, and reads the controls back into a
+// device record.
+//
+// Like a properties view: BuildPanel after Clear throws every control away
+// and builds afresh; no control is patched or reused across builds.
+
+#include <QFont>
+#include <QPointer>
+#include <QRect>
+#include <QSet>
+#include <QString>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "auto_controls.h"
+#include "auto_notification.h"
+#include "param_rows.h"
+#include "row_geometry_text.h"
+
+class CSmartXmlParse;
+struct ParamRecord;
+
+namespace vexo {
+
+class CShowAIConfig;
+
+class CSmartUiEngine {
+public:
+    CSmartUiEngine();
+    ~CSmartUiEngine();
+    CSmartUiEngine(const CSmartUiEngine&) = delete;
+    CSmartUiEngine& operator=(const CSmartUiEngine&) = delete;
+
+    // Where the panel goes: rows start 10 pixels right of the header's left
+    // edge and 10 below its bottom; `panel` decides the second column. The
+    // overlay (may be null) is drawn into `videoRect` on play port `port`;
+    // `parse` (may be null) translates static texts back into values.
+    void SetArea(QWidget* parent, const QRect& header, const QRect& panel,
+                 CShowAIConfig* overlay = nullptr, const CSmartXmlParse* parse = nullptr,
+                 const QRect& videoRect = {}, int port = -1);
+
+    void ResetLayout();
+    void AddY(int n) { y_ += n; }
+    void BuildPanel(const ParamRows& rows, bool clearOverlay);
+    void Clear();
+    void ShowAll(bool show);
+
+    // Notifications, by control offset inside the class's window; offsets
+    // outside it are ignored.
+    void OnComboSelChange(int offset);
+    void OnEditChange(int offset);
+    void OnXpButtonClicked(int offset);
+    void OnCheckBoxClicked(int offset);
+    void OnDrawingButtonClicked(int offset);
+    void OnSpinDelta(int offset, int delta);
+    void OnSliderReleased(int offset);
+    // Routes an auto-control notification by its identifier's class.
+    bool Dispatch(const AutoNotification& notification);
+
+    QString ReadValue(const QString& name) const;
+    // Writes the panel's values of `record`'s owner into it: plain values
+    // directly, object values (geometry and the attributes the controls
+    // show) into `objects`, which CSmartXmlParse::StoreObjectValues turns
+    // into the record's object values.
+    void CollectValues(ParamRecord& record, std::map<QString, ObjectValueText>& objects) const;
+    void ApplyLinks(const QString& name, const QString& value);
+
+    // Read access for pages, tools and tests.
+    int X() const { return x_; }
+    int Y() const { return y_; }
+    int PtzNumber() const { return ptzNumber_; }
+    const QFont& Font() const { return font_; }
+    CAutoBitmapBtn* CurrentDrawingButton() const { return currentDrawing_; }
+    const std::vector<std::unique_ptr<CAutoBtnPush>>& CheckBoxes() const { return checkBoxes_; }
+    const std::vector<std::unique_ptr<CAutoXpBtn>>& XpButtons() const { return xpButtons_; }
+    const std::vector<std::unique_ptr<CAutoComboBox>>& ComboBoxes() const { return combos_; }
+    const std::vector<std::unique_ptr<CAutoStatic>>& Statics() const { return statics_; }
+    const std::vector<std::unique_ptr<CAutoEdit>>& Edits() const { return edits_; }
+    const std::vector<std::unique_ptr<CAutoBitmapBtn>>& DrawingButtons() const {
+        return bitmapButtons_;
+    }
+    const std::vector<std::unique_ptr<CAutoSpinBtnCtrl>>& Spins() const { return spins_; }
+    const std::vector<std::unique_ptr<CAutoSliderCtrl>>& Sliders() const { return sliders_; }
+    int ControlCount() const;
+    // "1" or "0" per PTZ limit group, in layout order: within the limit number.
+    const std::vector<QString>& PtzLimitMarks() const { return ptzMarks_; }
+
+private:
+    friend class EngineBuilders;
+
+    // One identifier window of a control list.
+    struct IdWindow {
+        int base;
+        int first;
+        int count;  // offsets first .. first + count - 1
+        int next = 0;
+        int Take();
+    };
+    // A drawing parameter as registered with the overlay.
+    struct Shape {
+        QString deviceText;  // the row's GeometryText (device form)
+        QString pixelText;   // what the overlay was given; empty: not drawn
+        int overlayType = 0;
+    };
+
+    void LayoutRow(const ParamDescriptor& row);
+    void BuildSpec(const ControlSpec& spec, bool isLabel);
+    // The row's y after the second-column check.
+    int RowY();
+    void RunFirstLinkEvaluation();
+    // ApplyLinks for every combo box and every check box but label boxes,
+    // with the value each shows.
+    void EvaluateAllLinks();
+    // Every control of the nine lists, in list order.
+    template <class Fn>
+    void ForEachControl(Fn fn) const {
+        for (const auto& c : checkBoxes_)
+            fn(*c);
+        for (const auto& c : xpButtons_)
+            fn(*c);
+        for (const auto& c : combos_)
+            fn(*c);
+        for (const auto& c : statics_)
+            fn(*c);
+        for (const auto& c : edits_)
+            fn(*c);
+        for (const auto& c : bitmapButtons_)
+            fn(*c);
+        for (const auto& c : spins_)
+            fn(*c);
+        for (const auto& c : sliders_)
+            fn(*c);
+        for (const auto& c : listBoxes_)
+            fn(*c);
+    }
+    template <class Fn>
+    void ForEachControl(Fn fn) {
+        for (auto& c : checkBoxes_)
+            fn(*c);
+        for (auto& c : xpButtons_)
+            fn(*c);
+        for (auto& c : combos_)
+            fn(*c);
+        for (auto& c : statics_)
+            fn(*c);
+        for (auto& c : edits_)
+            fn(*c);
+        for (auto& c : bitmapButtons_)
+            fn(*c);
+        for (auto& c : spins_)
+            fn(*c);
+        for (auto& c : sliders_)
+            fn(*c);
+        for (auto& c : listBoxes_)
+            fn(*c);
+    }
+    // The value a combo box gives: the raw value of its entry, or for an
+    // editable combo the typed text when it names no entry.
+    static QString ComboValue(const CAutoComboBox& combo);
+
+    QString ObjectGeometry(const QString& name) const;
+    // True for an edit that shows a number with its spin; the others hold
+    // free text (a rule's name), which is neither cut to digits nor read so.
+    bool IsNumericEdit(const CAutoEdit* edit) const;
+
+    int built_ = 0;
+    QRect header_;
+    int rowStep_ = 36;
+    int x_ = 0;
+    int y_ = 0;
+    QPointer<QWidget> parent_;
+    QRect panel_;
+    QFont font_;
+    int indent_ = 0;
+    int ptzNumber_ = 0;
+    int focusIndex_ = -1;
+
+    std::vector<std::unique_ptr<CAutoBtnPush>> checkBoxes_;
+    std::vector<std::unique_ptr<CAutoXpBtn>> xpButtons_;
+    std::vector<std::unique_ptr<CAutoComboBox>> combos_;
+    std::vector<std::unique_ptr<CAutoStatic>> statics_;
+    std::vector<std::unique_ptr<CAutoEdit>> edits_;
+    std::vector<std::unique_ptr<CAutoBitmapBtn>> bitmapButtons_;
+    std::vector<std::unique_ptr<CAutoSpinBtnCtrl>> spins_;
+    std::vector<std::unique_ptr<CAutoSliderCtrl>> sliders_;
+    std::vector<std::unique_ptr<CAutoListBox>> listBoxes_;  // not filled by rows
+
+    IdWindow checkIds_{17000, 0, 50};
+    IdWindow xpIds_{18000, 400, 50};
+    IdWindow comboIds_{12000, 100, 50};
+    IdWindow staticIds_{15000, 100, 50};
+    IdWindow editIds_{13000, 100, 50};
+    IdWindow bitmapIds_{11000, 0, 50};
+    IdWindow sliderIds_{19000, 0, 50};
+    IdWindow spinIds_{14000, 0, 50};
+
+    CShowAIConfig* overlay_ = nullptr;
+    const CSmartXmlParse* parse_ = nullptr;
+    QRect videoRect_;
+    int port_ = -1;
+
+    // Built state that the widgets do not hold.
+    QSet<const CAutoStatic*> rowLabels_;                              // labels never give a value
+    std::map<QString, std::pair<CAutoEdit*, CAutoEdit*>> timeEdits_;  // hours, minutes
+    std::map<QString, Shape> shapes_;
+    // An edit with its spin (and slider): the spin walks `values`, the edit
+    // shows the value with its unit.
+    struct SpinGroup {
+        QString name;
+        QString unit;
+        CAutoEdit* edit = nullptr;
+        CAutoSpinBtnCtrl* spin = nullptr;
+        CAutoSliderCtrl* slider = nullptr;
+    };
+    std::vector<SpinGroup> spinGroups_;
+    struct ImageSet {
+        int normal = 0, pressed = 0, focused = 0, disabled = 0;
+        bool swapped = false;
+    };
+    std::map<const CAutoBitmapBtn*, ImageSet> drawingImages_;
+    std::vector<QString> ptzMarks_;
+    int ptzGroupCount_ = 0;
+    int ptzGroupBase_ = -1;
+    CAutoBitmapBtn* currentDrawing_ = nullptr;
+};
+
+}  // namespace vexo
