@@ -49,7 +49,8 @@ endfunction()
 
 # vexo_host_test(<name> SCRIPT file.js [SIMULATOR] [EXPECT_EXIT n]
 #                [EXPECT_STDERR regex] [EXPECT_FILE name] [CHECK_DUMP]
-#                [PROGID id] [ENV var=value ...] [DISABLED reason] [ARGS ...])
+#                [PROGID id] [ENV var=value ...] [DISABLED reason] [ARGS ...]
+#                [SIMULATOR_ARGS ...] [CONFIG_ARG])
 # Runs vexo-host with the host script in a fresh folder of its own (its own
 # component registry and temp folder). With SIMULATOR a vexo-devsim is
 # started first and vexo-host gets its address and credentials (host.device,
@@ -58,14 +59,24 @@ endfunction()
 # EXPECT_EXIT (default 0), its error output matches EXPECT_STDERR, the output
 # folder holds EXPECT_FILE and, with CHECK_DUMP, a crash dump of the module
 # was written. DISABLED registers the test but skips it, printing the reason.
+# SIMULATOR_ARGS go to vexo-devsim (e.g. --latency-ms 150). With CONFIG_ARG
+# the device's batch configuration as `vexo-cmd config get` reads it is the
+# script's last argument.
 function(vexo_host_test name)
-    cmake_parse_arguments(ARG "SIMULATOR;CHECK_DUMP"
-        "SCRIPT;EXPECT_EXIT;EXPECT_STDERR;EXPECT_FILE;PROGID;DISABLED" "ENV;ARGS" ${ARGN})
+    cmake_parse_arguments(ARG "SIMULATOR;CHECK_DUMP;CONFIG_ARG"
+        "SCRIPT;EXPECT_EXIT;EXPECT_STDERR;EXPECT_FILE;PROGID;DISABLED"
+        "ENV;ARGS;SIMULATOR_ARGS" ${ARGN})
     set(runner ${PROJECT_SOURCE_DIR}/tests/support/run_host_test.sh)
     set(command ${runner} --host $<TARGET_FILE:vexo-host>
         --script ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_SCRIPT})
     if(ARG_SIMULATOR)
         list(APPEND command --simulator $<TARGET_FILE:vexo-devsim>)
+    endif()
+    foreach(simulator_arg IN LISTS ARG_SIMULATOR_ARGS)
+        list(APPEND command --simulator-arg ${simulator_arg})
+    endforeach()
+    if(ARG_CONFIG_ARG)
+        list(APPEND command --config-arg $<TARGET_FILE:vexo-cmd>)
     endif()
     if(DEFINED ARG_EXPECT_EXIT)
         list(APPEND command --expect-exit ${ARG_EXPECT_EXIT})

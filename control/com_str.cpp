@@ -6,8 +6,10 @@ namespace vexo {
 
 namespace {
 
-const QString kChinese = QStringLiteral("chinese");
-const QString kEnglish = QStringLiteral("english");
+// Constant-initialised: the module sets the language from its load-time
+// constructor, which may run before this file's dynamic initialisers.
+constexpr QStringView kChinese = u"chinese";
+constexpr QStringView kEnglish = u"english";
 
 struct TextRow {
     QString ComTexts::*field;
@@ -162,7 +164,7 @@ QStringList ListOf(const char16_t* const (&texts)[N]) {
 }  // namespace
 
 CComStr::CComStr() {
-    SetLanguage(kChinese);
+    SetLanguage(kChinese.toString());
 }
 
 void CComStr::SetLanguage(const QString& language) {

@@ -121,11 +121,14 @@ ScriptHost::~ScriptHost() = default;
 QJSValue ScriptHost::Wrap(const CreatedControl& control) {
     auto* native = new ScriptControl(m_engine, control, this);
     QJSEngine::setObjectOwnership(native, QJSEngine::CppOwnership);
-    return m_wrapControl.call({m_engine.newQObject(native)});
+    QJSValue wrapped = m_wrapControl.call({m_engine.newQObject(native)});
+    m_wrapped.emplace_back(wrapped, native);
+    return wrapped;
 }
 
 int ScriptHost::Run(const QString& program, const QString& fileName) {
     QStringList stack;
+    m_fileName = fileName;
     m_engine.setInterrupted(false);
     const QJSValue result = m_engine.evaluate(program, fileName, 1, &stack);
     if (m_exitRequested) {
@@ -135,13 +138,42 @@ int ScriptHost::Run(const QString& program, const QString& fileName) {
         std::fprintf(stderr, "%s\n", qPrintable(DescribeFailure(result, stack, fileName)));
         return 2;
     }
-    return 0;
+    return m_laterFailed ? 2 : 0;
 }
 
 void ScriptHost::wait(int milliseconds) {
     QEventLoop loop;
     QTimer::singleShot(std::max(0, milliseconds), &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+void ScriptHost::later(int milliseconds, const QJSValue& function) {
+    if (!function.isCallable()) {
+        m_engine.throwError(QJSValue::TypeError, QStringLiteral("host.later needs a function"));
+        return;
+    }
+    QTimer::singleShot(std::max(0, milliseconds), this, [this, function]() {
+        if (m_exitRequested) {
+            return;
+        }
+        QStringList stack;
+        const QJSValue result = function.call();
+        if (result.isError() && !m_exitRequested) {
+            std::fprintf(stderr, "%s\n", qPrintable(DescribeFailure(result, stack, m_fileName)));
+            m_laterFailed = true;
+        }
+    });
+}
+
+bool ScriptHost::deleteControl(const QJSValue& control) {
+    for (const auto& [wrapped, native] : m_wrapped) {
+        if (wrapped.strictlyEquals(control)) {
+            QWidget* widget = native->Widget();
+            delete widget;
+            return widget != nullptr;
+        }
+    }
+    return false;
 }
 
 bool ScriptHost::screenshot(const QString& file) {
@@ -161,7 +193,7 @@ void ScriptHost::exit(int code) {
     m_engine.setInterrupted(true);  // stops the script at once
 }
 
-QJSValue ScriptHost::createControl(const QString& progId) {
+QJSValue ScriptHost::createControl(const QString& progId, bool shown) {
     auto window = std::make_unique<HostWindow>();
     window->resize(m_window ? m_window->size() : QSize(800, 600));
     QString error;
@@ -171,7 +203,9 @@ QJSValue ScriptHost::createControl(const QString& progId) {
         return QJSValue(QJSValue::NullValue);
     }
     window->Embed(created->widget);
-    window->show();
+    if (shown) {
+        window->show();
+    }
     m_extraWindows.push_back(std::move(window));
     return Wrap(*created);
 }

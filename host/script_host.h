@@ -3,7 +3,8 @@
 // web page drives it. The script sees:
 //   control  the embedded control; its methods by name, through the
 //            control's dispatch interface
-//   host     wait, screenshot, resize, exit, args, createControl, the
+//   host     wait, later, screenshot, resize, exit, args, createControl,
+//            deleteControl, the
 //            login settings of the command line, crashForTest
 //   ui       the control's widgets by identifier (ui_driver.h)
 //   console  console.log and friends
@@ -15,6 +16,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "control_loader.h"
@@ -34,6 +36,7 @@ public:
 
     // Calls `name` with `arguments`; a failure becomes a script exception.
     Q_INVOKABLE QJSValue invoke(const QString& name, const QVariantList& arguments);
+    QWidget* Widget() const { return m_control.widget; }
 
 private:
     QJSEngine& m_engine;
@@ -69,7 +72,15 @@ public:
     Q_INVOKABLE bool screenshot(const QString& file);
     Q_INVOKABLE void resize(int width, int height);
     Q_INVOKABLE void exit(int code);
-    Q_INVOKABLE QJSValue createControl(const QString& progId);
+    // With `shown` false the new window stays hidden, so the control has no
+    // native window yet, as an object element not yet laid out.
+    Q_INVOKABLE QJSValue createControl(const QString& progId, bool shown = true);
+    // Calls `function` after `milliseconds` from the event loop, also while
+    // a control's modal dialog runs; a throw there fails the script.
+    Q_INVOKABLE void later(int milliseconds, const QJSValue& function);
+    // Deletes a control (`control` or one of createControl), as a page
+    // removes its object element; its window stays. False for anything else.
+    Q_INVOKABLE bool deleteControl(const QJSValue& control);
     Q_INVOKABLE void crashForTest();
 
     static constexpr const char* kCrashTestVariable = "VEXO_HOST_CRASH_TEST";
@@ -87,6 +98,10 @@ private:
     QString m_password;
     QString m_language;
     int m_loginArg;
+    // Every wrapped control with its script object, for deleteControl.
+    std::vector<std::pair<QJSValue, ScriptControl*>> m_wrapped;
+    QString m_fileName;
+    bool m_laterFailed = false;
     bool m_exitRequested = false;
     int m_exitCode = 0;
     QJSValue m_wrapControl;

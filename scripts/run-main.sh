@@ -53,8 +53,9 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
 else
     mkdir -p "$out"
     echo "no display: running the host under xvfb-run for a screenshot"
+    # An empty WAYLAND_DISPLAY would still make Qt try (and warn about) Wayland.
     xvfb-run -a -s "-screen 0 1280x800x24" \
-        "${hostprog[@]}" --script "$root/scripts/control-screenshot.js" \
+        env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "${hostprog[@]}" --script "$root/scripts/control-screenshot.js" \
         -- "$out/control.png" "${VEXO_RUN_AFTER_MS:-3000}" &
     viewer_pid=$!
     wait "$viewer_pid"

@@ -41,6 +41,13 @@ int CDlgLoad::RunModal(QWidget* owner) {
     return result;
 }
 
+void CDlgLoad::Abandon() {
+    open_ = false;
+    timers_.KillAll();
+    done(QDialog::Rejected);  // hides the dialog, which ends exec()
+    setParent(nullptr, windowFlags());
+}
+
 void CDlgLoad::OnLoadProgress(int percent) {
     bar_->setValue(percent);
     counter_ = std::max(counter_, percent);

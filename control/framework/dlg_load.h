@@ -25,6 +25,9 @@ public:
     // Runs the dialog modally over `owner` (may be null) until it closes
     // itself; returns QDialog::Accepted.
     int RunModal(QWidget* owner);
+    // Ends the modal loop at once and leaves the owner's window tree, so
+    // that the owner may go while a worker still holds the dialog.
+    void Abandon();
     // True while the dialog is up; read by the workers on their threads.
     bool HasWindow() const { return open_.load(); }
 

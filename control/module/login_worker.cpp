@@ -7,6 +7,8 @@
 
 #include "dialog_manager.h"
 #include "login_marker.h"
+#include "vexonet.h"
+#include "vexoplay.h"
 
 namespace vexo {
 namespace {
@@ -16,23 +18,69 @@ using namespace std::chrono_literals;
 std::atomic<int> loginInProgress{0};
 
 // Waits until the loading dialog is up, then hands it `percent`; the call
-// returns once the UI thread has run it.
-void SendProgressWhenOpen(CDlgLoad& dialog, int percent) {
-    while (!dialog.HasWindow()) {
+// returns once the UI thread has run it. An abandoned job's dialog is never
+// waited for.
+void SendProgressWhenOpen(CDlgLoad& dialog, int percent, const LoginJob* job = nullptr) {
+    const auto abandoned = [job]() { return job != nullptr && job->abandoned.load(); };
+    while (!dialog.HasWindow() && !abandoned()) {
         std::this_thread::sleep_for(10ms);
     }
-    QMetaObject::invokeMethod(&dialog, "OnLoadProgress", Qt::BlockingQueuedConnection,
-                              Q_ARG(int, percent));
-}
-
-void SendProgressIfOpen(CDlgLoad& dialog, int percent) {
-    if (dialog.HasWindow()) {
+    if (!abandoned()) {
         QMetaObject::invokeMethod(&dialog, "OnLoadProgress", Qt::BlockingQueuedConnection,
                                   Q_ARG(int, percent));
     }
 }
 
+void SendProgressIfOpen(CDlgLoad& dialog, int percent, const LoginJob& job) {
+    if (dialog.HasWindow() && !job.abandoned) {
+        QMetaObject::invokeMethod(&dialog, "OnLoadProgress", Qt::BlockingQueuedConnection,
+                                  Q_ARG(int, percent));
+    }
+}
+
+// The worker's last touch of the job: a manager parked while it loaded is
+// deleted on the UI thread once the modal loop has returned as well.
+void FinishWorker(const std::shared_ptr<LoginJob>& job) {
+    std::lock_guard lock(job->mutex);
+    job->workerDone = true;
+    if (job->orphan && job->dialogClosed) {
+        if (QCoreApplication* app = QCoreApplication::instance()) {
+            QMetaObject::invokeMethod(
+                app,
+                [job]() {
+                    std::unique_ptr<CDialogManager> parked;
+                    {
+                        std::lock_guard parkedLock(job->mutex);
+                        parked = std::move(job->orphan);
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+    }
+}
+
+void LoadDeviceData(CDialogManager* manager, LoginJob& job) {
+    CDlgLoad& dialog = manager->LoadDialog();
+    const auto go = [&job]() { return !job.abandoned; };
+    if (go()) {
+        manager->LoadUiFiles();
+    }
+    SendProgressIfOpen(dialog, 20, job);
+    if (go()) {
+        manager->LoadNormalAlarmNames();
+        manager->BuildFunctionIdTable();
+    }
+    if (go()) {
+        manager->Refresh();
+    }
+    SendProgressWhenOpen(dialog, 100, &job);
+}
+
 void RunLogin(CDialogManager* manager, std::shared_ptr<LoginJob> job) {
+    // The worker's own hold on the libraries: a control deleted meanwhile
+    // cleans up its share without pulling them from under the worker.
+    VEXONET_Init();
+    VEXOPLAY_Init();
     CDlgLoad& dialog = manager->LoadDialog();
     if (!manager->Login()) {
         {
@@ -41,15 +89,13 @@ void RunLogin(CDialogManager* manager, std::shared_ptr<LoginJob> job) {
         }
         loginInProgress = 0;
         // The dialog may not be up yet; it must see 100 % to close.
-        SendProgressWhenOpen(dialog, 100);
+        SendProgressWhenOpen(dialog, 100, job.get());
+        FinishWorker(job);
+        VEXOPLAY_Cleanup();
+        VEXONET_Cleanup();
         return;
     }
-    manager->LoadUiFiles();
-    SendProgressIfOpen(dialog, 20);
-    manager->LoadNormalAlarmNames();
-    manager->BuildFunctionIdTable();
-    manager->Refresh();
-    SendProgressWhenOpen(dialog, 100);
+    LoadDeviceData(manager, *job);
 
     // The UI thread closes the dialog and creates the pages; after that the
     // manager may already be gone, so look at it only from the UI thread.
@@ -59,7 +105,7 @@ void RunLogin(CDialogManager* manager, std::shared_ptr<LoginJob> job) {
             job->changed.wait_for(lock, job->dialogClosed ? 100ms : 1000ms);
         }
     }
-    if (QCoreApplication* app = QCoreApplication::instance()) {
+    if (QCoreApplication* app = QCoreApplication::instance(); app && !job->abandoned) {
         QMetaObject::invokeMethod(
             app,
             [manager, job]() {
@@ -69,10 +115,31 @@ void RunLogin(CDialogManager* manager, std::shared_ptr<LoginJob> job) {
             },
             Qt::BlockingQueuedConnection);
     }
+    FinishWorker(job);
     loginInProgress = 0;
+    VEXOPLAY_Cleanup();
+    VEXONET_Cleanup();
 }
 
 }  // namespace
+
+LoginJob::LoginJob() = default;
+LoginJob::~LoginJob() = default;
+
+bool LeaveLoadingDialog(LoginJob& job) {
+    std::unique_ptr<CDialogManager> parked;
+    bool loggedIn = false;
+    {
+        std::lock_guard lock(job.mutex);
+        job.dialogClosed = true;
+        loggedIn = job.pagesReady != 0 && !job.abandoned;
+        job.pagesReady = 0;
+        if (job.workerDone) {
+            parked = std::move(job.orphan);
+        }
+    }
+    return loggedIn;
+}
 
 bool LoginInProgress() {
     return loginInProgress.load() != 0;

@@ -18,13 +18,29 @@ namespace vexo {
 // Shared by the control (UI thread) and its login worker. Once the UI
 // thread has closed the dialog, the worker touches the manager only through
 // calls that run on the UI thread and check `abandoned` there first.
+//
+// A host may drop the manager (Destroy, SetLanguage, deleting the control)
+// from inside the loading dialog's modal loop while the worker still loads
+// into it. The control then parks the manager in `orphan`: the worker skips
+// its remaining steps, and the manager is deleted on the UI thread once
+// both the worker is done and the modal loop has returned.
 struct LoginJob {
+    LoginJob();
+    ~LoginJob();
+
     std::mutex mutex;
     std::condition_variable changed;
-    int pagesReady = 1;         // cleared by a failed login and while pages are made
-    bool dialogClosed = false;  // the UI thread has left the loading dialog
-    bool abandoned = false;     // the manager is gone (UI thread only)
+    int pagesReady = 1;                  // cleared by a failed login and while pages are made
+    bool dialogClosed = false;           // the UI thread has left the loading dialog
+    bool workerDone = false;             // the worker will not touch the manager again
+    std::atomic<bool> abandoned{false};  // the control let go of the manager
+    std::unique_ptr<CDialogManager> orphan;
 };
+
+// Called by the UI thread once it has left the loading dialog's modal loop:
+// records that, and deletes a parked manager whose worker is done. Returns
+// whether the login succeeded (pages may be created).
+bool LeaveLoadingDialog(LoginJob& job);
 
 // Starts the login worker for `manager`. False (nothing started) when a
 // login already runs in the process.

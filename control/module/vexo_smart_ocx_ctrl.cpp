@@ -10,6 +10,11 @@
 //   without scenes does (current scene -1).
 // - GetConfig without a page manager creates one for the call (its loading
 //   dialog shows the progress) and deletes it afterwards, as SetConfig does.
+// - Destroy, SetLanguage or deleting the control from inside the loading
+//   dialog of a login ends the dialog at once; SetDeviceLoginInfo returns
+//   false. The worker skips its remaining steps and ends after the one it
+//   is in (until then further logins are refused as usual); the manager it
+//   loaded into is deleted afterwards on the UI thread.
 // - SetConfig's refusal with a temporary manager shows the device's error
 //   text untranslated: such a manager never downloaded the localisation.
 #include "vexo_smart_ocx_ctrl.h"
@@ -17,6 +22,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include "com_str.h"
 #include "dialog_manager.h"
@@ -43,9 +49,16 @@ CVexoSmartOcxCtrl::~CVexoSmartOcxCtrl() {
 }
 
 void CVexoSmartOcxCtrl::DeletePageManager() {
-    if (m_loginJob) {
-        m_loginJob->abandoned = true;
-        m_loginJob.reset();
+    if (std::shared_ptr<vexo::LoginJob> job = std::move(m_loginJob)) {
+        std::lock_guard lock(job->mutex);
+        job->abandoned = true;
+        if (m_manager && !job->dialogClosed) {
+            // Inside the loading dialog's modal loop: the worker may be
+            // loading into the manager right now, so park it with the job
+            // (it has no pages yet) instead of deleting it.
+            m_manager->LoadDialog().Abandon();
+            job->orphan = std::move(m_manager);
+        }
     }
     m_manager.reset();
 }
@@ -79,17 +92,14 @@ bool CVexoSmartOcxCtrl::SetDeviceLoginInfo(const QString& pDevIp, const QString&
         return false;
     }
     m_loginJob = job;
+    // The host may drop the manager, or delete this control, from inside
+    // the modal loop; the dialog outlives both (see DeletePageManager).
+    const QPointer<CVexoSmartOcxCtrl> self(this);
     m_manager->LoadDialog().RunModal(this);
 
-    bool loggedIn = false;
-    {
-        std::lock_guard lock(job->mutex);
-        job->dialogClosed = true;
-        loggedIn = job->pagesReady != 0;
-        job->pagesReady = 0;
-    }
-    // A host may have destroyed the manager from inside the modal loop.
-    if (loggedIn && m_manager && m_loginJob == job) {
+    const bool loggedIn = vexo::LeaveLoadingDialog(*job);
+    const bool kept = self && m_manager && m_loginJob == job;
+    if (loggedIn && kept) {
         m_manager->CreatePages(this, rect());
         m_manager->ShowPage(0);
     }
@@ -98,8 +108,11 @@ bool CVexoSmartOcxCtrl::SetDeviceLoginInfo(const QString& pDevIp, const QString&
         job->pagesReady = 1;
     }
     job->changed.notify_all();
+    if (!kept) {
+        return false;
+    }
     update();
-    return loggedIn && m_manager != nullptr && m_manager->HasPages();
+    return loggedIn && m_manager->HasPages();
 }
 
 int CVexoSmartOcxCtrl::GetCurScenesTourNum() {

@@ -2,9 +2,11 @@
 # Runs one host script test (see vexo_host_test in cmake/VexoTesting.cmake).
 # Usage: run_host_test.sh --host EXE --script FILE [--simulator DEVSIM]
 #        [--expect-exit N] [--expect-stderr REGEX] [--expect-file NAME]
-#        [--check-dump] [--progid ID] [--skip REASON] [-- ARGS...]
+#        [--check-dump] [--progid ID] [--skip REASON]
+#        [--simulator-arg ARG ...] [--config-arg VEXO_CMD] [-- ARGS...]
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
+simulator_args=() config_cmd=
 host= script= simulator= expect_exit=0 expect_stderr= expect_file= check_dump= progid= skip=
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -17,6 +19,8 @@ while [ $# -gt 0 ]; do
         --check-dump) check_dump=1; shift ;;
         --progid) progid=$2; shift 2 ;;
         --skip) skip=$2; shift 2 ;;
+        --simulator-arg) simulator_args+=("$2"); shift 2 ;;
+        --config-arg) config_cmd=$2; shift 2 ;;
         --) shift; break ;;
         *) echo "run_host_test: unknown argument $1" >&2; exit 2 ;;
     esac
@@ -46,12 +50,23 @@ if [ -n "$simulator" ]; then
     # shellcheck source=scripts/devsim-start.sh
     . "$root/scripts/devsim-start.sh"
     devsim_start "$(dirname "$(dirname "$simulator")")" "$work/devsim.log" \
-        --port 0 --state "$work/state" || exit 1
+        --port 0 --state "$work/state" "${simulator_args[@]}" || exit 1
     read -r _ user _ password < <(sed -n 2p "$work/devsim.log")
-    options+=(--device "$address" --user "${user:-admin}" --password "${password:-Admin_123}")
+    user=${user:-admin} password=${password:-Admin_123}
+    options+=(--device "$address" --user "$user" --password "$password")
+fi
+script_args=("$@")
+if [ -n "$config_cmd" ]; then
+    if ! VEXO_PASSWORD=$password "$config_cmd" --device "$address" --user "$user" \
+        config get --out "$work/expected-config"; then
+        echo "FAIL: vexo-cmd could not read the configuration" >&2
+        exit 1
+    fi
+    expected=$(cat "$work/expected-config" && printf x)  # keeps trailing newlines
+    script_args+=("${expected%x}")
 fi
 
-"$host" "${options[@]}" -- "$work/out" "$@" 2>"$work/stderr"
+"$host" "${options[@]}" -- "$work/out" "${script_args[@]}" 2>"$work/stderr"
 code=$?
 cat "$work/stderr" >&2
 failed=0

@@ -1,0 +1,50 @@
+// Against a slow device (every answer delayed): what a host may do from
+// inside the loading dialog while a login still loads.
+function check(condition, what) {
+    if (!condition) throw new Error("check failed: " + what);
+}
+const login = (c) => c.SetDeviceLoginInfo(host.device, host.user, host.password, 1);
+// A login's worker ends after its current step (a dropped one) or an
+// event-loop turn after the pages appear; until then a new login is refused.
+function loginWhenFree(c, what) {
+    for (let tries = 0; tries < 100; ++tries) {
+        if (login(c)) {
+            host.wait(1500);
+            return;
+        }
+        host.wait(200);
+    }
+    throw new Error("check failed: no login possible after " + what);
+}
+const other = host.createControl("VEXOSMARTOCX.VexoSmartOcxCtrl.1");
+
+// Only one login runs in the process: the other control is turned away.
+let second = null;
+host.later(300, () => {
+    check(ui.find(238).visible, "the first login is still loading");
+    second = login(other);
+});
+loginWhenFree(control, "the start");
+check(second === false, "a second login during the first is refused");
+check(ui.page() === 0, "the first control shows its pages");
+
+// Destroy and SetLanguage from inside the loading dialog drop the login.
+for (const drop of [() => control.Destroy(), () => control.SetLanguage("english")]) {
+    let dropped = false;
+    host.later(300, () => { dropped = drop(); });
+    check(login(control) === false && dropped, "a login dropped in its dialog returns false");
+    check(ui.page() === -1, "a dropped login shows no pages");
+    loginWhenFree(control, "a dropped login");
+    check(ui.page() === 0, "the next login shows the pages");
+}
+
+// The host deletes a control while its login loads.
+control.Destroy();
+let deleted = false;
+host.later(300, () => { deleted = host.deleteControl(other); });
+check(login(other) === false && deleted, "a control deleted in its login's dialog returns false");
+let gone = false;
+try { other.GetCurScenesTourNum(); } catch (e) { gone = true; }
+check(gone, "a deleted control cannot be called");
+loginWhenFree(control, "a deleted control's login");
+check(ui.page() === 0, "the remaining control logs in");
