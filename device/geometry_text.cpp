@@ -6,28 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include <locale.h>
+#include "c_locale_scope.h"
 
 namespace vexo::geometry {
 
 namespace {
-
-// The device always writes "1.500000", never "1,500000": switch this thread to
-// the C locale while a number is formatted or scanned.
-class CLocaleScope {
-public:
-    CLocaleScope() : previous_(uselocale(CLocale())) {}
-    ~CLocaleScope() { uselocale(previous_); }
-    CLocaleScope(const CLocaleScope&) = delete;
-    CLocaleScope& operator=(const CLocaleScope&) = delete;
-
-private:
-    static locale_t CLocale() {
-        static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-        return c;
-    }
-    locale_t previous_;
-};
 
 __attribute__((format(printf, 1, 2))) std::string Format(const char* format, ...) {
     CLocaleScope scope;

@@ -5,28 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include <locale.h>
 #include <clocale>
+
+#include "c_locale_scope.h"
 
 namespace vexo {
 
 namespace {
-
-// Numbers travel with a decimal point whatever the process locale says.
-class CLocaleScope {
-public:
-    CLocaleScope() : previous_(uselocale(CLocale())) {}
-    ~CLocaleScope() { uselocale(previous_); }
-    CLocaleScope(const CLocaleScope&) = delete;
-    CLocaleScope& operator=(const CLocaleScope&) = delete;
-
-private:
-    static locale_t CLocale() {
-        static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-        return c;
-    }
-    locale_t previous_;
-};
 
 QString Pair(const char* format, float x, float y) {
     CLocaleScope scope;
