@@ -1,8 +1,8 @@
 #pragma once
 // The control builders of the parameter engine: one small function per
 // ControlKind, chosen through one table. Each creates its control(s) at the
-// engine's cursor, copies the spec's name, value record and links into them
-// and appends them to the engine's lists.
+// engine's cursor, copies the row's parameter name, value record and links
+// into them and appends them to the engine's lists.
 
 #include "smart_ui_engine.h"
 
@@ -11,7 +11,8 @@ namespace vexo {
 class EngineBuilders {
 public:
     using Builder = void (*)(CSmartUiEngine&, const ControlSpec&, bool isLabel);
-    // Builds `spec`; kinds without a builder (0, 21, 22, unknown) create nothing.
+    // Builds the controls of one ControlSpec; kinds without a builder (0, 21,
+    // 22, unknown) create nothing.
     static void Build(CSmartUiEngine& e, const ControlSpec& spec, bool isLabel);
 
     static void CheckBox(CSmartUiEngine& e, const ControlSpec& spec, bool isLabel);
