@@ -61,22 +61,28 @@ int ReadOrReset(const CSmartXmlParse& parse, bool reset, Read read, Reset doRese
     return 0;
 }
 
+// One owner's panel: its record read (or reset) from the device, then its
+// rows, which are built even when the read failed so that the panel shows.
+template <class Read, class Reset>
+int ReadAndBuildRows(const CSmartXmlParse& parse, const QString& ownerKind,
+                     const vexo::ParamList& params, const ParamRecord& record, bool reset,
+                     Read read, Reset doReset, vexo::ParamRows& rows) {
+    vexo::UiLinkList links;
+    parse.GetRequireUiLinks(ownerKind, record.funName, links);
+    const int ok = parse.Channel() ? ReadOrReset(parse, reset, read, doReset) : 0;
+    parse.BuildParamRows(ownerKind, params, links, record, rows);
+    return ok;
+}
+
 }  // namespace
 
 int CSmartXmlParse::BuildRulePanel(bool reset, const QString& sceneToken, ParamRecord& rule,
                                    vexo::ParamRows& rows) {
     vexo::ParamList params;
-    vexo::UiLinkList links;
     GetRuleParameters(rule.funName, params);
-    GetRequireUiLinks(kRule, rule.funName, links);
-    int read = 0;
-    if (channel_) {
-        read = ReadOrReset(
-            *this, reset, [&] { return channel_->GetRuleParam(sceneToken, rule); },
-            [&] { return channel_->ResetRuleParam(sceneToken, rule); });
-    }
-    BuildParamRows(kRule, params, links, rule, rows);
-    return read;
+    return ReadAndBuildRows(
+        *this, kRule, params, rule, reset, [&] { return channel_->GetRuleParam(sceneToken, rule); },
+        [&] { return channel_->ResetRuleParam(sceneToken, rule); }, rows);
 }
 
 int CSmartXmlParse::BuildModulePanel(bool reset, const QString& moduleName, vexo::ParamRows& rows,
@@ -85,17 +91,11 @@ int CSmartXmlParse::BuildModulePanel(bool reset, const QString& moduleName, vexo
     ParamRecord& record = module ? *module : local;
     record.funName = moduleName;
     vexo::ParamList params;
-    vexo::UiLinkList links;
     GetModuleParameters(moduleName, params);
-    GetRequireUiLinks(kModule, moduleName, links);
-    int read = 0;
-    if (channel_) {
-        read = ReadOrReset(
-            *this, reset, [&] { return channel_->GetModuleParam(sceneToken_, record); },
-            [&] { return channel_->ResetModuleParam(sceneToken_, record); });
-    }
-    BuildParamRows(kModule, params, links, record, rows);
-    return read;
+    return ReadAndBuildRows(
+        *this, kModule, params, record, reset,
+        [&] { return channel_->GetModuleParam(sceneToken_, record); },
+        [&] { return channel_->ResetModuleParam(sceneToken_, record); }, rows);
 }
 
 int CSmartXmlParse::BuildRuleModulePanels(bool reset, const QString& ruleName,
@@ -114,22 +114,17 @@ int CSmartXmlParse::BuildRuleModulePanels(bool reset, const QString& ruleName,
 
 int CSmartXmlParse::BuildNormalAlarmPanel(bool reset, ParamRecord& alarm, vexo::ParamRows& rows) {
     vexo::ParamList params;
-    vexo::UiLinkList links;
     GetNormalAlarmParameters(alarm.funName, params);
-    GetRequireUiLinks(kNormalAlarm, alarm.funName, links);
-    int read = 0;
-    if (channel_) {
-        // A normal alarm is reset through the rule reset command; its data
-        // is then read back through its own command.
-        read = ReadOrReset(
-            *this, reset, [&] { return channel_->GetNormalAlarmData(sceneToken_, alarm); },
-            [&] {
-                return channel_->ResetRuleParam(sceneToken_, alarm) &&
-                       channel_->GetNormalAlarmData(sceneToken_, alarm);
-            });
-    }
-    BuildParamRows(kNormalAlarm, params, links, alarm, rows);
-    return read;
+    // A normal alarm is reset through the rule reset command; its data is
+    // then read back through its own command.
+    return ReadAndBuildRows(
+        *this, kNormalAlarm, params, alarm, reset,
+        [&] { return channel_->GetNormalAlarmData(sceneToken_, alarm); },
+        [&] {
+            return channel_->ResetRuleParam(sceneToken_, alarm) &&
+                   channel_->GetNormalAlarmData(sceneToken_, alarm);
+        },
+        rows);
 }
 
 int CSmartXmlParse::BuildNonScenePanel(bool reset, const QString& ruleName, vexo::ParamRows& rows,
@@ -141,17 +136,11 @@ int CSmartXmlParse::BuildNonScenePanel(bool reset, const QString& ruleName, vexo
         ParamRecord record;
         record.funName = name;
         vexo::ParamList params;
-        vexo::UiLinkList links;
         GetNonSceneParameters(name, params);
-        GetRequireUiLinks(kNonScene, name, links);
-        int read = 0;
-        if (channel_) {
-            read = ReadOrReset(
-                *this, reset, [&] { return channel_->GetNonSceneParam(record); },
-                [&] { return channel_->ResetNonSceneParam(record); });
-        }
-        allRead &= read;
-        BuildParamRows(kNonScene, params, links, record, rows);
+        allRead &= ReadAndBuildRows(
+            *this, kNonScene, params, record, reset,
+            [&] { return channel_->GetNonSceneParam(record); },
+            [&] { return channel_->ResetNonSceneParam(record); }, rows);
         if (records) {
             (*records)[name] = std::move(record);
         }
