@@ -15,14 +15,6 @@
 
 namespace vexo::test {
 
-std::string MakeTempFolder(const std::string& prefix) {
-    std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "XXXXXX")).string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        return std::string();
-    }
-    return pattern;
-}
-
 SimProcess::SimProcess(std::vector<std::string> extraArgs) : extraArgs_(std::move(extraArgs)) {
     folder_ = MakeTempFolder("vexo-sim-");
     stateFolder_ = folder_ + "/state";

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "temp_folder.h"
+
 namespace vexo::test {
 
 class SimProcess {
@@ -47,8 +49,5 @@ private:
     pid_t pid_ = -1;
     int port_ = 0;
 };
-
-// A fresh empty folder under the system temp folder.
-std::string MakeTempFolder(const std::string& prefix);
 
 }  // namespace vexo::test

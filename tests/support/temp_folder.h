@@ -9,8 +9,8 @@
 
 namespace vexo::test {
 
-inline std::string MakeEmptyTempFolder(const std::string& prefix) {
-    std::string pattern = (std::filesystem::temp_directory_path() / (prefix + ".XXXXXX")).string();
+inline std::string MakeTempFolder(const std::string& prefix) {
+    std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "XXXXXX")).string();
     const char* made = ::mkdtemp(pattern.data());
     return made ? std::string(made) : std::string();
 }

@@ -16,7 +16,7 @@ namespace {
 namespace module = vexo::module;
 
 TEST(ModuleRegistration, RegistersTheClassesTypeLibraryAndCategoriesAndRemovesThem) {
-    vexo::ComponentRegistry registry(vexo::test::MakeEmptyTempFolder("module") +
+    vexo::ComponentRegistry registry(vexo::test::MakeTempFolder("module") +
                                      "/components.json");
     ASSERT_EQ(module::RegisterServer(registry, "/opt/libVexoSmartOcx.so"), vexo::S_OK)
         << registry.LastError();
@@ -50,7 +50,7 @@ TEST(ModuleRegistration, RegistersTheClassesTypeLibraryAndCategoriesAndRemovesTh
 }
 
 TEST(ModuleRegistration, AnUnwritableRegistryFailsAtTheFirstStep) {
-    const std::string folder = vexo::test::MakeEmptyTempFolder("module");
+    const std::string folder = vexo::test::MakeTempFolder("module");
     std::ofstream(folder + "/file") << "x";
     vexo::ComponentRegistry registry(folder + "/file/components.json");
     EXPECT_EQ(module::RegisterServer(registry, "/opt/m.so"), vexo::SELFREG_E_TYPELIB);
@@ -96,7 +96,7 @@ private:
 };
 
 TEST(ModuleRegistration, EachStepFailsWithItsOwnCodeAndStopsTheRest) {
-    const std::string folder = vexo::test::MakeEmptyTempFolder("module");
+    const std::string folder = vexo::test::MakeTempFolder("module");
     constexpr vexo::HRESULT kInjected = FailingRegistry::kInjected;
     // Type library, control class, page class, category + membership twice.
     const std::vector<vexo::HRESULT> registering{vexo::SELFREG_E_TYPELIB,

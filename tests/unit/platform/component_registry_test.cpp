@@ -37,7 +37,7 @@ vexo::ClassEntry Class(const std::string& clsid, const std::string& progId) {
 
 TEST(ComponentRegistry, RegisteredEntriesAreFoundAndRemoved) {
     const std::string path =
-        vexo::test::MakeEmptyTempFolder("registry") + "/deep/er/components.json";
+        vexo::test::MakeTempFolder("registry") + "/deep/er/components.json";
     vexo::ComponentRegistry registry(path);
     vexo::ClassEntry found;
     EXPECT_EQ(registry.FindClassByProgId("A.B.1", found), vexo::REGDB_E_CLASSNOTREG);
@@ -85,7 +85,7 @@ TEST(ComponentRegistry, RegisteredEntriesAreFoundAndRemoved) {
 }
 
 TEST(ComponentRegistry, DamagedFilesAreReportedAndLeftAlone) {
-    const std::string folder = vexo::test::MakeEmptyTempFolder("registry");
+    const std::string folder = vexo::test::MakeTempFolder("registry");
     const std::string huge = "{\"format\":1,\"pad\":\"" + std::string(5 << 20, 'a') + "\"}";
     const std::vector<std::string> damaged{
         "not json",
@@ -114,7 +114,7 @@ TEST(ComponentRegistry, DamagedFilesAreReportedAndLeftAlone) {
 }
 
 TEST(ComponentRegistry, AFileThatCannotBeWrittenGivesWriteErrors) {
-    const std::string folder = vexo::test::MakeEmptyTempFolder("registry");
+    const std::string folder = vexo::test::MakeTempFolder("registry");
     WriteFile(folder + "/plain-file", "x");
     // The registry's folder would have to be a regular file: no write can
     // work, whoever runs the test; the look-ups find nothing.

@@ -47,7 +47,7 @@ __attribute__((noinline, no_sanitize("address", "undefined"))) void WriteToAddre
 }
 
 TEST(CrashHandler, AFaultWritesTheDumpAndExitsWith18) {
-    const std::string temp = vexo::test::MakeEmptyTempFolder("crash");
+    const std::string temp = vexo::test::MakeTempFolder("crash");
     fs::create_directory(temp + "/DebugHelperFiles");
     const std::time_t before = std::time(nullptr);
     const int status = CrashInChild(temp, [] { WriteToAddress16(); });
@@ -72,7 +72,7 @@ TEST(CrashHandler, AFaultWritesTheDumpAndExitsWith18) {
 }
 
 TEST(CrashHandler, WithoutTheDumpFolderNothingIsWrittenAndTheCodeStays) {
-    const std::string temp = vexo::test::MakeEmptyTempFolder("crash");
+    const std::string temp = vexo::test::MakeTempFolder("crash");
     const int status = CrashInChild(temp, [] { std::abort(); });
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), vexo::kCrashExitCode);
