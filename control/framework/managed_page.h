@@ -11,6 +11,7 @@
 class QWidget;
 class CAudioVideoPlay;
 class CDialogManager;
+struct SceneRecord;
 
 // The four pages, by page number.
 enum class PageKind { Index = 0, SceneSet = 1, SmartConfig = 2, NormalArming = 3 };
@@ -38,6 +39,17 @@ public:
     // selector after the login.
     virtual void SetDeviceInfo(const QString& address, const QString& user, const QString& password,
                                int streamSelector) {}
+
+    // Pages never link each other; they reach one another through these.
+    // Scene settings page: takes a copy of the scene to edit and refreshes
+    // itself (the index page calls it before showing page 1).
+    virtual void OpenScene(const SceneRecord& scene) {}
+    // Smart configuration page: enters the scene with the smart function of
+    // command index `functionIndex` selected (-1: the scene's first one).
+    virtual void Enter(const QString& sceneName, const QString& sceneToken, int functionIndex) {}
+    // Pages holding edits that the batch export gathers store them in the
+    // manager's parameter caches before the export builds its text.
+    virtual void StoreForExport() {}
 };
 
 class IPageFactory {
