@@ -4,6 +4,8 @@ namespace vexo::tour {
 
 namespace {
 
+constexpr int kMaxRowNumber = 1000000;
+
 bool ReadDecimal(const QString& text, int& value) {
     bool ok = false;
     const int read = text.trimmed().toInt(&ok, 10);
@@ -121,7 +123,11 @@ int FirstRowNumber(const TourRecord& tour) {
     for (const auto& [name, entry] : tour.entries) {
         if (name.startsWith(QLatin1String("Tour"))) {
             int number = 0;
-            return ReadDecimal(name.mid(4), number) && number >= 0 ? number : 0;
+            // Numbers past any real tour are not taken: rows are counted on
+            // from this one.
+            return ReadDecimal(name.mid(4), number) && number >= 0 && number <= kMaxRowNumber
+                       ? number
+                       : 0;
         }
     }
     return 0;

@@ -72,6 +72,8 @@ void CIndexPageScene::SetCurrent(bool current) {
     current_ = current;
     if (setCurrent_.Control()) {
         setCurrent_.Control()->SetSelected(current ? 0 : 1);
+        // Lets tools and host scripts see which tile is current.
+        setCurrent_.Control()->setProperty("vexoCurrent", current);
     }
 }
 
