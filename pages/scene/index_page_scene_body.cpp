@@ -32,6 +32,15 @@ void CIndexPageSceneBody::Clear() {
     pageButtons_.clear();
 }
 
+void CIndexPageSceneBody::Relayout() {
+    if (pageButtons_.empty()) {
+        return;
+    }
+    page_ = std::min(page_, PageCount());
+    BuildTiles();
+    BuildPageButtons();
+}
+
 void CIndexPageSceneBody::Build(bool rebuildFunctionLists) {
     CDialogManager* manager = Manager();
     if (manager == nullptr) {

@@ -36,6 +36,9 @@ public:
     void Build(bool rebuildFunctionLists);
     // Removes tiles and page buttons.
     void Clear();
+    // Places tiles and page buttons again for a new page size, on the same
+    // scene page; nothing when the view is not built.
+    void Relayout();
     void ShowScenePage(int page);
     // Commands of the tiles and page buttons; false for other indexes.
     bool OnCommand(int index);

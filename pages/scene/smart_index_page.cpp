@@ -40,6 +40,7 @@ void CSmartIndexPage::OnInitDialog() {
 
 void CSmartIndexPage::LayoutParts() {
     header_.Layout(width());
+    sceneBody_.Relayout();
     if (tourBody_) {
         tourBody_->SetArea(this, QRect(0, kTitleBandHeight, width(), height() - kTitleBandHeight));
     }

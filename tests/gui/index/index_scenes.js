@@ -29,6 +29,7 @@ check(added.length === 1 && added[0].info.SceneName === "202001020905073", "name
 check(ui.page() === 1, "new scene opened in the scene settings page");
 const token = deviceScenes().SceneList.filter(s => s.SceneName === "202001020905073")[0].SceneToken;
 check(sent(mark, "CMD_SetCurScene").some(r => r.info.SceneToken === token), "new scene made current");
+check(ui.click(18007), "leave the scene settings page (its PTZ lock goes)");
 
 // Four scenes: two page buttons, page 2 holds one tile in slot 0.
 login();

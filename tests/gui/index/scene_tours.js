@@ -16,6 +16,10 @@ function stay(row, text) {
 }
 function pick(id, item) { check(ui.select(id, item), "pick " + item + " in " + id); }
 
+// Row 3 names the default scene, which the rows never offer.
+check(sim.cmd("CMD_SetSceneTourData", {SceneTourType: "NormalSceneTour",
+                                       Data: {Tour3: {simp: {AnalyticsConfigurationToken: "Scene_001"}}}}).ok,
+      "row naming the default scene");
 check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
 check(ui.click(18002), "tour view");
 host.wait(100);
@@ -23,8 +27,8 @@ const normalBefore = tour("NormalSceneTour");
 
 // The default scene is never offered; its row shows "None" and keeps it.
 check(JSON.stringify(ui.find(12600).items) === '["None","Entrance","Parking Lot"]', "choices");
-check(ui.find(12600).currentIndex === 0, "row naming the default scene shows None");
-check(ui.find(12601).currentIndex === 1, "row 1 shows Entrance");
+check(ui.find(12603).currentIndex === 0, "row naming the default scene shows None");
+check(ui.find(12600).currentIndex === 1, "row 0 shows Entrance");
 host.screenshot(host.args[0] + "/tour-normal.png");
 
 // Stay time: both bounds taken, one past either refused with the range.
@@ -39,7 +43,7 @@ check(ui.click(18062), "save");
 host.wait(100);
 check(texts().indexOf("Save Success") >= 0, "normal tour saved");
 const normalAfter = tour("NormalSceneTour");
-check(normalAfter.Tour0.simp.AnalyticsConfigurationToken === "Scene_001", "None row kept its token");
+check(normalAfter.Tour3.simp.AnalyticsConfigurationToken === "Scene_001", "None row kept its token");
 check(normalAfter.Tour1.simp.StayTime === "3600", "stay time saved");
 check(normalAfter.Tour2.simp.ClearFlag === "true" &&
       normalAfter.Tour2.simp.AnalyticsConfigurationToken === "Scene_003", "row 2 saved");

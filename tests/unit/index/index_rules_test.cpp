@@ -6,13 +6,12 @@
 namespace tour = vexo::tour;
 
 TEST(SceneName, IsTheUtcInstantWithUnpaddedMilliseconds) {
-    const QDateTime utc(QDate(2020, 1, 2), QTime(9, 5, 7, 3), QTimeZone::UTC);
+    const QDateTime utc(QDate(2020, 1, 2), QTime(9, 5, 7, 3), Qt::UTC);
     EXPECT_EQ(vexo::SceneNameAt(utc), "202001020905073");
     // A local time is named by its UTC instant.
     EXPECT_EQ(vexo::SceneNameAt(utc.toOffsetFromUtc(3600)), "202001020905073");
-    EXPECT_EQ(
-        vexo::SceneNameAt(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 999), QTimeZone::UTC)),
-        "20261231235959999");
+    EXPECT_EQ(vexo::SceneNameAt(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 999), Qt::UTC)),
+              "20261231235959999");
 }
 
 TEST(SceneName, PinnedClockIsReadOnlyWhenValid) {
