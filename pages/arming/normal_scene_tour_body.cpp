@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 
 #include "auto_ids.h"
 #include "com_str.h"
@@ -160,6 +161,19 @@ void CNormalSceneTourBody::OnStayTimeDone() {
     } else {
         ShowTip(vexo::TheComStr()->outOfRange);
     }
+}
+
+void CNormalSceneTourBody::PaintCells(QPainter& painter) const {
+    // Stay times are boxed: they are edited in place by a double click.
+    painter.save();
+    painter.setPen(QColor(0xC9, 0xD1, 0xDC));
+    painter.setBrush(Qt::white);
+    for (const auto& cell : stayCells_) {
+        if (QWidget* control = cell->Control()) {
+            painter.drawRect(control->geometry().adjusted(-6, 0, 0, -1));
+        }
+    }
+    painter.restore();
 }
 
 void CNormalSceneTourBody::OnClearFlag(int row) {

@@ -8,6 +8,8 @@
 #include <map>
 #include <optional>
 
+class QPainter;
+
 #include "scene_tour_body_base.h"
 
 class CNormalSceneTourBody : public CSceneTourBodyBase {
@@ -26,6 +28,8 @@ public:
     void OnStayTimeEdit(int row);
     void OnStayTimeDone();
     void OnClearFlag(int row);
+    // The boxes behind the stay time cells, on the page.
+    void PaintCells(QPainter& painter) const;
 
     int EditedRow() const { return editedRow_; }
     const std::optional<vexo::tour::StayRange>& StayRange() const { return stayRange_; }

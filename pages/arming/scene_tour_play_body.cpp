@@ -120,4 +120,7 @@ void CSceneTourPlayBody::Paint(QPainter& painter) const {
     }
     const int y = m_rect.top() + kRowsTop - 4;
     painter.fillRect(QRect(m_rect.left(), y, m_rect.width(), 2), vexo::ColorFromRef(kSeparator));
+    if (kind_ == Kind::Normal) {
+        normal_.PaintCells(painter);
+    }
 }

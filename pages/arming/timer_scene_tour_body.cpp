@@ -65,16 +65,16 @@ void CTimerSceneTourBody::BuildModeAndDays() {
     const int top = Area().top() + 8;
     labels_.push_back(Label(Parent(), texts.mode, left, top + 4));
     modeChoice_ = std::make_unique<vexo::CAutoComboBox>();
-    modeChoice_->Create(kModeChoiceId, Parent(), QRect(left + 60, top, 90, 28));
+    modeChoice_->Create(kModeChoiceId, Parent(), QRect(left + 84, top, 90, 28));
     modeChoice_->AddString(texts.on, QStringLiteral("true"));
     modeChoice_->AddString(texts.off, QStringLiteral("false"));
     const auto enabled = record_.plainValues.find(QString::fromLatin1(kEnabledValue));
     modeChoice_->SetCurSel(
         enabled != record_.plainValues.end() && tour::IsTrueText(enabled->second) ? 0 : 1);
 
-    labels_.push_back(Label(Parent(), texts.schedule, left + 180, top + 4));
+    labels_.push_back(Label(Parent(), texts.schedule, left + 196, top + 4));
     const QStringList& days = vexo::TheComStr().WeekdayNames();
-    int x = left + 270;
+    int x = left + 290;
     bool everyDay = true;
     for (int day = 0; day < 7; ++day) {
         const auto value = record_.plainValues.find(QString::fromLatin1(kDayNames[day]));

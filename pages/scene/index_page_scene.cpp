@@ -1,5 +1,7 @@
 #include "index_page_scene.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPainter>
 
 #include "command_records.h"
@@ -11,6 +13,8 @@ namespace {
 constexpr int kTileTop = 50;
 constexpr int kFunctionsPerLine = 5;
 constexpr int kFunctionStep = 58;
+constexpr int kFunctionLineStep = 76;
+constexpr int kFunctionLabelHeight = 20;
 constexpr QSize kFunctionSize(48, 48);
 
 }  // namespace
@@ -52,8 +56,8 @@ void CIndexPageScene::Create(QWidget* parent, const SceneRecord& scene,
             continue;
         }
         const QPoint at(x + 16 + (placed % kFunctionsPerLine) * kFunctionStep,
-                        y + 60 + (placed / kFunctionsPerLine) * kFunctionStep);
-        if (at.y() + kFunctionSize.height() > y + kTileSize.height()) {
+                        y + 56 + (placed / kFunctionsPerLine) * kFunctionLineStep);
+        if (at.y() + kFunctionSize.height() + kFunctionLabelHeight > y + kTileSize.height()) {
             break;  // the tile is full
         }
         auto button = std::make_unique<vexo::CAutoXpBtn>();
@@ -63,6 +67,19 @@ void CIndexPageScene::Create(QWidget* parent, const SceneRecord& scene,
         button->Control()->setToolTip(entry->secondText);
         functionIndexes_.push_back(entry->idOffset);
         functions_.push_back(std::move(button));
+        auto label = std::make_unique<QLabel>(parent);
+        QFont small = label->font();
+        small.setPixelSize(11);
+        label->setFont(small);
+        label->setText(
+            QFontMetrics(small).elidedText(entry->secondText, Qt::ElideRight, kFunctionStep - 2));
+        label->setGeometry(at.x() - (kFunctionStep - kFunctionSize.width()) / 2,
+                           at.y() + kFunctionSize.height() + 2, kFunctionStep,
+                           kFunctionLabelHeight);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setToolTip(entry->secondText);
+        label->show();
+        functionLabels_.push_back(std::move(label));
         ++placed;
     }
     SetCurrent(scene.selected != 0);

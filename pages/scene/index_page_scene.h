@@ -59,4 +59,5 @@ private:
     vexo::CAutoXpBtn delete_;
     std::vector<std::unique_ptr<vexo::CAutoXpBtn>> functions_;
     std::vector<int> functionIndexes_;
+    std::vector<std::unique_ptr<QWidget>> functionLabels_;  // names under the buttons
 };

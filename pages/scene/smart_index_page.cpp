@@ -75,6 +75,9 @@ void CSmartIndexPage::ChangeMode(int mode) {
         if (mode == CIndexPageHeader::kSoundView) {
             tourBody_->Show(false);
             soundBody_.ShowState(1);
+            // The video starts once the view is on screen, as on the other
+            // video pages.
+            SetTimer(kSoundTimer, kSoundTimerDelayMs);
         } else {
             tourBody_->Show(true);
         }
@@ -125,7 +128,13 @@ bool CSmartIndexPage::OnAutoNotify(const vexo::AutoNotification& notification) {
 }
 
 void CSmartIndexPage::OnTimer(int id) {
-    (void)id;  // timer 1000 belongs to the sound view, which needs none yet
+    if (id != kSoundTimer) {
+        return;
+    }
+    KillTimer(kSoundTimer);
+    if (soundBody_.IsShown() && isVisible()) {
+        soundBody_.StartPreview();
+    }
 }
 
 void CSmartIndexPage::mouseDoubleClickEvent(QMouseEvent* event) {

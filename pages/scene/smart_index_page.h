@@ -23,6 +23,7 @@ class CSmartIndexPage : public CPageDialog {
 public:
     static constexpr QSize kTemplateSize{1280, 670};
     static constexpr int kSoundTimer = 1000;
+    static constexpr int kSoundTimerDelayMs = 200;
 
     explicit CSmartIndexPage(CAudioVideoPlay* session);
     ~CSmartIndexPage() override;
