@@ -1,9 +1,9 @@
 // Figures of the index page against vexo-devsim on loopback:
 //   index_page_bench [latency-ms]
 // prints the time to rebuild the scene view (tiles and page buttons, with
-// the repaint) for 3 and for 15 scenes, with and without re-reading every
-// scene's functions from the device, and the time and commands of Add
-// Scene up to the scene settings page being shown.
+// the repaint) for 3 and for 15 scenes, with and without rebuilding the
+// scenes' function lists, and the time and commands of Add Scene up to the
+// scene settings page being shown.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <algorithm>
@@ -39,7 +39,8 @@ void AddScenes(const vexo::test::SimProcess& sim, int count) {
     channel.ParamInit(&session, QString::fromStdString(sim.Address()),
                       vexo::test::SimProcess::kUser, vexo::test::SimProcess::kPassword);
     for (int i = 0; i < count; ++i) {
-        channel.AddScene(QStringLiteral("Bench %1").arg(i));
+        QString token;
+        channel.AddScene(QStringLiteral("Bench %1").arg(i), token);
     }
 }
 
@@ -68,7 +69,7 @@ void RebuildFigures(const vexo::test::SimProcess& sim, int scenes, bool addScene
         std::printf(
             "rebuild scene view, %2d scenes%s: median %.2f ms, max %.2f ms, %.1f commands "
             "per rebuild (30 runs)\n",
-            scenes, lists ? ", functions re-read" : "", Median(runs),
+            scenes, lists ? ", function lists rebuilt" : "", Median(runs),
             *std::max_element(runs.begin(), runs.end()),
             static_cast<double>(SmartCommands(sim) - before) / 30);
     }
