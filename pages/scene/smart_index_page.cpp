@@ -137,6 +137,23 @@ void CSmartIndexPage::OnTimer(int id) {
     }
 }
 
+// The sound view's video plays only while the page is on screen: the
+// session is shared with the other pages' panes.
+void CSmartIndexPage::showEvent(QShowEvent* event) {
+    CPageDialog::showEvent(event);
+    if (soundBody_.IsShown()) {
+        SetTimer(kSoundTimer, kSoundTimerDelayMs);
+    }
+}
+
+void CSmartIndexPage::hideEvent(QHideEvent* event) {
+    KillTimer(kSoundTimer);
+    if (soundBody_.IsShown()) {
+        soundBody_.StopPreview();
+    }
+    CPageDialog::hideEvent(event);
+}
+
 void CSmartIndexPage::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }
