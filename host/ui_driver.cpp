@@ -170,10 +170,9 @@ QWidget* UiDriver::Usable(int id) {
     return found.first();
 }
 
-void UiDriver::SendMouse(QWidget* widget, QEvent::Type type, const QPoint& position,
+void UiDriver::SendMouse(QWidget* widget, QEvent::Type type, const QPointF& position,
                          Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent event(type, QPointF(position), QPointF(widget->mapToGlobal(position)), button, held,
-                      Qt::NoModifier);
+    QMouseEvent event(type, position, widget->mapToGlobal(position), button, held, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
 
@@ -256,12 +255,12 @@ bool UiDriver::check(int id, bool on) {
     return button->isChecked() == on;
 }
 
-bool UiDriver::mouse(int id, const QString& kind, int x, int y) {
+bool UiDriver::mouse(int id, const QString& kind, double x, double y) {
     QWidget* widget = Usable(id);
     if (!widget) {
         return false;
     }
-    const QPoint position(x, y);
+    const QPointF position(x, y);
     if (kind == QLatin1String("press")) {
         m_held = Qt::LeftButton;
         SendMouse(widget, QEvent::MouseButtonPress, position, Qt::LeftButton, m_held);
@@ -301,6 +300,23 @@ int UiDriver::page() {
         }
     }
     return -1;
+}
+
+bool UiDriver::openScene(int index) {
+    // The scene settings page offers what a scene tile's settings button
+    // does; the host only knows the page by its number.
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (widget->property(kPageProperty).toInt() == 1 &&
+            widget->property(kPageProperty).isValid()) {
+            bool opened = false;
+            if (QMetaObject::invokeMethod(widget, "OpenSceneAt", Q_RETURN_ARG(bool, opened),
+                                          Q_ARG(int, index))) {
+                QCoreApplication::processEvents();
+                return opened;
+            }
+        }
+    }
+    return false;
 }
 
 QJSValue UiDriver::messages() {
