@@ -5,6 +5,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QJSEngine>
 #include <QLabel>
 #include <QLineEdit>
@@ -300,6 +301,36 @@ int UiDriver::page() {
         }
     }
     return -1;
+}
+
+QJSValue UiDriver::shade(int id, int columns, int rows) {
+    // The mean grey of each cell of the widget as it paints now, row by
+    // row: enough to tell whether a picture changed, without files.
+    QWidget* widget = Usable(id);
+    if (!widget || columns <= 0 || rows <= 0 || columns * rows > 4096) {
+        return QJSValue(QJSValue::NullValue);
+    }
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+    QJSValue cells = m_engine.newArray(static_cast<uint>(columns * rows));
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            const QRect cell(column * image.width() / columns, row * image.height() / rows,
+                             std::max(1, image.width() / columns),
+                             std::max(1, image.height() / rows));
+            qint64 sum = 0;
+            qint64 count = 0;
+            for (int y = cell.top(); y <= cell.bottom() && y < image.height(); ++y) {
+                const uchar* line = image.constScanLine(y);
+                for (int x = cell.left(); x <= cell.right() && x < image.width(); ++x) {
+                    sum += line[x];
+                    ++count;
+                }
+            }
+            cells.setProperty(static_cast<quint32>(row * columns + column),
+                              count ? double(sum) / double(count) : 0.0);
+        }
+    }
+    return cells;
 }
 
 bool UiDriver::openScene(int index) {

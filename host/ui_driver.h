@@ -33,6 +33,7 @@ public:
     Q_INVOKABLE bool drag(int id, int x1, int y1, int x2, int y2);
     Q_INVOKABLE int page();
     Q_INVOKABLE bool openScene(int index);
+    Q_INVOKABLE QJSValue shade(int id, int columns, int rows);
     Q_INVOKABLE QJSValue messages();
     Q_INVOKABLE void answer(const QString& how);
 

@@ -8,8 +8,11 @@
 namespace sceneset {
 
 double PadAngle(double cx, double cy, double x, double y) {
-    // The same expression a host script evaluates to aim at an exact angle.
-    return std::atan2(cy - y, x - cx) * 180.0 / std::numbers::pi;
+    // Radians times one constant factor: unlike "* 180 / pi" this reaches
+    // every bound of the direction table exactly (69 degrees included), so
+    // a press that lies on a bound is taken as the bound.
+    constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+    return std::atan2(cy - y, x - cx) * kDegreesPerRadian;
 }
 
 PtzDirection DirectionOfAngle(double a) {
