@@ -131,9 +131,10 @@ int main(int argc, char** argv) {
             ++next;
         }
     }
-    std::printf("pad press to device received: median %.1f ms, p90 %.1f ms (%zu presses, "
-                "1 ms resolution)\n",
-                Percentile(received, 0.5), Percentile(received, 0.9), received.size());
+    std::printf(
+        "pad press to device received: median %.1f ms, p90 %.1f ms (%zu presses, "
+        "1 ms resolution)\n",
+        Percentile(received, 0.5), Percentile(received, 0.9), received.size());
     std::printf("pad press to device answered: median %.2f ms, p90 %.2f ms (%zu presses)\n",
                 Percentile(answered, 0.5), Percentile(answered, 0.9), answered.size());
     std::printf(

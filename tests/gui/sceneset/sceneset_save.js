@@ -73,6 +73,18 @@ const renewal = commands(mark).filter(op => op.indexOf("PTZ") >= 0);
 check(renewal.length >= 2 && renewal[0] === "CMD_PTZUnLock" && renewal[1] === "CMD_PTZLock",
       "the lock is renewed: " + JSON.stringify(renewal));
 
+// A refused renewal shows the device's text; the page stays.
+check(sim.control({script: {op: "CMD_PTZLock", reply: JSON.stringify(
+          {ack: "1", errinfo: "PTZ is locked by another user", info: ""})}}), "the lock is refused");
+host.wait(900);
+const lockMessages = ui.messages();
+check(lockMessages.length >= 1 && lockMessages[0].title === "error" && lockMessages[0].text.length > 0,
+      "the refusal shows the device's text: " + JSON.stringify(lockMessages));
+check(ui.page() === 1, "the page stays");
+check(sim.control({clear: true}), "knobs cleared");
+host.wait(700);
+ui.messages();
+
 mark = sim.journalLength();
 check(ui.click(RETURN), "return");
 check(ui.page() === 0, "back on the index page");
