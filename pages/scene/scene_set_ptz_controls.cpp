@@ -1,15 +1,11 @@
 #include "scene_set_ptz_controls.h"
 
 #include <QEvent>
-#include <QImage>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
-#include <cmath>
-#include <numbers>
 
 #include "audio_video_play.h"
 #include "com_str.h"
+#include "image_catalog.h"
 #include "scene_set_body.h"
 #include "scene_set_rules.h"
 #include "smart_scene_set.h"
@@ -22,7 +18,6 @@ constexpr int kStaticBase = 15000;
 // Where the rows and the pad sit, from the part's top-left corner.
 constexpr QPoint kRowsOffset{470, 130};
 constexpr QPoint kPadCentreOffset{880, 200};
-constexpr int kPadDiameter = 160;
 constexpr int kRowStep = 36;
 constexpr QSize kLensButton{30, 30};
 constexpr int kSpeedSteps = 10;
@@ -42,47 +37,6 @@ const LensRow kLensRows[3] = {
     {&ComTexts::zoom, {670, 671}, 1, {672, 673}, 0},
 };
 
-// The pad's picture: a disc with an arrow in each of the eight directions.
-QImage PadImage(bool pressed) {
-    QImage image(kPadDiameter, kPadDiameter, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QPointF centre(kPadDiameter / 2.0, kPadDiameter / 2.0);
-    painter.setPen(QPen(QColor(0x9a, 0xa3, 0xb0), 2));
-    painter.setBrush(pressed ? QColor(0xd5, 0xdc, 0xe6) : QColor(0xe9, 0xed, 0xf2));
-    painter.drawEllipse(centre, kPadDiameter / 2.0 - 2, kPadDiameter / 2.0 - 2);
-    painter.setBrush(QColor(0xf6, 0xf6, 0xf9));
-    painter.drawEllipse(centre, 24, 24);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x22, 0x67, 0xAE));
-    for (int k = 0; k < 8; ++k) {
-        const double a = k * std::numbers::pi / 4;
-        const QPointF dir(std::cos(a), -std::sin(a));
-        const QPointF normal(-dir.y(), dir.x());
-        const QPointF tip = centre + dir * 66.0;
-        const QPointF base = centre + dir * 50.0;
-        QPainterPath arrow;
-        arrow.moveTo(tip);
-        arrow.lineTo(base + normal * 9.0);
-        arrow.lineTo(base - normal * 9.0);
-        arrow.closeSubpath();
-        painter.drawPath(arrow);
-    }
-    return image;
-}
-
-// The pad's shape: the disc only, so presses at its corners fall through.
-QImage PadMask() {
-    QImage mask(kPadDiameter, kPadDiameter, QImage::Format_RGB32);
-    mask.fill(Qt::white);
-    QPainter painter(&mask);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    painter.drawEllipse(QRectF(0, 0, kPadDiameter, kPadDiameter));
-    return mask;
-}
-
 }  // namespace
 
 // Sees the pad's presses before the button does: the direction depends on
@@ -92,12 +46,12 @@ public:
     explicit PadFilter(CSceneSetBaseWithPtz& part) : part_(part) {}
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonPress ||
             event->type() == QEvent::MouseButtonDblClick) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::LeftButton) {
-                part_.PadPressed(mouse->position());
+                part_.PadPressed(mouse->position(), static_cast<QWidget*>(watched)->size());
             }
         } else if (event->type() == QEvent::MouseButtonRelease) {
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
@@ -114,8 +68,10 @@ private:
 CSceneSetBaseWithPtz::CSceneSetBaseWithPtz() = default;
 
 CSceneSetBaseWithPtz::~CSceneSetBaseWithPtz() {
-    if (padFilter_ && pad_.Control()) {
-        pad_.Control()->removeEventFilter(padFilter_.get());
+    for (vexo::CAutoPngBtn& wedge : wedges_) {
+        if (padFilter_ && wedge.Control()) {
+            wedge.Control()->removeEventFilter(padFilter_.get());
+        }
     }
 }
 
@@ -127,15 +83,19 @@ void CSceneSetBaseWithPtz::Create(QWidget* parent, QPoint origin) {
 }
 
 void CSceneSetBaseWithPtz::CreatePad(QWidget* parent) {
+    constexpr int kWedgeImages = 700;
+    constexpr int kWedgePressedImages = 710;
+    constexpr int kWedgeMasks = 720;
+    const QSize size = vexo::ImageSizeById(kWedgeImages);
     const QPoint centre = origin_ + kPadCentreOffset;
-    const int radius = kPadDiameter / 2;
-    pad_.Create(kPadId, parent,
-                QRect(centre - QPoint(radius, radius), QSize(kPadDiameter, kPadDiameter)));
-    vexo::CGdipButton* pad = pad_.Control();
-    pad->SetImages(PadImage(false), PadImage(false), PadImage(true));
-    pad->SetMask(PadMask(), qRgb(255, 255, 255));
+    const QRect rect(centre - QPoint(size.width() / 2, size.height() / 2), size);
     padFilter_ = std::make_unique<PadFilter>(*this);
-    pad->installEventFilter(padFilter_.get());
+    for (int wedge = 0; wedge < 8; ++wedge) {
+        wedges_[wedge].Create(kPadId + wedge, parent, rect);
+        wedges_[wedge].SetImages(kWedgeImages + wedge, kWedgePressedImages + wedge);
+        wedges_[wedge].SetMask(kWedgeMasks + wedge, qRgb(255, 0, 255));
+        wedges_[wedge].Control()->installEventFilter(padFilter_.get());
+    }
 }
 
 void CSceneSetBaseWithPtz::CreateLensRows(QWidget* parent) {
@@ -204,7 +164,9 @@ void CSceneSetBaseWithPtz::CreateSpeedAndPreset(QWidget* parent) {
 
 void CSceneSetBaseWithPtz::Show(bool show) {
     const int visible = show ? 1 : 0;
-    pad_.Show(visible);
+    for (auto& wedge : wedges_) {
+        wedge.Show(visible);
+    }
     for (auto& label : labels_) {
         label.Show(visible);
     }
@@ -233,15 +195,12 @@ void CSceneSetBaseWithPtz::StopPtzCommand(int command) {
     SendPtz(command, 0, 0, 1);
 }
 
-void CSceneSetBaseWithPtz::PadPressed(QPointF pos) {
-    const QWidget* pad = pad_.Control();
-    if (pad == nullptr) {
-        return;
-    }
+void CSceneSetBaseWithPtz::PadPressed(QPointF pos, QSize padSize) {
     if (padCommand_ >= 0) {
         PadReleased();  // a second press without a release: stop the first
     }
-    const double angle = sceneset::PadAngle(pad->width() / 2, pad->height() / 2, pos.x(), pos.y());
+    const double angle =
+        sceneset::PadAngle(padSize.width() / 2, padSize.height() / 2, pos.x(), pos.y());
     padCommand_ = sceneset::DirectionOfAngle(angle);
     StartPtzCommand(padCommand_);
 }

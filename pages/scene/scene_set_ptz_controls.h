@@ -22,6 +22,8 @@ class QWidget;
 
 class CSceneSetBaseWithPtz : public CSceneSetBase, public vexo::PtzCommandTarget {
 public:
+    // The pad's eight wedges, from up clockwise: 21000 to 21007. Each covers
+    // the whole pad and is cut to its wedge by a mask.
     static constexpr int kPadId = 21000;
     static constexpr int kPanSpeedId = 12000 + 1;
     static constexpr int kTiltSpeedId = 12000 + 2;
@@ -48,8 +50,9 @@ public:
     void StopPtzCommand(int command) override;
 
     // A left press on the pad at `pos` (pad pixels) starts the direction
-    // under it; the release stops it.
-    void PadPressed(QPointF pos);
+    // of its angle from the pad's centre, whichever wedge took it: the
+    // wedges only show where the directions lie. The release stops it.
+    void PadPressed(QPointF pos, QSize padSize);
     void PadReleased();
 
     int PanSpeed() const { return panSpeed_.GetCurSel() + 1; }
@@ -67,7 +70,7 @@ private:
     void CreateLensRows(QWidget* parent);
     void CreateSpeedAndPreset(QWidget* parent);
 
-    vexo::CAutoPngBtn pad_;
+    std::array<vexo::CAutoPngBtn, 8> wedges_;
     std::unique_ptr<PadFilter> padFilter_;
     int padCommand_ = -1;  // the direction held on the pad, -1 when none
     std::array<vexo::CAutoStatic, 6> labels_;
