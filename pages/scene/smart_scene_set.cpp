@@ -216,15 +216,9 @@ void CSmartSceneSet::Save() {
         saved = body_->SaveModule();
     }
     if (saved) {
-        // The manager's record follows, so that the index page shows the
-        // new name and functions when the operator returns.
+        // The manager's record takes the new name; its function lists are
+        // rebuilt from the device's answer when the operator returns.
         scene_.name = name;
-        if (editMode_ == CSceneSetBodyTitle::kPtzTab && ptz_) {
-            scene_.functionSecondTexts.clear();
-            for (const QString& function : ptz_->SceneFunctions()) {
-                scene_.functionSecondTexts.append(manager->GetLocalText2(function));
-            }
-        }
         manager->UpdateScene(scene_);
     }
     body_->PostSaveUpdate();

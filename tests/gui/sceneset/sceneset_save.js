@@ -66,6 +66,16 @@ check(ui.setText(NAME, "Unsaved") && ui.click(RECOVER), "recover");
 check(ui.find(NAME).text === "Gate West" && ui.find(SCENE_LIST).items.length === 2, "recovered");
 check(ui.messages().some(m => m.text === "Recover successfully"), "recover message");
 
+// Save on a module tab stores that module's parameters of the scene.
+check(ui.click(18104), "the second module tab");
+mark = sim.journalLength();
+check(ui.click(SAVE), "save the module");
+const moduleSave = sim.journal(mark).filter(e => e.request && e.request.op === "CMD_ModifyRuleModuleParam");
+check(moduleSave.length === 1 && moduleSave[0].request.info.SceneToken === scenes[1].SceneToken &&
+      moduleSave[0].request.info.CMDType === "Modify", "the module is saved: " + JSON.stringify(moduleSave));
+check(ui.messages().some(m => m.text === "Save Success"), "module saved");
+check(ui.click(18102), "back to the PTZ tab");
+
 // Timer 1002 (shortened for the test) renews the lock: release, take again.
 mark = sim.journalLength();
 host.wait(1500);

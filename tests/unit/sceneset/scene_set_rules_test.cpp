@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "command_records.h"
+#include "scene_set_auto_tracking.h"
 #include "scene_set_rules.h"
 
 using namespace sceneset;
@@ -45,4 +46,8 @@ TEST(SceneFunctions, AConflictWithTheSceneListRefusesTheMove) {
     EXPECT_FALSE(MayAddFunctions({"Wire", "Face"}, {"Count"}, conflicts));
     EXPECT_TRUE(MayAddFunctions({"Crowd", "Count"}, {"Wire"}, conflicts));
     EXPECT_TRUE(MayAddFunctions({"Crowd"}, {"Wire"}, {}));
+}
+
+TEST(AutoTracking, TheDomePositionBecomesAOnePointGeometry) {
+    EXPECT_EQ(CSceneSetAutoTracking::PositionText(0.25f, -0.5f), "1|(0.250000,-0.500000)");
 }
