@@ -5,7 +5,10 @@
 // the description's order). A module tab shows that module's parameters of
 // the scene, built by the parameter engine and saved with
 // "CMD_ModifyRuleModuleParam". The page opens on the "PTZ" tab: setting
-// the dome's view is what the page is entered for.
+// the dome's view is what the page is entered for. The scene calibration
+// is drawn over the video by the same engine when its module's tab is
+// open (its line and point rows are geometry rows like any other), so the
+// picture shows only the geometry of the tab being edited.
 //
 // Tab indexes stop at 107, as 108 and 109 are the save strip's: a device
 // with more than five such modules shows its first five.
