@@ -44,9 +44,7 @@ bool CSceneSetAutoTracking::OnCommand(int offset) {
         CDialogManager* manager = Manager();
         if (manager != nullptr && !token.isEmpty() &&
             manager->DeviceContext().GetPTZPosition(position)) {
-            body.SetGeometry(token, PositionText(position.pan, position.tilt),
-                             CAVPlayBase::kRegionGeometry);
-            body.EditPoint(false, token);
+            body.ShowPoint(token, PositionText(position.pan, position.tilt));
         }
     }
     return CSceneSetBaseWithPtz::OnCommand(offset) || offset == kSetPositionIndex ||

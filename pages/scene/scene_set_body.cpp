@@ -215,3 +215,14 @@ void CSceneSetBodyTitle::PostSaveUpdate() {
     scenePosition_ = ParamRecord{};
     ReadScenePosition();
 }
+
+void CSceneSetBodyTitle::ShowPoint(const QString& key, const QString& deviceText) {
+    if (m_editingKey == key) {
+        EditPoint(false, key);
+    }
+    SetGeometry(key, deviceText, kRegionGeometry);
+    if (m_session != nullptr) {
+        m_session->DeleteOverlay(key, false);
+        m_session->DrawPoint(key, m_geometry[key].text);
+    }
+}

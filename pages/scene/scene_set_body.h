@@ -60,6 +60,10 @@ public:
     // After a save: the scene's stored position is read again.
     void PostSaveUpdate();
 
+    // Shows `deviceText` (a one-point GeometryText) as the point of `key`
+    // over the video, ending the point editor first when it edits that key.
+    void ShowPoint(const QString& key, const QString& deviceText);
+
     // The scene's stored PTZ position; false when the device holds none.
     bool StoredPosition(PtzPosition& position) const;
     const QStringList& Modules() const { return modules_; }
