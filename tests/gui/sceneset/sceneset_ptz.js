@@ -39,9 +39,13 @@ function pressPad(degrees) {
 
 check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
 host.resize(1280, 800);
+const opened = sim.journalLength();
 check(ui.openScene(0), "the first scene opens");
 check(ui.page() === 1, "the scene settings page shows");
 host.wait(800);  // timer 1001: video and the scene's view
+const moves = sim.journal(opened).filter(e => e.request && e.request.op === "CMD_MovePTZPosition");
+check(moves.length === 1 && typeof moves[0].request.info.ptzPoint.fPan === "number",
+      "the dome drives to the scene's view: " + JSON.stringify(moves));
 
 check(ui.find(PAN_SPEED).text === "6" && ui.find(TILT_SPEED).text === "6", "speeds start at 6");
 check(ui.find(PAN_SPEED).items[0] === "1(Slow)" && ui.find(PAN_SPEED).items[9] === "10(Fast)",
