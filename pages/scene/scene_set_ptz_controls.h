@@ -43,6 +43,8 @@ public:
     virtual void Show(bool show);
     // The part's owner-drawn buttons; true when handled.
     virtual bool OnCommand(int offset);
+    // The PTZ controls hold no device state that could go stale (speeds and
+    // presets are read when a command is sent), so there is nothing to do.
     virtual void PeriodicUpdate() {}
 
     // PtzCommandTarget: held lens buttons and the pad.
