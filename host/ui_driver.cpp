@@ -326,4 +326,8 @@ void UiDriver::answer(const QString& how) {
     }
 }
 
+void UiDriver::saveAs(const QString& path) {
+    m_answerer.SetSavePath(path);
+}
+
 }  // namespace host
