@@ -26,6 +26,7 @@ ui.saveAs(dir + "/cancelled.json");
 ui.click(kExport);
 host.wait(200);
 check(host.readFile(dir + "/cancelled.json") === null, "cancelled export wrote nothing");
+check(ui.messages().length === 1, "the cancelled dialog was shown");
 ui.answer("ok");
 
 // A second export to the same name asks before replacing.
