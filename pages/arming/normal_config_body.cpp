@@ -58,12 +58,25 @@ void CNormalConfigBody::Create(CNormalArmingSet* page) {
         button->Control()->setFont(font_);
     }
 
+    CSmartXmlParse* context = page->Manager() ? &page->Manager()->DeviceContext() : nullptr;
+    schedule_ = std::make_unique<vexo::GuardScheduleGrid>(page);
+    linkage_ = std::make_unique<vexo::LinkageEditor>(page);
+    for (QWidget* editor :
+         {static_cast<QWidget*>(schedule_.get()), static_cast<QWidget*>(linkage_.get())}) {
+        editor->setGeometry(kPanelRect.adjusted(1, 1, -1, -1));
+        editor->hide();
+    }
+    // A normal alarm has no rules to copy to.
+    schedule_->SetDeviceContext(context);
+    schedule_->SetRuleBatch(false);
+    linkage_->SetDeviceContext(context);
+    linkage_->SetRuleBatch(false);
+
     // Rows start 10 pixels inside the panel, below the tabs.
     const QRect header(kPanelRect.left(), kTabRect.top(), kPanelRect.width(),
                        kPanelRect.top() - kTabRect.top());
     CAudioVideoPlay* session = page->Pane().Session();
-    engine_.SetArea(page, header, kPanelRect, session ? &session->Overlay() : nullptr,
-                    page->Manager() ? &page->Manager()->DeviceContext() : nullptr,
+    engine_.SetArea(page, header, kPanelRect, session ? &session->Overlay() : nullptr, context,
                     page->Pane().VideoRect(), session ? session->PlayPort() : -1);
 }
 
@@ -109,6 +122,7 @@ void CNormalConfigBody::Reload() {
 }
 
 void CNormalConfigBody::ClearAlarm() {
+    ClearEditors();
     tabs_.clear();
     tabNumbers_.clear();
     engine_.Clear();
@@ -204,9 +218,42 @@ void CNormalConfigBody::ShowTab(int tab) {
     StoreForExport();
     SetTabSelection(tab);
     currentTab_ = tab;
+    ClearEditors();
     engine_.ShowAll(tab == kParamTab);
+    if (tab != kParamTab) {
+        ShowEditor(tab);
+    }
     if (m_page) {
         m_page->update();
+    }
+}
+
+void CNormalConfigBody::ClearEditors() {
+    if (!schedule_) {
+        return;  // not created yet
+    }
+    schedule_->ClearControls();
+    schedule_->hide();
+    linkage_->ClearControls();
+    linkage_->hide();
+}
+
+void CNormalConfigBody::ShowEditor(int tab) {
+    const vexo::NormalAlarmEntry* alarm = CurrentEntry();
+    CDialogManager* manager = Manager();
+    ParamRecord cached;
+    if (tab == kArmingTab) {
+        schedule_->SetIdentity(alarm->type, alarm->token);
+        schedule_->Init();
+        schedule_->SetBatchCheck(manager->GetRecord(CDialogManager::NestedCache::Eighth,
+                                                    alarm->type, alarm->token, cached));
+        schedule_->show();
+    } else if (tab == kLinkageTab) {
+        linkage_->SetIdentity(alarm->type, alarm->token);
+        linkage_->Init();
+        linkage_->SetBatchCheck(manager->GetRecord(CDialogManager::NestedCache::Fifth, alarm->type,
+                                                   alarm->token, cached));
+        linkage_->show();
     }
 }
 
@@ -217,6 +264,12 @@ void CNormalConfigBody::Save() {
     switch (currentTab_) {
         case kParamTab:
             SaveParameters();
+            break;
+        case kArmingTab:
+            schedule_->Save();
+            break;
+        case kLinkageTab:
+            linkage_->Save();
             break;
         default:
             break;
@@ -259,7 +312,21 @@ void CNormalConfigBody::Recover() {
     ShowTab(currentTab_);
 }
 
-void CNormalConfigBody::StoreForExport() {}
+void CNormalConfigBody::StoreForExport() {
+    const vexo::NormalAlarmEntry* alarm = CurrentEntry();
+    CDialogManager* manager = Manager();
+    if (alarm == nullptr || manager == nullptr) {
+        return;
+    }
+    // Each editor answers only while it shows its box and the box is ticked.
+    ParamRecord record;
+    if (schedule_->GetScheduleRecord(record)) {
+        manager->PutRecord(CDialogManager::NestedCache::Eighth, alarm->type, alarm->token, record);
+    }
+    if (linkage_->GetTriggerRecord(record)) {
+        manager->PutRecord(CDialogManager::NestedCache::Fifth, alarm->type, alarm->token, record);
+    }
+}
 
 bool CNormalConfigBody::OnCommand(int offset) {
     if (offset >= kTabOffset && offset < kTabOffset + 3) {

@@ -8,7 +8,10 @@
 // Control offsets (owner-drawn range, 18000 + offset): tabs 100 (parameters),
 // 101 ("Arming Interval"), 102 ("Linkage Method"); Save 110; Recover 111;
 // the alarm buttons from 200 on (normal_alarm_list.h). The parameter panel's
-// controls are the engine's.
+// controls are the engine's; the schedule and linkage editors are child
+// widgets of the page that take their own events (editor_ids.h). They
+// address the alarm because the header sets the reference scene token to
+// "zelk:NormalAlarm" while this page is open.
 
 #include <QFont>
 #include <QRect>
@@ -17,6 +20,8 @@
 #include "auto_controls.h"
 #include "auto_notification.h"
 #include "dlg_part_base.h"
+#include "guard_schedule_grid.h"
+#include "linkage_editor.h"
 #include "normal_alarm_list.h"
 #include "param_record.h"
 #include "smart_ui_engine.h"
@@ -68,6 +73,8 @@ public:
     const ParamRecord& Record() const { return record_; }
     const std::vector<int>& TabsShown() const { return tabNumbers_; }
     vexo::CSmartUiEngine& Engine() { return engine_; }
+    vexo::GuardScheduleGrid& Schedule() { return *schedule_; }
+    vexo::LinkageEditor& Linkage() { return *linkage_; }
 
 private:
     void ClearAlarm();
@@ -76,7 +83,10 @@ private:
     int BuildParamPanel(bool reset);
     void SaveParameters();
     void SetTabSelection(int tab);
-    bool IsEngineControl(int id) const;
+    void ClearEditors();
+    // Shows the editor of `tab` for the current alarm, read from the device,
+    // its "Batch Settings" box ticked when the export already holds its record.
+    void ShowEditor(int tab);
 
     vexo::NormalAlarmList list_;
     std::vector<vexo::NormalAlarmEntry> alarms_;
@@ -88,5 +98,7 @@ private:
     vexo::CAutoXpBtn recover_;
     ParamRecord record_;
     vexo::CSmartUiEngine engine_;
+    std::unique_ptr<vexo::GuardScheduleGrid> schedule_;
+    std::unique_ptr<vexo::LinkageEditor> linkage_;
     QFont font_;
 };
