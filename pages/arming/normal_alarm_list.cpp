@@ -3,12 +3,13 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QHash>
+#include <QScrollBar>
 
 namespace vexo {
 namespace {
 
 constexpr int kXpBase = 18000;
-constexpr int kColumns = 4;
+constexpr int kColumns = 3;
 constexpr int kGap = 6;
 constexpr int kButtonHeight = 30;
 
@@ -49,10 +50,10 @@ void NormalAlarmList::Create(QWidget* parent, const QRect& rect, const QFont& fo
     area_->setFrameShape(QFrame::NoFrame);
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area_->setWidgetResizable(false);
-    area_->setStyleSheet(
-        QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget "
-                       "{ background: transparent; }"));
+    // The page's background shows through.
+    area_->viewport()->setAutoFillBackground(false);
     content_ = new QWidget;
+    content_->setAutoFillBackground(false);
     area_->setWidget(content_);
     area_->show();
 }
@@ -62,15 +63,18 @@ void NormalAlarmList::SetEntries(const std::vector<NormalAlarmEntry>& entries) {
     if (!area_) {
         return;
     }
-    const int usable = area_->viewport()->width() - kGap;
+    // Room for the scroll bar is kept whether or not it shows, so that the
+    // buttons never run under it.
+    const int usable = area_->width() - area_->verticalScrollBar()->sizeHint().width() - kGap;
     const int width = usable / kColumns - kGap;
     const int count = std::min(static_cast<int>(entries.size()), kMaxAlarms);
     for (int i = 0; i < count; ++i) {
         const QRect rect(kGap + (i % kColumns) * (width + kGap),
                          kGap + (i / kColumns) * (kButtonHeight + kGap), width, kButtonHeight);
-        // Long names are cut to the button; the tool tip keeps them whole.
+        // Long names lose their middle (their ends tell alarms apart); the
+        // tool tip keeps them whole.
         const QString text =
-            QFontMetrics(font_).elidedText(entries[i].label, Qt::ElideRight, width - 8);
+            QFontMetrics(font_).elidedText(entries[i].label, Qt::ElideMiddle, width - 8);
         auto button = std::make_unique<CAutoXpBtn>();
         button->Create(kXpBase + kFirstOffset + i, content_, rect, kAutoStyleNone, text);
         button->SetImages(541, 542);
@@ -80,7 +84,7 @@ void NormalAlarmList::SetEntries(const std::vector<NormalAlarmEntry>& entries) {
         buttons_.push_back(std::move(button));
     }
     const int rows = (count + kColumns - 1) / kColumns;
-    content_->resize(area_->viewport()->width(), kGap + rows * (kButtonHeight + kGap));
+    content_->resize(usable + kGap, kGap + rows * (kButtonHeight + kGap));
 }
 
 void NormalAlarmList::SetCurrent(int index) {
