@@ -6,7 +6,11 @@ CNormalArmingSet::CNormalArmingSet(CAudioVideoPlay* session)
     : CVideoPageDialog(3, kTemplateSize, false, session) {}
 
 void CNormalArmingSet::OnInitDialog() {
-    CVideoPageDialog::OnInitDialog();
+    // A smaller picture than the other pages show: the week's bars and the
+    // linkage groups need the width more.
+    Pane().SetParentWnd(this);
+    Pane().CreateVideoWindow(kVideoRect);
+    Pane().CreateButtons();
     body_.Create(this);
 }
 
@@ -25,6 +29,22 @@ bool CNormalArmingSet::OnAutoNotify(const vexo::AutoNotification& notification) 
 
 bool CNormalArmingSet::OnCommand(int offset) {
     return body_.OnCommand(offset) || CVideoPageDialog::OnCommand(offset);
+}
+
+void CNormalArmingSet::OnTimer(int id) {
+    if (id != kPageTimer) {
+        return;
+    }
+    if (!previewStarted_) {
+        previewStarted_ = true;
+        Pane().StartPreview();
+    }
+    body_.PeriodicUpdate();
+}
+
+void CNormalArmingSet::hideEvent(QHideEvent* event) {
+    CVideoPageDialog::hideEvent(event);
+    previewStarted_ = false;  // shown again, the page starts its picture again
 }
 
 void CNormalArmingSet::paintEvent(QPaintEvent* event) {

@@ -11,6 +11,8 @@ class CNormalArmingSet : public CVideoPageDialog {
     Q_OBJECT
 public:
     static constexpr QSize kTemplateSize{1280, 670};
+    // The live picture, 16:9, at the page's top left.
+    static constexpr QRect kVideoRect{10, 47, 560, 315};
     explicit CNormalArmingSet(CAudioVideoPlay* session);
 
     void Reload() override;
@@ -22,9 +24,14 @@ public:
 protected:
     void OnInitDialog() override;
     bool OnCommand(int offset) override;
+    // Timer 1001: starts the live picture once after the page is shown,
+    // then keeps the body's panel in step with it.
+    void OnTimer(int id) override;
+    void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     CNormalConfigBody body_;
     int reloads_ = 0;
+    bool previewStarted_ = false;
 };

@@ -72,12 +72,30 @@ void CNormalConfigBody::Create(CNormalArmingSet* page) {
     linkage_->SetDeviceContext(context);
     linkage_->SetRuleBatch(false);
 
-    // Rows start 10 pixels inside the panel, below the tabs.
+    PlaceEngine();
+}
+
+void CNormalConfigBody::PlaceEngine() {
+    // Rows start 10 pixels inside the panel, below the tabs; drawing
+    // parameters go to the live picture's overlay once it plays.
     const QRect header(kPanelRect.left(), kTabRect.top(), kPanelRect.width(),
                        kPanelRect.top() - kTabRect.top());
-    CAudioVideoPlay* session = page->Pane().Session();
-    engine_.SetArea(page, header, kPanelRect, session ? &session->Overlay() : nullptr, context,
-                    page->Pane().VideoRect(), session ? session->PlayPort() : -1);
+    CDialogManager* manager = Manager();
+    CAudioVideoPlay* session = m_page->Pane().Session();
+    enginePort_ = session ? session->PlayPort() : -1;
+    engine_.SetArea(m_page, header, kPanelRect, session ? &session->Overlay() : nullptr,
+                    manager ? &manager->DeviceContext() : nullptr,
+                    session ? session->VideoRect() : QRect(), enginePort_);
+}
+
+void CNormalConfigBody::PeriodicUpdate() {
+    // A panel built before the first picture could not draw its geometry;
+    // once the video plays it is built again over the picture.
+    CAudioVideoPlay* session = m_page ? m_page->Pane().Session() : nullptr;
+    if (session != nullptr && CurrentEntry() != nullptr && currentTab_ == kParamTab &&
+        enginePort_ < 0 && session->PlayPort() >= 0 && session->FirstFrameDrawn()) {
+        BuildParamPanel(false);
+    }
 }
 
 const vexo::NormalAlarmEntry* CNormalConfigBody::CurrentEntry() const {
@@ -188,6 +206,7 @@ int CNormalConfigBody::BuildParamPanel(bool reset) {
         return 0;
     }
     engine_.Clear();
+    PlaceEngine();
     engine_.ResetLayout();
     ParamRecord record;
     record.funName = alarm->type;

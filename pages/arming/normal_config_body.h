@@ -36,10 +36,10 @@ public:
     static constexpr int kRecoverOffset = 111;
 
     // The areas of the page the body uses, in page pixels.
-    static constexpr QRect kAlarmListRect{10, 478, 704, 186};
-    static constexpr QRect kTabRect{724, 47, 546, 36};
-    static constexpr QRect kPanelRect{724, 88, 546, 522};
-    static constexpr QRect kButtonRect{724, 622, 546, 36};
+    static constexpr QRect kAlarmListRect{10, 400, 560, 264};
+    static constexpr QRect kTabRect{580, 47, 690, 36};
+    static constexpr QRect kPanelRect{580, 88, 690, 522};
+    static constexpr QRect kButtonRect{580, 622, 690, 36};
 
     CNormalConfigBody();
     ~CNormalConfigBody() override;
@@ -56,6 +56,9 @@ public:
     // Parameters: the device's defaults, read back. The other tabs: the
     // device's stored week or linkage again, edits dropped.
     void Recover();
+    // Timer 1001 while the page shows: builds the panel again over the
+    // picture once the video plays, so that its regions are drawn.
+    void PeriodicUpdate();
     // Puts the current alarm's week and linkage, when their "Batch
     // Settings" box is ticked, into the manager's caches for the export.
     void StoreForExport();
@@ -78,6 +81,8 @@ public:
 
 private:
     void ClearAlarm();
+    // Gives the engine its panel area and the live picture's overlay.
+    void PlaceEngine();
     void CreateTabs(const QStringList& requiredFuns);
     // Reads (or resets) the alarm's data and builds its panel; 1 when read.
     int BuildParamPanel(bool reset);
@@ -101,4 +106,5 @@ private:
     std::unique_ptr<vexo::GuardScheduleGrid> schedule_;
     std::unique_ptr<vexo::LinkageEditor> linkage_;
     QFont font_;
+    int enginePort_ = -1;  // the play port the panel was built for
 };

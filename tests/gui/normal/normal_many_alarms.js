@@ -8,7 +8,7 @@ const alarms = [];
 for (let i = 1; i <= 98; ++i) {
     alarms.push({NormalAlarmType: "zelk:Alarm_Input_Event", NormalAlarmToken: "AlarmIn " + i});
 }
-alarms.push({NormalAlarmType: "zelk:Unknown_Alarm_Event", NormalAlarmToken: "X 1"});
+alarms.push({NormalAlarmType: "zelk:Odd_Event", NormalAlarmToken: "X 1"});
 alarms.push({NormalAlarmType: "vendor.Weird<Type>", NormalAlarmToken: "Y 1"});
 check(sim.control({script: {op: "CMD_GetAllNormalAlarmFunName",
                             reply: JSON.stringify({ack: "0", errinfo: "", info: alarms})}}),
@@ -19,7 +19,7 @@ check(ui.click(18007), "normal arming group");
 host.wait(200);
 check(ui.find(kFirstAlarm + 99).exists && !ui.find(kFirstAlarm + 100).exists, "100 buttons");
 check(ui.find(kFirstAlarm + 1).text === "Alarm Input (AlarmIn 2)", "known type by display name");
-check(ui.find(kFirstAlarm + 98).text === "zelk:Unknown_Alarm_Event", "unknown type by its name");
+check(ui.find(kFirstAlarm + 98).text === "zelk:Odd_Event", "unknown type by its name");
 host.screenshot(host.args[0] + "/many.png");
 
 // The last alarms, out of sight below the fold: the list scrolls to them.
