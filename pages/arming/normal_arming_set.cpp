@@ -44,7 +44,10 @@ void CNormalArmingSet::OnTimer(int id) {
 
 void CNormalArmingSet::hideEvent(QHideEvent* event) {
     CVideoPageDialog::hideEvent(event);
-    previewStarted_ = false;  // shown again, the page starts its picture again
+    // Hidden by a page switch that leaves this timer running (back to the
+    // index page); shown again, the page starts its picture again.
+    KillTimer(kPageTimer);
+    previewStarted_ = false;
 }
 
 void CNormalArmingSet::paintEvent(QPaintEvent* event) {
