@@ -116,6 +116,7 @@ void GuardScheduleGrid::Init() {
             day < texts.WeekdayNames().size() ? texts.WeekdayNames()[day] : ScheduleDayKey(day);
         c.dayButtons[day].Create(ids::kScheduleDayButton + day, this, {}, kAutoStyleNone, name);
         c.dayButtons[day].SetImages(kDayButtonImage, kDayButtonSelectedImage);
+        c.dayButtons[day].Control()->setFocusPolicy(Qt::NoFocus);  // nothing to act on
         c.copyButtons[day].Create(ids::kScheduleCopyTo + day, this, {}, kAutoStyleNone,
                                   texts->copyTo);
         c.copyButtons[day].SetImages(kButtonImage, kButtonImage);
@@ -124,8 +125,7 @@ void GuardScheduleGrid::Init() {
     c.allClear.SetImages(kButtonImage, kButtonImage);
     c.clear.Create(ids::kScheduleClear, this, {}, kAutoStyleNone, texts->clear);
     c.clear.SetImages(kButtonImage, kButtonImage);
-    c.ruleBatch.Create(ids::kScheduleRuleBatch, this, {}, kAutoStyleNone,
-                       texts->copyTo + u' ' + texts->rule);
+    c.ruleBatch.Create(ids::kScheduleRuleBatch, this, {}, kAutoStyleNone, RuleBatchCaption());
     c.ruleBatch.SetImages(kButtonImage, kButtonImage);
     c.ruleBatch.Control()->setEnabled(m_ruleBatchAllowed);
     c.batchCheck.Create(ids::kScheduleBatchCheck, this, {}, kAutoStyleNone, texts->batchSettings);
