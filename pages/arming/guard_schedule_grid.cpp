@@ -1,5 +1,6 @@
 #include "guard_schedule_grid.h"
 
+#include <QKeyEvent>
 #include <QList>
 #include <QMouseEvent>
 #include <QPainter>
@@ -78,6 +79,7 @@ struct GuardScheduleGrid::Controls {
 GuardScheduleGrid::GuardScheduleGrid(QWidget* parent) : QWidget(parent) {
     setProperty(kAutoIdProperty, ids::kScheduleArea);
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
     for (int day = 0; day < kScheduleDays; ++day) {
         new DayBarSurface(this, day);
     }
@@ -240,6 +242,23 @@ void GuardScheduleGrid::Layout() {
 void GuardScheduleGrid::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Layout();
+}
+
+QSize GuardScheduleGrid::sizeHint() const {
+    return {900, 440};
+}
+
+void GuardScheduleGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete && m_mode == kSelected) {
+        ClearSelected();
+    } else if (event->key() == Qt::Key_Escape && m_drawing) {
+        m_drawing = false;
+        update();
+    } else if (event->key() == Qt::Key_Escape && m_mode == kMoving) {
+        ClearSelection();  // the period keeps its times
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void GuardScheduleGrid::paintEvent(QPaintEvent*) {
