@@ -35,6 +35,7 @@ public:
     Q_INVOKABLE QJSValue messages();
     Q_INVOKABLE void answer(const QString& how);
     Q_INVOKABLE void saveAs(const QString& path);
+    Q_INVOKABLE void choose(const QJSValue& items);
 
     // Every widget carrying `id`, visible ones first, then by page number
     // (widgets outside the pages first) and tree order.

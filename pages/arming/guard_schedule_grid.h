@@ -21,6 +21,9 @@
 // stretch it (never across a neighbour: it stops 5 pixels before the next
 // period), and the next press ends it. A drag (press, move, release at
 // another point) also ends it at the release, as operators expect today.
+// Keys (once the grid has focus from a click): Delete removes the selected
+// period as "Clear" does, Escape drops a period being drawn or puts a moved
+// period back.
 // Control identifiers: editor_ids.h.
 
 #include <QRect>
@@ -105,6 +108,9 @@ public:
     // The pixels period `index` of `day` covers.
     QRect PeriodRect(int day, int index) const;
 
+    // The size at which bars, labels and buttons have room (900 x 440).
+    QSize sizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -112,6 +118,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Controls;

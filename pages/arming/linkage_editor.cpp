@@ -186,7 +186,7 @@ void LinkageEditor::BuildControls() {
     const CComStr& texts = TheComStr();
     c.ruleBatch.Create(ids::kLinkageRuleBatch, this,
                        QRect(kLeft, buttonsTop, kButtonWidth, kButtonHeight), kAutoStyleNone,
-                       texts->copyTo + u' ' + texts->rule);
+                       RuleBatchCaption());
     c.ruleBatch.SetImages(kButtonImage, kButtonImage);
     c.ruleBatch.Control()->setEnabled(m_ruleBatchAllowed);
     c.batchCheck.Create(ids::kLinkageBatchCheck, this,
