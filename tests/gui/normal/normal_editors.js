@@ -30,6 +30,9 @@ let requests = sent(mark);
 const read = requests.find(r => r.op === "CMD_GetGuardSchedules");
 check(read && addressesAlarm(read), "schedule read for the alarm: " + JSON.stringify(requests));
 check(ui.click(kAllClear), "all clear");
+// Monday from 00:00 to about 12:00, drawn on its bar.
+const monday = ui.find(15610);
+check(ui.drag(15610, 0, monday.height / 2, Math.floor(monday.width / 2), monday.height / 2), "draw");
 mark = sim.journalLength();
 check(ui.click(kSave), "save");
 requests = sent(mark);
@@ -38,7 +41,9 @@ check(addressesAlarm(requests[0]), "schedule written for the alarm");
 let shown = ui.messages();
 check(shown.length === 1 && shown[0].text === "Save Success", "saved: " + JSON.stringify(shown));
 const week = sim.cmd("CMD_GetGuardSchedules", alarm);
-check(week.ok && !week.info.Mon.simp, "the device holds the cleared week: " + JSON.stringify(week.info));
+const mondayPeriods = Object.values(week.info.Mon.simp || {});
+check(week.ok && mondayPeriods.length === 1 && /^0\|7[01][0-9]$/.test(mondayPeriods[0]) &&
+      !week.info.Tue.simp, "the device holds the drawn week: " + JSON.stringify(week.info));
 
 // Linkage: an action ticked and saved, nothing else.
 mark = sim.journalLength();
