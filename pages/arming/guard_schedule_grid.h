@@ -68,12 +68,14 @@ public:
     // --- operations -------------------------------------------------------------
     // Reads the schedule from the device (Load), creates the controls and
     // lays them out for the widget's current size. Resets editing state.
+    // Visibility stays the host's (its tab shows and hides the grid).
     void Init();
     // Reads the owner's schedule into the record and the week; a failed read
     // leaves the week empty. Returns the command's result (1 or 0).
     int Load();
     // Rebuilds the record from the week and sends it; shows "Save Success"
     // or the device's error text (the week stays as edited). Returns 1 or 0.
+    // The host shows no message of its own for it.
     int Save();
     // For the batch export: when the "Batch Settings" box exists and is
     // ticked, rebuilds the record, copies it to `record` and returns 1;

@@ -194,6 +194,18 @@ void LinkageEditor::BuildControls() {
                         kAutoStyleNone, texts->batchSettings);
 }
 
+void LinkageEditor::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!m_controls) {
+        return;
+    }
+    // The boxes show the record's states, so a new layout loses nothing but
+    // the export mark, which is carried over.
+    const bool batch = BatchChecked();
+    BuildControls();
+    SetBatchCheck(batch);
+}
+
 void LinkageEditor::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     Paint(painter);
