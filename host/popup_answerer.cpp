@@ -2,11 +2,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
 
+#include "auto_base.h"
 #include "message_display.h"
 
 namespace host {
@@ -29,6 +33,19 @@ bool PopupAnswerer::eventFilter(QObject* watched, QEvent* event) {
     if (!dialog) {
         return false;
     }
+    if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+        // Recorded with the name it proposes; answered once its loop runs.
+        const QStringList proposed = files->selectedFiles();
+        m_messages.append({files->windowTitle(), proposed.isEmpty()
+                                                     ? QString()
+                                                     : QFileInfo(proposed.first()).fileName()});
+        QString path;
+        path.swap(m_savePath);
+        QTimer::singleShot(0, files, [this, files, answer = m_answer, path] {
+            RespondToFileDialog(files, answer, path);
+        });
+        return false;
+    }
     auto* box = qobject_cast<QMessageBox*>(dialog);
     const QVariant text = dialog->property(vexo::kPopupTextProperty);
     if (!box && !text.isValid()) {
@@ -40,9 +57,56 @@ bool PopupAnswerer::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+bool PopupAnswerer::Choose(QDialog* dialog) {
+    QList<QCheckBox*> items;
+    for (QCheckBox* box : dialog->findChildren<QCheckBox*>()) {
+        if (box->property(vexo::kAutoIdProperty).isValid()) {
+            items.append(box);
+        }
+    }
+    if (items.isEmpty()) {
+        return false;
+    }
+    std::sort(items.begin(), items.end(), [](const QCheckBox* a, const QCheckBox* b) {
+        return a->property(vexo::kAutoIdProperty).toInt() <
+               b->property(vexo::kAutoIdProperty).toInt();
+    });
+    const qsizetype all = items.size() - 1;
+    if (m_choice.contains(static_cast<int>(all))) {
+        if (!items[all]->isChecked()) {
+            items[all]->click();
+        }
+    } else {
+        for (qsizetype i = 0; i < all; ++i) {
+            if (items[i]->isChecked() != m_choice.contains(static_cast<int>(i))) {
+                items[i]->click();
+            }
+        }
+    }
+    m_choice.clear();
+    m_hasChoice = false;
+    return true;
+}
+
 void PopupAnswerer::Respond(QDialog* dialog, Answer answer) {
     if (!dialog->isVisible()) {
         return;
+    }
+    if (m_hasChoice && Choose(dialog)) {
+        answer = Answer::Ok;
+    }
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+        // A question box (the save dialog's overwrite prompt): the button
+        // of the answer's role.
+        for (QAbstractButton* button : box->buttons()) {
+            const QMessageBox::ButtonRole role = box->buttonRole(button);
+            const bool yes = role == QMessageBox::YesRole || role == QMessageBox::AcceptRole;
+            const bool no = role == QMessageBox::NoRole || role == QMessageBox::RejectRole;
+            if ((answer == Answer::Ok && yes) || (answer == Answer::Cancel && no)) {
+                button->click();
+                return;
+            }
+        }
     }
     const char* name = answer == Answer::Ok ? vexo::kPopupOkName : vexo::kPopupCancelName;
     if (auto* button = dialog->findChild<QAbstractButton*>(QLatin1String(name))) {
@@ -50,6 +114,23 @@ void PopupAnswerer::Respond(QDialog* dialog, Answer answer) {
     } else if (answer == Answer::Ok) {
         dialog->accept();
     } else {
+        dialog->reject();
+    }
+}
+
+void PopupAnswerer::RespondToFileDialog(QFileDialog* dialog, Answer answer, const QString& path) {
+    if (!dialog->isVisible()) {
+        return;
+    }
+    if (answer == Answer::Ok && !path.isEmpty()) {
+        dialog->selectFile(path);
+        // Runs the dialog's own checks, the overwrite prompt among them
+        // (public through QDialog, which the file dialog overrides).
+        static_cast<QDialog*>(dialog)->accept();
+    }
+    // A name the dialog would not take (a folder, a refused overwrite)
+    // leaves it open: cancel it rather than leave the script waiting.
+    if (dialog->isVisible()) {
         dialog->reject();
     }
 }

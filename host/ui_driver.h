@@ -38,6 +38,8 @@ public:
     Q_INVOKABLE QJSValue shade(int id, int columns, int rows);
     Q_INVOKABLE QJSValue messages();
     Q_INVOKABLE void answer(const QString& how);
+    Q_INVOKABLE void saveAs(const QString& path);
+    Q_INVOKABLE void choose(const QJSValue& items);
 
     // Every widget carrying `id`, visible ones first, then by page number
     // (widgets outside the pages first) and tree order.

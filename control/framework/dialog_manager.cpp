@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "batch_export.h"
 #include "com_str.h"
 #include "common_header.h"
 #include "page_layout.h"
@@ -351,6 +352,19 @@ CDialogManager::NestedRecordMap& CDialogManager::NestedMap(NestedCache cache) {
 }
 const CDialogManager::NestedRecordMap& CDialogManager::NestedMap(NestedCache cache) const {
     return nestedCaches_[static_cast<int>(cache)];
+}
+
+void CDialogManager::ExportBatchConfig() {
+    for (PageKind kind : {PageKind::SmartConfig, PageKind::NormalArming}) {
+        if (IManagedPage* page = Page(kind)) {
+            page->StoreForExport();
+        }
+    }
+    const QString text = vexo::BatchExportText(*this);
+    const QString path = vexo::AskExportPath();
+    if (!path.isEmpty()) {
+        vexo::WriteExportFile(path, text);
+    }
 }
 
 void CDialogManager::PutRecord(FlatCache cache, const QString& key, const ParamRecord& record) {

@@ -84,9 +84,10 @@ public:
     // Hands the credentials and stream selector to the panes of the smart
     // configuration and scene settings pages, in that order.
     void HandDeviceInfoToPanes();
-    // The export button; the batch export file is written by a later part
-    // of the control, so for now it only exists as the header's hook.
-    void ExportBatchConfig() {}
+    // The export button: lets the pages store their edits, then saves the
+    // caches' batch text to the file the operator chooses. Nothing is
+    // reported, whether the file was written or not (batch_export.h).
+    void ExportBatchConfig();
 
     // ---- Texts
     QString GetLocalText1(const QString& key) const;
