@@ -100,10 +100,6 @@ bool SimBridge::control(const QJSValue& document) {
     curl_easy_setopt(curl, CURLOPT_URL, url.constData());
     curl_easy_setopt(curl, CURLOPT_POSTFIELDS, body.constData());
     curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE, static_cast<long>(body.size()));
-    // Said to be JSON: a form body (libcurl's default type) is cut off at
-    // 8 KiB by the simulator's HTTP server, and scripted replies are longer.
-    curl_slist* headers = curl_slist_append(nullptr, "Content-Type: application/json");
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, 5000L);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(

@@ -10,18 +10,8 @@
 #include "bench_support.h"
 #include "com_str.h"
 #include "audio_video_play.h"
-#include "video_page_dialog.h"
 
 namespace {
-
-QWidget* AutoWidget(QWidget& root, int id) {
-    for (QWidget* widget : root.findChildren<QWidget*>()) {
-        if (widget->property("vexoAutoId").toInt() == id && widget->isVisible()) {
-            return widget;
-        }
-    }
-    return nullptr;
-}
 
 bool Save(QWidget& widget, const QString& path) {
     const bool ok = widget.grab().save(path);
