@@ -164,34 +164,4 @@ TEST_F(SessionCallbacks, ResizeRescalesTheOverlayAndMouseIsRelativeToTheVideo) {
     EXPECT_FALSE(session->OnButtonDown(0, 150, 140)) << "ignored while not playing";
 }
 
-// A press is forwarded relative to the video rectangle: on a region's handle
-// it starts a tracker, whose loop runs inside the press and ends on Escape.
-TEST_F(SessionCallbacks, PressesAreMadeRelativeToTheVideoRectangle) {
-    Bind();
-    Header();
-    ShowFrame();
-    ASSERT_TRUE(session->DrawRegion(0, 1, "3|(100,100),(300,100),(200,300)", "r"));
-    ASSERT_TRUE(session->DeleteOverlay("r", true));  // editable
-    session->ResizeVideo(QRect(50, 40, 704, 576));
-
-    auto trackedInsidePress = [&](int x, int y) {
-        bool pressing = true;
-        bool tracked = false;
-        QTimer::singleShot(0, &window, [&] {
-            tracked = pressing;
-            if (pressing) {
-                QTest::keyClick(&window, Qt::Key_Escape);
-            }
-        });
-        EXPECT_TRUE(session->OnButtonDown(0, x, y));
-        pressing = false;
-        QApplication::processEvents();
-        return tracked;
-    };
-    EXPECT_TRUE(trackedInsidePress(350, 140)) << "window (350,140) is corner (300,100)";
-    EXPECT_FALSE(trackedInsidePress(100, 100)) << "window (100,100) is video (50,60): outside";
-    EXPECT_EQ(session->GetGeometryText("r"), "3|(100,100),(300,100),(200,300)")
-        << "Escape kept the region";
-}
-
 }  // namespace

@@ -1,5 +1,5 @@
-// The header's look per language and its resize rule, and the loading
-// dialog's progress rules, without a device.
+// The header's resize rule and the loading dialog's progress rules,
+// without a device.
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
@@ -7,34 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "com_str.h"
 #include "common_header.h"
 #include "dlg_load.h"
-
-namespace {
-
-struct LanguageScope {
-    explicit LanguageScope(const char* language) { vexo::TheComStr().SetLanguage(language); }
-    ~LanguageScope() { vexo::TheComStr().SetLanguage("english"); }
-};
-
-}  // namespace
-
-TEST(CommonHeader, GroupButtonPicturesFollowTheTextLength) {
-    for (const auto& [language, width, picture] :
-         {std::tuple{"english", 150, 686}, std::tuple{"chinese", 100, 677}}) {
-        LanguageScope scope(language);
-        CCommonHeader header;
-        header.Create(nullptr);
-        SCOPED_TRACE(language);
-        EXPECT_EQ(header.SmartFunctionButton().Control()->width(), width);
-        EXPECT_EQ(header.NormalArmingButton().Control()->width(), width);
-        EXPECT_EQ(header.NormalArmingButton().NormalImage(), picture);
-        EXPECT_EQ(header.NormalArmingButton().Control()->x(), width);
-        EXPECT_EQ(header.SmartFunctionButton().Control()->GetSelected(), 1);
-        EXPECT_EQ(header.NormalArmingButton().Control()->GetSelected(), 0);
-    }
-}
 
 TEST(CommonHeader, ResizeKeepsSwitchAndExportAtTheRightEdge) {
     CCommonHeader header;

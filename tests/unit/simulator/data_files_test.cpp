@@ -186,43 +186,6 @@ TEST_F(DataFiles, EveryDeviceParameterIsShownAndEveryFunctionIsDescribed) {
     }
 }
 
-TEST_F(DataFiles, EveryUiTypeIsUsedAndKnown) {
-    const std::set<std::string> every = {"UI_NULL",
-                                         "UI_Static_And_Static",
-                                         "UI_Static_And_ComboBoxUnEdit",
-                                         "UI_Static_And_ComboBox",
-                                         "UI_XpBtn",
-                                         "UI_Static_And_Edit",
-                                         "UI_Static_And_PushBtn",
-                                         "UI_Static_And_RectBmpBtn",
-                                         "UI_Static_And_PenBmpBtn_RectBmpBtn",
-                                         "UI_Static_And_Edit_Spin_LineBmpBtn",
-                                         "UI_Static_And_Edit_Spin",
-                                         "UI_Static_And_Edit_Spin_Slider",
-                                         "UI_Static_And_PointBmpBtn",
-                                         "UI_WIRE",
-                                         "UI_PTZ_NUMBER",
-                                         "UI_PTZ_LIMIT",
-                                         "UI_LINE",
-                                         "UI_Static_And_Edit_Spin_Length",
-                                         "UI_Static_And_Face_RectBmpBtn",
-                                         "UI_Static_And_Face_PenBmpBtn_RectBmpBtn",
-                                         "UI_Static_And_RectBmpBtn_PageShow",
-                                         "UI_Static_And_RectBmpBtn_VideoShow",
-                                         "UI_Static_And_PenBmpBtn_AllShow",
-                                         "UI_Static_And_Face_PenBmpBtn_DeleteBmpBtn_AllShow",
-                                         "UI_WIRE_AllShow_AllSolid",
-                                         "UI_WIRE_AllShow_OneSolid",
-                                         "UI_Static_And_Edit_Spin_time"};
-    std::set<std::string> used;
-    for (const Owner& owner : owners_) {
-        for (xmlNode* param : Children(Child(owner.node, "Parameters"))) {
-            used.insert(Attribute(param, "uiType"));
-        }
-    }
-    EXPECT_EQ(used, every);
-}
-
 TEST_F(DataFiles, RequirementsAndLinksNameThingsThatExist) {
     std::map<std::string, std::set<std::string>> params;  // "kind name" -> parameters
     std::set<std::string> modules, nonScenes;
