@@ -1,5 +1,5 @@
-// The header's resize rule and the loading dialog's progress rules,
-// without a device.
+// The loading dialog's progress rules, without a device. (The header's
+// layout is checked on a logged-in control, tests/gui/control.)
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
@@ -7,23 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "common_header.h"
 #include "dlg_load.h"
-
-TEST(CommonHeader, ResizeKeepsSwitchAndExportAtTheRightEdge) {
-    CCommonHeader header;
-    header.Create(nullptr);
-    header.show();  // a hidden widget gets its resize only when shown
-    for (int width : {1280, 900, 1600}) {
-        header.resize(width, 50);
-        const QRect sw = header.SwitchButton().Control()->geometry();
-        const QRect ex = header.ExportButton().Control()->geometry();
-        EXPECT_EQ(sw.right() + 1, width - 10) << width;
-        EXPECT_EQ(sw.top(), 6);
-        EXPECT_EQ(ex.right() + 1, sw.left()) << width;
-        EXPECT_EQ(header.SmartFunctionButton().Control()->x(), 0);
-    }
-}
 
 TEST(LoadingDialog, OnlyFullProgressClosesItAndProgressNeverGoesBack) {
     vexo::SetTimerIntervalOverride(CDlgLoad::kCreepTimer, 5);
