@@ -143,7 +143,8 @@ TEST_F(Readers, OutputsAreAppendedToAndOnlyExactNamesMatch) {
 TEST_F(Readers, ListsAndLinksOfEachOwnerKind) {
     QStringList funs, nonScenes;
     parse_.GetRuleRequireFuns("r:Intrusion", funs);
-    EXPECT_EQ(funs, QStringList({"f:Schedules", "f:Trigger"}));
+    parse_.GetNormalAlarmRequireFuns("a:Input", funs);
+    EXPECT_EQ(funs, QStringList({"f:Schedules", "f:Trigger", "f:Trigger"}));
     parse_.GetRuleRequireNonScene("r:Intrusion", nonScenes);
     EXPECT_EQ(nonScenes, QStringList({"n:Metadata"}));
     ParamList alarmParams;
