@@ -69,6 +69,8 @@ public:
     // ---- Pages
     void CreatePages(QWidget* parent, const QRect& rect);
     bool HasPages() const;
+    // Deletes the header and the pages (the destructor does it as well).
+    void DestroyPages();
     // Page 0 index, 1 scene settings (holds the PTZ lock), 2 smart
     // configuration, 3 normal arming. Nothing before all pages exist.
     void ShowPage(int page);
@@ -151,7 +153,6 @@ private:
     const RecordMap& FlatMap(FlatCache cache) const;
     NestedRecordMap& NestedMap(NestedCache cache);
     const NestedRecordMap& NestedMap(NestedCache cache) const;
-    void DestroyPages();
 
     IPageFactory* factory_;
     QStringList smartFunctionNames_;

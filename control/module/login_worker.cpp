@@ -155,11 +155,13 @@ bool StartLoginWorker(CDialogManager* manager, std::shared_ptr<LoginJob> job) {
 }
 
 void StartConfigReader(CDialogManager* manager, const QString& address, const QString& user,
-                       const QString& password, std::shared_ptr<QString> result) {
+                       const QString& password, std::shared_ptr<QString> result,
+                       std::shared_ptr<LoginJob> job) {
     std::thread([=]() {
         // Temporary session and channel: the manager's own are not touched.
         manager->GetBatchConfig(address, user, password, *result);
-        SendProgressWhenOpen(manager->LoadDialog(), 100);
+        SendProgressWhenOpen(manager->LoadDialog(), 100, job.get());
+        FinishWorker(job);
     }).detach();
 }
 

@@ -15,9 +15,11 @@ class CDialogManager;
 
 namespace vexo {
 
-// Shared by the control (UI thread) and its login worker. Once the UI
-// thread has closed the dialog, the worker touches the manager only through
-// calls that run on the UI thread and check `abandoned` there first.
+// Shared by the control (UI thread) and its login worker, or its
+// configuration reader (which needs no more than the dialog and the parking
+// below). Once the UI thread has closed the dialog, the worker touches the
+// manager only through calls that run on the UI thread and check
+// `abandoned` there first.
 //
 // A host may drop the manager (Destroy, SetLanguage, deleting the control)
 // from inside the loading dialog's modal loop while the worker still loads
@@ -47,8 +49,11 @@ bool LeaveLoadingDialog(LoginJob& job);
 bool StartLoginWorker(CDialogManager* manager, std::shared_ptr<LoginJob> job);
 
 // Starts the configuration reader; it stores the text in `*result` and then
-// lets the manager's loading dialog reach 100 %.
+// lets the manager's loading dialog reach 100 %. `job` is shared with the
+// control as a login's is: an abandoned reader leaves the dialog alone, and
+// a manager parked in the job is deleted once both sides are done.
 void StartConfigReader(CDialogManager* manager, const QString& address, const QString& user,
-                       const QString& password, std::shared_ptr<QString> result);
+                       const QString& password, std::shared_ptr<QString> result,
+                       std::shared_ptr<LoginJob> job);
 
 }  // namespace vexo

@@ -15,6 +15,14 @@
 //   false. The worker skips its remaining steps and ends after the one it
 //   is in (until then further logins are refused as usual); the manager it
 //   loaded into is deleted afterwards on the UI thread.
+// - The same holds for GetConfig's loading dialog: GetConfig then returns
+//   an empty text, and the manager is deleted once the reader has ended.
+//   GetConfig called from inside a loading dialog that is already up (a
+//   login's or another GetConfig's) returns an empty text at once: the
+//   manager has one dialog, and its worker needs it.
+// - SetConfig has no such window: its exchange blocks the UI thread, and
+//   after its one modal loop (the refusal popup) it no longer touches the
+//   manager.
 // - SetConfig's refusal with a temporary manager shows the device's error
 //   text untranslated: such a manager never downloaded the localisation.
 #include "vexo_smart_ocx_ctrl.h"
@@ -49,15 +57,19 @@ CVexoSmartOcxCtrl::~CVexoSmartOcxCtrl() {
 }
 
 void CVexoSmartOcxCtrl::DeletePageManager() {
-    if (std::shared_ptr<vexo::LoginJob> job = std::move(m_loginJob)) {
-        std::lock_guard lock(job->mutex);
-        job->abandoned = true;
-        if (m_manager && !job->dialogClosed) {
-            // Inside the loading dialog's modal loop: the worker may be
-            // loading into the manager right now, so park it with the job
-            // (it has no pages yet) instead of deleting it.
-            m_manager->LoadDialog().Abandon();
-            job->orphan = std::move(m_manager);
+    for (std::shared_ptr<vexo::LoginJob>* slot : {&m_loginJob, &m_configJob}) {
+        if (std::shared_ptr<vexo::LoginJob> job = std::move(*slot)) {
+            std::lock_guard lock(job->mutex);
+            job->abandoned = true;
+            if (m_manager && !job->dialogClosed) {
+                // Inside the loading dialog's modal loop: the worker may be
+                // using the manager right now, so park it with the job
+                // instead of deleting it. Its pages (a GetConfig after a
+                // login) are this control's children: they go now.
+                m_manager->LoadDialog().Abandon();
+                m_manager->DestroyPages();
+                job->orphan = std::move(m_manager);
+            }
         }
     }
     m_manager.reset();
@@ -132,15 +144,30 @@ bool CVexoSmartOcxCtrl::SetCurSmartSceneNum(int) {
 
 QString CVexoSmartOcxCtrl::GetConfig(const QString& pDevIp, const QString& pUsername,
                                      const QString& pPassword) {
+    if (m_manager && m_manager->LoadDialog().HasWindow()) {
+        return {};
+    }
     const bool temporary = m_manager == nullptr;
     if (temporary) {
         m_manager = std::make_unique<CDialogManager>(&vexo::ThePageFactory());
     }
     CDialogManager* manager = m_manager.get();
     auto result = std::make_shared<QString>();
-    vexo::StartConfigReader(manager, pDevIp, pUsername, pPassword, result);
+    auto job = std::make_shared<vexo::LoginJob>();
+    m_configJob = job;
+    vexo::StartConfigReader(manager, pDevIp, pUsername, pPassword, result, job);
+    // As with a login, the host may drop the manager, or delete this
+    // control, from inside the modal loop (see DeletePageManager).
+    const QPointer<CVexoSmartOcxCtrl> self(this);
     manager->LoadDialog().RunModal(this);
-    if (temporary && m_manager.get() == manager) {
+
+    // Not dropped: the reader has stored the text before the dialog closed.
+    const bool kept = vexo::LeaveLoadingDialog(*job);
+    if (!self || !kept) {
+        return {};
+    }
+    m_configJob.reset();
+    if (temporary) {
         m_manager.reset();
     }
     return *result;

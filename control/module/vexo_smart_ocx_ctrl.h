@@ -55,4 +55,6 @@ private:
     std::unique_ptr<CDialogManager> m_manager;
     // The hand-over with the login worker of the current manager.
     std::shared_ptr<vexo::LoginJob> m_loginJob;
+    // The same for a running GetConfig and its configuration reader.
+    std::shared_ptr<vexo::LoginJob> m_configJob;
 };

@@ -1,5 +1,6 @@
-// The login as the host sees it: pages after success, none after a refusal
-// or a silent device, and the current scene the scene list decides.
+// The login from inside the control: credentials reach the panes, a silent
+// device ends the dialog, and the current scene the scene list decides.
+// (What a host script sees of a login is in tests/gui/host.)
 #include <QProgressBar>
 
 #include "av_play_base.h"
@@ -31,19 +32,6 @@ TEST_F(LoginTest, CreatesPagesShowsIndexAndHandsCredentialsToPanes) {
     // The device's files were read: function names come translated.
     EXPECT_FALSE(manager->SmartFunctionNames().isEmpty());
     EXPECT_FALSE(manager->FunctionIds().empty());
-}
-
-TEST_F(LoginTest, WrongPasswordRunsTheDialogToTheEndAndMakesNoPages) {
-    EXPECT_FALSE(Login("wrong"));
-    EXPECT_EQ(PageWidget(0), nullptr);
-    auto* dialog = control_->findChild<CDlgLoad*>();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->Position(), 100);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(control_->GetCurSmartSceneNum(), -2);
-    // A second try with the right password works like a first login.
-    EXPECT_TRUE(Login());
-    EXPECT_EQ(VisiblePage(), 0);
 }
 
 TEST_F(LoginTest, CurrentSceneFollowsTheSceneList) {
@@ -87,27 +75,6 @@ TEST_F(LoginTest, SilentDeviceEndsTheDialogAfterTheTimeOut) {
     EXPECT_LT(timer.elapsed(), 1500 + 2000);
     EXPECT_EQ(PageWidget(0), nullptr);
     VEXONET_SetTimeouts(2000, 10000);
-}
-
-TEST_F(LoginTest, BatchConfigurationWithoutLoginLeavesNoManager) {
-    const QString address = QString::fromStdString(sim_.Address());
-    const QString config = control_->GetConfig(address, vexo::test::SimProcess::kUser,
-                                               vexo::test::SimProcess::kPassword);
-    EXPECT_TRUE(config.contains("\"format\"")) << config.left(200).toStdString();
-    EXPECT_TRUE(control_->GetConfig(address, "admin", "wrong").isEmpty());
-    EXPECT_TRUE(control_->SetConfig(address, vexo::test::SimProcess::kUser,
-                                    vexo::test::SimProcess::kPassword, config));
-    EXPECT_TRUE(display_.texts.isEmpty());
-    // A text the device refuses shows its error; a failed login shows nothing.
-    EXPECT_FALSE(control_->SetConfig(address, vexo::test::SimProcess::kUser,
-                                     vexo::test::SimProcess::kPassword, "not a configuration"));
-    ASSERT_EQ(display_.texts.size(), 1);
-    EXPECT_TRUE(display_.texts[0].startsWith(vexo::TheComStr()->error + ": "))
-        << display_.texts[0].toStdString();
-    EXPECT_FALSE(control_->SetConfig(address, "admin", "wrong", config));
-    EXPECT_EQ(display_.texts.size(), 1);
-    EXPECT_EQ(PageWidget(0), nullptr);
-    EXPECT_EQ(control_->GetCurSmartSceneNum(), -2);
 }
 
 TEST_F(LoginTest, DeviceContextFollowsAddedSceneAndReportsRefusals) {

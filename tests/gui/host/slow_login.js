@@ -1,5 +1,5 @@
 // Against a slow device (every answer delayed): what a host may do from
-// inside the loading dialog while a login still loads.
+// inside the loading dialog while a login or a GetConfig still loads.
 function check(condition, what) {
     if (!condition) throw new Error("check failed: " + what);
 }
@@ -48,3 +48,26 @@ try { other.GetCurScenesTourNum(); } catch (e) { gone = true; }
 check(gone, "a deleted control cannot be called");
 loginWhenFree(control, "a deleted control's login");
 check(ui.page() === 0, "the remaining control logs in");
+
+// GetConfig's dialog: Destroy from inside it drops the read, with or
+// without pages, and a deleted control's read returns nothing either.
+const readConfig = (c) => c.GetConfig(host.device, host.user, host.password);
+for (const withPages of [false, true]) {
+    control.Destroy();
+    if (withPages) loginWhenFree(control, "a dropped read");
+    let dropped = false;
+    host.later(300, () => { dropped = control.Destroy(); });
+    check(readConfig(control) === "" && dropped, "a read dropped in its dialog is empty");
+    check(ui.page() === -1, "no pages after a dropped read");
+}
+host.wait(1500);
+check(readConfig(control) !== "", "the next read returns the configuration");
+const third = host.createControl("VEXOSMARTOCX.VexoSmartOcxCtrl.1");
+host.later(300, () => { host.deleteControl(third); });
+check(readConfig(third) === "", "a control deleted in its read's dialog returns nothing");
+
+// A read asked for inside a login's dialog is refused; the login goes on.
+let nested = null;
+host.later(300, () => { nested = readConfig(control); });
+loginWhenFree(control, "a nested read");
+check(nested === "" && ui.page() === 0, "a read inside a login is empty, the login shows pages");

@@ -91,24 +91,6 @@ TEST_F(WindowTest, FactoryShapesLandOverThePictureWhereTheDevicePutsThem) {
         << window->StatusText().toStdString();
 }
 
-TEST_F(WindowTest, ASceneWithoutRulesShowsDemoShapesAndSaysSo) {
-    {
-        CAudioVideoPlay operatorSession;
-        DeviceCommandChannel channel;
-        ASSERT_TRUE(
-            channel.ParamInit(&operatorSession, options.device, options.user, options.password));
-        QString token;
-        ASSERT_TRUE(channel.AddScene(QStringLiteral("Bare"), token));
-        ASSERT_TRUE(channel.SetCurScene(token));
-    }
-    OpenLiveWindow();
-    EXPECT_TRUE(window->StatusText().contains(QStringLiteral("demo shapes")))
-        << window->StatusText().toStdString();
-    EXPECT_TRUE(window->Shapes().region->source.isEmpty());
-    EXPECT_EQ(window->ShapesOnOverlay().Pixels().region.size(), 4u);
-    EXPECT_NE(Overlay().Polygon(QStringLiteral("region")), nullptr) << "and draws them";
-}
-
 TEST_F(WindowTest, DraggingOnTheVideoEditsTheChosenShapeOnly) {
     OpenLiveWindow();
     ASSERT_TRUE(window->EditBar()->ButtonFor(EditTarget::Region)->isChecked());
@@ -185,14 +167,6 @@ TEST_F(WindowTest, ARefusedLoginIsToldAndNothingPlays) {
     EXPECT_FALSE(window->Ptz()->isEnabled());
 }
 
-TEST_F(WindowTest, ADeviceThatIsNotThereIsTold) {
-    sim.Stop();
-    OpenWindow();
-    EXPECT_EQ(window->CurrentPhase(), LiveViewWindow::Phase::LoginFailed);
-    EXPECT_TRUE(window->StatusText().contains(QStringLiteral("cannot be reached")))
-        << window->StatusText().toStdString();
-}
-
 // A device that takes the connection and never answers: the login waits
 // for the exchange time-out on a thread of its own, and the window keeps
 // running its timers (and painting) all the while.
@@ -258,12 +232,4 @@ TEST_F(WindowTest, ADeviceThatGoesAwayIsToldAndThePtzStripStops) {
     EXPECT_FALSE(window->Session().IsPlaying());
     EXPECT_FALSE(window->Ptz()->isEnabled());
     EXPECT_EQ(gaveUp, 1);
-}
-
-TEST_F(WindowTest, ChineseTextsReachTheWindow) {
-    options.language = Language::Chinese;
-    options.password = QStringLiteral("wrong");
-    OpenWindow();
-    EXPECT_TRUE(window->StatusText().contains(QStringLiteral("用户名或密码错误")))
-        << window->StatusText().toStdString();
 }

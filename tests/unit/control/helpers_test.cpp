@@ -1,5 +1,4 @@
-// Message helpers (through a recording display), shortened texts and
-// picture sizes.
+// Message helpers (through a recording display) and shortened texts.
 #include <gtest/gtest.h>
 
 #include "message_display.h"
@@ -80,9 +79,4 @@ TEST(Helpers, ShortenTextCutsAtTheLimitAndAddsThreeDots) {
     // "At least" the limit: a text of exactly the limit is shortened too.
     EXPECT_EQ(ShortenText(QStringLiteral("abcd"), 4), QStringLiteral("abcd..."));
     EXPECT_EQ(ShortenText(QStringLiteral("场景名称很长"), 4), QStringLiteral("场景名称..."));
-}
-
-TEST(Helpers, BitmapSizeIsThePicturesNaturalSize) {
-    EXPECT_EQ(BitmapSize(541), QSize(150, 36));
-    EXPECT_TRUE(BitmapSize(99999).isEmpty());
 }

@@ -1,5 +1,5 @@
-// The header's look per language and its resize rule, and the loading
-// dialog's progress rules, without a device.
+// The loading dialog's progress rules, without a device. (The header's
+// layout is checked on a logged-in control, tests/gui/control.)
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
@@ -7,49 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "com_str.h"
-#include "common_header.h"
 #include "dlg_load.h"
-
-namespace {
-
-struct LanguageScope {
-    explicit LanguageScope(const char* language) { vexo::TheComStr().SetLanguage(language); }
-    ~LanguageScope() { vexo::TheComStr().SetLanguage("english"); }
-};
-
-}  // namespace
-
-TEST(CommonHeader, GroupButtonPicturesFollowTheTextLength) {
-    for (const auto& [language, width, picture] :
-         {std::tuple{"english", 150, 686}, std::tuple{"chinese", 100, 677}}) {
-        LanguageScope scope(language);
-        CCommonHeader header;
-        header.Create(nullptr);
-        SCOPED_TRACE(language);
-        EXPECT_EQ(header.SmartFunctionButton().Control()->width(), width);
-        EXPECT_EQ(header.NormalArmingButton().Control()->width(), width);
-        EXPECT_EQ(header.NormalArmingButton().NormalImage(), picture);
-        EXPECT_EQ(header.NormalArmingButton().Control()->x(), width);
-        EXPECT_EQ(header.SmartFunctionButton().Control()->GetSelected(), 1);
-        EXPECT_EQ(header.NormalArmingButton().Control()->GetSelected(), 0);
-    }
-}
-
-TEST(CommonHeader, ResizeKeepsSwitchAndExportAtTheRightEdge) {
-    CCommonHeader header;
-    header.Create(nullptr);
-    header.show();  // a hidden widget gets its resize only when shown
-    for (int width : {1280, 900, 1600}) {
-        header.resize(width, 50);
-        const QRect sw = header.SwitchButton().Control()->geometry();
-        const QRect ex = header.ExportButton().Control()->geometry();
-        EXPECT_EQ(sw.right() + 1, width - 10) << width;
-        EXPECT_EQ(sw.top(), 6);
-        EXPECT_EQ(ex.right() + 1, sw.left()) << width;
-        EXPECT_EQ(header.SmartFunctionButton().Control()->x(), 0);
-    }
-}
 
 TEST(LoadingDialog, OnlyFullProgressClosesItAndProgressNeverGoesBack) {
     vexo::SetTimerIntervalOverride(CDlgLoad::kCreepTimer, 5);

@@ -28,13 +28,10 @@ ParamRecord Record(const QString& token, const QString& plainName, const QString
     return record;
 }
 
-TEST(BatchConfigText, TwoEmptyMapsGiveAnEmptyObject) {
+TEST(BatchConfigText, EmptyMapsAndGroupsWithoutRecords) {
     QString text;
     DeviceCommandChannel::BuildBatchConfigText(text, {}, {});
     EXPECT_EQ(text, "{}\n");
-}
-
-TEST(BatchConfigText, GroupsAndFunctionsWithoutRecordsAreNull) {
     DeviceCommandChannel::RecordGroups first{{"NonScenes", {}}, {"Modules", {}}};
     DeviceCommandChannel::FunctionRecordGroups second{{"Rules", {{"intrusion", {}}}},
                                                       {"Alarms", {}}};
@@ -42,30 +39,19 @@ TEST(BatchConfigText, GroupsAndFunctionsWithoutRecordsAreNull) {
                    "Rules": {"intrusion": null}})"));
 }
 
+// Records nest under group, function and name; the second map wins a group
+// both have; the text is styled and keeps names beyond ASCII.
 TEST(BatchConfigText, RecordsNestUnderGroupFunctionAndName) {
     DeviceCommandChannel::RecordGroups first{
-        {"NonScenes", {{"Network", Record("", "Mtu", "1500")}}}};
+        {"NonScenes", {{QString::fromUtf8("网络"), Record("", "Mtu", "1500")}}},
+        {"Rules", {{"stale", Record("", "a", "1")}}}};
     DeviceCommandChannel::FunctionRecordGroups second{
         {"Rules", {{"intrusion", {{"Rule 1", Record("r1", "Level", "3")}}}}}};
-    EXPECT_EQ(Build(first, second), J(R"({
-        "NonScenes": {"Network": {"Token": "", "Mtu": "1500"}},
-        "Rules": {"intrusion": {"Rule 1": {"Token": "r1", "Level": "3"}}}})"));
-}
-
-TEST(BatchConfigText, SecondMapWinsForASharedGroupKey) {
-    DeviceCommandChannel::RecordGroups first{{"Rules", {{"stale", Record("", "a", "1")}}}};
-    DeviceCommandChannel::FunctionRecordGroups second{
-        {"Rules", {{"crowd", {{"r", Record("t", "b", "2")}}}}}};
-    EXPECT_EQ(Build(first, second), J(R"({"Rules": {"crowd": {"r": {"Token": "t", "b": "2"}}}})"));
-}
-
-TEST(BatchConfigText, IsStyledAndKeepsNonAsciiNames) {
-    DeviceCommandChannel::RecordGroups first{
-        {"Modules", {{QString::fromUtf8("区域"), Record("", "k", "v")}}}};
     QString raw;
-    const Json::Value root = Build(first, {}, &raw);
-    EXPECT_TRUE(root["Modules"].isMember("区域"));
-    EXPECT_TRUE(raw.startsWith("{\n   \"Modules\" : {\n"));
+    EXPECT_EQ(Build(first, second, &raw), J(R"({
+        "NonScenes": {"网络": {"Token": "", "Mtu": "1500"}},
+        "Rules": {"intrusion": {"Rule 1": {"Token": "r1", "Level": "3"}}}})"));
+    EXPECT_TRUE(raw.startsWith("{\n   \"NonScenes\" : {\n")) << raw.toStdString();
 }
 
 }  // namespace

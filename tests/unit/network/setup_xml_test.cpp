@@ -15,18 +15,6 @@ std::string Template(const QString& user, const QString& password) {
 }
 }  // namespace
 
-TEST(SetupXml, TemplateIsByteForByteTheControlsTemplate) {
-    const std::string expected =
-        "<Setup>\t<ProtocolList>\t<Protocol>\t\t<Name>onvif</Name>\t\t<UserName>u</UserName>\t\t"
-        "<PassWord>p</PassWord>\t\t<Port>8000</Port>\t\t<MediaPort>443</MediaPort>\t</Protocol>\t"
-        "<Protocol>\t\t<Name>vexonia</Name>\t\t<UserName>u</UserName>\t\t<PassWord>p</PassWord>\t\t"
-        "<Port>90</Port>\t\t<MediaPort>90</MediaPort>\t</Protocol>\t</ProtocolList>\t\t<Function>"
-        "\t\t\t<RealPlay>onvif</RealPlay>\t\t\t<Ptz>vexonia</Ptz>\t\t\t<Web>http</Web>\t\t</"
-        "Function>"
-        "\t</Setup>";
-    EXPECT_EQ(Template("u", "p"), expected);
-}
-
 TEST(SetupXml, MarkupCharactersAndEmptyCredentialsSurvive) {
     for (const auto& [user, password] :
          std::vector<std::pair<QString, QString>>{{"op&<er", "a<b&c"},

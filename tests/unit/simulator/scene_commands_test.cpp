@@ -23,25 +23,6 @@ std::vector<std::string> Names(const Json::Value& list, const char* member) {
     return names;
 }
 
-TEST(SceneCommands, FirstStartShowsAPopulatedDevice) {
-    SimDevice device;
-    const Json::Value list = device.Ok("CMD_GetSceneList");
-    ASSERT_EQ(list["SceneList"].size(), 3u);
-    EXPECT_EQ(list["DefaultSceneToken"].asString(), "Scene_001");
-    EXPECT_EQ(list["SelectSceneToken"].asString(), "Scene_001");
-    EXPECT_EQ(list["SceneList"][1]["SceneName"].asString(), "Entrance");
-
-    const Json::Value funs = device.Ok("CMD_GetAllSupportSmartFunName", Token("Scene_001"));
-    EXPECT_EQ(funs["zelk:Intrusion_Event"].asString(), "true");
-    EXPECT_EQ(funs["zelk:Face_Detection_Event"].asString(), "false");
-    EXPECT_GE(funs.size(), 16u);
-
-    const Json::Value rules = device.Ok(
-        "CMD_QueryRule", J(R"({"SceneToken":"Scene_001","SmartFunName":"zelk:Intrusion_Event"})"));
-    EXPECT_EQ(Names(rules, "RuleToken"),
-              (std::vector<std::string>{"Intrusion_Event 01", "Intrusion_Event 02"}));
-}
-
 TEST(SceneCommands, AddSceneMakesUniqueTokensAndChecksTheName) {
     SimDevice device;
     const std::string first =

