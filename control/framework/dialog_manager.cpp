@@ -400,3 +400,13 @@ CDialogManager::NestedRecordMap CDialogManager::Records(NestedCache cache) const
     std::lock_guard lock(cacheMutex_);
     return NestedMap(cache);
 }
+
+bool CDialogManager::UpdateScene(const SceneRecord& scene) {
+    for (SceneRecord& record : scenes_) {
+        if (record.token == scene.token) {
+            record = scene;
+            return true;
+        }
+    }
+    return false;
+}
