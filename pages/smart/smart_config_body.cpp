@@ -1,0 +1,176 @@
+#include "smart_config_body.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include "com_str.h"
+#include "smart_config_layout.h"
+#include "smart_config_set.h"
+#include "smart_xml_parse.h"
+#include "ui_helpers.h"
+
+using namespace vexo::smart;
+
+namespace {
+
+const QString kGuardSchedules = QStringLiteral("zelk:GuardSchedules");
+const QString kActionTrigger = QStringLiteral("zelk:ActionTrigger");
+constexpr QSize kTabSize(100, 36);
+
+// A tab's caption: the localised name of the function it stands for, the
+// built-in text when the device's file has none.
+QString TabCaption(const CSmartXmlParse* parse, const QString& identifier, const QString& builtIn) {
+    QString text;
+    if (parse) {
+        parse->GetDisplayText(identifier, text);
+    }
+    return text.isEmpty() || text == identifier ? builtIn : text;
+}
+
+}  // namespace
+
+CSmartConfigBody::CSmartConfigBody(CSmartXmlParse* parse) : parse_(parse), controller_(parse) {}
+
+CSmartConfigBody::~CSmartConfigBody() = default;
+
+void CSmartConfigBody::Create(QWidget* parent) {
+    parent_ = parent;
+    const vexo::ComTexts& texts = vexo::TheComStr().Texts();
+    QPoint at = kTabsTopLeft;
+    paramTab_.Create(kXpBase + kTabParamOffset, parent, QRect(at, kTabSize), vexo::kAutoStyleNone,
+                     texts.paramSet);
+    at.rx() += kTabSize.width();
+    armingTab_.Create(kXpBase + kTabArmingOffset, parent, QRect(at, kTabSize), vexo::kAutoStyleNone,
+                      TabCaption(parse_, kGuardSchedules, texts.armingInterval));
+    at.rx() += kTabSize.width();
+    linkageTab_.Create(kXpBase + kTabLinkageOffset, parent, QRect(at, kTabSize),
+                       vexo::kAutoStyleNone,
+                       TabCaption(parse_, kActionTrigger, texts.linkageMethod));
+    for (vexo::CAutoXpBtn* tab : {&paramTab_, &armingTab_, &linkageTab_}) {
+        tab->SetImages(239, 238);
+    }
+    save_.Create(kXpBase + kSaveOffset, parent, QRect(kSaveTopLeft, kTabSize), vexo::kAutoStyleNone,
+                 texts.save);
+    save_.SetImages(541, 542);
+    recover_.Create(kXpBase + kRecoverOffset, parent, QRect(kRecoverTopLeft, kTabSize),
+                    vexo::kAutoStyleNone, texts.recover);
+    recover_.SetImages(541, 542);
+    controller_.SetArea(parent, kPanelHeader, kPanelRect, nullptr, {}, -1);
+    ShowNothing();
+}
+
+void CSmartConfigBody::SetVideo(vexo::CShowAIConfig* overlay, const QRect& videoRect, int port) {
+    controller_.SetArea(parent_, kPanelHeader, kPanelRect, overlay, videoRect, port);
+}
+
+void CSmartConfigBody::ShowRule(const QString& scene, const QString& funName, const QString& token,
+                                const QStringList& ruleTokens) {
+    ruleTokens_ = ruleTokens;
+    QStringList requiredFuns;
+    if (parse_) {
+        parse_->GetRuleRequireFuns(funName, requiredFuns);
+    }
+    hasArming_ = requiredFuns.contains(kGuardSchedules);
+    hasLinkage_ = requiredFuns.contains(kActionTrigger);
+    controller_.ShowRule(false, scene, funName, token);
+    ShowTabs(true);
+    ChooseTab(kParamTab);
+}
+
+void CSmartConfigBody::ShowModules(const QString& scene, const QString& funName) {
+    hasArming_ = false;
+    hasLinkage_ = false;
+    controller_.ShowModules(false, scene, funName);
+    ShowTabs(true);
+    ChooseTab(kParamTab);
+}
+
+void CSmartConfigBody::ShowNothing() {
+    controller_.CollectAll();
+    controller_.ClearPanel();
+    hasArming_ = false;
+    hasLinkage_ = false;
+    ShowTabs(false);
+    tab_ = kParamTab;
+    if (parent_) {
+        parent_->update();
+    }
+}
+
+void CSmartConfigBody::ShowTabs(bool show) {
+    paramTab_.Show(show ? 1 : 0);
+    armingTab_.Show(show && hasArming_ ? 1 : 0);
+    linkageTab_.Show(show && hasLinkage_ ? 1 : 0);
+    save_.Show(show ? 1 : 0);
+    recover_.Show(show ? 1 : 0);
+}
+
+void CSmartConfigBody::ChooseTab(int tab) {
+    tab_ = tab;
+    const std::pair<vexo::CAutoXpBtn*, int> tabs[] = {
+        {&paramTab_, kParamTab}, {&armingTab_, kArmingTab}, {&linkageTab_, kLinkageTab}};
+    for (const auto& [button, number] : tabs) {
+        if (vexo::CXPButton* control = button->Control()) {
+            control->SetSelected(number == tab ? 1 : 0);
+        }
+    }
+    // The panel's controls are hidden, not destroyed: what the operator
+    // typed is still there when the tab comes back.
+    controller_.ShowAll(tab == kParamTab);
+    recover_.Show(tab == kParamTab && controller_.HasPanel() ? 1 : 0);
+    if (parent_) {
+        parent_->update();
+    }
+}
+
+bool CSmartConfigBody::OnCommand(int offset) {
+    switch (offset) {
+        case kTabParamOffset:
+            ChooseTab(kParamTab);
+            return true;
+        case kTabArmingOffset:
+            ChooseTab(kArmingTab);
+            return true;
+        case kTabLinkageOffset:
+            ChooseTab(kLinkageTab);
+            return true;
+        case kSaveOffset:
+            if (Save()) {
+                vexo::ShowMessage(vexo::TheComStr()->saveSuccess, vexo::TheComStr()->tips);
+            }
+            return true;
+        case kRecoverOffset:
+            Recover();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CSmartConfigBody::Save() {
+    if (tab_ == kParamTab) {
+        return controller_.Save();
+    }
+    return false;
+}
+
+void CSmartConfigBody::Recover() {
+    if (tab_ != kParamTab || !controller_.HasPanel()) {
+        return;
+    }
+    if (controller_.Recover()) {
+        vexo::ShowMessage(vexo::TheComStr()->recoverSuccess, vexo::TheComStr()->tips);
+    }
+}
+
+bool CSmartConfigBody::Dispatch(const vexo::AutoNotification& notification) {
+    return tab_ == kParamTab && controller_.Dispatch(notification);
+}
+
+void CSmartConfigBody::Paint(QPainter& painter) const {
+    if (tab_ == kParamTab) {
+        controller_.Paint(painter);
+    }
+}
+
+void CSmartConfigBody::StoreForExport() {}

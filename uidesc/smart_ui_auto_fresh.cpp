@@ -1,0 +1,252 @@
+#include "smart_ui_auto_fresh.h"
+
+#include <QPainter>
+
+#include "smart_xml_parse.h"
+
+namespace vexo {
+
+namespace {
+
+const QString kRule = QStringLiteral("Rule");
+const QString kModule = QStringLiteral("Module");
+const QString kNonScene = QStringLiteral("NonScene");
+
+// The white card behind the panel, inside the panel's margins.
+constexpr int kCardSide = 60;
+constexpr int kCardTop = 20;
+constexpr int kCardBottom = 100;
+
+ParamList ParamsOf(const CSmartXmlParse& parse, const QString& ownerKind, const QString& name) {
+    ParamList params;
+    if (ownerKind == kRule) {
+        parse.GetRuleParameters(name, params);
+    } else if (ownerKind == kModule) {
+        parse.GetModuleParameters(name, params);
+    } else {
+        parse.GetNonSceneParameters(name, params);
+    }
+    return params;
+}
+
+}  // namespace
+
+CSmartUiAutoFresh::CSmartUiAutoFresh(CSmartXmlParse* parse) : parse_(parse) {}
+
+void CSmartUiAutoFresh::SetArea(QWidget* parent, const QRect& header, const QRect& panel,
+                                CShowAIConfig* overlay, const QRect& videoRect, int port) {
+    header_ = header;
+    panel_ = panel;
+    port_ = port;
+    engine_.SetArea(parent, header, panel, overlay, parse_, videoRect, port);
+}
+
+void CSmartUiAutoFresh::CollectRecord(const QString& ownerKind, ParamRecord& record) {
+    std::map<QString, ObjectValueText> objects;
+    engine_.CollectValues(record, objects);
+    if (parse_ && !objects.empty()) {
+        parse_->StoreObjectValues(ParamsOf(*parse_, ownerKind, record.funName), objects, record);
+    }
+}
+
+void CSmartUiAutoFresh::CollectAll() {
+    if (!shown_) {
+        return;
+    }
+    if (mode_ == kRuleMode) {
+        CollectRecord(kRule, rule_);
+        return;
+    }
+    for (auto& [name, record] : modules_) {
+        CollectRecord(kModule, record);
+    }
+    for (auto& [name, record] : nonScenes_) {
+        CollectRecord(kNonScene, record);
+    }
+}
+
+void CSmartUiAutoFresh::Build(const ParamRows& rows) {
+    engine_.Clear();
+    engine_.ResetLayout();
+    engine_.BuildPanel(rows, true);
+    shown_ = true;
+}
+
+int CSmartUiAutoFresh::ShowRule(bool reset, const QString& scene, const QString& funName,
+                                const QString& token) {
+    CollectAll();
+    engine_.Clear();
+    modules_.clear();
+    nonScenes_.clear();
+    mode_ = kRuleMode;
+    scene_ = scene;
+    funName_ = funName;
+    rule_ = {};
+    rule_.funName = funName;
+    rule_.token = token;
+    ParamRows rows;
+    const int read = parse_ ? parse_->BuildRulePanel(reset, scene, rule_, rows) : 0;
+    // The device's answer may name the rule otherwise; the rule bar's token
+    // is the one the page addresses.
+    rule_.funName = funName;
+    rule_.token = token;
+    Build(rows);
+    return read;
+}
+
+int CSmartUiAutoFresh::ShowModules(bool reset, const QString& scene, const QString& funName) {
+    CollectAll();
+    engine_.Clear();
+    modules_.clear();
+    nonScenes_.clear();
+    mode_ = kModuleMode;
+    scene_ = scene;
+    funName_ = funName;
+    rule_ = {};
+    ParamRows rows;
+    int read = 0;
+    if (parse_) {
+        read = parse_->BuildRuleModulePanels(reset, funName, rows, modules_);
+        read &= parse_->BuildNonScenePanel(reset, funName, rows, &nonScenes_);
+    }
+    Build(rows);
+    return read;
+}
+
+void CSmartUiAutoFresh::BuildRows(ParamRows& rows) const {
+    if (!parse_) {
+        return;
+    }
+    const auto add = [&](const QString& ownerKind, const ParamRecord& record) {
+        UiLinkList links;
+        parse_->GetRequireUiLinks(ownerKind, record.funName, links);
+        parse_->BuildParamRows(ownerKind, ParamsOf(*parse_, ownerKind, record.funName), links,
+                               record, rows);
+    };
+    if (mode_ == kRuleMode) {
+        add(kRule, rule_);
+        return;
+    }
+    // Modules in the order the function requires them, as first built.
+    QStringList moduleNames;
+    parse_->GetRuleRequires(funName_, moduleNames);
+    for (const QString& name : moduleNames) {
+        if (const auto it = modules_.find(name); it != modules_.end()) {
+            add(kModule, it->second);
+        }
+    }
+    QStringList nonSceneNames;
+    parse_->GetRuleRequireNonScene(funName_, nonSceneNames);
+    for (const QString& name : nonSceneNames) {
+        if (const auto it = nonScenes_.find(name); it != nonScenes_.end()) {
+            add(kNonScene, it->second);
+        }
+    }
+}
+
+void CSmartUiAutoFresh::Rebuild() {
+    if (!shown_) {
+        return;
+    }
+    CollectAll();
+    BuildFromRecords();
+}
+
+void CSmartUiAutoFresh::BuildFromRecords() {
+    ParamRows rows;
+    BuildRows(rows);
+    Build(rows);
+}
+
+void CSmartUiAutoFresh::ClearPanel() {
+    engine_.Clear();
+    shown_ = false;
+    rule_ = {};
+    modules_.clear();
+    nonScenes_.clear();
+}
+
+bool CSmartUiAutoFresh::Save() {
+    if (!shown_ || !parse_) {
+        return false;
+    }
+    CollectAll();
+    bool ok = true;
+    if (mode_ == kRuleMode) {
+        // A rule without a token cannot be addressed; the rule bar always
+        // gives one, so this only guards against a panel built without it.
+        if (rule_.token.isEmpty()) {
+            return false;
+        }
+        ok = parse_->ModifyRuleParam(rule_) != 0;
+    }
+    for (const auto& [name, record] : modules_) {
+        ok = parse_->ModifyModuleParam(record) != 0 && ok;
+    }
+    for (const auto& [name, record] : nonScenes_) {
+        if (!parse_->ModifyNonSceneParam(record)) {
+            parse_->ShowDeviceError();
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+bool CSmartUiAutoFresh::Recover() {
+    if (!shown_ || !parse_) {
+        return false;
+    }
+    // The edits are kept in the records first: a record the device refuses
+    // to reset comes back as the operator left it.
+    CollectAll();
+    bool ok = true;
+    if (mode_ == kRuleMode) {
+        const QString token = rule_.token;
+        ok = parse_->ResetRuleParam(rule_) != 0;  // shows a refusal itself
+        rule_.funName = funName_;
+        rule_.token = token;
+    }
+    const auto reset = [&](auto doReset, ParamRecord& record) {
+        const QString name = record.funName;
+        if (!doReset(record)) {
+            parse_->ShowDeviceError();
+            ok = false;
+        }
+        record.funName = name;
+    };
+    for (auto& [name, record] : modules_) {
+        reset([this](ParamRecord& r) { return parse_->ResetModuleParam(r); }, record);
+    }
+    for (auto& [name, record] : nonScenes_) {
+        reset([this](ParamRecord& r) { return parse_->ResetNonSceneParam(r); }, record);
+    }
+    BuildFromRecords();
+    return ok;
+}
+
+int CSmartUiAutoFresh::DeleteRule(const QString& funName, const QString& token) {
+    return parse_ ? parse_->DelRule(funName, token) : 0;
+}
+
+bool CSmartUiAutoFresh::Dispatch(const AutoNotification& notification) {
+    const bool taken = engine_.Dispatch(notification);
+    if (taken && notification.code == AutoNotify::Clicked &&
+        IsInAutoRange(notification.id, AutoIdBase(kAutoXpButtonClass))) {
+        // A panel button keeps its "clicked" attribute in the record.
+        CollectAll();
+    }
+    return taken;
+}
+
+void CSmartUiAutoFresh::Paint(QPainter& painter) const {
+    if (!shown_) {
+        return;
+    }
+    const QRect card(QPoint(panel_.left() + kCardSide, header_.bottom() + kCardTop),
+                     QPoint(panel_.right() - kCardSide, panel_.bottom() - kCardBottom));
+    if (card.isValid()) {
+        painter.fillRect(card, Qt::white);
+    }
+}
+
+}  // namespace vexo
