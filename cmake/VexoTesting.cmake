@@ -59,6 +59,7 @@ endfunction()
 # EXPECT_EXIT (default 0), its error output matches EXPECT_STDERR, the output
 # folder holds EXPECT_FILE and, with CHECK_DUMP, a crash dump of the module
 # was written. DISABLED registers the test but skips it, printing the reason.
+# The script's `sim` object reads the simulator's journal and runs vexo-cmd.
 # SIMULATOR_ARGS go to vexo-devsim (e.g. --latency-ms 150). With CONFIG_ARG
 # the device's batch configuration as `vexo-cmd config get` reads it is the
 # script's last argument.
@@ -70,7 +71,8 @@ function(vexo_host_test name)
     set(command ${runner} --host $<TARGET_FILE:vexo-host>
         --script ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_SCRIPT})
     if(ARG_SIMULATOR)
-        list(APPEND command --simulator $<TARGET_FILE:vexo-devsim>)
+        list(APPEND command --simulator $<TARGET_FILE:vexo-devsim>
+            --sim-cmd $<TARGET_FILE:vexo-cmd>)
     endif()
     foreach(simulator_arg IN LISTS ARG_SIMULATOR_ARGS)
         list(APPEND command --simulator-arg ${simulator_arg})

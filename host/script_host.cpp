@@ -9,6 +9,7 @@
 
 #include "host_window.h"
 #include "popup_answerer.h"
+#include "sim_bridge.h"
 #include "ui_driver.h"
 
 namespace host {
@@ -114,6 +115,9 @@ ScriptHost::ScriptHost(const HostOptions& options, ControlLoader& loader, HostWi
     global.setProperty(QStringLiteral("host"), m_engine.newQObject(this));
     global.setProperty(QStringLiteral("ui"), m_engine.newQObject(m_ui));
     global.setProperty(QStringLiteral("control"), Wrap(embedded));
+    auto* sim = new SimBridge(m_engine, m_device, m_user, m_password, this);
+    QJSEngine::setObjectOwnership(sim, QJSEngine::CppOwnership);
+    global.setProperty(QStringLiteral("sim"), m_engine.newQObject(sim));
 }
 
 ScriptHost::~ScriptHost() = default;

@@ -7,6 +7,7 @@
 //            deleteControl, the
 //            login settings of the command line, crashForTest
 //   ui       the control's widgets by identifier (ui_driver.h)
+//   sim      the simulated device of a test (sim_bridge.h)
 //   console  console.log and friends
 // The API is described for script writers in docs/host-scripts.md.
 

@@ -3,10 +3,11 @@
 # Usage: run_host_test.sh --host EXE --script FILE [--simulator DEVSIM]
 #        [--expect-exit N] [--expect-stderr REGEX] [--expect-file NAME]
 #        [--check-dump] [--progid ID] [--skip REASON]
-#        [--simulator-arg ARG ...] [--config-arg VEXO_CMD] [-- ARGS...]
+#        [--simulator-arg ARG ...] [--config-arg VEXO_CMD] [--sim-cmd VEXO_CMD]
+#        [-- ARGS...]
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-simulator_args=() config_cmd=
+simulator_args=() config_cmd= sim_cmd=
 host= script= simulator= expect_exit=0 expect_stderr= expect_file= check_dump= progid= skip=
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -21,6 +22,7 @@ while [ $# -gt 0 ]; do
         --skip) skip=$2; shift 2 ;;
         --simulator-arg) simulator_args+=("$2"); shift 2 ;;
         --config-arg) config_cmd=$2; shift 2 ;;
+        --sim-cmd) sim_cmd=$2; shift 2 ;;
         --) shift; break ;;
         *) echo "run_host_test: unknown argument $1" >&2; exit 2 ;;
     esac
@@ -50,10 +52,14 @@ if [ -n "$simulator" ]; then
     # shellcheck source=scripts/devsim-start.sh
     . "$root/scripts/devsim-start.sh"
     devsim_start "$(dirname "$(dirname "$simulator")")" "$work/devsim.log" \
-        --port 0 --state "$work/state" "${simulator_args[@]}" || exit 1
+        --port 0 --state "$work/state" --journal "$work/journal.jsonl" \
+        "${simulator_args[@]}" || exit 1
     read -r _ user _ password < <(sed -n 2p "$work/devsim.log")
     user=${user:-admin} password=${password:-Admin_123}
     options+=(--device "$address" --user "$user" --password "$password")
+    # The script's `sim` reads the journal and reaches the device with vexo-cmd.
+    export VEXO_SIM_JOURNAL="$work/journal.jsonl"
+    export VEXO_SIM_CMD="$sim_cmd"
 fi
 script_args=("$@")
 if [ -n "$config_cmd" ]; then
