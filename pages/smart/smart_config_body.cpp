@@ -47,7 +47,7 @@ void CSmartConfigBody::Create(QWidget* parent) {
                        vexo::kAutoStyleNone,
                        TabCaption(parse_, kActionTrigger, texts.linkageMethod));
     for (vexo::CAutoXpBtn* tab : {&paramTab_, &armingTab_, &linkageTab_}) {
-        tab->SetImages(239, 238);
+        tab->SetImages(238, 239);
     }
     save_.Create(kXpBase + kSaveOffset, parent, QRect(kSaveTopLeft, kTabSize), vexo::kAutoStyleNone,
                  texts.save);

@@ -35,7 +35,7 @@ inline constexpr int kAdvanceOffset = 460;
 inline constexpr int kFirstRuleOffset = 461;  // to 468
 
 // Video and body.
-inline constexpr QRect kVideoRect{10, 164, 640, 360};
+inline constexpr QRect kSmartVideoRect{10, 164, 640, 360};
 inline constexpr QPoint kTabsTopLeft{664, 164};
 inline constexpr QRect kPanelHeader{660, 200, 610, 0};
 inline constexpr QRect kPanelRect{660, 200, 610, 420};

@@ -27,7 +27,7 @@ CSmartConfigSet::~CSmartConfigSet() {
 
 void CSmartConfigSet::OnInitDialog() {
     Pane().SetParentWnd(this);
-    Pane().CreateVideoWindow(kVideoRect);
+    Pane().CreateVideoWindow(kSmartVideoRect);
     Pane().CreateButtons();
     if (QWidget* video = Pane().VideoWindow()) {
         video->setMouseTracking(true);
@@ -53,9 +53,14 @@ void CSmartConfigSet::Enter(const QString& sceneName, const QString& sceneToken,
     sceneToken_ = sceneToken;
     manager->DeviceContext().SetReferenceScene(sceneName, sceneToken);
     header_.Refresh(sceneToken);
-    QStringList funNames;
-    manager->DeviceContext().GetAllSupportSmartFunName(funNames);
-    funTitle_.Build(this, funNames);
+    // The device answers with every function it supports and marks those
+    // enabled in the scene; the bar shows the enabled ones.
+    QStringList supported;
+    QStringList enabled;
+    if (manager->DeviceContext().GetAllSupportSmartFunName(supported)) {
+        manager->DeviceContext().GetSceneSmartFuns(sceneToken, enabled);
+    }
+    funTitle_.Build(this, enabled);
     ClaimOverlay();
     previewAsked_ = false;
     const QString wanted = FunctionOfIndex(functionIndex);

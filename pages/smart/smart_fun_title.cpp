@@ -8,12 +8,12 @@ using namespace vexo::smart;
 
 CSmartFunTitle::Look CSmartFunTitle::LookFor(const QString& caption) {
     if (caption.size() <= 12) {
-        return {100, 261, 260};
+        return {100, 260, 261};
     }
     if (caption.size() <= 20) {
-        return {130, 540, 539};
+        return {130, 539, 540};
     }
-    return {150, 542, 541};
+    return {150, 541, 542};
 }
 
 void CSmartFunTitle::Build(QWidget* parent, const QStringList& funNames) {

@@ -17,12 +17,12 @@ void CSmartRuleTitle::Create(QWidget* parent) {
     const int y = kRuleBarTopLeft.y();
     advanceButton_.Create(kXpBase + kAdvanceOffset, parent, QRect(QPoint(x, y), kRuleButtonSize),
                           vexo::kAutoStyleNone, texts.advanceParam);
-    advanceButton_.SetImages(239, 238);
+    advanceButton_.SetImages(238, 239);
     x += kRuleButtonSize.width();
     for (int i = 0; i < kMaxRules; ++i) {
         ruleButtons_[i].Create(kXpBase + kFirstRuleOffset + i, parent,
                                QRect(QPoint(x, y), kRuleButtonSize));
-        ruleButtons_[i].SetImages(239, 238);
+        ruleButtons_[i].SetImages(238, 239);
         x += kRuleButtonSize.width();
     }
     x += 10;
