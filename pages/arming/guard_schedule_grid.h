@@ -1,0 +1,162 @@
+#pragma once
+// GuardScheduleGrid: the guard schedule (arming time) editor. The week is
+// shown as seven day bars from 00:00 to 24:00 on which the operator draws,
+// selects, moves and deletes periods with the mouse, copies a day to other
+// days ("Copy To"), copies the week to other rules of the function (rule
+// batch), and saves it with "CMD_SetGuardSchedules".
+//
+// The grid is a child widget of the page that hosts it (the smart
+// configuration page's "Arming Interval" tab, the normal arming page). It
+// does not know its host: the host places it (setGeometry), gives it the
+// device context, the owner's identity and, on the analytics page, the
+// rules for the rule batch, then calls Init. Which owner the commands
+// address (a rule on the reference scene or a normal alarm) follows the
+// device context's reference scene token, which the host sets.
+//
+// It takes its own paint and mouse events and its controls' notifications
+// (the widget tree brings them to it); the operations below are public so
+// that a host may also forward events, and tests may drive it.
+//
+// Drawing: a press in a free part of a bar starts a period, mouse moves
+// stretch it (never across a neighbour: it stops 5 pixels before the next
+// period), and the next press ends it. A drag (press, move, release at
+// another point) also ends it at the release, as operators expect today.
+// Control identifiers: editor_ids.h.
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "auto_controls.h"
+#include "auto_notification.h"
+#include "param_record.h"
+#include "rule_batch.h"
+#include "schedule_week.h"
+
+class CSmartXmlParse;
+
+namespace vexo {
+
+class GuardScheduleGrid : public QWidget, public AutoCommandTarget {
+    Q_OBJECT
+public:
+    // Editing modes.
+    static constexpr int kIdle = 0;
+    static constexpr int kSelected = 1;
+    static constexpr int kMoving = 2;
+
+    explicit GuardScheduleGrid(QWidget* parent = nullptr);
+    ~GuardScheduleGrid() override;
+
+    // --- set by the host before Init -----------------------------------------
+    void SetDeviceContext(CSmartXmlParse* context) { m_context = context; }
+    // The owner: the rule's function and token, or the normal alarm's type
+    // and token. `secondText` is copied into the record.
+    void SetIdentity(const QString& funName, const QString& token, const QString& secondText = {});
+    // Allows the rule batch and gives the rules the chooser offers (the
+    // current analytics function's rules). Without it the button is shown
+    // disabled.
+    void SetRuleBatch(bool allowed, std::vector<BatchRule> rules = {});
+    // Double click on a period moves it (the analytics page's grid).
+    void SetMovablePeriods(bool movable) { m_movable = movable; }
+
+    // --- operations -------------------------------------------------------------
+    // Reads the schedule from the device (Load), creates the controls and
+    // lays them out for the widget's current size. Resets editing state.
+    void Init();
+    // Reads the owner's schedule into the record and the week; a failed read
+    // leaves the week empty. Returns the command's result (1 or 0).
+    int Load();
+    // Rebuilds the record from the week and sends it; shows "Save Success"
+    // or the device's error text (the week stays as edited). Returns 1 or 0.
+    int Save();
+    // For the batch export: when the "Batch Settings" box exists and is
+    // ticked, rebuilds the record, copies it to `record` and returns 1;
+    // otherwise returns 0 and leaves `record` alone.
+    int GetScheduleRecord(ParamRecord& record);
+    void SetBatchCheck(bool checked);
+    bool BatchChecked() const;
+    // Destroys the controls (before the host shows another owner).
+    void ClearControls();
+
+    // --- events -----------------------------------------------------------------
+    void Paint(QPainter& painter);
+    void OnMouseMove(const QPoint& point);
+    void OnLButtonDown(const QPoint& point);
+    void OnLButtonUp(const QPoint& point);
+    void OnLButtonDblClk(const QPoint& point);
+    // The grid's buttons; false for an identifier that is not the grid's.
+    bool OnCommand(int id);
+    bool OnAutoNotify(const AutoNotification& notification) override;
+
+    // --- state ------------------------------------------------------------------
+    const ScheduleWeek& Week() const { return m_week; }
+    const ParamRecord& Record() const { return m_record; }
+    const QString& FunName() const { return m_funName; }
+    const QString& Token() const { return m_token; }
+    int CurrentDay() const { return m_currentDay; }
+    int SelectedPeriod() const { return m_selected; }
+    int Mode() const { return m_mode; }
+    bool Drawing() const { return m_drawing; }
+    // The drawing area of `day` (0 = Monday) in the grid's pixels.
+    QRect DayBarRect(int day) const;
+    // The pixels period `index` of `day` covers.
+    QRect PeriodRect(int day, int index) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct Controls;
+
+    void Layout();
+    void ResetEditing();
+    int DayAt(const QPoint& point) const;
+    DayScale ScaleOf(int day) const;
+    std::vector<PixelSpan> SpansOf(int day) const;
+    int PeriodAt(int day, int x) const;
+    void SelectDay(int day);
+    void SelectPeriod(int day, int index);
+    void ClearSelection();
+    void FinishDrawing();
+    void FinishMoving();
+    void ShowTimeLabels(int day, const QRect& span, const QString& start, const QString& end);
+    void HideTimeLabels();
+    void CopyDay(int day);
+    void RunRuleBatch();
+    void ClearAll();
+    void ClearSelected();
+    void RebuildRecord();
+
+    CSmartXmlParse* m_context = nullptr;  // not owned
+    QString m_funName;
+    QString m_token;
+    QString m_secondText;
+    bool m_ruleBatchAllowed = false;
+    std::vector<BatchRule> m_rules;
+    bool m_movable = false;
+
+    ScheduleWeek m_week;
+    ParamRecord m_record;
+    QRect m_bars[kScheduleDays];
+    int m_currentDay = -1;
+    int m_selected = -1;
+    int m_mode = kIdle;
+    bool m_drawing = false;
+    QPoint m_pressPoint;
+    QRect m_drawRect;
+    FreeGap m_gap;
+    QPoint m_moveOrigin;
+    QRect m_moveRect;
+    QRect m_moveStart;
+    std::unique_ptr<Controls> m_controls;
+};
+
+}  // namespace vexo

@@ -1,0 +1,279 @@
+#include "linkage_editor.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+#include "colorref.h"
+#include "com_str.h"
+#include "editor_ids.h"
+#include "smart_xml_parse.h"
+#include "ui_helpers.h"
+
+namespace vexo {
+namespace {
+
+namespace ids = editor_ids;
+
+constexpr COLORREF kFrameColour = 0xBBBBBC;
+constexpr COLORREF kGroupColour = 0xFAF6F2;
+constexpr COLORREF kGroupEdgeColour = 0xE2D9CF;
+
+// Layout (pixels). The space under the last slots is kept for the buttons.
+constexpr int kFooterHeight = 150;
+constexpr int kGroupOffset = 20;  // a group starts this far below its slot's top
+constexpr int kTitleHeight = 20;
+constexpr int kBoxHeight = 22;
+constexpr int kBoxMinWidth = 120;
+constexpr int kLeft = 16;
+constexpr int kBoxLeft = 28;
+constexpr int kButtonWidth = 130;
+constexpr int kButtonHeight = 26;
+constexpr int kButtonImage = 246;
+// Buttons go this far above the bottom when the last group is high enough,
+// otherwise this far below the last group's start.
+constexpr int kButtonsAboveBottom = 140;
+constexpr int kButtonsBelowLastGroup = 90;
+constexpr int kLowSlotLimit = 3;
+
+}  // namespace
+
+struct LinkageEditor::Controls {
+    std::vector<std::unique_ptr<CAutoStatic>> titles;
+    std::vector<std::unique_ptr<CAutoBtnPush>> boxes;
+    std::vector<QRect> groupAreas;
+    CAutoXpBtn ruleBatch;
+    CAutoBtnPush batchCheck;
+};
+
+LinkageEditor::LinkageEditor(QWidget* parent) : QWidget(parent) {
+    setProperty(kAutoIdProperty, ids::kLinkageArea);
+}
+
+LinkageEditor::~LinkageEditor() = default;
+
+void LinkageEditor::SetIdentity(const QString& funName, const QString& token,
+                                const QString& secondText) {
+    m_funName = funName;
+    m_token = token;
+    m_secondText = secondText;
+}
+
+void LinkageEditor::SetRuleBatch(bool allowed, std::vector<BatchRule> rules) {
+    m_ruleBatchAllowed = allowed;
+    m_rules = std::move(rules);
+    if (m_controls && m_controls->ruleBatch.Control()) {
+        m_controls->ruleBatch.Control()->setEnabled(allowed);
+    }
+}
+
+void LinkageEditor::Init() {
+    ClearControls();
+    Load();
+    BuildControls();
+    update();
+}
+
+int LinkageEditor::Load() {
+    m_record = ParamRecord{};
+    m_record.token = m_token;
+    m_record.funName = m_funName;
+    m_record.secondText = m_secondText;
+    const int result = m_context ? m_context->GetActionTrigger(m_record) : 0;
+    const int groups = static_cast<int>(m_record.objectParams.size());
+    m_groups = ReadLinkageGroups(m_record, std::max(groups - 1, 0));
+    return result;
+}
+
+int LinkageEditor::Save() {
+    if (!m_context) {
+        return 0;
+    }
+    ParamRecord record = m_record;
+    record.token = m_token;
+    record.funName = m_funName;
+    const int result = m_context->SetActionTrigger(record);
+    if (result == 1) {
+        const CComStr& texts = TheComStr();
+        ShowMessage(texts->saveSuccess, texts->tips);
+    } else {
+        m_context->ShowDeviceError();
+    }
+    return result;
+}
+
+int LinkageEditor::GetTriggerRecord(ParamRecord& record) const {
+    if (!BatchChecked()) {
+        return 0;
+    }
+    record = m_record;
+    record.token = m_token;
+    record.funName = m_funName;
+    record.secondText = m_secondText;
+    return 1;
+}
+
+void LinkageEditor::SetBatchCheck(bool checked) {
+    if (m_controls) {
+        m_controls->batchCheck.SetCheck(checked ? 1 : 0);
+    }
+}
+
+bool LinkageEditor::BatchChecked() const {
+    return m_controls && m_controls->batchCheck.Control() && m_controls->batchCheck.GetCheck() == 1;
+}
+
+void LinkageEditor::ClearControls() {
+    m_controls.reset();
+    update();
+}
+
+// The device's name of a group or action in the operator's language.
+static QString DisplayName(const CSmartXmlParse* context, const QString& name) {
+    QString text = name;
+    if (context) {
+        context->GetDisplayText(name, text);
+    }
+    return text;
+}
+
+void LinkageEditor::BuildControls() {
+    m_controls = std::make_unique<Controls>();
+    Controls& c = *m_controls;
+    const int groupCount = static_cast<int>(m_groups.size());
+    const int groupHeight =
+        std::max(kTitleHeight + kBoxHeight + kGroupOffset,
+                 (height() - kHeaderHeight - kFooterHeight) / std::max(groupCount, 1));
+    const QFontMetrics metrics(font());
+    int actionIndex = 0;
+    int lastStart = kHeaderHeight + kGroupOffset;
+    for (int g = 0; g < groupCount; ++g) {
+        const LinkageGroup& group = m_groups[g];
+        const int start = kHeaderHeight + group.slot * groupHeight + kGroupOffset;
+        lastStart = start;
+        auto title = std::make_unique<CAutoStatic>();
+        title->Create(g < ids::kLinkageMaxGroups ? ids::kLinkageGroupTitle + g : -1, this,
+                      QRect(kLeft, start, width() - 2 * kLeft, kTitleHeight), kAutoStyleNone,
+                      DisplayName(m_context, group.name));
+        c.titles.push_back(std::move(title));
+
+        int x = kBoxLeft;
+        int y = start + kTitleHeight + 2;
+        for (const LinkageAction& action : group.actions) {
+            const QString label = DisplayName(m_context, action.name);
+            const int boxWidth = std::max(kBoxMinWidth, metrics.horizontalAdvance(label) + 32);
+            if (x > kBoxLeft && x + boxWidth > width() - kLeft) {
+                x = kBoxLeft;
+                y += kBoxHeight;
+            }
+            auto box = std::make_unique<CAutoBtnPush>();
+            box->Create(
+                actionIndex < ids::kLinkageMaxActions ? ids::kLinkageAction + actionIndex : -1,
+                this, QRect(x, y, boxWidth, kBoxHeight), kAutoStyleNone, label);
+            box->StoreSpec(action.name, {});
+            box->SetCheck(action.active ? 1 : 0);
+            c.boxes.push_back(std::move(box));
+            x += boxWidth + 8;
+            ++actionIndex;
+        }
+        c.groupAreas.push_back(
+            QRect(QPoint(kLeft - 8, start - 2), QPoint(width() - kLeft + 8, y + kBoxHeight + 2)));
+    }
+
+    const int lastSlot = groupCount > 0 ? m_groups.back().slot : 0;
+    const int buttonsTop = lastSlot <= kLowSlotLimit ? height() - kButtonsAboveBottom
+                                                     : lastStart + kButtonsBelowLastGroup;
+    const CComStr& texts = TheComStr();
+    c.ruleBatch.Create(ids::kLinkageRuleBatch, this,
+                       QRect(kLeft, buttonsTop, kButtonWidth, kButtonHeight), kAutoStyleNone,
+                       texts->copyTo + u' ' + texts->rule);
+    c.ruleBatch.SetImages(kButtonImage, kButtonImage);
+    c.ruleBatch.Control()->setEnabled(m_ruleBatchAllowed);
+    c.batchCheck.Create(ids::kLinkageBatchCheck, this,
+                        QRect(kLeft + kButtonWidth + 16, buttonsTop, 160, kButtonHeight),
+                        kAutoStyleNone, texts->batchSettings);
+}
+
+void LinkageEditor::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    Paint(painter);
+}
+
+void LinkageEditor::Paint(QPainter& painter) {
+    painter.setPen(ColorFromRef(kFrameColour));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (!m_controls) {
+        return;
+    }
+    painter.setPen(ColorFromRef(kGroupEdgeColour));
+    painter.setBrush(ColorFromRef(kGroupColour));
+    for (const QRect& area : m_controls->groupAreas) {
+        painter.drawRoundedRect(area, 4, 4);
+    }
+}
+
+bool LinkageEditor::OnAutoNotify(const AutoNotification& notification) {
+    return notification.code == AutoNotify::Clicked && OnCommand(notification.id);
+}
+
+bool LinkageEditor::OnCommand(int id) {
+    if (id == ids::kLinkageRuleBatch) {
+        RunRuleBatch();
+        return true;
+    }
+    if (id == ids::kLinkageBatchCheck) {
+        return true;  // read when the export asks
+    }
+    if (id >= ids::kLinkageAction && id < ids::kLinkageAction + ids::kLinkageMaxActions) {
+        ToggleAction(id);
+        return true;
+    }
+    return false;
+}
+
+void LinkageEditor::ToggleAction(int id) {
+    if (!m_controls) {
+        return;
+    }
+    const auto box = std::find_if(m_controls->boxes.begin(), m_controls->boxes.end(),
+                                  [id](const auto& control) { return control->Id() == id; });
+    if (box == m_controls->boxes.end()) {
+        return;
+    }
+    const QString action = (*box)->Name();
+    const bool active = (*box)->GetCheck() == 1;
+    SetLinkageAction(m_record, action, active);
+    // Every box of the same action shows the new state, in every group.
+    for (const auto& control : m_controls->boxes) {
+        if (control->Name() == action) {
+            control->SetCheck(active ? 1 : 0);
+        }
+    }
+    for (LinkageGroup& group : m_groups) {
+        for (LinkageAction& entry : group.actions) {
+            if (entry.name == action) {
+                entry.active = active;
+            }
+        }
+    }
+}
+
+void LinkageEditor::RunRuleBatch() {
+    if (!m_ruleBatchAllowed || !m_context) {
+        return;
+    }
+    QPoint position = mapToGlobal(rect().center());
+    if (m_controls && m_controls->ruleBatch.Control()) {
+        const QWidget* button = m_controls->ruleBatch.Control();
+        position = button->mapToGlobal(QPoint(0, button->height() + 4));
+    }
+    ParamRecord record = m_record;
+    record.funName = m_funName;
+    CSmartXmlParse* context = m_context;
+    vexo::RunRuleBatch(
+        this, position, m_rules, m_token, record, context,
+        [context](const ParamRecord& copy) { return context->SetActionTrigger(copy); });
+}
+
+}  // namespace vexo

@@ -1,0 +1,98 @@
+#pragma once
+// LinkageEditor: the linkage method (action trigger) editor. The device
+// describes its actions in the owner's trigger data; the editor shows one
+// group of check boxes per group of actions, changes every action of the
+// same name together, and sends the whole record back with
+// "CMD_SetActionTrigger" ("TRUE" for a ticked action, "FALSE" otherwise).
+//
+// Like the schedule grid it is a child widget of its host page and knows
+// nothing of the host: the host places it, gives it the device context, the
+// owner's identity and (analytics page) the rules for the rule batch, then
+// calls Init. The owner the commands address follows the device context's
+// reference scene token. Control identifiers: editor_ids.h.
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "auto_controls.h"
+#include "auto_notification.h"
+#include "linkage_groups.h"
+#include "param_record.h"
+#include "rule_batch.h"
+
+class CSmartXmlParse;
+
+namespace vexo {
+
+class LinkageEditor : public QWidget, public AutoCommandTarget {
+    Q_OBJECT
+public:
+    // Height of the panel's fixed header above the first group slot.
+    static constexpr int kHeaderHeight = 10;
+
+    explicit LinkageEditor(QWidget* parent = nullptr);
+    ~LinkageEditor() override;
+
+    // --- set by the host before Init -----------------------------------------
+    void SetDeviceContext(CSmartXmlParse* context) { m_context = context; }
+    void SetIdentity(const QString& funName, const QString& token, const QString& secondText = {});
+    // Allows the rule batch and gives the rules the chooser offers. Without
+    // it the button is shown disabled.
+    void SetRuleBatch(bool allowed, std::vector<BatchRule> rules = {});
+
+    // --- operations -------------------------------------------------------------
+    // Clears the controls, reads the trigger data (Load) and builds one
+    // titled group of check boxes per group, then the rule batch button and
+    // the "Batch Settings" box.
+    void Init();
+    // Reads the owner's trigger data into a fresh record; a failed read
+    // leaves it without groups. Returns the command's result (1 or 0).
+    int Load();
+    // Sends the record; shows "Save Success" or the device's error text (the
+    // boxes keep their states). Returns 1 or 0.
+    int Save();
+    // For the batch export: when the "Batch Settings" box exists and is
+    // ticked, copies the record to `record` and returns 1; otherwise 0.
+    int GetTriggerRecord(ParamRecord& record) const;
+    void SetBatchCheck(bool checked);
+    bool BatchChecked() const;
+    void ClearControls();
+
+    // --- events -----------------------------------------------------------------
+    void Paint(QPainter& painter);
+    // An action's box (takes the box's new state) or the rule batch button;
+    // false for an identifier that is not the editor's.
+    bool OnCommand(int id);
+    bool OnAutoNotify(const AutoNotification& notification) override;
+
+    // --- state ------------------------------------------------------------------
+    const ParamRecord& Record() const { return m_record; }
+    const std::vector<LinkageGroup>& Groups() const { return m_groups; }
+    const QString& FunName() const { return m_funName; }
+    const QString& Token() const { return m_token; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Controls;
+
+    void BuildControls();
+    void ToggleAction(int id);
+    void RunRuleBatch();
+
+    CSmartXmlParse* m_context = nullptr;  // not owned
+    QString m_funName;
+    QString m_token;
+    QString m_secondText;
+    bool m_ruleBatchAllowed = false;
+    std::vector<BatchRule> m_rules;
+
+    ParamRecord m_record;
+    std::vector<LinkageGroup> m_groups;
+    std::unique_ptr<Controls> m_controls;
+};
+
+}  // namespace vexo

@@ -1,0 +1,181 @@
+#pragma once
+// A page holding one editor, a device context logged into a simulator and
+// addressing one rule, a recorder in place of the message display, and an
+// operator who answers the next chooser.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+#include <ostream>
+#include <vector>
+
+#include "auto_base.h"
+#include "com_str.h"
+#include "json_text.h"
+#include "message_display.h"
+#include "ok_cancel_config_dlg.h"
+#include "panel_device.h"
+#include "sim_process.h"
+#include "xp_button.h"
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace vexo::test {
+
+struct ShownMessage {
+    QString title;
+    QString text;
+};
+
+class RecordingDisplay : public MessageDisplay {
+public:
+    int ShowText(const QString& title, const QString& text) override {
+        shown.push_back({title, text});
+        return 1;
+    }
+    int Ask(const QPoint&, int, int*) override { return 0; }
+    std::vector<ShownMessage> shown;
+};
+
+class EditorFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TheComStr().SetLanguage(QStringLiteral("english"));
+        ASSERT_TRUE(sim_.Start());
+        ASSERT_TRUE(device_.Connect(sim_.Address(), SimProcess::kUser, SimProcess::kPassword));
+        for (const RuleRef& rule : device_.Rules()) {
+            if (rule.fun == QStringLiteral("zelk:Intrusion_Event")) {
+                rule_ = rule;
+            }
+        }
+        ASSERT_FALSE(rule_.token.isEmpty());
+        device_.Parse().SetReferenceScene(QString(), rule_.scene);
+        SetMessageDisplay(&messages_);
+        page_.resize(960, 480);
+        page_.show();
+    }
+    void TearDown() override {
+        SetMessageDisplay(nullptr);
+        TheComStr().SetLanguage(QStringLiteral("english"));
+    }
+
+    DeviceCommandChannel& Channel() { return *device_.Parse().Channel(); }
+
+    // Another rule of the same function on the same scene.
+    QString AddRule(const QString& token) {
+        ParamRecord record;
+        record.funName = rule_.fun;
+        record.token = token;
+        return Channel().AddRule(rule_.scene, record) == 1 ? token : QString();
+    }
+
+    // Scripts the device's next replies to `op` ({"script"} control).
+    void Script(const char* op, const std::string& reply) {
+        Json::Value control;
+        control["script"]["op"] = op;
+        control["script"]["reply"] = reply;
+        ASSERT_EQ(sim_.Control(control), 200);
+    }
+    void ClearScripts() {
+        Json::Value control;
+        control["clear"] = true;
+        ASSERT_EQ(sim_.Control(control), 200);
+    }
+
+    // The "info" of the last request `op` the device received.
+    Json::Value LastRequest(const std::string& op) {
+        Json::Value found;
+        for (const Json::Value& line : sim_.Journal()) {
+            Json::Value request;
+            vexo::ParseJson(line["request"].asString(), request);
+            if (request["op"].asString() == op) {
+                found = request["info"];
+            }
+        }
+        return found;
+    }
+
+    template <class W = QWidget>
+    static W* ById(QWidget* root, int id) {
+        for (W* widget : root->findChildren<W*>()) {
+            if (widget->property(kAutoIdProperty).toInt() == id) {
+                return widget;
+            }
+        }
+        return nullptr;
+    }
+    static void Click(QWidget* widget) {
+        ASSERT_NE(widget, nullptr);
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        ASSERT_NE(button, nullptr);
+        button->click();
+    }
+    // One mouse event at `point` of `widget`, as a host's driver sends it.
+    static void Mouse(QWidget* widget, QEvent::Type type, QPoint point,
+                      Qt::MouseButtons held = Qt::NoButton) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, QPointF(point), QPointF(widget->mapToGlobal(point)), button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+    static void Drag(QWidget* widget, QPoint from, QPoint to) {
+        Mouse(widget, QEvent::MouseButtonPress, from, Qt::LeftButton);
+        for (int step = 1; step <= 4; ++step) {
+            Mouse(widget, QEvent::MouseMove, from + (to - from) * step / 4, Qt::LeftButton);
+        }
+        Mouse(widget, QEvent::MouseButtonRelease, to);
+    }
+    static void Click(QWidget* widget, QPoint point) {
+        Mouse(widget, QEvent::MouseButtonPress, point, Qt::LeftButton);
+        Mouse(widget, QEvent::MouseButtonRelease, point);
+    }
+
+    // Runs `act` on the next chooser once it is up; it must close it.
+    void OnNextChooser(std::function<void(COkCancelConfigDlg&)> act) {
+        QTimer::singleShot(20, &context_, [this, act] {
+            auto* dialog = qobject_cast<COkCancelConfigDlg*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                ADD_FAILURE() << "no chooser came up";
+                return;
+            }
+            ++choosersSeen_;
+            act(*dialog);
+            QPointer<COkCancelConfigDlg> left(dialog);
+            QTimer::singleShot(3000, &context_, [left] {
+                if (left) {
+                    ADD_FAILURE() << "the chooser was left open";
+                    left->reject();
+                }
+            });
+        });
+    }
+    // Ticks the items `ticked` (all others unticked) and confirms.
+    void ChooseItems(std::vector<int> ticked) {
+        OnNextChooser([ticked](COkCancelConfigDlg& dialog) {
+            for (int i = 0; dialog.ItemControl(i) && i < dialog.ItemStates().size() - 1; ++i) {
+                const bool want = std::find(ticked.begin(), ticked.end(), i) != ticked.end();
+                if (dialog.ItemControl(i)->isChecked() != want) {
+                    dialog.ItemControl(i)->click();
+                }
+            }
+            dialog.OkButton()->click();
+        });
+    }
+
+    SimProcess sim_;
+    PanelDevice device_;
+    RuleRef rule_;
+    RecordingDisplay messages_;
+    QWidget page_;
+    QObject context_;
+    int choosersSeen_ = 0;
+};
+
+}  // namespace vexo::test

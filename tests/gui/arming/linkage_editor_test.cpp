@@ -1,0 +1,163 @@
+// The linkage editor against a simulated device: boxes from the device's
+// trigger data, actions of one name changing together, the wire states, the
+// rule batch, the export's record and the device's refusals and odd replies.
+
+#include <QLabel>
+
+#include "editor_fixture.h"
+#include "editor_ids.h"
+#include "linkage_editor.h"
+#include "smart_linkage_method.h"
+
+namespace vexo::test {
+namespace {
+
+namespace ids = editor_ids;
+
+class LinkageEditorTest : public EditorFixture {
+protected:
+    void SetUp() override {
+        EditorFixture::SetUp();
+        editor_ = new CSmartLinkageMethod(&page_);
+        editor_->setGeometry(10, 10, 700, 450);
+        editor_->SetDeviceContext(&device_.Parse());
+        editor_->SetIdentity(rule_.fun, rule_.token);
+        editor_->show();
+    }
+    // The boxes of the action `name`, in group order.
+    std::vector<QCheckBox*> Boxes(const QString& name) {
+        std::vector<QCheckBox*> boxes;
+        for (int id = ids::kLinkageAction; id < ids::kLinkageAction + ids::kLinkageMaxActions;
+             ++id) {
+            auto* box = ById<QCheckBox>(editor_, id);
+            if (box && box->text() == name) {
+                boxes.push_back(box);
+            }
+        }
+        return boxes;
+    }
+    ParamRecord DeviceTrigger(const QString& token) {
+        ParamRecord record;
+        record.funName = rule_.fun;
+        record.token = token;
+        EXPECT_EQ(Channel().GetActionTrigger(rule_.scene, record), 1);
+        return record;
+    }
+
+    CSmartLinkageMethod* editor_ = nullptr;
+};
+
+TEST_F(LinkageEditorTest, TheDevicesGroupsBecomeTitledBoxesAndSavesGoBackAsTrueOrFalse) {
+    editor_->Init();
+    // The simulated device has four groups; names are shown localised.
+    ASSERT_EQ(editor_->Groups().size(), 4u);
+    auto* title = ById<QLabel>(editor_, ids::kLinkageGroupTitle);
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->text(), "Alarm Output");
+    std::vector<QCheckBox*> out1 = Boxes(QStringLiteral("Alarm Out 1"));
+    ASSERT_EQ(out1.size(), 1u);
+    EXPECT_FALSE(out1[0]->isChecked());
+    out1[0]->click();
+    ASSERT_EQ(editor_->Save(), 1);
+    EXPECT_EQ(messages_.shown.back().text, "Save Success");
+    const Json::Value sent = LastRequest("CMD_SetActionTrigger")["ActionTriggerData"];
+    EXPECT_EQ(sent["data"]["AlarmOutput"]["simp"]["AlarmOut1"].asString(), "TRUE");
+    EXPECT_EQ(sent["data"]["AlarmOutput"]["simp"]["AlarmOut2"].asString(), "FALSE");
+    EXPECT_EQ(sent["simp"]["Recording"].asString(), "3");  // slots travel back unchanged
+    EXPECT_EQ(DeviceTrigger(rule_.token).objectParams.at("AlarmOutput").attributes.at("AlarmOut1"),
+              "TRUE");
+}
+
+TEST_F(LinkageEditorTest, ATrueActionIsTickedAndSharedActionsChangeTogether) {
+    Script("CMD_GetActionTrigger", R"({"ack":"0","info":{
+        "simp":{"Notification":"0","Recording":"1"},
+        "data":{"Notification":{"simp":{"Buzzer":"True","SendEmail":"FALSE"},"name":""},
+                "Recording":{"simp":{"Buzzer":"True","RecordChannel1":"false"},"name":""}}}})");
+    editor_->Init();
+    const std::vector<QCheckBox*> buzzers = Boxes(QStringLiteral("Buzzer"));
+    ASSERT_EQ(buzzers.size(), 2u);
+    EXPECT_TRUE(buzzers[0]->isChecked());
+    EXPECT_TRUE(buzzers[1]->isChecked());
+    buzzers[0]->click();  // both go off
+    EXPECT_FALSE(buzzers[1]->isChecked());
+    EXPECT_EQ(editor_->Record().objectParams.at("Recording").attributes.at("Buzzer"), "FALSE");
+    buzzers[1]->click();  // and on again, from the other group
+    EXPECT_TRUE(buzzers[0]->isChecked());
+    // This device knows no shared actions: its answer is scripted.
+    Script("CMD_SetActionTrigger", R"({"ack":"0","info":""})");
+    ASSERT_EQ(editor_->Save(), 1);
+    const Json::Value sent = LastRequest("CMD_SetActionTrigger")["ActionTriggerData"]["data"];
+    EXPECT_EQ(sent["Notification"]["simp"]["Buzzer"].asString(), "TRUE");
+    EXPECT_EQ(sent["Recording"]["simp"]["Buzzer"].asString(), "TRUE");
+    EXPECT_EQ(sent["Recording"]["simp"]["RecordChannel1"].asString(), "false");  // untouched
+}
+
+TEST_F(LinkageEditorTest, AReplyWithoutGroupsGivesAnEmptyPanelWithItsTwoControls) {
+    Script("CMD_GetActionTrigger", R"({"ack":"0","info":{"simp":null,"data":null}})");
+    editor_->Init();
+    EXPECT_TRUE(editor_->Groups().empty());
+    EXPECT_EQ(ById(editor_, ids::kLinkageAction), nullptr);
+    QWidget* batch = ById(editor_, ids::kLinkageRuleBatch);
+    ASSERT_NE(batch, nullptr);
+    EXPECT_TRUE(batch->isVisible());
+    EXPECT_TRUE(batch->isEnabled());  // the analytics form allows the rule batch
+    ASSERT_NE(ById(editor_, ids::kLinkageBatchCheck), nullptr);
+    // Export: nothing until the box is ticked.
+    ParamRecord record;
+    EXPECT_EQ(editor_->GetTriggerRecord(record), 0);
+    Click(ById(editor_, ids::kLinkageBatchCheck));
+    EXPECT_EQ(editor_->GetTriggerRecord(record), 1);
+    EXPECT_EQ(record.token, rule_.token);
+}
+
+TEST_F(LinkageEditorTest, RuleBatchSendsTheActionsToEveryChosenRule) {
+    const QString second = AddRule(QStringLiteral("Intrusion_Event 05"));
+    ASSERT_FALSE(second.isEmpty());
+    editor_->SetRuleBatch(true, {{"Rule 01", rule_.token}, {"Rule 05", second}});
+    editor_->Init();
+    Boxes(QStringLiteral("Snapshot")).at(0)->click();
+    ChooseItems({1});
+    Click(ById(editor_, ids::kLinkageRuleBatch));
+    EXPECT_EQ(choosersSeen_, 1);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].text, "Save Success");
+    EXPECT_EQ(DeviceTrigger(second).objectParams.at("Capture").attributes.at("Snapshot"), "TRUE");
+    EXPECT_EQ(DeviceTrigger(rule_.token).objectParams.at("Capture").attributes.at("Snapshot"),
+              "FALSE");
+    // A cancelled chooser sends nothing and shows nothing.
+    OnNextChooser([](COkCancelConfigDlg& chooser) { chooser.CancelButton()->click(); });
+    Click(ById(editor_, ids::kLinkageRuleBatch));
+    EXPECT_EQ(messages_.shown.size(), 1u);
+}
+
+TEST_F(LinkageEditorTest, ARefusedSaveShowsTheErrorAndKeepsTheTicks) {
+    editor_->Init();
+    Boxes(QStringLiteral("Buzzer")).at(0)->click();
+    Script("CMD_SetActionTrigger", R"({"ack":"1","errinfo":"Unknown linkage action","info":""})");
+    EXPECT_EQ(editor_->Save(), 0);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].title, "error");
+    EXPECT_EQ(messages_.shown[0].text, "Unknown linkage action");
+    EXPECT_TRUE(Boxes(QStringLiteral("Buzzer")).at(0)->isChecked());
+}
+
+TEST_F(LinkageEditorTest, OddlyTypedOrMissingTriggerRepliesNeverFault) {
+    const char* replies[] = {
+        R"({"ack":"0","info":{"simp":{"A":5,"B":"99999999999"},"data":{"A":{"simp":{"x":true}},"B":7}}})",
+        R"({"ack":"0","info":{"data":{"G":{"simp":[1,2],"name":{"n":1}}},"simp":"text"}})",
+        R"({"ack":"0","info":"nothing"})",
+        R"({"ack":"0"})",
+    };
+    for (const char* reply : replies) {
+        Script("CMD_GetActionTrigger", reply);
+        editor_->Init();
+        editor_->grab();
+        for (const LinkageGroup& group : editor_->Groups()) {
+            EXPECT_GE(group.slot, 0) << reply;
+            EXPECT_LT(group.slot, static_cast<int>(editor_->Groups().size())) << reply;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vexo::test

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "linkage_groups.h"
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace vexo {
+namespace {
+
+ParamRecord TwoGroups() {
+    ParamRecord record;
+    record.plainParams["Recording"] = "2";
+    record.plainParams["Notification"] = "0";
+    record.objectParams["Notification"].attributes = {{"SendEmail", "True"}, {"Buzzer", "FALSE"}};
+    record.objectParams["Recording"].attributes = {{"Buzzer", "true"}, {"Channel1", "no"}};
+    return record;
+}
+
+TEST(LinkageGroups, GroupsActionsAndSlotsComeFromTheRecord) {
+    const std::vector<LinkageGroup> groups = ReadLinkageGroups(TwoGroups(), 3);
+    ASSERT_EQ(groups.size(), 2u);
+    EXPECT_EQ(groups[0].name, "Notification");
+    EXPECT_EQ(groups[0].slot, 0);
+    ASSERT_EQ(groups[0].actions.size(), 2u);
+    EXPECT_EQ(groups[0].actions[0].name, "Buzzer");  // name order
+    EXPECT_FALSE(groups[0].actions[0].active);
+    EXPECT_TRUE(groups[0].actions[1].active);  // "True"
+    EXPECT_EQ(groups[1].slot, 2);
+    EXPECT_TRUE(groups[1].actions[0].active);   // "true"
+    EXPECT_FALSE(groups[1].actions[1].active);  // anything else
+}
+
+TEST(LinkageGroups, StraySlotsFallBackToTheGroupsPosition) {
+    ParamRecord record = TwoGroups();
+    record.plainParams["Notification"] = "99999999999";
+    record.plainParams["Recording"] = "-1";
+    std::vector<LinkageGroup> groups = ReadLinkageGroups(record, 1);
+    EXPECT_EQ(groups[0].slot, 0);
+    EXPECT_EQ(groups[1].slot, 1);
+    record.plainParams["Recording"] = "two";  // not a number
+    groups = ReadLinkageGroups(record, 1);
+    EXPECT_EQ(groups[1].slot, 0);
+}
+
+TEST(LinkageGroups, AnActionChangesInEveryGroupThatHasIt) {
+    ParamRecord record = TwoGroups();
+    EXPECT_EQ(SetLinkageAction(record, "Buzzer", true), 2);
+    EXPECT_EQ(record.objectParams.at("Notification").attributes.at("Buzzer"), "TRUE");
+    EXPECT_EQ(record.objectParams.at("Recording").attributes.at("Buzzer"), "TRUE");
+    EXPECT_EQ(SetLinkageAction(record, "SendEmail", false), 1);
+    EXPECT_EQ(record.objectParams.at("Notification").attributes.at("SendEmail"), "FALSE");
+    EXPECT_EQ(SetLinkageAction(record, "Missing", true), 0);
+    EXPECT_EQ(record.plainParams.at("Recording"), "2");
+}
+
+}  // namespace
+}  // namespace vexo
