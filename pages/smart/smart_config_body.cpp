@@ -4,8 +4,11 @@
 #include <QWidget>
 
 #include "com_str.h"
+#include "dialog_manager.h"
+#include "smart_arming_interval.h"
 #include "smart_config_layout.h"
 #include "smart_config_set.h"
+#include "smart_linkage_method.h"
 #include "smart_xml_parse.h"
 #include "ui_helpers.h"
 
@@ -56,6 +59,19 @@ void CSmartConfigBody::Create(QWidget* parent) {
                     vexo::kAutoStyleNone, texts.recover);
     recover_.SetImages(541, 542);
     controller_.SetArea(parent, kPanelHeader, kPanelRect, nullptr, {}, -1);
+    // The editors fill the panel area below the tabs.
+    const QRect editorRect(kPanelRect.left(), kPanelRect.top() + 4, kPanelRect.width(),
+                           kSaveTopLeft.y() - kPanelRect.top() - 10);
+    arming_ = std::make_unique<vexo::CSmartArmingInterval>(parent);
+    arming_->SetPage(Page());
+    arming_->SetDeviceContext(parse_);
+    arming_->setGeometry(editorRect);
+    arming_->hide();
+    linkage_ = std::make_unique<vexo::CSmartLinkageMethod>(parent);
+    linkage_->SetPage(Page());
+    linkage_->SetDeviceContext(parse_);
+    linkage_->setGeometry(editorRect);
+    linkage_->hide();
     ShowNothing();
 }
 
@@ -70,6 +86,8 @@ void CSmartConfigBody::ShowRule(const QString& scene, const QString& funName, co
     if (parse_) {
         parse_->GetRuleRequireFuns(funName, requiredFuns);
     }
+    armingLoadedFor_.clear();
+    linkageLoadedFor_.clear();
     hasArming_ = requiredFuns.contains(kGuardSchedules);
     hasLinkage_ = requiredFuns.contains(kActionTrigger);
     controller_.ShowRule(false, scene, funName, token);
@@ -88,6 +106,8 @@ void CSmartConfigBody::ShowModules(const QString& scene, const QString& funName)
 void CSmartConfigBody::ShowNothing() {
     controller_.CollectAll();
     controller_.ClearPanel();
+    armingLoadedFor_.clear();
+    linkageLoadedFor_.clear();
     hasArming_ = false;
     hasLinkage_ = false;
     ShowTabs(false);
@@ -117,9 +137,40 @@ void CSmartConfigBody::ChooseTab(int tab) {
     // The panel's controls are hidden, not destroyed: what the operator
     // typed is still there when the tab comes back.
     controller_.ShowAll(tab == kParamTab);
+    PrepareEditor(tab);
+    if (arming_) {
+        arming_->setVisible(tab == kArmingTab);
+    }
+    if (linkage_) {
+        linkage_->setVisible(tab == kLinkageTab);
+    }
     recover_.Show(tab == kParamTab && controller_.HasPanel() ? 1 : 0);
     if (parent_) {
         parent_->update();
+    }
+}
+
+void CSmartConfigBody::PrepareEditor(int tab) {
+    const QString& fun = controller_.FunName();
+    const QString& token = controller_.RuleToken();
+    if (token.isEmpty()) {
+        return;
+    }
+    const QString key = fun + u'|' + token;
+    std::vector<vexo::BatchRule> rules;
+    for (const QString& rule : ruleTokens_) {
+        rules.push_back({RuleSlots::Caption(vexo::TheComStr()->rule, rule), rule});
+    }
+    if (tab == kArmingTab && arming_ && armingLoadedFor_ != key) {
+        arming_->SetIdentity(fun, token);
+        arming_->SetRuleBatch(true, rules);
+        arming_->Init();
+        armingLoadedFor_ = key;
+    } else if (tab == kLinkageTab && linkage_ && linkageLoadedFor_ != key) {
+        linkage_->SetIdentity(fun, token);
+        linkage_->SetRuleBatch(true, rules);
+        linkage_->Init();
+        linkageLoadedFor_ = key;
     }
 }
 
@@ -148,10 +199,19 @@ bool CSmartConfigBody::OnCommand(int offset) {
 }
 
 bool CSmartConfigBody::Save() {
-    if (tab_ == kParamTab) {
-        return controller_.Save();
+    switch (tab_) {
+        case kParamTab:
+            return controller_.Save();
+        // The editors show the outcome of their own saves.
+        case kArmingTab:
+            arming_->Save();
+            return false;
+        case kLinkageTab:
+            linkage_->Save();
+            return false;
+        default:
+            return false;
     }
-    return false;
 }
 
 void CSmartConfigBody::Recover() {
@@ -173,4 +233,21 @@ void CSmartConfigBody::Paint(QPainter& painter) const {
     }
 }
 
-void CSmartConfigBody::StoreForExport() {}
+void CSmartConfigBody::StoreForExport() {
+    CDialogManager* manager = Manager();
+    if (!manager) {
+        return;
+    }
+    // Only what the operator has opened and marked "Batch Settings" goes out;
+    // the editors say so through their record getters.
+    ParamRecord record;
+    if (arming_ && !armingLoadedFor_.isEmpty() && arming_->GetScheduleRecord(record)) {
+        manager->PutRecord(CDialogManager::SeventhOrEighth(false), arming_->FunName(),
+                           arming_->Token(), record);
+    }
+    record = {};
+    if (linkage_ && !linkageLoadedFor_.isEmpty() && linkage_->GetTriggerRecord(record)) {
+        manager->PutRecord(CDialogManager::FourthOrFifth(false), linkage_->FunName(),
+                           linkage_->Token(), record);
+    }
+}

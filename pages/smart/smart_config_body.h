@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 #include "auto_controls.h"
 #include "auto_notification.h"
@@ -20,7 +21,9 @@ class QWidget;
 
 namespace vexo {
 class CShowAIConfig;
-}
+class CSmartArmingInterval;
+class CSmartLinkageMethod;
+}  // namespace vexo
 
 class CSmartConfigBody : public CSmartConfigBase {
 public:
@@ -56,11 +59,16 @@ public:
     void StoreForExport();
 
     int CurrentTab() const { return tab_; }
+    vexo::CSmartArmingInterval* Arming() const { return arming_.get(); }
+    vexo::CSmartLinkageMethod* Linkage() const { return linkage_.get(); }
     vexo::CSmartUiAutoFresh& Controller() { return controller_; }
 
 private:
     void ChooseTab(int tab);
     void ShowTabs(bool show);
+    // Loads the editor of `tab` for the rule shown, unless it already holds
+    // that rule (then the operator's unsaved edits stay).
+    void PrepareEditor(int tab);
     bool Save();
     void Recover();
 
@@ -76,4 +84,9 @@ private:
     bool hasArming_ = false;
     bool hasLinkage_ = false;
     QStringList ruleTokens_;
+    std::unique_ptr<vexo::CSmartArmingInterval> arming_;
+    std::unique_ptr<vexo::CSmartLinkageMethod> linkage_;
+    // The rule each editor was loaded for ("" before: load on first show).
+    QString armingLoadedFor_;
+    QString linkageLoadedFor_;
 };
