@@ -44,9 +44,17 @@ void CSmartUiAutoFresh::SetArea(QWidget* parent, const QRect& header, const QRec
 void CSmartUiAutoFresh::CollectRecord(const QString& ownerKind, ParamRecord& record) {
     std::map<QString, ObjectValueText> objects;
     engine_.CollectValues(record, objects);
-    if (parse_ && !objects.empty()) {
-        parse_->StoreObjectValues(ParamsOf(*parse_, ownerKind, record.funName), objects, record);
+    if (!parse_ || objects.empty()) {
+        return;
     }
+    // The parameter list is read once per panel build, not per collection:
+    // collecting runs on every save and every drawing click.
+    const QString key = ownerKind + u'|' + record.funName;
+    auto it = paramLists_.find(key);
+    if (it == paramLists_.end()) {
+        it = paramLists_.emplace(key, ParamsOf(*parse_, ownerKind, record.funName)).first;
+    }
+    parse_->StoreObjectValues(it->second, objects, record);
 }
 
 void CSmartUiAutoFresh::CollectAll() {
@@ -66,6 +74,7 @@ void CSmartUiAutoFresh::CollectAll() {
 }
 
 void CSmartUiAutoFresh::Build(const ParamRows& rows) {
+    paramLists_.clear();
     engine_.Clear();
     engine_.ResetLayout();
     engine_.BuildPanel(rows, true);

@@ -106,6 +106,8 @@ private:
     ParamRecord rule_;
     std::map<QString, ParamRecord> modules_;
     std::map<QString, ParamRecord> nonScenes_;
+    // Parameter lists of the owners shown, by "kind|name", read once per build.
+    std::map<QString, ParamList> paramLists_;
 };
 
 }  // namespace vexo
