@@ -1,7 +1,5 @@
 #include "smart_ui_auto_fresh.h"
 
-#include <QPainter>
-
 #include "smart_xml_parse.h"
 
 namespace vexo {
@@ -11,11 +9,6 @@ namespace {
 const QString kRule = QStringLiteral("Rule");
 const QString kModule = QStringLiteral("Module");
 const QString kNonScene = QStringLiteral("NonScene");
-
-// The white card behind the panel, inside the panel's margins.
-constexpr int kCardSide = 60;
-constexpr int kCardTop = 20;
-constexpr int kCardBottom = 100;
 
 ParamList ParamsOf(const CSmartXmlParse& parse, const QString& ownerKind, const QString& name) {
     ParamList params;
@@ -35,8 +28,6 @@ CSmartUiAutoFresh::CSmartUiAutoFresh(CSmartXmlParse* parse) : parse_(parse) {}
 
 void CSmartUiAutoFresh::SetArea(QWidget* parent, const QRect& header, const QRect& panel,
                                 CShowAIConfig* overlay, const QRect& videoRect, int port) {
-    header_ = header;
-    panel_ = panel;
     port_ = port;
     engine_.SetArea(parent, header, panel, overlay, parse_, videoRect, port);
 }
@@ -245,17 +236,6 @@ bool CSmartUiAutoFresh::Dispatch(const AutoNotification& notification) {
         CollectAll();
     }
     return taken;
-}
-
-void CSmartUiAutoFresh::Paint(QPainter& painter) const {
-    if (!shown_) {
-        return;
-    }
-    const QRect card(QPoint(panel_.left() + kCardSide, header_.bottom() + kCardTop),
-                     QPoint(panel_.right() - kCardSide, panel_.bottom() - kCardBottom));
-    if (card.isValid()) {
-        painter.fillRect(card, Qt::white);
-    }
 }
 
 }  // namespace vexo

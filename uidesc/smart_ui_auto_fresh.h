@@ -24,7 +24,6 @@
 #include "smart_ui_engine.h"
 
 class CSmartXmlParse;
-class QPainter;
 class QWidget;
 
 namespace vexo {
@@ -41,6 +40,7 @@ public:
 
     // Where the panel goes and the overlay (with the video rectangle and
     // the play port) its drawing parameters are drawn on.
+    // (The page draws the panel's card; the controller draws nothing.)
     void SetArea(QWidget* parent, const QRect& header, const QRect& panel, CShowAIConfig* overlay,
                  const QRect& videoRect, int port);
     int Port() const { return port_; }
@@ -74,7 +74,6 @@ public:
 
     // Notifications of the panel's controls; true when one was taken.
     bool Dispatch(const AutoNotification& notification);
-    void Paint(QPainter& painter) const;
 
     void ShowAll(bool show) { engine_.ShowAll(show); }
     Mode CurrentMode() const { return mode_; }
@@ -96,8 +95,6 @@ private:
 
     CSmartXmlParse* parse_;  // not owned
     CSmartUiEngine engine_;
-    QRect header_;
-    QRect panel_;
     int port_ = -1;
     QString scene_;
     QString funName_;

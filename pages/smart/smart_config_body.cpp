@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "colorref.h"
 #include "com_str.h"
 #include "dialog_manager.h"
 #include "smart_arming_interval.h"
@@ -18,7 +19,10 @@ namespace {
 
 const QString kGuardSchedules = QStringLiteral("zelk:GuardSchedules");
 const QString kActionTrigger = QStringLiteral("zelk:ActionTrigger");
-constexpr QSize kTabSize(100, 36);
+constexpr QSize kTabSize(120, 36);
+constexpr QSize kSaveSize(100, 36);
+// The parameter panel's card, framed like the editors' panels.
+constexpr vexo::COLORREF kCardFrame = 0xBBBBBC;
 
 // A tab's caption: the localised name of the function it stands for, the
 // built-in text when the device's file has none.
@@ -52,10 +56,10 @@ void CSmartConfigBody::Create(QWidget* parent) {
     for (vexo::CAutoXpBtn* tab : {&paramTab_, &armingTab_, &linkageTab_}) {
         tab->SetImages(238, 239);
     }
-    save_.Create(kXpBase + kSaveOffset, parent, QRect(kSaveTopLeft, kTabSize), vexo::kAutoStyleNone,
-                 texts.save);
+    save_.Create(kXpBase + kSaveOffset, parent, QRect(kSaveTopLeft, kSaveSize),
+                 vexo::kAutoStyleNone, texts.save);
     save_.SetImages(541, 542);
-    recover_.Create(kXpBase + kRecoverOffset, parent, QRect(kRecoverTopLeft, kTabSize),
+    recover_.Create(kXpBase + kRecoverOffset, parent, QRect(kRecoverTopLeft, kSaveSize),
                     vexo::kAutoStyleNone, texts.recover);
     recover_.SetImages(541, 542);
     controller_.SetArea(parent, kPanelHeader, kPanelRect, nullptr, {}, -1);
@@ -228,9 +232,14 @@ bool CSmartConfigBody::Dispatch(const vexo::AutoNotification& notification) {
 }
 
 void CSmartConfigBody::Paint(QPainter& painter) const {
-    if (tab_ == kParamTab) {
-        controller_.Paint(painter);
+    if (tab_ != kParamTab || !controller_.HasPanel()) {
+        return;
     }
+    const QRect card(kPanelRect.left(), kPanelRect.top() + 4, kPanelRect.width(),
+                     kSaveTopLeft.y() - kPanelRect.top() - 10);
+    painter.fillRect(card, Qt::white);
+    painter.setPen(vexo::ColorFromRef(kCardFrame));
+    painter.drawRect(card.adjusted(0, 0, -1, -1));
 }
 
 void CSmartConfigBody::StoreForExport() {

@@ -8,6 +8,7 @@ using namespace vexo::smart;
 
 namespace {
 constexpr QSize kRuleButtonSize(100, 36);
+constexpr QSize kAdvanceSize(120, 36);
 constexpr QSize kAddDelSize(64, 30);
 }  // namespace
 
@@ -15,10 +16,10 @@ void CSmartRuleTitle::Create(QWidget* parent) {
     const vexo::ComTexts& texts = vexo::TheComStr().Texts();
     int x = kRuleBarTopLeft.x();
     const int y = kRuleBarTopLeft.y();
-    advanceButton_.Create(kXpBase + kAdvanceOffset, parent, QRect(QPoint(x, y), kRuleButtonSize),
+    advanceButton_.Create(kXpBase + kAdvanceOffset, parent, QRect(QPoint(x, y), kAdvanceSize),
                           vexo::kAutoStyleNone, texts.advanceParam);
     advanceButton_.SetImages(238, 239);
-    x += kRuleButtonSize.width();
+    x += kAdvanceSize.width();
     for (int i = 0; i < kMaxRules; ++i) {
         ruleButtons_[i].Create(kXpBase + kFirstRuleOffset + i, parent,
                                QRect(QPoint(x, y), kRuleButtonSize));
