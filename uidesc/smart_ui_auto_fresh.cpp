@@ -1,5 +1,6 @@
 #include "smart_ui_auto_fresh.h"
 
+#include "com_str.h"
 #include "smart_xml_parse.h"
 
 namespace vexo {
@@ -84,13 +85,15 @@ int CSmartUiAutoFresh::ShowRule(bool reset, const QString& scene, const QString&
     rule_ = {};
     rule_.funName = funName;
     rule_.token = token;
-    ParamRows rows;
-    const int read = parse_ ? parse_->BuildRulePanel(reset, scene, rule_, rows) : 0;
+    int read = 0;
+    if (parse_) {
+        read = reset ? parse_->ResetRuleParam(rule_) : parse_->GetRuleParam(rule_);
+    }
     // The device's answer may name the rule otherwise; the rule bar's token
     // is the one the page addresses.
     rule_.funName = funName;
     rule_.token = token;
-    Build(rows);
+    BuildFromRecords();
     return read;
 }
 
@@ -103,43 +106,90 @@ int CSmartUiAutoFresh::ShowModules(bool reset, const QString& scene, const QStri
     scene_ = scene;
     funName_ = funName;
     rule_ = {};
-    ParamRows rows;
-    int read = 0;
+    int read = 1;
     if (parse_) {
-        read = parse_->BuildRuleModulePanels(reset, funName, rows, modules_);
-        read &= parse_->BuildNonScenePanel(reset, funName, rows, &nonScenes_);
+        QStringList names;
+        parse_->GetRuleRequires(funName, names);
+        for (const QString& name : names) {
+            ParamRecord& record = modules_[name];
+            record.funName = name;
+            read &= reset ? parse_->ResetModuleParam(record) : parse_->GetModuleParam(record);
+            record.funName = name;
+        }
+        names.clear();
+        parse_->GetRuleRequireNonScene(funName, names);
+        for (const QString& name : names) {
+            ParamRecord& record = nonScenes_[name];
+            record.funName = name;
+            read &= reset ? parse_->ResetNonSceneParam(record) : parse_->GetNonSceneParam(record);
+            record.funName = name;
+        }
     }
-    Build(rows);
+    BuildFromRecords();
     return read;
 }
 
-void CSmartUiAutoFresh::BuildRows(ParamRows& rows) const {
+void CSmartUiAutoFresh::AddRows(const QString& ownerKind, const ParamRecord& record,
+                                ParamRows& rows) {
+    UiLinkList links;
+    parse_->GetRequireUiLinks(ownerKind, record.funName, links);
+    const ParamList params = ParamsOf(*parse_, ownerKind, record.funName);
+    RowInputs inputs;
+    inputs.ownerKind = ownerKind;
+    inputs.params = &params;
+    inputs.links = &links;
+    inputs.record = &record;
+    // A value range is asked of the device once while the page shows the
+    // function; redrawing the panel (the video started, a reset) asks nothing.
+    inputs.range = [&](const QString& name) {
+        const QString key = ownerKind + u'|' + record.funName + u'|' + name;
+        if (const auto it = ranges_.find(key); it != ranges_.end()) {
+            return it->second;
+        }
+        RangeInfo info;
+        ParamRange range;
+        range.paramName = name;
+        if (parse_->Channel() &&
+            parse_->Channel()->GetParamRange(ownerKind, record.funName, range)) {
+            info.description = range.description;
+            info.rangeMap = std::move(range.rangeMap);
+            ranges_[key] = info;
+        }
+        return info;
+    };
+    inputs.displayText = [this](const QString& identifier) {
+        QString text = identifier;
+        parse_->GetDisplayText(identifier, text);
+        return text;
+    };
+    inputs.uiType = [this](const QString& text) { return parse_->UiTypeOf(text); };
+    inputs.wireMarginText = TheComStr()->wireMargin;
+    inputs.pixelText = TheComStr()->pixel;
+    vexo::BuildRows(inputs, rows);
+}
+
+void CSmartUiAutoFresh::BuildRows(ParamRows& rows) {
     if (!parse_) {
         return;
     }
-    const auto add = [&](const QString& ownerKind, const ParamRecord& record) {
-        UiLinkList links;
-        parse_->GetRequireUiLinks(ownerKind, record.funName, links);
-        parse_->BuildParamRows(ownerKind, ParamsOf(*parse_, ownerKind, record.funName), links,
-                               record, rows);
-    };
     if (mode_ == kRuleMode) {
-        add(kRule, rule_);
+        AddRows(kRule, rule_, rows);
         return;
     }
-    // Modules in the order the function requires them, as first built.
+    // Modules in the order the function requires them, then the non-scene
+    // functions.
     QStringList moduleNames;
     parse_->GetRuleRequires(funName_, moduleNames);
     for (const QString& name : moduleNames) {
         if (const auto it = modules_.find(name); it != modules_.end()) {
-            add(kModule, it->second);
+            AddRows(kModule, it->second, rows);
         }
     }
     QStringList nonSceneNames;
     parse_->GetRuleRequireNonScene(funName_, nonSceneNames);
     for (const QString& name : nonSceneNames) {
         if (const auto it = nonScenes_.find(name); it != nonScenes_.end()) {
-            add(kNonScene, it->second);
+            AddRows(kNonScene, it->second, rows);
         }
     }
 }

@@ -58,6 +58,9 @@ public:
     void Rebuild();
     // Throws the panel away (no rule to show) and forgets the records.
     void ClearPanel();
+    // Forgets the value ranges the device gave (the page enters a function
+    // anew); they are asked again on the next build.
+    void ForgetRanges() { ranges_.clear(); }
     // Reads every control back into the records it belongs to.
     void CollectAll();
 
@@ -89,7 +92,8 @@ public:
 private:
     // Reads the controls of `record`'s owner back into it, geometry and all.
     void CollectRecord(const QString& ownerKind, ParamRecord& record);
-    void BuildRows(ParamRows& rows) const;
+    void BuildRows(ParamRows& rows);
+    void AddRows(const QString& ownerKind, const ParamRecord& record, ParamRows& rows);
     void BuildFromRecords();
     void Build(const ParamRows& rows);
 
@@ -105,6 +109,8 @@ private:
     std::map<QString, ParamRecord> nonScenes_;
     // Parameter lists of the owners shown, by "kind|name", read once per build.
     std::map<QString, ParamList> paramLists_;
+    // The device's value ranges, by "kind|owner|parameter".
+    std::map<QString, RangeInfo> ranges_;
 };
 
 }  // namespace vexo

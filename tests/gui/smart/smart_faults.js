@@ -5,9 +5,9 @@ function check(c, what) { if (!c) throw new Error("check failed: " + what); }
 const refusal = text => JSON.stringify({ack: "1", errinfo: text, info: null});
 function refuse(op, text) { check(sim.control({script: {op: op, reply: refusal(text)}}), "script " + op); }
 function clear() { check(sim.control({clear: true}), "knobs cleared"); }
-function expectError(text, what) {
+function expectError(text, what, title = "error") {
     const messages = ui.messages();
-    check(messages.length === 1 && messages[0].title === "error" && messages[0].text === text,
+    check(messages.length === 1 && messages[0].title === title && messages[0].text === text,
           what + " shows the device's error: " + JSON.stringify(messages));
 }
 
@@ -83,3 +83,17 @@ for (const info of ['{"AlarmMode":5,"DetectionRegion":"oops","Sensitivity":{"a":
 }
 clear();
 check(ui.click(18461) && ui.find(12100).visible, "the page still works");
+
+// In Chinese the device's error text is shown translated when the device's
+// localisation file has it, and as the device sent it otherwise.
+check(control.SetLanguage("chinese") && control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "Chinese");
+for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) {
+    if (ui.find(id).visible) ui.click(id);
+}
+check(ui.page() === 2 && ui.click(18461), "a rule in Chinese");
+refuse("CMD_ModifyRuleModuleParam", "Parameter value out of range");
+ui.click(18392);
+expectError("参数值超出范围", "a translated refusal", "错误");
+refuse("CMD_ModifyRuleModuleParam", "Something the file does not know");
+ui.click(18392);
+expectError("Something the file does not know", "an untranslated refusal", "错误");
