@@ -30,7 +30,11 @@ public:
     // Enters scene `sceneToken` with the function of command index
     // `functionIndex` (a function button of the index page or of this
     // page's function bar) selected; -1, or a function the scene does not
-    // have, selects the scene's first function.
+    // have, selects the scene's first function. The scene's enabled
+    // functions and the function's rules are read from the device on every
+    // entry, so changes made elsewhere show the next time the page is
+    // entered (or another function or scene is chosen); "Advance Param" is
+    // selected first, as the operator left no rule open.
     void Enter(const QString& sceneName, const QString& sceneToken, int functionIndex) override;
     void StoreForExport() override;
     bool OnAutoNotify(const vexo::AutoNotification& notification) override;
