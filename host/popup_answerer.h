@@ -27,6 +27,15 @@ public:
     explicit PopupAnswerer(QObject* parent = nullptr);
 
     void SetAnswer(Answer answer) { m_answer = answer; }
+    // The next chooser (a popup with tick items) gets exactly these items
+    // ticked, counted from 0 in the order of their identifiers; the chooser's
+    // "All" item is the last (ticking it ticks all). It is then answered OK,
+    // whatever the current answer. Popups without items leave the choice
+    // pending.
+    void SetNextChoice(const QList<int>& items) {
+        m_choice = items;
+        m_hasChoice = true;
+    }
     Answer CurrentAnswer() const { return m_answer; }
     // The popups shown since the last call.
     QList<PopupRecord> TakeMessages();
@@ -36,9 +45,13 @@ protected:
 
 private:
     void Respond(QDialog* dialog, Answer answer);
+    // Ticks the pending choice in `dialog`; false when it has no items.
+    bool Choose(QDialog* dialog);
 
     Answer m_answer = Answer::Ok;
     QList<PopupRecord> m_messages;
+    QList<int> m_choice;
+    bool m_hasChoice = false;
 };
 
 }  // namespace host

@@ -326,4 +326,22 @@ void UiDriver::answer(const QString& how) {
     }
 }
 
+void UiDriver::choose(const QJSValue& items) {
+    if (!items.isArray()) {
+        m_engine.throwError(QStringLiteral("ui.choose: expected an array of item indices"));
+        return;
+    }
+    QList<int> indices;
+    const int length = items.property(QStringLiteral("length")).toInt();
+    for (int i = 0; i < length; ++i) {
+        const QJSValue item = items.property(static_cast<quint32>(i));
+        if (!item.isNumber() || item.toInt() < 0) {
+            m_engine.throwError(QStringLiteral("ui.choose: item %1 is not an index").arg(i));
+            return;
+        }
+        indices.append(item.toInt());
+    }
+    m_answerer.SetNextChoice(indices);
+}
+
 }  // namespace host

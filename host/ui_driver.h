@@ -34,6 +34,7 @@ public:
     Q_INVOKABLE int page();
     Q_INVOKABLE QJSValue messages();
     Q_INVOKABLE void answer(const QString& how);
+    Q_INVOKABLE void choose(const QJSValue& items);
 
     // Every widget carrying `id`, visible ones first, then by page number
     // (widgets outside the pages first) and tree order.

@@ -1,5 +1,6 @@
 #include "guard_schedule_grid.h"
 
+#include <QKeyEvent>
 #include <QList>
 #include <QMouseEvent>
 #include <QPainter>
@@ -78,6 +79,7 @@ struct GuardScheduleGrid::Controls {
 GuardScheduleGrid::GuardScheduleGrid(QWidget* parent) : QWidget(parent) {
     setProperty(kAutoIdProperty, ids::kScheduleArea);
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
     for (int day = 0; day < kScheduleDays; ++day) {
         new DayBarSurface(this, day);
     }
@@ -116,6 +118,7 @@ void GuardScheduleGrid::Init() {
             day < texts.WeekdayNames().size() ? texts.WeekdayNames()[day] : ScheduleDayKey(day);
         c.dayButtons[day].Create(ids::kScheduleDayButton + day, this, {}, kAutoStyleNone, name);
         c.dayButtons[day].SetImages(kDayButtonImage, kDayButtonSelectedImage);
+        c.dayButtons[day].Control()->setFocusPolicy(Qt::NoFocus);  // nothing to act on
         c.copyButtons[day].Create(ids::kScheduleCopyTo + day, this, {}, kAutoStyleNone,
                                   texts->copyTo);
         c.copyButtons[day].SetImages(kButtonImage, kButtonImage);
@@ -124,8 +127,7 @@ void GuardScheduleGrid::Init() {
     c.allClear.SetImages(kButtonImage, kButtonImage);
     c.clear.Create(ids::kScheduleClear, this, {}, kAutoStyleNone, texts->clear);
     c.clear.SetImages(kButtonImage, kButtonImage);
-    c.ruleBatch.Create(ids::kScheduleRuleBatch, this, {}, kAutoStyleNone,
-                       texts->copyTo + u' ' + texts->rule);
+    c.ruleBatch.Create(ids::kScheduleRuleBatch, this, {}, kAutoStyleNone, RuleBatchCaption());
     c.ruleBatch.SetImages(kButtonImage, kButtonImage);
     c.ruleBatch.Control()->setEnabled(m_ruleBatchAllowed);
     c.batchCheck.Create(ids::kScheduleBatchCheck, this, {}, kAutoStyleNone, texts->batchSettings);
@@ -240,6 +242,23 @@ void GuardScheduleGrid::Layout() {
 void GuardScheduleGrid::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Layout();
+}
+
+QSize GuardScheduleGrid::sizeHint() const {
+    return {900, 440};
+}
+
+void GuardScheduleGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete && m_mode == kSelected) {
+        ClearSelected();
+    } else if (event->key() == Qt::Key_Escape && m_drawing) {
+        m_drawing = false;
+        update();
+    } else if (event->key() == Qt::Key_Escape && m_mode == kMoving) {
+        ClearSelection();  // the period keeps its times
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void GuardScheduleGrid::paintEvent(QPaintEvent*) {

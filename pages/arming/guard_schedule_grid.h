@@ -21,6 +21,9 @@
 // stretch it (never across a neighbour: it stops 5 pixels before the next
 // period), and the next press ends it. A drag (press, move, release at
 // another point) also ends it at the release, as operators expect today.
+// Keys (once the grid has focus from a click): Delete removes the selected
+// period as "Clear" does, Escape drops a period being drawn or puts a moved
+// period back.
 // Control identifiers: editor_ids.h.
 
 #include <QRect>
@@ -65,12 +68,14 @@ public:
     // --- operations -------------------------------------------------------------
     // Reads the schedule from the device (Load), creates the controls and
     // lays them out for the widget's current size. Resets editing state.
+    // Visibility stays the host's (its tab shows and hides the grid).
     void Init();
     // Reads the owner's schedule into the record and the week; a failed read
     // leaves the week empty. Returns the command's result (1 or 0).
     int Load();
     // Rebuilds the record from the week and sends it; shows "Save Success"
     // or the device's error text (the week stays as edited). Returns 1 or 0.
+    // The host shows no message of its own for it.
     int Save();
     // For the batch export: when the "Batch Settings" box exists and is
     // ticked, rebuilds the record, copies it to `record` and returns 1;
@@ -105,6 +110,9 @@ public:
     // The pixels period `index` of `day` covers.
     QRect PeriodRect(int day, int index) const;
 
+    // The size at which bars, labels and buttons have room (900 x 440).
+    QSize sizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -112,6 +120,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Controls;

@@ -186,12 +186,24 @@ void LinkageEditor::BuildControls() {
     const CComStr& texts = TheComStr();
     c.ruleBatch.Create(ids::kLinkageRuleBatch, this,
                        QRect(kLeft, buttonsTop, kButtonWidth, kButtonHeight), kAutoStyleNone,
-                       texts->copyTo + u' ' + texts->rule);
+                       RuleBatchCaption());
     c.ruleBatch.SetImages(kButtonImage, kButtonImage);
     c.ruleBatch.Control()->setEnabled(m_ruleBatchAllowed);
     c.batchCheck.Create(ids::kLinkageBatchCheck, this,
                         QRect(kLeft + kButtonWidth + 16, buttonsTop, 160, kButtonHeight),
                         kAutoStyleNone, texts->batchSettings);
+}
+
+void LinkageEditor::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!m_controls) {
+        return;
+    }
+    // The boxes show the record's states, so a new layout loses nothing but
+    // the export mark, which is carried over.
+    const bool batch = BatchChecked();
+    BuildControls();
+    SetBatchCheck(batch);
 }
 
 void LinkageEditor::paintEvent(QPaintEvent*) {

@@ -45,13 +45,15 @@ public:
     // --- operations -------------------------------------------------------------
     // Clears the controls, reads the trigger data (Load) and builds one
     // titled group of check boxes per group, then the rule batch button and
-    // the "Batch Settings" box.
+    // the "Batch Settings" box. Lays out for the widget's current size (and
+    // again when it is resized); visibility stays the host's.
     void Init();
     // Reads the owner's trigger data into a fresh record; a failed read
     // leaves it without groups. Returns the command's result (1 or 0).
     int Load();
     // Sends the record; shows "Save Success" or the device's error text (the
     // boxes keep their states). Returns 1 or 0.
+    // The host shows no message of its own for it.
     int Save();
     // For the batch export: when the "Batch Settings" box exists and is
     // ticked, copies the record to `record` and returns 1; otherwise 0.
@@ -75,6 +77,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Controls;

@@ -11,6 +11,12 @@
 
 namespace vexo {
 
+QString RuleBatchCaption() {
+    const CComStr& texts = TheComStr();
+    const bool chinese = texts.Language() == QStringLiteral("chinese");
+    return texts->copyTo + (chinese ? QString() : QStringLiteral(" ")) + texts->rule;
+}
+
 int RunRuleBatch(QWidget* parent, const QPoint& position, const std::vector<BatchRule>& rules,
                  const QString& currentToken, const ParamRecord& record, CSmartXmlParse* context,
                  const std::function<int(const ParamRecord&)>& send) {

@@ -21,6 +21,10 @@ struct BatchRule {
     QString token;
 };
 
+// The rule batch button's caption: "Copy To" and "Rule" in the current
+// language ("Copy To Rule", "复制到规则").
+QString RuleBatchCaption();
+
 // Opens the rule chooser at `position` with `rules` (the one whose token is
 // `currentToken` ticked at start). When the operator confirms, `send` is
 // called with a copy of `record` carrying each ticked rule's token (the

@@ -2,6 +2,8 @@
 // mouse, the gap rule, copying, the rule batch, the export's record and the
 // device's refusals and odd replies.
 
+#include <QKeyEvent>
+
 #include "editor_fixture.h"
 #include "editor_ids.h"
 #include "guard_schedule_grid.h"
@@ -124,6 +126,13 @@ TEST_F(ScheduleGridTest, DoubleClickMovesAPeriodWithinItsNeighbours) {
     Draw(3, 100, 200);
     Draw(3, 400, 500);
     const QString endBefore = grid_->Week()[3][0].end;
+    // Escape puts a period being moved back.
+    Mouse(Bar(3), QEvent::MouseButtonDblClick, {150, 10}, Qt::LeftButton);
+    Mouse(Bar(3), QEvent::MouseMove, {250, 10});
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(grid_, &escape);
+    EXPECT_EQ(grid_->Mode(), GuardScheduleGrid::kIdle);
+    EXPECT_EQ(grid_->Week()[3][0].end, endBefore);
     Mouse(Bar(3), QEvent::MouseButtonDblClick, {150, 10}, Qt::LeftButton);
     EXPECT_EQ(grid_->Mode(), GuardScheduleGrid::kMoving);
     Mouse(Bar(3), QEvent::MouseMove, {450, 10});  // would run into the second period

@@ -16,5 +16,7 @@ int SavePopupSheets(const QString& folder);
 // The parameter panels of the simulated device at `address` ("HOST:PORT",
 // user "admin", password "Admin_123").
 int SavePanelSheets(const QString& folder, const QString& address);
+// The schedule and linkage editors of that device's first rule.
+int SaveEditorSheets(const QString& folder, const QString& address);
 
 }  // namespace gallery

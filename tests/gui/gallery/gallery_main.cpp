@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
                 return 1;
             }
             failures += gallery::SavePanelSheets(panels, QString::fromLocal8Bit(argv[2]));
+            failures += gallery::SaveEditorSheets(panels, QString::fromLocal8Bit(argv[2]));
         }
     }
     return failures == 0 ? 0 : 1;
