@@ -92,6 +92,11 @@ bool SimBridge::control(const QJSValue& document) {
     if (curl == nullptr) {
         return false;
     }
+    // Sent as JSON: a form-encoded body (curl's default) is limited to 8 KiB
+    // by the simulator's HTTP server, too little for a scripted reply of
+    // many scenes.
+    curl_slist* headers = curl_slist_append(nullptr, "Content-Type: application/json");
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(curl, CURLOPT_URL, url.constData());
     curl_easy_setopt(curl, CURLOPT_POSTFIELDS, body.constData());
     curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE, static_cast<long>(body.size()));
@@ -105,6 +110,7 @@ bool SimBridge::control(const QJSValue& document) {
         curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
     }
     curl_easy_cleanup(curl);
+    curl_slist_free_all(headers);
     return status == 200;
 }
 

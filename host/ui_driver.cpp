@@ -200,6 +200,29 @@ bool UiDriver::click(int id) {
     return true;
 }
 
+bool UiDriver::doubleClick(int id) {
+    QWidget* widget = Usable(id);
+    if (!widget) {
+        return false;
+    }
+    const QPoint centre = widget->rect().center();
+    SendMouse(widget, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(widget, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
+    SendMouse(widget, QEvent::MouseButtonDblClick, centre, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(widget, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
+    QCoreApplication::processEvents();
+    return true;
+}
+
+QJSValue UiDriver::property(int id, const QString& name) {
+    const QList<QWidget*> found = WidgetsWithId(id);
+    if (found.isEmpty()) {
+        return QJSValue(QJSValue::UndefinedValue);
+    }
+    const QVariant value = found.first()->property(name.toLatin1().constData());
+    return value.isValid() ? m_engine.toScriptValue(value) : QJSValue(QJSValue::UndefinedValue);
+}
+
 bool UiDriver::setText(int id, const QString& text) {
     QWidget* widget = Usable(id);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {

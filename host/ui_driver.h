@@ -26,6 +26,8 @@ public:
     Q_INVOKABLE QJSValue find(int id);
     Q_INVOKABLE QJSValue findAll(int id);
     Q_INVOKABLE bool click(int id);
+    Q_INVOKABLE bool doubleClick(int id);
+    Q_INVOKABLE QJSValue property(int id, const QString& name);
     Q_INVOKABLE bool setText(int id, const QString& text);
     Q_INVOKABLE bool select(int id, const QJSValue& indexOrText);
     Q_INVOKABLE bool check(int id, bool on);

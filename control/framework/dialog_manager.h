@@ -127,6 +127,10 @@ public:
     int SmartStatus() const { return smartStatus_; }
     int CurrentScene() const { return currentScene_; }
     const std::vector<SceneRecord>& Scenes() const { return scenes_; }
+    // The index page adds, deletes and selects scenes in the shared list,
+    // and says which scene is the current one.
+    std::vector<SceneRecord>& EditScenes() { return scenes_; }
+    void SetCurrentScene(int index) { currentScene_ = index; }
     const QStringList& SmartFunctionNames() const { return smartFunctionNames_; }
     const std::vector<NormalAlarmFun>& NormalAlarmFunctions() const { return normalAlarmFuns_; }
     const QStringList& NormalAlarmNames() const { return normalAlarmNames_; }

@@ -519,8 +519,8 @@ def write_ui():
     lines.append("  <MeteDataMenu>")
     lines += texts("Parameters", METADATA_MENU, "    ")
     lines.append("  </MeteDataMenu>")
-    lines += ["  <Capbility>", "    <MultiScene>", "      <TourScene>On</TourScene>",
-              "      <AddScene>On</AddScene>", "    </MultiScene>", "    <AddScene>On</AddScene>",
+    lines += ["  <Capbility>", "    <MultiScene>", "      <TourScene>ON</TourScene>",
+              "      <AddScene>ON</AddScene>", "    </MultiScene>", "    <AddScene>On</AddScene>",
               "  </Capbility>", "</korvane_ui>", ""]
     return "\n".join(lines)
 

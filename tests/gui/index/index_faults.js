@@ -1,0 +1,53 @@
+// Refusals and hostile replies: nothing changes on screen, the device's
+// text is shown, nothing crashes.
+function check(c, what) { if (!c) throw new Error("check failed: " + what); }
+function refuse(op, text) {
+    check(sim.control({script: {op: op, reply: JSON.stringify({ack: "1", errinfo: text})}}), op);
+}
+function tiles() { return [0, 1, 2].filter(s => ui.find(15700 + s).visible); }
+function texts() { return ui.messages().map(m => m.text); }
+function click(id) { check(ui.click(id), "click " + id); host.wait(100); }
+
+check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
+ui.messages();
+refuse("CMD_SetCurScene", "PTZ is locked");
+click(18012);
+check(texts().indexOf("PTZ is locked") >= 0, "set current refusal shown");
+check(ui.property(18012, "vexoCurrent") === false && ui.property(18011, "vexoCurrent") === true,
+      "tiles as before");
+refuse("CMD_DelScene", "Scene does not exist");
+click(18019);
+check(tiles().length === 3 && texts().indexOf("Scene does not exist") >= 0, "delete refused");
+refuse("CMD_AddScene", "Reach the max number of available scenes");
+click(18005);
+check(ui.page() === 0 && tiles().length === 3, "add refused: still the index page");
+check(texts().some(t => t.indexOf("max number") >= 0), "add refusal shown");
+
+// A refused tour save keeps the edit on screen.
+check(ui.click(18002), "tour view");
+host.wait(100);
+refuse("CMD_SetSceneTourData", "Scene tour row does not exist");
+check(ui.doubleClick(15601) && ui.setText(13600, "45"), "edit a stay time");
+click(18062);
+check(ui.find(15601).text === "45" && texts().indexOf("Scene tour row does not exist") >= 0,
+      "tour save refused, edit kept");
+
+// A tour record with missing and wrongly typed members.
+check(sim.control({script: {op: "CMD_GetSceneTourData", reply: JSON.stringify({ack: "0", info: {
+    Tour0: {simp: {StayTime: 5, AnalyticsConfigurationToken: ["x"]}}, Tour1: "text",
+    Tour2: {name: 3, simp: null}, Tour3: {simp: {StayTime: "abc"}}, StayTime: {minInclusive: 1}}})}}),
+      "odd tour record");
+click(18061);
+click(18060);
+check(ui.find(12600).exists && ui.find(12600).currentIndex === 0, "odd rows show None");
+check(sim.control({clear: true}), "clear scripts");
+
+// Two hundred scenes: five page buttons, three tiles, no crash.
+const list = [];
+for (let i = 0; i < 200; ++i) list.push({SceneName: "S" + i, SceneToken: "T" + i});
+check(sim.control({script: {op: "CMD_GetSceneList", reply: JSON.stringify({ack: "0", info: {
+    SelectSceneToken: "T0", DefaultSceneToken: "T0", SceneList: list}})}}), "200 scenes");
+check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login with 200");
+check(ui.find(18055).visible && !ui.find(18056).exists && tiles().length === 3, "five pages offered");
+click(18055);
+check(ui.find(15700).text === "S12", "page 5 starts with the thirteenth scene");

@@ -1,0 +1,17 @@
+// Deleting the only scene of page 2 (the current one) rebuilds on the page
+// of the current scene; with the analytics off the index page stays hidden.
+function check(c, what) { if (!c) throw new Error("check failed: " + what); }
+function tiles() { return [0, 1, 2].filter(s => ui.find(15700 + s).visible); }
+check(sim.cmd("CMD_AddScene", {SceneName: "Dock"}).ok, "fourth scene");
+check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
+check(ui.click(18052), "page 2");
+host.wait(100);
+check(tiles().length === 1 && ui.find(15700).text === "Dock", "Dock alone on page 2");
+check(ui.click(18017), "delete Dock");
+host.wait(100);
+check(ui.find(18051).visible && !ui.find(18052).exists, "one page left");
+check(tiles().length === 3, "the current scene's page (page 1) is shown");
+
+check(sim.cmd("CMD_SetSmartStatus", {status: "FALSE"}).ok, "analytics off");
+check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login again");
+check(!ui.find(15700).visible && !ui.find(18005).visible, "index page hidden with analytics off");

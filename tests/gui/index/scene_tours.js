@@ -1,0 +1,83 @@
+// Both scene tours against the simulator: the scene choices, the stay time
+// range, the timer windows, and what the device holds after each save.
+function check(c, what) { if (!c) throw new Error("check failed: " + what); }
+function tour(type) {
+    const r = sim.cmd("CMD_GetSceneTourData", {SceneTourType: type});
+    check(r.ok, "read " + type);
+    return r.info;
+}
+function texts() { return ui.messages().map(m => m.text); }
+function stay(row, text) {
+    check(ui.doubleClick(15600 + row), "stay time cell " + row);
+    check(ui.find(13600).visible, "edit box open");
+    check(ui.setText(13600, text), "type " + text);
+    check(!ui.find(13600).visible, "edit box closed");
+    return ui.find(15600 + row).text;
+}
+function pick(id, item) { check(ui.select(id, item), "pick " + item + " in " + id); }
+
+// Row 3 names the default scene, which the rows never offer.
+check(sim.cmd("CMD_SetSceneTourData", {SceneTourType: "NormalSceneTour",
+                                       Data: {Tour3: {simp: {AnalyticsConfigurationToken: "Scene_001"}}}}).ok,
+      "row naming the default scene");
+check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
+check(ui.click(18002), "tour view");
+host.wait(100);
+const normalBefore = tour("NormalSceneTour");
+
+// The default scene is never offered; its row shows "None" and keeps it.
+check(JSON.stringify(ui.find(12600).items) === '["None","Entrance","Parking Lot"]', "choices");
+check(ui.find(12603).currentIndex === 0, "row naming the default scene shows None");
+check(ui.find(12600).currentIndex === 1, "row 0 shows Entrance");
+host.screenshot(host.args[0] + "/tour-normal.png");
+
+// Stay time: both bounds taken, one past either refused with the range.
+ui.messages();
+check(stay(1, "10") === "10", "minimum taken");
+check(stay(1, "3600") === "3600", "maximum taken");
+check(stay(1, "9") === "3600" && stay(1, "3601") === "3600", "outside refused");
+check(JSON.stringify(texts()) === '["out of range:10-3600","out of range:10-3600"]', "range shown");
+check(ui.check(17602, true), "clear flag of row 2");
+pick(12602, "Parking Lot");
+check(ui.click(18062), "save");
+host.wait(100);
+check(texts().indexOf("Save Success") >= 0, "normal tour saved");
+const normalAfter = tour("NormalSceneTour");
+check(normalAfter.Tour3.simp.AnalyticsConfigurationToken === "Scene_001", "None row kept its token");
+check(normalAfter.Tour1.simp.StayTime === "3600", "stay time saved");
+check(normalAfter.Tour2.simp.ClearFlag === "true" &&
+      normalAfter.Tour2.simp.AnalyticsConfigurationToken === "Scene_003", "row 2 saved");
+normalBefore.Tour1.simp.StayTime = "3600";
+normalBefore.Tour2.simp.ClearFlag = "true";
+normalBefore.Tour2.simp.AnalyticsConfigurationToken = "Scene_003";
+check(JSON.stringify(normalAfter) === JSON.stringify(normalBefore), "every other member unchanged");
+
+// Timer tour: an end, then starts against the row's own end and the
+// neighbour's window.
+check(ui.click(18061), "timer tour");
+host.wait(100);
+const timerBefore = tour("TimeSceneTour");
+pick(12700, "10:00");
+pick(12650, "10:00");
+check(ui.find(12650).currentIndex === 0, "start equal to the row's own end refused");
+pick(12701, "12:00");
+pick(12651, "05:00");
+check(ui.find(12651).currentIndex === 0, "start inside another row's window refused");
+pick(12651, "10:00");
+check(ui.find(12651).currentIndex === 10, "start equal to another row's end taken");
+check(JSON.stringify(texts()) === JSON.stringify(["The end time must be greater then start time",
+                                                  "There is an overlap between two periods."]),
+      "refusals explained");
+pick(12600, "Entrance");
+pick(12601, "Parking Lot");
+pick(12750, "ON");
+host.screenshot(host.args[0] + "/tour-timer.png");
+check(ui.click(18062), "save");
+host.wait(100);
+check(texts().indexOf("Save Success") >= 0, "timer tour saved");
+const timerAfter = tour("TimeSceneTour");
+timerBefore.Tour0.simp = {AnalyticsConfigurationToken: "Scene_002", EndTime: "10:00", StartTime: "00:00"};
+timerBefore.Tour1.simp = {AnalyticsConfigurationToken: "Scene_003", EndTime: "12:00", StartTime: "10:00"};
+timerBefore.Enabled = "true";
+check(JSON.stringify(timerAfter) === JSON.stringify(timerBefore),
+      "timer tour as chosen, the rest unchanged: " + JSON.stringify(timerAfter));
