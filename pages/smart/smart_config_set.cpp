@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "com_str.h"
 #include "dialog_manager.h"
@@ -260,9 +261,9 @@ void CSmartConfigSet::OnTimer(int id) {
         ClaimOverlay();
         Pane().StartPreview();
     }
-    if (session && session->IsPlaying() && session->FirstFrameDrawn() &&
+    QWidget* video = Pane().VideoWindow();
+    if (session && video && session->IsPlaying() && session->FirstFrameDrawn() &&
         body_->VideoPort() != session->PlayPort()) {
-        QWidget* video = Pane().VideoWindow();
         body_->SetVideo(&session->Overlay(), QRect(QPoint(0, 0), video->size()),
                         session->PlayPort());
         body_->RedrawGeometry();

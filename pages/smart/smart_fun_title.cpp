@@ -36,10 +36,6 @@ void CSmartFunTitle::Build(QWidget* parent, const QStringList& funNames) {
     int y = kFunctionBar.top();
     for (const Entry& entry : entries_) {
         const Look look = LookFor(entry.caption);
-        if (x > kFunctionBar.left() && x + look.width > kFunctionBar.right() + 1) {
-            x = kFunctionBar.left();
-            y += kFunctionRowStep;
-        }
         auto button = std::make_unique<vexo::CAutoXpBtn>();
         button->Create(kXpBase + entry.offset, parent, QRect(x, y, look.width, 36),
                        vexo::kAutoStyleNone, entry.caption);
