@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -30,6 +31,19 @@ bool PopupAnswerer::eventFilter(QObject* watched, QEvent* event) {
     }
     auto* dialog = qobject_cast<QDialog*>(watched);
     if (!dialog) {
+        return false;
+    }
+    if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+        // Recorded with the name it proposes; answered once its loop runs.
+        const QStringList proposed = files->selectedFiles();
+        m_messages.append({files->windowTitle(), proposed.isEmpty()
+                                                     ? QString()
+                                                     : QFileInfo(proposed.first()).fileName()});
+        QString path;
+        path.swap(m_savePath);
+        QTimer::singleShot(0, files, [this, files, answer = m_answer, path] {
+            RespondToFileDialog(files, answer, path);
+        });
         return false;
     }
     auto* box = qobject_cast<QMessageBox*>(dialog);
@@ -81,12 +95,42 @@ void PopupAnswerer::Respond(QDialog* dialog, Answer answer) {
     if (m_hasChoice && Choose(dialog)) {
         answer = Answer::Ok;
     }
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+        // A question box (the save dialog's overwrite prompt): the button
+        // of the answer's role.
+        for (QAbstractButton* button : box->buttons()) {
+            const QMessageBox::ButtonRole role = box->buttonRole(button);
+            const bool yes = role == QMessageBox::YesRole || role == QMessageBox::AcceptRole;
+            const bool no = role == QMessageBox::NoRole || role == QMessageBox::RejectRole;
+            if ((answer == Answer::Ok && yes) || (answer == Answer::Cancel && no)) {
+                button->click();
+                return;
+            }
+        }
+    }
     const char* name = answer == Answer::Ok ? vexo::kPopupOkName : vexo::kPopupCancelName;
     if (auto* button = dialog->findChild<QAbstractButton*>(QLatin1String(name))) {
         button->click();
     } else if (answer == Answer::Ok) {
         dialog->accept();
     } else {
+        dialog->reject();
+    }
+}
+
+void PopupAnswerer::RespondToFileDialog(QFileDialog* dialog, Answer answer, const QString& path) {
+    if (!dialog->isVisible()) {
+        return;
+    }
+    if (answer == Answer::Ok && !path.isEmpty()) {
+        dialog->selectFile(path);
+        // Runs the dialog's own checks, the overwrite prompt among them
+        // (public through QDialog, which the file dialog overrides).
+        static_cast<QDialog*>(dialog)->accept();
+    }
+    // A name the dialog would not take (a folder, a refused overwrite)
+    // leaves it open: cancel it rather than leave the script waiting.
+    if (dialog->isVisible()) {
         dialog->reject();
     }
 }

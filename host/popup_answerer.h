@@ -4,10 +4,11 @@
 // popup, recognised by its message property (or a message box), has its
 // heading and message recorded and is closed right after it opened, with
 // OK or Cancel as the script asked. Other modal dialogs (the loading
-// dialog) are left alone. More kinds of dialog (a file chooser) join as
-// further cases of Respond().
+// dialog) are left alone. A save-file dialog is answered with the file name
+// the script gave for it (SetSavePath), or cancelled.
 
 #include <QDialog>
+#include <QFileDialog>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -39,17 +40,22 @@ public:
     Answer CurrentAnswer() const { return m_answer; }
     // The popups shown since the last call.
     QList<PopupRecord> TakeMessages();
+    // The file name the next save-file dialog returns (once). Without one,
+    // or with the answer Cancel, the dialog is cancelled.
+    void SetSavePath(const QString& path) { m_savePath = path; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Respond(QDialog* dialog, Answer answer);
+    void RespondToFileDialog(QFileDialog* dialog, Answer answer, const QString& path);
     // Ticks the pending choice in `dialog`; false when it has no items.
     bool Choose(QDialog* dialog);
 
     Answer m_answer = Answer::Ok;
     QList<PopupRecord> m_messages;
+    QString m_savePath;
     QList<int> m_choice;
     bool m_hasChoice = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QTimer>
 #include <cstdint>
 #include <cstdio>
@@ -182,6 +183,14 @@ bool ScriptHost::deleteControl(const QJSValue& control) {
 
 bool ScriptHost::screenshot(const QString& file) {
     return m_window && m_window->grab().save(file, "PNG");
+}
+
+QJSValue ScriptHost::readFile(const QString& file) {
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) {
+        return QJSValue(QJSValue::NullValue);
+    }
+    return QJSValue(QString::fromUtf8(in.readAll()));
 }
 
 void ScriptHost::resize(int width, int height) {

@@ -71,6 +71,8 @@ public:
 
     Q_INVOKABLE void wait(int milliseconds);
     Q_INVOKABLE bool screenshot(const QString& file);
+    // The file's text (read as UTF-8), or null when it cannot be read.
+    Q_INVOKABLE QJSValue readFile(const QString& file);
     Q_INVOKABLE void resize(int width, int height);
     Q_INVOKABLE void exit(int code);
     // With `shown` false the new window stays hidden, so the control has no

@@ -5,6 +5,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QJSEngine>
 #include <QLabel>
 #include <QLineEdit>
@@ -170,10 +171,9 @@ QWidget* UiDriver::Usable(int id) {
     return found.first();
 }
 
-void UiDriver::SendMouse(QWidget* widget, QEvent::Type type, const QPoint& position,
+void UiDriver::SendMouse(QWidget* widget, QEvent::Type type, const QPointF& position,
                          Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent event(type, QPointF(position), QPointF(widget->mapToGlobal(position)), button, held,
-                      Qt::NoModifier);
+    QMouseEvent event(type, position, widget->mapToGlobal(position), button, held, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
 
@@ -279,12 +279,12 @@ bool UiDriver::check(int id, bool on) {
     return button->isChecked() == on;
 }
 
-bool UiDriver::mouse(int id, const QString& kind, int x, int y) {
+bool UiDriver::mouse(int id, const QString& kind, double x, double y) {
     QWidget* widget = Usable(id);
     if (!widget) {
         return false;
     }
-    const QPoint position(x, y);
+    const QPointF position(x, y);
     if (kind == QLatin1String("press")) {
         m_held = Qt::LeftButton;
         SendMouse(widget, QEvent::MouseButtonPress, position, Qt::LeftButton, m_held);
@@ -326,6 +326,53 @@ int UiDriver::page() {
     return -1;
 }
 
+QJSValue UiDriver::shade(int id, int columns, int rows) {
+    // The mean grey of each cell of the widget as it paints now, row by
+    // row: enough to tell whether a picture changed, without files.
+    QWidget* widget = Usable(id);
+    if (!widget || columns <= 0 || rows <= 0 || columns * rows > 4096) {
+        return QJSValue(QJSValue::NullValue);
+    }
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+    QJSValue cells = m_engine.newArray(static_cast<uint>(columns * rows));
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            const QRect cell(column * image.width() / columns, row * image.height() / rows,
+                             std::max(1, image.width() / columns),
+                             std::max(1, image.height() / rows));
+            qint64 sum = 0;
+            qint64 count = 0;
+            for (int y = cell.top(); y <= cell.bottom() && y < image.height(); ++y) {
+                const uchar* line = image.constScanLine(y);
+                for (int x = cell.left(); x <= cell.right() && x < image.width(); ++x) {
+                    sum += line[x];
+                    ++count;
+                }
+            }
+            cells.setProperty(static_cast<quint32>(row * columns + column),
+                              count ? double(sum) / double(count) : 0.0);
+        }
+    }
+    return cells;
+}
+
+bool UiDriver::openScene(int index) {
+    // The scene settings page offers what a scene tile's settings button
+    // does; the host only knows the page by its number.
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (widget->property(kPageProperty).toInt() == 1 &&
+            widget->property(kPageProperty).isValid()) {
+            bool opened = false;
+            if (QMetaObject::invokeMethod(widget, "OpenSceneAt", Q_RETURN_ARG(bool, opened),
+                                          Q_ARG(int, index))) {
+                QCoreApplication::processEvents();
+                return opened;
+            }
+        }
+    }
+    return false;
+}
+
 QJSValue UiDriver::messages() {
     const QList<PopupRecord> records = m_answerer.TakeMessages();
     QJSValue list = m_engine.newArray(static_cast<uint>(records.size()));
@@ -347,6 +394,10 @@ void UiDriver::answer(const QString& how) {
         m_engine.throwError(
             QStringLiteral("ui.answer: expected \"ok\" or \"cancel\", not \"%1\"").arg(how));
     }
+}
+
+void UiDriver::saveAs(const QString& path) {
+    m_answerer.SetSavePath(path);
 }
 
 void UiDriver::choose(const QJSValue& items) {

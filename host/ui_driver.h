@@ -31,11 +31,14 @@ public:
     Q_INVOKABLE bool setText(int id, const QString& text);
     Q_INVOKABLE bool select(int id, const QJSValue& indexOrText);
     Q_INVOKABLE bool check(int id, bool on);
-    Q_INVOKABLE bool mouse(int id, const QString& kind, int x, int y);
+    Q_INVOKABLE bool mouse(int id, const QString& kind, double x, double y);
     Q_INVOKABLE bool drag(int id, int x1, int y1, int x2, int y2);
     Q_INVOKABLE int page();
+    Q_INVOKABLE bool openScene(int index);
+    Q_INVOKABLE QJSValue shade(int id, int columns, int rows);
     Q_INVOKABLE QJSValue messages();
     Q_INVOKABLE void answer(const QString& how);
+    Q_INVOKABLE void saveAs(const QString& path);
     Q_INVOKABLE void choose(const QJSValue& items);
 
     // Every widget carrying `id`, visible ones first, then by page number
@@ -45,7 +48,7 @@ public:
 private:
     QJSValue Describe(QWidget* widget);
     QWidget* Usable(int id);  // the first visible, enabled widget, else null
-    void SendMouse(QWidget* widget, QEvent::Type type, const QPoint& position,
+    void SendMouse(QWidget* widget, QEvent::Type type, const QPointF& position,
                    Qt::MouseButton button, Qt::MouseButtons held);
 
     QJSEngine& m_engine;

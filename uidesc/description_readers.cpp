@@ -229,3 +229,19 @@ bool CSmartXmlParse::IsAddSceneSupported() const {
     });
     return supported;
 }
+
+void CSmartXmlParse::GetFunctionConflicts(
+    std::vector<std::pair<QString, QString>>& conflicts) const {
+    Query(uiPath_, "/korvane_ui/Capbility/FunctionConflicts/Conflict", [&](xmlNode* conflict) {
+        QStringList items;
+        for (xmlNode* child = conflict->children; child; child = child->next) {
+            if (IsElement(child, "Item") && child->children) {
+                items.append(TextContent(child->children));
+            }
+        }
+        // A conflict names exactly two functions; anything else is ignored.
+        if (items.size() == 2 && !items[0].isEmpty() && !items[1].isEmpty()) {
+            conflicts.emplace_back(items[0], items[1]);
+        }
+    });
+}

@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "description_records.h"
@@ -78,6 +79,9 @@ public:
     void GetMultiSceneCapability(const QString& capabilityName,
                                  vexo::CapabilityMap& capabilities) const;
     bool IsAddSceneSupported() const;
+    // The pairs of analytics functions that one scene cannot run together
+    // ("/korvane_ui/Capbility/FunctionConflicts", two items per conflict).
+    void GetFunctionConflicts(std::vector<std::pair<QString, QString>>& conflicts) const;
 
     vexo::UiType UiTypeOf(const QString& uiTypeText) const { return uiTypes_.Lookup(uiTypeText); }
 

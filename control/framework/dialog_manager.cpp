@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "batch_export.h"
 #include "com_str.h"
 #include "common_header.h"
 #include "page_layout.h"
@@ -353,6 +354,19 @@ const CDialogManager::NestedRecordMap& CDialogManager::NestedMap(NestedCache cac
     return nestedCaches_[static_cast<int>(cache)];
 }
 
+void CDialogManager::ExportBatchConfig() {
+    for (PageKind kind : {PageKind::SmartConfig, PageKind::NormalArming}) {
+        if (IManagedPage* page = Page(kind)) {
+            page->StoreForExport();
+        }
+    }
+    const QString text = vexo::BatchExportText(*this);
+    const QString path = vexo::AskExportPath();
+    if (!path.isEmpty()) {
+        vexo::WriteExportFile(path, text);
+    }
+}
+
 void CDialogManager::PutRecord(FlatCache cache, const QString& key, const ParamRecord& record) {
     std::lock_guard lock(cacheMutex_);
     FlatMap(cache)[key] = record;
@@ -399,4 +413,14 @@ CDialogManager::RecordMap CDialogManager::Records(FlatCache cache) const {
 CDialogManager::NestedRecordMap CDialogManager::Records(NestedCache cache) const {
     std::lock_guard lock(cacheMutex_);
     return NestedMap(cache);
+}
+
+bool CDialogManager::UpdateScene(const SceneRecord& scene) {
+    for (SceneRecord& record : scenes_) {
+        if (record.token == scene.token) {
+            record = scene;
+            return true;
+        }
+    }
+    return false;
 }

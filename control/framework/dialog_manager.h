@@ -84,9 +84,10 @@ public:
     // Hands the credentials and stream selector to the panes of the smart
     // configuration and scene settings pages, in that order.
     void HandDeviceInfoToPanes();
-    // The export button; the batch export file is written by a later part
-    // of the control, so for now it only exists as the header's hook.
-    void ExportBatchConfig() {}
+    // The export button: lets the pages store their edits, then saves the
+    // caches' batch text to the file the operator chooses. Nothing is
+    // reported, whether the file was written or not (batch_export.h).
+    void ExportBatchConfig();
 
     // ---- Texts
     QString GetLocalText1(const QString& key) const;
@@ -131,6 +132,9 @@ public:
     // and says which scene is the current one.
     std::vector<SceneRecord>& EditScenes() { return scenes_; }
     void SetCurrentScene(int index) { currentScene_ = index; }
+    // Replaces the record of the scene with `scene`'s token (the scene
+    // settings page after a save); false when no scene has that token.
+    bool UpdateScene(const SceneRecord& scene);
     const QStringList& SmartFunctionNames() const { return smartFunctionNames_; }
     const std::vector<NormalAlarmFun>& NormalAlarmFunctions() const { return normalAlarmFuns_; }
     const QStringList& NormalAlarmNames() const { return normalAlarmNames_; }

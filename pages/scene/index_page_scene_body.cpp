@@ -221,7 +221,8 @@ void CIndexPageSceneBody::EnterFunction(int index) {
     if (tile == nullptr || sceneIndex >= static_cast<int>(manager->Scenes().size())) {
         return;
     }
-    const SceneRecord& scene = manager->Scenes()[sceneIndex];
+    // A copy: the page entered may change the shared list.
+    const SceneRecord scene = manager->Scenes()[sceneIndex];
     if (scene.kind == 2 || scene.kind == kAutoTrackingScene || scene.functionTexts.isEmpty() ||
         !tile->OwnsFunction(index)) {
         return;

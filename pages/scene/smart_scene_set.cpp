@@ -1,15 +1,142 @@
 #include "smart_scene_set.h"
 
+#include "auto_ids.h"
+#include "com_str.h"
 #include "dialog_manager.h"
+#include "scene_set_auto_tracking.h"
+#include "scene_set_body.h"
+#include "scene_set_com.h"
+#include "scene_set_header.h"
+#include "scene_set_ptz.h"
+#include "scene_set_rules.h"
+#include "ui_helpers.h"
+
+namespace {
+constexpr int kXpBase = 18000;
+constexpr int kBitmapBase = 11000;
+constexpr int kAutoTrackingKind = 0;
+// The PTZ parts' top-left corner: their rows then stand right of the video.
+constexpr QPoint kPtzPartOrigin{250, 0};
+constexpr QPoint kSaveStripAt{1040, 620};
+}  // namespace
 
 CSmartSceneSet::CSmartSceneSet(CAudioVideoPlay* session)
-    : CVideoPageDialog(1, kTemplateSize, true, session) {}
+    : CPageDialog(1, kTemplateSize, true),
+      header_(std::make_unique<CSceneSetHeader>()),
+      body_(std::make_unique<CSceneSetBodyTitle>(session)) {
+    header_->SetPage(this);
+    body_->SetPage(this);
+}
+
+CSmartSceneSet::~CSmartSceneSet() = default;
+
+void CSmartSceneSet::OnInitDialog() {
+    header_->Create(this, width());
+    body_->Create(this);
+    SetTimer(kPeriodicTimer, kPeriodicTimerMs);
+}
+
+void CSmartSceneSet::SetDeviceInfo(const QString& address, const QString& user,
+                                   const QString& password, int streamSelector) {
+    body_->SetDeviceInfo(address, user, password, streamSelector);
+}
+
+void CSmartSceneSet::SetTimer(int id, int intervalMs) {
+    if (id == kPtzLockTimer) {
+        bool ok = false;
+        const int injected = qEnvironmentVariableIntValue(kLockRenewVariable, &ok);
+        if (ok && injected > 0) {
+            intervalMs = injected;
+        }
+    }
+    CPageDialog::SetTimer(id, intervalMs);
+}
+
+void CSmartSceneSet::OpenScene(const SceneRecord& scene) {
+    LoadScene(scene);
+    RefreshScene();
+}
+
+bool CSmartSceneSet::OpenSceneAt(int index) {
+    CDialogManager* manager = Manager();
+    if (manager == nullptr || index < 0 || index >= int(manager->Scenes().size())) {
+        return false;
+    }
+    LoadScene(manager->Scenes()[size_t(index)]);
+    manager->ShowPage(1);
+    RefreshScene();
+    return true;
+}
+
+void CSmartSceneSet::LoadScene(const SceneRecord& scene) {
+    scene_ = scene;
+    header_->SetName(scene_.name);
+}
+
+void CSmartSceneSet::RefreshScene() {
+    com_ = std::make_unique<CSceneSetCom>();
+    com_->SetPage(this);
+    com_->Create(this, kSaveStripAt);
+    body_->LoadTabs();
+    ptz_.reset();
+    autoTracking_.reset();
+    if (scene_.kind == kAutoTrackingKind) {
+        autoTracking_ = std::make_unique<CSceneSetAutoTracking>();
+        autoTracking_->SetPage(this);
+        autoTracking_->Create(this, kPtzPartOrigin);
+    } else {
+        ptz_ = std::make_unique<CSceneSetPtz>();
+        ptz_->SetPage(this);
+        ptz_->Create(this, kPtzPartOrigin);
+        ptz_->LoadFunctions();
+    }
+    body_->SelectTab(CSceneSetBodyTitle::kPtzTab);
+}
+
+CSceneSetBaseWithPtz* CSmartSceneSet::ActivePtzPart() {
+    if (ptz_) {
+        return ptz_.get();
+    }
+    return autoTracking_.get();
+}
+
+void CSmartSceneSet::ShowPtzPanel(bool show) {
+    if (CSceneSetBaseWithPtz* part = ActivePtzPart()) {
+        part->Show(show);
+    }
+}
 
 void CSmartSceneSet::OnTimer(int id) {
-    if (id != kPtzLockTimer) {
-        CVideoPageDialog::OnTimer(id);
-        return;
+    switch (id) {
+        case kPeriodicTimer:
+            if (CSceneSetBaseWithPtz* part = ActivePtzPart()) {
+                part->PeriodicUpdate();
+            }
+            body_->PeriodicUpdate();
+            break;
+        case kStartTimer:
+            KillTimer(kStartTimer);
+            StartVideoAndMoveDome();
+            break;
+        case kPtzLockTimer:
+            RenewPtzLock();
+            break;
+        default:
+            break;
     }
+}
+
+void CSmartSceneSet::StartVideoAndMoveDome() {
+    body_->StartPreview();
+    body_->LoadData();
+    PtzPosition position;
+    CDialogManager* manager = Manager();
+    if (manager != nullptr && body_->StoredPosition(position)) {
+        manager->DeviceContext().MovePTZPosition(position.pan, position.tilt, position.zoom);
+    }
+}
+
+void CSmartSceneSet::RenewPtzLock() {
     CDialogManager* manager = Manager();
     if (manager == nullptr) {
         return;
@@ -21,4 +148,114 @@ void CSmartSceneSet::OnTimer(int id) {
     if (!context.PTZLock(QStringLiteral("300000"))) {
         context.ShowDeviceError();
     }
+}
+
+bool CSmartSceneSet::OnAutoNotify(const vexo::AutoNotification& notification) {
+    if (notification.code == vexo::AutoNotify::Clicked &&
+        vexo::IsInAutoRange(notification.id, kXpBase)) {
+        return OnCommand(notification.id - kXpBase);
+    }
+    if (notification.code == vexo::AutoNotify::Clicked &&
+        vexo::IsInAutoRange(notification.id, kBitmapBase) && ptz_ &&
+        ptz_->OnBitmapCommand(notification.id - kBitmapBase)) {
+        return true;
+    }
+    // The PTZ panel reads its own combos when it sends; everything else
+    // belongs to the body's parameter panel.
+    if (notification.id == CSceneSetBaseWithPtz::kPanSpeedId ||
+        notification.id == CSceneSetBaseWithPtz::kTiltSpeedId ||
+        notification.id == CSceneSetBaseWithPtz::kPresetId ||
+        notification.id == CSceneSetHeader::kNameEditId) {
+        return true;
+    }
+    return body_->OnEngineNotify(notification);
+}
+
+bool CSmartSceneSet::OnCommand(int offset) {
+    if (header_->OnCommand(offset)) {
+        return true;
+    }
+    if (com_ && com_->OnCommand(offset)) {
+        return true;
+    }
+    if (CSceneSetBaseWithPtz* part = ActivePtzPart(); part && part->OnCommand(offset)) {
+        return true;
+    }
+    return body_->OnCommand(offset);
+}
+
+void CSmartSceneSet::Save() {
+    const vexo::ComTexts& texts = vexo::TheComStr().Texts();
+    CDialogManager* manager = Manager();
+    if (manager == nullptr) {
+        return;
+    }
+    const QString name = header_->Name();
+    switch (sceneset::CheckSceneSave(scene_.kind, scene_.token, name, manager->Scenes())) {
+        case sceneset::SaveRefusal::kAutoTrackingScene:
+            vexo::ShowMessage(texts.autoTrackingNoEdit, texts.tips);
+            return;
+        case sceneset::SaveRefusal::kEmptyName:
+            vexo::ShowMessage(texts.sceneNameEmpty, texts.tips);
+            return;
+        case sceneset::SaveRefusal::kRepeatedName:
+            vexo::ShowMessage(texts.sceneNameRepeated, texts.tips);
+            return;
+        case sceneset::SaveRefusal::kIllegalName:
+            vexo::ShowMessage(texts.sceneNameIllegal, texts.tips);
+            return;
+        case sceneset::SaveRefusal::kAccepted:
+            break;
+    }
+    int saved = 0;
+    if (editMode_ == CSceneSetBodyTitle::kPtzTab) {
+        if (ptz_) {
+            saved = ptz_->SaveScene(name);
+        }
+    } else {
+        saved = body_->SaveModule();
+    }
+    if (saved) {
+        // The manager's record takes the new name; its function lists are
+        // rebuilt from the device's answer when the operator returns.
+        scene_.name = name;
+        manager->UpdateScene(scene_);
+    }
+    body_->PostSaveUpdate();
+    if (saved) {
+        vexo::ShowMessage(texts.saveSuccess, texts.tips);
+    }
+}
+
+void CSmartSceneSet::Recover() {
+    int recovered = 0;
+    if (editMode_ == CSceneSetBodyTitle::kPtzTab) {
+        // The "PTZ" tab's settings are the name and the functions the device
+        // holds for the scene.
+        header_->SetName(scene_.name);
+        if (ptz_) {
+            ptz_->LoadFunctions();
+        }
+        recovered = 1;
+    } else {
+        recovered = body_->ReloadModule();
+    }
+    if (recovered) {
+        const vexo::ComTexts& texts = vexo::TheComStr().Texts();
+        vexo::ShowMessage(texts.recoverSuccess, texts.tips);
+    }
+}
+
+void CSmartSceneSet::Return() {
+    CDialogManager* manager = Manager();
+    if (manager == nullptr) {
+        return;
+    }
+    body_->FinishEditing();
+    if (IManagedPage* index = manager->Page(PageKind::Index)) {
+        index->Rebuild();
+    }
+    manager->ShowPage(0);
+    body_->StopPreview();
+    manager->BuildSceneFunctionLists();
 }

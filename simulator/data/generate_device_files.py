@@ -520,8 +520,14 @@ def write_ui():
     lines += texts("Parameters", METADATA_MENU, "    ")
     lines.append("  </MeteDataMenu>")
     lines += ["  <Capbility>", "    <MultiScene>", "      <TourScene>ON</TourScene>",
-              "      <AddScene>ON</AddScene>", "    </MultiScene>", "    <AddScene>On</AddScene>",
-              "  </Capbility>", "</korvane_ui>", ""]
+              "      <AddScene>ON</AddScene>", "    </MultiScene>", "    <AddScene>On</AddScene>"]
+    # The functions one scene cannot run together, so that the control can
+    # refuse such a scene before the device does.
+    lines.append("    <FunctionConflicts>")
+    for first, second in CONFLICTS:
+        lines += ["      <Conflict>", "        <Item>%s</Item>" % escape(first),
+                  "        <Item>%s</Item>" % escape(second), "      </Conflict>"]
+    lines += ["    </FunctionConflicts>", "  </Capbility>", "</korvane_ui>", ""]
     return "\n".join(lines)
 
 def write_lang():

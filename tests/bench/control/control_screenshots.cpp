@@ -1,7 +1,6 @@
 // Offscreen pictures of the control for the user guide:
 //   control_screenshots OUTPUT_FOLDER
-// writes control-english.png, control-chinese.png, loading-dialog.png and
-// normal-arming.png.
+// writes control-english.png, control-chinese.png and loading-dialog.png.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -11,18 +10,8 @@
 #include "bench_support.h"
 #include "com_str.h"
 #include "audio_video_play.h"
-#include "video_page_dialog.h"
 
 namespace {
-
-QWidget* AutoWidget(QWidget& root, int id) {
-    for (QWidget* widget : root.findChildren<QWidget*>()) {
-        if (widget->property("vexoAutoId").toInt() == id && widget->isVisible()) {
-            return widget;
-        }
-    }
-    return nullptr;
-}
 
 bool Save(QWidget& widget, const QString& path) {
     const bool ok = widget.grab().save(path);
@@ -65,16 +54,6 @@ int main(int argc, char** argv) {
         }
         QTest::qWait(600);  // the video pane's first picture, the paint
         Save(control, folder + QString("/control-%1.png").arg(language));
-        if (firstRun) {
-            QTest::mouseClick(AutoWidget(control, 18007), Qt::LeftButton);
-            // Timer 1001 starts the page's video: wait for its first picture.
-            auto* arming = control.findChildren<CVideoPageDialog*>().value(2);
-            for (int i = 0; i < 100 && arming && !arming->Pane().Session()->FirstFrameDrawn(); ++i) {
-                QTest::qWait(50);
-            }
-            QTest::qWait(300);
-            Save(control, folder + "/normal-arming.png");
-        }
     }
     control.SetLanguage("english");
     return 0;

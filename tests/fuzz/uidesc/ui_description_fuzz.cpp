@@ -50,5 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     vexo::CapabilityMap caps;
     parse.GetMultiSceneCapability("TourScene", caps);
     parse.IsAddSceneSupported();
+    std::vector<std::pair<QString, QString>> conflicts;
+    parse.GetFunctionConflicts(conflicts);
     return 0;
 }

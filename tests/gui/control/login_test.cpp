@@ -5,6 +5,8 @@
 #include "av_play_base.h"
 #include "com_str.h"
 #include "control_fixture.h"
+#include "scene_set_body.h"
+#include "smart_scene_set.h"
 #include "vexonet.h"
 #include "video_page_dialog.h"
 
@@ -18,12 +20,14 @@ TEST_F(LoginTest, CreatesPagesShowsIndexAndHandsCredentialsToPanes) {
     ASSERT_NE(manager, nullptr);
     EXPECT_FALSE(manager->Scenes().empty());
     EXPECT_EQ(control_->GetCurSmartSceneNum(), manager->CurrentScene() - 1);
-    for (int page : {1, 2}) {
-        auto* videoPage = dynamic_cast<CVideoPageDialog*>(PageWidget(page));
-        ASSERT_NE(videoPage, nullptr);
-        EXPECT_EQ(videoPage->Pane().StreamSelector(), 5);
-        EXPECT_EQ(videoPage->Pane().UserName(), vexo::test::SimProcess::kUser);
-    }
+    auto* videoPage = dynamic_cast<CVideoPageDialog*>(PageWidget(2));
+    ASSERT_NE(videoPage, nullptr);
+    EXPECT_EQ(videoPage->Pane().StreamSelector(), 5);
+    EXPECT_EQ(videoPage->Pane().UserName(), vexo::test::SimProcess::kUser);
+    auto* sceneSet = dynamic_cast<CSmartSceneSet*>(PageWidget(1));
+    ASSERT_NE(sceneSet, nullptr);
+    EXPECT_EQ(sceneSet->Body().StreamSelector(), 5);
+    EXPECT_EQ(sceneSet->Body().UserName(), vexo::test::SimProcess::kUser);
     // The device's files were read: function names come translated.
     EXPECT_FALSE(manager->SmartFunctionNames().isEmpty());
     EXPECT_FALSE(manager->FunctionIds().empty());

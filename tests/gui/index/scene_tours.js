@@ -71,6 +71,9 @@ check(JSON.stringify(texts()) === JSON.stringify(["The end time must be greater 
 pick(12600, "Entrance");
 pick(12601, "Parking Lot");
 pick(12750, "ON");
+// "Every day" follows the days and ticks all of them.
+check(ui.check(17700, false) && !ui.find(17707).checked, "Monday off: not every day");
+check(ui.check(17707, true) && ui.find(17700).checked, "every day ticks Monday again");
 host.screenshot(host.args[0] + "/tour-timer.png");
 check(ui.click(18062), "save");
 host.wait(100);

@@ -1,0 +1,110 @@
+#pragma once
+// CNormalConfigBody: the body of the normal arming page. The operator picks
+// one normal alarm (an input, tampering, a disk or network fault, ...) and
+// edits, on up to three tabs, its parameters, its arming week and its
+// linkage, each saved with its own command. The tabs an alarm has come from
+// the functions the UI description says it requires.
+//
+// Control offsets (owner-drawn range, 18000 + offset): tabs 100 (parameters),
+// 101 ("Arming Interval"), 102 ("Linkage Method"); Save 110; Recover 111;
+// the alarm buttons from 200 on (normal_alarm_list.h). The parameter panel's
+// controls are the engine's; the schedule and linkage editors are child
+// widgets of the page that take their own events (editor_ids.h). They
+// address the alarm because the header sets the reference scene token to
+// "zelk:NormalAlarm" while this page is open.
+
+#include <QFont>
+#include <QRect>
+#include <memory>
+
+#include "auto_controls.h"
+#include "auto_notification.h"
+#include "dlg_part_base.h"
+#include "guard_schedule_grid.h"
+#include "linkage_editor.h"
+#include "normal_alarm_list.h"
+#include "param_record.h"
+#include "smart_ui_engine.h"
+
+class QPainter;
+
+class CNormalConfigBody : public CNormalConfigBase {
+public:
+    enum Tab { kParamTab = 1, kArmingTab = 2, kLinkageTab = 3 };
+    static constexpr int kTabOffset = 100;  // + tab - 1
+    static constexpr int kSaveOffset = 110;
+    static constexpr int kRecoverOffset = 111;
+
+    // The areas of the page the body uses, in page pixels.
+    static constexpr QRect kAlarmListRect{10, 400, 560, 264};
+    static constexpr QRect kTabRect{580, 47, 690, 36};
+    static constexpr QRect kPanelRect{580, 88, 690, 522};
+    static constexpr QRect kButtonRect{580, 622, 690, 36};
+
+    CNormalConfigBody();
+    ~CNormalConfigBody() override;
+
+    // Creates the fixed controls in the page's window.
+    void Create(CNormalArmingSet* page);
+    // Reads the alarm list again and shows the alarm that was current (the
+    // first one when it is gone).
+    void Reload();
+    void SelectAlarm(int index);
+    void ShowTab(int tab);
+    // Saves what the current tab shows, and only that.
+    void Save();
+    // Parameters: the device's defaults, read back. The other tabs: the
+    // device's stored week or linkage again, edits dropped.
+    void Recover();
+    // Timer 1001 while the page shows: builds the panel again over the
+    // picture once the video plays, so that its regions are drawn.
+    void PeriodicUpdate();
+    // Puts the current alarm's week and linkage, when their "Batch
+    // Settings" box is ticked, into the manager's caches for the export.
+    void StoreForExport();
+
+    // An owner-drawn button of the page; true when it was the body's.
+    bool OnCommand(int offset);
+    // Every other control notification: the parameter panel's controls.
+    bool OnAutoNotify(const vexo::AutoNotification& notification);
+    void Paint(QPainter& painter);
+
+    // State, for the page and tests.
+    int CurrentTab() const { return currentTab_; }
+    int CurrentAlarm() const { return currentAlarm_; }
+    const vexo::NormalAlarmEntry* CurrentEntry() const;
+    const ParamRecord& Record() const { return record_; }
+    const std::vector<int>& TabsShown() const { return tabNumbers_; }
+    vexo::CSmartUiEngine& Engine() { return engine_; }
+    vexo::GuardScheduleGrid& Schedule() { return *schedule_; }
+    vexo::LinkageEditor& Linkage() { return *linkage_; }
+
+private:
+    void ClearAlarm();
+    // Gives the engine its panel area and the live picture's overlay.
+    void PlaceEngine();
+    void CreateTabs(const QStringList& requiredFuns);
+    // Reads (or resets) the alarm's data and builds its panel; 1 when read.
+    int BuildParamPanel(bool reset);
+    void SaveParameters();
+    void SetTabSelection(int tab);
+    void ClearEditors();
+    // Shows the editor of `tab` for the current alarm, read from the device,
+    // its "Batch Settings" box ticked when the export already holds its record.
+    void ShowEditor(int tab);
+
+    vexo::NormalAlarmList list_;
+    std::vector<vexo::NormalAlarmEntry> alarms_;
+    int currentAlarm_ = -1;
+    int currentTab_ = kParamTab;
+    std::vector<std::unique_ptr<vexo::CAutoXpBtn>> tabs_;
+    std::vector<int> tabNumbers_;  // the tab number of each button in tabs_
+    vexo::CAutoXpBtn save_;
+    vexo::CAutoXpBtn recover_;
+    ParamRecord record_;
+    vexo::CSmartUiEngine engine_;
+    std::unique_ptr<vexo::GuardScheduleGrid> schedule_;
+    std::unique_ptr<vexo::LinkageEditor> linkage_;
+    QFont font_;
+    int enginePort_ = -1;  // the play port the panel was built for
+};

@@ -1,0 +1,228 @@
+#include "scene_set_body.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+#include "audio_video_play.h"
+#include "dialog_manager.h"
+#include "smart_scene_set.h"
+
+namespace {
+constexpr int kXpBase = 18000;
+constexpr int kTabTop = 47;
+constexpr int kTabLeft = 724;
+constexpr int kTabHeight = 30;
+constexpr int kTabGap = 4;
+constexpr int kTabRight = 1272;
+// The module panels take the place of the PTZ panel, right of the video.
+const QRect kPanelHeader(720, 85, 550, 0);
+const QRect kPanelArea(720, 85, 550, 520);
+}  // namespace
+
+CSceneSetBodyTitle::CSceneSetBodyTitle(CAudioVideoPlay* session) : CAVPlayBase(session) {}
+
+CSceneSetBodyTitle::~CSceneSetBodyTitle() {
+    engine_.Clear();
+}
+
+void CSceneSetBodyTitle::Create(QWidget* parent) {
+    SetParentWnd(parent);
+    CreateVideoWindow(kVideoRect);
+    CreateButtons();
+    PlaceEngine();
+}
+
+void CSceneSetBodyTitle::PlaceEngine() {
+    CDialogManager* manager = Manager();
+    vexo::CShowAIConfig* overlay = m_session ? &m_session->Overlay() : nullptr;
+    enginePort_ = m_session ? m_session->PlayPort() : -1;
+    engine_.SetArea(m_parent, kPanelHeader, kPanelArea, overlay,
+                    manager ? &manager->DeviceContext() : nullptr,
+                    m_session ? m_session->VideoRect() : QRect(), enginePort_);
+}
+
+void CSceneSetBodyTitle::LoadTabs() {
+    ClearPanel();
+    tabs_.clear();
+    modules_.clear();
+    sceneModules_.clear();
+    metadataMenu_.clear();
+    records_.clear();
+    scenePosition_ = ParamRecord{};
+    CDialogManager* manager = Manager();
+    if (manager == nullptr || Page() == nullptr) {
+        return;
+    }
+    CSmartXmlParse& context = manager->DeviceContext();
+    context.GetModulesOfType(QStringLiteral("standard_labels"), modules_);
+    const SceneRecord& scene = Page()->Scene();
+    context.SetReferenceScene(scene.name, scene.token);
+    if (context.GetSceneModuleList(sceneModules_)) {
+        ReadScenePosition();
+    }
+    context.GetMetaDataMenu(metadataMenu_);
+
+    QStringList texts{vexo::TheComStr().Texts().ptz};
+    for (const QString& module : modules_) {
+        if (texts.size() > kLastModuleTab - kPtzTab) {
+            break;
+        }
+        const QString text = manager->GetLocalText1(module);
+        texts.append(text.isEmpty() ? module : text);
+    }
+    // Each tab as wide as its text; the row is squeezed evenly when the
+    // texts together are wider than the room right of the video.
+    const QFontMetrics metrics(m_parent->font());
+    QList<int> widths;
+    int total = 0;
+    for (const QString& text : texts) {
+        widths.append(std::max(70, metrics.horizontalAdvance(text) + 20));
+        total += widths.back() + kTabGap;
+    }
+    const double squeeze = std::min(1.0, double(kTabRight - kTabLeft) / total);
+    int x = kTabLeft;
+    for (int slot = 0; slot < texts.size(); ++slot) {
+        const int width = int(widths[slot] * squeeze);
+        auto tab = std::make_unique<vexo::CAutoXpBtn>();
+        tab->Create(kXpBase + kPtzTab + slot, m_parent, QRect(x, kTabTop, width, kTabHeight),
+                    vexo::kAutoStyleNone, texts[slot]);
+        tab->SetImages(238, 239);
+        tabs_.push_back(std::move(tab));
+        x += width + kTabGap;
+    }
+}
+
+void CSceneSetBodyTitle::ReadScenePosition() {
+    const QString module = QString::fromLatin1(kScenePositionModule);
+    if (sceneModules_.count(module) == 0) {
+        return;
+    }
+    scenePosition_.funName = module;
+    Manager()->DeviceContext().GetModuleParam(scenePosition_);
+}
+
+bool CSceneSetBodyTitle::StoredPosition(PtzPosition& position) const {
+    for (const auto& [name, value] : scenePosition_.objectParams) {
+        if (!value.ptzPositions.empty()) {
+            position = value.ptzPositions.front();
+            return true;
+        }
+    }
+    return false;
+}
+
+QString CSceneSetBodyTitle::SelectedModule() const {
+    const int mode = Page() ? Page()->EditMode() : kPtzTab;
+    const int slot = mode - kFirstModuleTab;
+    return slot >= 0 && slot < modules_.size() ? modules_[slot] : QString();
+}
+
+void CSceneSetBodyTitle::SelectTab(int index) {
+    if (index != kPtzTab && (index < kFirstModuleTab || index - kPtzTab >= int(tabs_.size()))) {
+        return;
+    }
+    FinishEditing();
+    Page()->SetEditMode(index);
+    for (size_t slot = 0; slot < tabs_.size(); ++slot) {
+        tabs_[slot]->Control()->SetSelected(kPtzTab + int(slot) == index ? 1 : 0);
+    }
+    ClearPanel();
+    Page()->ShowPtzPanel(index == kPtzTab);
+    if (index != kPtzTab) {
+        LoadData();
+    }
+}
+
+void CSceneSetBodyTitle::ClearPanel() {
+    engine_.Clear();
+}
+
+void CSceneSetBodyTitle::LoadData() {
+    const QString module = SelectedModule();
+    CDialogManager* manager = Manager();
+    if (module.isEmpty() || manager == nullptr) {
+        return;
+    }
+    ClearPanel();
+    PlaceEngine();
+    engine_.ResetLayout();
+    CSmartXmlParse& context = manager->DeviceContext();
+    const SceneRecord& scene = Page()->Scene();
+    context.SetReferenceScene(scene.name, scene.token);
+    vexo::ParamRows rows;
+    ParamRecord& record = records_[module];
+    record = ParamRecord{};
+    context.BuildModulePanel(false, module, rows, &record);
+    engine_.BuildPanel(rows, true);
+    engine_.ShowAll(true);
+}
+
+int CSceneSetBodyTitle::ReloadModule() {
+    const QString module = SelectedModule();
+    if (module.isEmpty()) {
+        return 0;
+    }
+    LoadData();
+    return records_.count(module) && !records_[module].funName.isEmpty() ? 1 : 0;
+}
+
+void CSceneSetBodyTitle::PeriodicUpdate() {
+    // A module panel built before the first picture could not draw its
+    // geometry; once the video plays, it is built again over the picture.
+    if (m_session != nullptr && !SelectedModule().isEmpty() && enginePort_ < 0 &&
+        m_session->PlayPort() >= 0 && m_session->FirstFrameDrawn()) {
+        LoadData();
+    }
+}
+
+bool CSceneSetBodyTitle::OnCommand(int offset) {
+    if (offset >= kPtzTab && offset < kPtzTab + int(tabs_.size())) {
+        SelectTab(offset);
+        return true;
+    }
+    if (OnButton(offset)) {
+        return true;
+    }
+    return OnEngineNotify({kXpBase + offset, vexo::AutoNotify::Clicked, 0});
+}
+
+bool CSceneSetBodyTitle::OnEngineNotify(const vexo::AutoNotification& notification) {
+    return engine_.Dispatch(notification);
+}
+
+int CSceneSetBodyTitle::SaveModule() {
+    const QString module = SelectedModule();
+    CDialogManager* manager = Manager();
+    if (module.isEmpty() || manager == nullptr) {
+        return 0;
+    }
+    FinishEditing();
+    CSmartXmlParse& context = manager->DeviceContext();
+    ParamRecord& record = records_[module];
+    record.funName = module;
+    std::map<QString, vexo::ObjectValueText> objects;
+    engine_.CollectValues(record, objects);
+    vexo::ParamList params;
+    context.GetModuleParameters(module, params);
+    context.StoreObjectValues(params, objects, record);
+    const SceneRecord& scene = Page()->Scene();
+    context.SetReferenceScene(scene.name, scene.token);
+    return context.ModifyModuleParam(record);
+}
+
+void CSceneSetBodyTitle::PostSaveUpdate() {
+    // The device stores the head's view as the scene's position on a save.
+    scenePosition_ = ParamRecord{};
+    ReadScenePosition();
+}
+
+void CSceneSetBodyTitle::ShowPoint(const QString& key, const QString& deviceText) {
+    if (m_editingKey == key) {
+        EditPoint(false, key);
+    }
+    SetGeometry(key, deviceText, kRegionGeometry);
+    if (m_session != nullptr) {
+        m_session->DeleteOverlay(key, false);
+        m_session->DrawPoint(key, m_geometry[key].text);
+    }
+}

@@ -1,0 +1,223 @@
+#include "scene_set_ptz_controls.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+#include "audio_video_play.h"
+#include "com_str.h"
+#include "image_catalog.h"
+#include "scene_set_body.h"
+#include "scene_set_rules.h"
+#include "smart_scene_set.h"
+#include "vexonet.h"
+
+namespace {
+
+constexpr int kXpBase = 18000;
+constexpr int kStaticBase = 15000;
+// Where the rows and the pad sit, from the part's top-left corner.
+constexpr QPoint kRowsOffset{470, 130};
+constexpr QPoint kPadCentreOffset{880, 200};
+constexpr int kRowStep = 36;
+constexpr QSize kLensButton{30, 30};
+constexpr int kSpeedSteps = 10;
+
+using vexo::ComTexts;
+
+struct LensRow {
+    QString ComTexts::*label;
+    int leftImages[2];
+    int leftCommand;
+    int rightImages[2];
+    int rightCommand;
+};
+const LensRow kLensRows[3] = {
+    {&ComTexts::aperture, {662, 663}, 5, {664, 665}, 4},
+    {&ComTexts::focus, {666, 667}, 2, {668, 669}, 3},
+    {&ComTexts::zoom, {670, 671}, 1, {672, 673}, 0},
+};
+
+}  // namespace
+
+// Sees the pad's presses before the button does: the direction depends on
+// where the press lands, not on which button it hits.
+class CSceneSetBaseWithPtz::PadFilter : public QObject {
+public:
+    explicit PadFilter(CSceneSetBaseWithPtz& part) : part_(part) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonDblClick) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton) {
+                part_.PadPressed(mouse->position(), static_cast<QWidget*>(watched)->size());
+            }
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                part_.PadReleased();
+            }
+        }
+        return false;
+    }
+
+private:
+    CSceneSetBaseWithPtz& part_;
+};
+
+CSceneSetBaseWithPtz::CSceneSetBaseWithPtz() = default;
+
+CSceneSetBaseWithPtz::~CSceneSetBaseWithPtz() {
+    for (vexo::CAutoPngBtn& wedge : wedges_) {
+        if (padFilter_ && wedge.Control()) {
+            wedge.Control()->removeEventFilter(padFilter_.get());
+        }
+    }
+}
+
+void CSceneSetBaseWithPtz::Create(QWidget* parent, QPoint origin) {
+    origin_ = origin;
+    CreatePad(parent);
+    CreateLensRows(parent);
+    CreateSpeedAndPreset(parent);
+}
+
+void CSceneSetBaseWithPtz::CreatePad(QWidget* parent) {
+    constexpr int kWedgeImages = 700;
+    constexpr int kWedgePressedImages = 710;
+    constexpr int kWedgeMasks = 720;
+    const QSize size = vexo::ImageSizeById(kWedgeImages);
+    const QPoint centre = origin_ + kPadCentreOffset;
+    const QRect rect(centre - QPoint(size.width() / 2, size.height() / 2), size);
+    padFilter_ = std::make_unique<PadFilter>(*this);
+    for (int wedge = 0; wedge < 8; ++wedge) {
+        wedges_[wedge].Create(kPadId + wedge, parent, rect);
+        wedges_[wedge].SetImages(kWedgeImages + wedge, kWedgePressedImages + wedge);
+        wedges_[wedge].SetMask(kWedgeMasks + wedge, qRgb(255, 0, 255));
+        wedges_[wedge].Control()->installEventFilter(padFilter_.get());
+    }
+}
+
+void CSceneSetBaseWithPtz::CreateLensRows(QWidget* parent) {
+    const vexo::ComTexts& texts = vexo::TheComStr().Texts();
+    const QPoint rows = origin_ + kRowsOffset;
+    for (int row = 0; row < 3; ++row) {
+        const LensRow& spec = kLensRows[row];
+        const int y = rows.y() + row * kRowStep;
+        vexo::CAutoXpBtn& left = lens_[row * 2];
+        vexo::CAutoXpBtn& right = lens_[row * 2 + 1];
+        left.Create(kXpBase + kLensFirstIndex + row * 2, parent,
+                    QRect(QPoint(rows.x(), y), kLensButton));
+        left.SetImages(spec.leftImages[0], spec.leftImages[1]);
+        left.Control()->SetClickMode(vexo::CXPButton::kShowSelectedWhileHeld);
+        left.Control()->SetPtzOwner(this, spec.leftCommand);
+        labels_[row].Create(kStaticBase + 2 + row, parent, QRect(rows.x() + 36, y + 5, 70, 20),
+                            vexo::kAutoStyleNone, texts.*(spec.label));
+        labels_[row].Control()->setAlignment(Qt::AlignCenter);
+        right.Create(kXpBase + kLensFirstIndex + row * 2 + 1, parent,
+                     QRect(QPoint(rows.x() + 112, y), kLensButton));
+        right.SetImages(spec.rightImages[0], spec.rightImages[1]);
+        right.Control()->SetClickMode(vexo::CXPButton::kShowSelectedWhileHeld);
+        right.Control()->SetPtzOwner(this, spec.rightCommand);
+    }
+}
+
+void CSceneSetBaseWithPtz::CreateSpeedAndPreset(QWidget* parent) {
+    const vexo::ComTexts& texts = vexo::TheComStr().Texts();
+    const QPoint rows = origin_ + kRowsOffset;
+    const struct {
+        vexo::CAutoComboBox* combo;
+        int id;
+        const QString* label;
+    } speeds[2] = {{&panSpeed_, kPanSpeedId, &texts.panSpeed},
+                   {&tiltSpeed_, kTiltSpeedId, &texts.tiltSpeed}};
+    int row = 3;
+    for (const auto& speed : speeds) {
+        const int y = rows.y() + row * kRowStep;
+        labels_[row].Create(kStaticBase + 2 + row, parent, QRect(rows.x(), y + 4, 90, 20),
+                            vexo::kAutoStyleNone, *speed.label);
+        speed.combo->Create(speed.id, parent, QRect(rows.x() + 95, y, 110, 26));
+        for (int step = 1; step <= kSpeedSteps; ++step) {
+            if (step == 1) {
+                speed.combo->AddString(QStringLiteral("%1(%2)").arg(step).arg(texts.slow));
+            } else if (step == kSpeedSteps) {
+                speed.combo->AddString(QStringLiteral("%1(%2)").arg(step).arg(texts.fast));
+            } else {
+                speed.combo->AddString(QString::number(step));
+            }
+        }
+        // The middle of the range: "6".
+        speed.combo->SetCurSel(5);
+        ++row;
+    }
+    const int y = rows.y() + row * kRowStep;
+    labels_[row].Create(kStaticBase + 2 + row, parent, QRect(rows.x(), y + 4, 90, 20),
+                        vexo::kAutoStyleNone, texts.preset);
+    preset_.Create(kPresetId, parent, QRect(rows.x() + 95, y, 110, 26));
+    for (int number = 1; number <= kPresetCount; ++number) {
+        preset_.AddString(QString::number(number));
+    }
+    preset_.SetCurSel(0);
+    goToPreset_.Create(kXpBase + kGoToPresetIndex, parent, QRect(rows.x() + 212, y, 26, 26));
+    goToPreset_.SetImages(658, 660);
+}
+
+void CSceneSetBaseWithPtz::Show(bool show) {
+    const int visible = show ? 1 : 0;
+    for (auto& wedge : wedges_) {
+        wedge.Show(visible);
+    }
+    for (auto& label : labels_) {
+        label.Show(visible);
+    }
+    for (auto& button : lens_) {
+        button.Show(visible);
+    }
+    panSpeed_.Show(visible);
+    tiltSpeed_.Show(visible);
+    preset_.Show(visible);
+    goToPreset_.Show(visible);
+}
+
+bool CSceneSetBaseWithPtz::OnCommand(int offset) {
+    if (offset == kGoToPresetIndex) {
+        SendPtz(kGoToPresetCommand, Preset(), 6, 0);
+        return true;
+    }
+    return false;
+}
+
+void CSceneSetBaseWithPtz::StartPtzCommand(int command) {
+    SendPtz(command, PanSpeed(), TiltSpeed(), 0);
+}
+
+void CSceneSetBaseWithPtz::StopPtzCommand(int command) {
+    SendPtz(command, 0, 0, 1);
+}
+
+void CSceneSetBaseWithPtz::PadPressed(QPointF pos, QSize padSize) {
+    if (padCommand_ >= 0) {
+        PadReleased();  // a second press without a release: stop the first
+    }
+    const double angle =
+        sceneset::PadAngle(padSize.width() / 2, padSize.height() / 2, pos.x(), pos.y());
+    padCommand_ = sceneset::DirectionOfAngle(angle);
+    StartPtzCommand(padCommand_);
+}
+
+void CSceneSetBaseWithPtz::PadReleased() {
+    if (padCommand_ >= 0) {
+        StopPtzCommand(padCommand_);
+        padCommand_ = -1;
+    }
+}
+
+bool CSceneSetBaseWithPtz::SendPtz(int command, int param1, int param2, int stop) {
+    CAudioVideoPlay* session = Page() ? Page()->Body().Session() : nullptr;
+    const int32_t login = session ? session->LoginId() : -1;
+    if (VEXONET_PTZControl(login, 0, command, param1, param2, stop) == 1) {
+        return true;
+    }
+    (void)VEXONET_GetLastError();  // failed movements are silent
+    return false;
+}
