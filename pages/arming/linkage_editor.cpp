@@ -147,12 +147,18 @@ void LinkageEditor::BuildControls() {
     const QFontMetrics metrics(font());
     int actionIndex = 0;
     int lastStart = kHeaderHeight + kGroupOffset;
-    for (int g = 0; g < groupCount; ++g) {
+    int lastSlot = 0;
+    // Groups and actions past the identifier windows get no control: a
+    // device has a handful, and a broken one must not bury the panel.
+    for (int g = 0;
+         g < std::min(groupCount, ids::kLinkageMaxGroups) && actionIndex < ids::kLinkageMaxActions;
+         ++g) {
         const LinkageGroup& group = m_groups[g];
         const int start = kHeaderHeight + group.slot * groupHeight + kGroupOffset;
         lastStart = start;
+        lastSlot = group.slot;
         auto title = std::make_unique<CAutoStatic>();
-        title->Create(g < ids::kLinkageMaxGroups ? ids::kLinkageGroupTitle + g : -1, this,
+        title->Create(ids::kLinkageGroupTitle + g, this,
                       QRect(kLeft, start, width() - 2 * kLeft, kTitleHeight), kAutoStyleNone,
                       DisplayName(m_context, group.name));
         c.titles.push_back(std::move(title));
@@ -160,6 +166,9 @@ void LinkageEditor::BuildControls() {
         int x = kBoxLeft;
         int y = start + kTitleHeight + 2;
         for (const LinkageAction& action : group.actions) {
+            if (actionIndex == ids::kLinkageMaxActions) {
+                break;
+            }
             const QString label = DisplayName(m_context, action.name);
             const int boxWidth = std::max(kBoxMinWidth, metrics.horizontalAdvance(label) + 32);
             if (x > kBoxLeft && x + boxWidth > width() - kLeft) {
@@ -167,9 +176,8 @@ void LinkageEditor::BuildControls() {
                 y += kBoxHeight;
             }
             auto box = std::make_unique<CAutoBtnPush>();
-            box->Create(
-                actionIndex < ids::kLinkageMaxActions ? ids::kLinkageAction + actionIndex : -1,
-                this, QRect(x, y, boxWidth, kBoxHeight), kAutoStyleNone, label);
+            box->Create(ids::kLinkageAction + actionIndex, this, QRect(x, y, boxWidth, kBoxHeight),
+                        kAutoStyleNone, label);
             box->StoreSpec(action.name, {});
             box->SetCheck(action.active ? 1 : 0);
             c.boxes.push_back(std::move(box));
@@ -180,7 +188,6 @@ void LinkageEditor::BuildControls() {
             QRect(QPoint(kLeft - 8, start - 2), QPoint(width() - kLeft + 8, y + kBoxHeight + 2)));
     }
 
-    const int lastSlot = groupCount > 0 ? m_groups.back().slot : 0;
     const int buttonsTop = lastSlot <= kLowSlotLimit ? height() - kButtonsAboveBottom
                                                      : lastStart + kButtonsBelowLastGroup;
     const CComStr& texts = TheComStr();

@@ -45,8 +45,9 @@ public:
     // --- operations -------------------------------------------------------------
     // Clears the controls, reads the trigger data (Load) and builds one
     // titled group of check boxes per group, then the rule batch button and
-    // the "Batch Settings" box. Lays out for the widget's current size (and
-    // again when it is resized); visibility stays the host's.
+    // the "Batch Settings" box (at most 40 groups and 90 actions get a
+    // control; the record is sent back whole all the same). Lays out for the widget's current size
+    // (and again when it is resized); visibility stays the host's.
     void Init();
     // Reads the owner's trigger data into a fresh record; a failed read
     // leaves it without groups. Returns the command's result (1 or 0).

@@ -120,6 +120,9 @@ void ReadScheduleWeek(const ParamRecord& record, ScheduleWeek& week) {
         // The attributes come in their names' text order ("GuardTime 10"
         // before "GuardTime 2"), as the device's own editors read them.
         for (const auto& [name, value] : found->second.attributes) {
+            if (week[day].size() == kMaxPeriodsPerDay) {
+                break;
+            }
             const qsizetype bar = value.indexOf(u'|');
             const int start = bar < 0 ? 0 : LeadingNumber(value.left(bar));
             const int end = LeadingNumber(bar < 0 ? value : value.mid(bar + 1));

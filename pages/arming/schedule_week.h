@@ -20,6 +20,7 @@ struct SchedulePeriod {
 using ScheduleDay = std::vector<SchedulePeriod>;
 inline constexpr int kScheduleDays = 7;
 using ScheduleWeek = std::array<ScheduleDay, kScheduleDays>;
+inline constexpr size_t kMaxPeriodsPerDay = 256;
 
 // The record keys of the days, Monday first: "Mon" ... "Sun".
 QString ScheduleDayKey(int day);
@@ -65,7 +66,9 @@ FreeGap FreeGapForMove(const std::vector<PixelSpan>& spans, size_t moving, int b
 // each attribute, in ascending name order, is one period "start|end" in
 // minutes. A value without "|" starts at "00:00" and ends at the whole
 // value; halves that are not numbers read as 0. Other parameters are
-// ignored. The week is emptied first.
+// ignored. The week is emptied first. A day keeps at most
+// kMaxPeriodsPerDay periods: a device sends far fewer, and a broken one must
+// not make every repaint draw a million periods.
 void ReadScheduleWeek(const ParamRecord& record, ScheduleWeek& week);
 
 // Writes the week into `record`: each day's object parameter (created when

@@ -149,6 +149,21 @@ TEST_F(LinkageEditorTest, OddlyTypedOrMissingTriggerRepliesNeverFault) {
         R"({"ack":"0","info":"nothing"})",
         R"({"ack":"0"})",
     };
+    // Far more groups and actions than a panel holds: the first get boxes.
+    std::string many = R"({"ack":"0","info":{"data":{)";
+    for (int g = 0; g < 60; ++g) {
+        many += (g ? "," : "") + std::string(R"("G)") + std::to_string(100 + g) +
+                R"(":{"simp":{"a":"TRUE","b":"FALSE","c":"FALSE"}})";
+    }
+    many += "}}}";
+    Script("CMD_GetActionTrigger", many);
+    editor_->Init();
+    EXPECT_EQ(editor_->Groups().size(), 60u);
+    EXPECT_NE(ById(editor_, ids::kLinkageGroupTitle + 29), nullptr);
+    EXPECT_EQ(ById(editor_, ids::kLinkageGroupTitle + 30), nullptr);  // 90 actions: 30 groups
+    EXPECT_NE(ById(editor_, ids::kLinkageAction + 89), nullptr);
+    EXPECT_EQ(editor_->Record().objectParams.size(), 60u);  // all of it is sent back
+
     for (const char* reply : replies) {
         Script("CMD_GetActionTrigger", reply);
         editor_->Init();

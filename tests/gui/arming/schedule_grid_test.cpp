@@ -249,5 +249,29 @@ TEST_F(ScheduleGridTest, OddlyTypedOrMissingScheduleRepliesNeverFault) {
     EXPECT_EQ(grid_->Week()[0][0].end, "01:00");
 }
 
+TEST_F(ScheduleGridTest, TheNormalAlarmFormAddressesTheAlarmAndNeitherMovesNorBatches) {
+    std::vector<NormalAlarmFun> alarms;
+    ASSERT_EQ(Channel().GetAllNormalAlarmFunName(alarms), 1);
+    ASSERT_FALSE(alarms.empty());
+    device_.Parse().SetReferenceScene(QString(), QStringLiteral("zelk:NormalAlarm"));
+    GuardScheduleGrid grid(&page_);
+    grid.setGeometry(10, 10, 940, 450);
+    grid.SetDeviceContext(&device_.Parse());
+    grid.SetIdentity(alarms[0].type, alarms[0].token);
+    grid.show();
+    grid.Init();
+    EXPECT_FALSE(ById(&grid, ids::kScheduleRuleBatch)->isEnabled());
+    Click(ById(&grid, ids::kScheduleAllClear));
+    QWidget* bar = ById(&grid, ids::kScheduleDayBar + 4);
+    Drag(bar, {100, 10}, {200, 10});
+    Mouse(bar, QEvent::MouseButtonDblClick, {150, 10}, Qt::LeftButton);
+    EXPECT_NE(grid.Mode(), GuardScheduleGrid::kMoving);
+    ASSERT_EQ(grid.Save(), 1);
+    const Json::Value sent = LastRequest("CMD_SetGuardSchedules");
+    EXPECT_EQ(sent["NormalAlarmType"].asString(), alarms[0].type.toStdString());
+    EXPECT_FALSE(sent.isMember("SceneToken"));
+    EXPECT_EQ(sent["GuardSchedulesData"]["Fri"]["simp"].size(), 1u);
+}
+
 }  // namespace
 }  // namespace vexo::test

@@ -107,6 +107,12 @@ TEST(ScheduleWireForm, OddDeviceValuesReadWithoutFault) {
     EXPECT_EQ(week[0][2].start, "00:00");
     EXPECT_EQ(ScheduleMinutes(week[0][2].end), 1000000);
     EXPECT_TRUE(week[3].empty());
+
+    for (int i = 0; i < 300; ++i) {
+        monday[QString::number(1000 + i)] = "1|2";
+    }
+    ReadScheduleWeek(record, week);
+    EXPECT_EQ(week[0].size(), kMaxPeriodsPerDay);
 }
 
 }  // namespace
