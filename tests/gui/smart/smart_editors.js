@@ -62,3 +62,15 @@ check(JSON.stringify(after).indexOf(expected) >= 0, "sent as " + expected);
 // Back on Param Set the panel is there again.
 check(ui.click(18391) && ui.find(12100).visible && !ui.find(15750).visible, "the Param Set tab");
 host.screenshot(host.args[0] + "/editors.png");
+
+// The export takes the rule's week and linkage once "Batch Settings" is
+// ticked on their tabs, under the function and the rule's token.
+check(ui.click(18396) && ui.check(17600, true), "the week marked for the export");
+check(ui.click(18397) && ui.check(17690, true), "the linkage marked for the export");
+ui.saveAs(host.args[0] + "/export.json");
+check(ui.click(18008), "export");
+const exported = JSON.parse(host.readFile(host.args[0] + "/export.json"));
+const week = exported.SmartArmingInterval["zelk:Intrusion_Event"]["Intrusion_Event 01"];
+check(week && JSON.stringify(week).indexOf('"0|1440"') >= 0, "the week exported: " + JSON.stringify(exported.SmartArmingInterval));
+const linkage = exported.SmartLinkMethod["zelk:Intrusion_Event"]["Intrusion_Event 01"];
+check(linkage && JSON.stringify(linkage).indexOf(expected) >= 0, "the linkage exported: " + JSON.stringify(exported.SmartLinkMethod));
