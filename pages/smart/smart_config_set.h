@@ -1,13 +1,75 @@
 #pragma once
-// CSmartConfigSet (page 2): the rules of one analytics function on one
-// scene. For now the page window with its title strip and video pane.
+// CSmartConfigSet (page 2): the rules of one smart function on one scene.
+// Top to bottom: the header (scene list, return button), the function bar,
+// the rule bar, then the live video beside the body (tabs, parameter panel,
+// schedule and linkage editors, Save and Recover). The selected rule's
+// geometry is drawn over the video and edited there with the mouse.
+//
+// The page decides what the panel shows from its rule bar: a rule's
+// parameters while a rule button is selected, the function's modules while
+// "Advance Param" is, nothing when no button is in use.
 
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "smart_config_body.h"
+#include "smart_config_header.h"
+#include "smart_fun_title.h"
+#include "smart_rule_title.h"
 #include "video_page_dialog.h"
 
 class CSmartConfigSet : public CVideoPageDialog {
     Q_OBJECT
 public:
     static constexpr QSize kTemplateSize{1280, 670};
-    explicit CSmartConfigSet(CAudioVideoPlay* session)
-        : CVideoPageDialog(2, kTemplateSize, true, session) {}
+    explicit CSmartConfigSet(CAudioVideoPlay* session);
+    ~CSmartConfigSet() override;
+
+    // Enters scene `sceneToken` with the function of command index
+    // `functionIndex` (a function button of the index page or of this
+    // page's function bar) selected; -1, or a function the scene does not
+    // have, selects the scene's first function. The scene's enabled
+    // functions and the function's rules are read from the device on every
+    // entry, so changes made elsewhere show the next time the page is
+    // entered (or another function or scene is chosen); "Advance Param" is
+    // selected first, as the operator left no rule open.
+    void Enter(const QString& sceneName, const QString& sceneToken, int functionIndex) override;
+    void StoreForExport() override;
+    bool OnAutoNotify(const vexo::AutoNotification& notification) override;
+
+    // For tests and tools.
+    const QString& SceneToken() const { return sceneToken_; }
+    const QString& FunName() const { return funName_; }
+    CSmartRuleTitle& RuleBar() { return ruleTitle_; }
+    CSmartConfigBody& Body() { return *body_; }
+
+protected:
+    void OnInitDialog() override;
+    void OnTimer(int id) override;
+    bool OnCommand(int offset) override;
+    void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SelectFunction(const QString& funName);
+    void SelectRule(int current);
+    void AddRule();
+    void DeleteRule();
+    void ChooseScene(int index);
+    // The function name of command index `index`; empty when none.
+    QString FunctionOfIndex(int index) const;
+    // Points the session's overlay at this page's video window.
+    void ClaimOverlay();
+
+    CSmartConfigHeader header_;
+    CSmartFunTitle funTitle_;
+    CSmartRuleTitle ruleTitle_;
+    std::unique_ptr<CSmartConfigBody> body_;  // made with the page's device context
+    QString sceneName_;
+    QString sceneToken_;
+    QString funName_;
+    bool previewAsked_ = false;
 };

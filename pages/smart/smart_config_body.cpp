@@ -1,0 +1,262 @@
+#include "smart_config_body.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include "colorref.h"
+#include "com_str.h"
+#include "dialog_manager.h"
+#include "smart_arming_interval.h"
+#include "smart_config_layout.h"
+#include "smart_config_set.h"
+#include "smart_linkage_method.h"
+#include "smart_xml_parse.h"
+#include "ui_helpers.h"
+
+using namespace vexo::smart;
+
+namespace {
+
+const QString kGuardSchedules = QStringLiteral("zelk:GuardSchedules");
+const QString kActionTrigger = QStringLiteral("zelk:ActionTrigger");
+constexpr QSize kTabSize(120, 36);
+constexpr QSize kSaveSize(100, 36);
+// The parameter panel's card, framed like the editors' panels.
+constexpr vexo::COLORREF kCardFrame = 0xBBBBBC;
+
+// A tab's caption: the localised name of the function it stands for, the
+// built-in text when the device's file has none.
+QString TabCaption(const CSmartXmlParse* parse, const QString& identifier, const QString& builtIn) {
+    QString text;
+    if (parse) {
+        parse->GetDisplayText(identifier, text);
+    }
+    return text.isEmpty() || text == identifier ? builtIn : text;
+}
+
+}  // namespace
+
+CSmartConfigBody::CSmartConfigBody(CSmartXmlParse* parse) : parse_(parse), controller_(parse) {}
+
+CSmartConfigBody::~CSmartConfigBody() = default;
+
+void CSmartConfigBody::Create(QWidget* parent) {
+    parent_ = parent;
+    const vexo::ComTexts& texts = vexo::TheComStr().Texts();
+    QPoint at = kTabsTopLeft;
+    paramTab_.Create(kXpBase + kTabParamOffset, parent, QRect(at, kTabSize), vexo::kAutoStyleNone,
+                     texts.paramSet);
+    at.rx() += kTabSize.width();
+    armingTab_.Create(kXpBase + kTabArmingOffset, parent, QRect(at, kTabSize), vexo::kAutoStyleNone,
+                      TabCaption(parse_, kGuardSchedules, texts.armingInterval));
+    at.rx() += kTabSize.width();
+    linkageTab_.Create(kXpBase + kTabLinkageOffset, parent, QRect(at, kTabSize),
+                       vexo::kAutoStyleNone,
+                       TabCaption(parse_, kActionTrigger, texts.linkageMethod));
+    for (vexo::CAutoXpBtn* tab : {&paramTab_, &armingTab_, &linkageTab_}) {
+        tab->SetImages(238, 239);
+    }
+    save_.Create(kXpBase + kSaveOffset, parent, QRect(kSaveTopLeft, kSaveSize),
+                 vexo::kAutoStyleNone, texts.save);
+    save_.SetImages(541, 542);
+    recover_.Create(kXpBase + kRecoverOffset, parent, QRect(kRecoverTopLeft, kSaveSize),
+                    vexo::kAutoStyleNone, texts.recover);
+    recover_.SetImages(541, 542);
+    controller_.SetArea(parent, kPanelHeader, kPanelRect, nullptr, {}, -1);
+    // The editors fill the panel area below the tabs.
+    const QRect editorRect(kPanelRect.left(), kPanelRect.top() + 4, kPanelRect.width(),
+                           kSaveTopLeft.y() - kPanelRect.top() - 10);
+    arming_ = std::make_unique<vexo::CSmartArmingInterval>(parent);
+    arming_->SetPage(Page());
+    arming_->SetDeviceContext(parse_);
+    arming_->setGeometry(editorRect);
+    arming_->hide();
+    linkage_ = std::make_unique<vexo::CSmartLinkageMethod>(parent);
+    linkage_->SetPage(Page());
+    linkage_->SetDeviceContext(parse_);
+    linkage_->setGeometry(editorRect);
+    linkage_->hide();
+    ShowNothing();
+}
+
+void CSmartConfigBody::SetVideo(vexo::CShowAIConfig* overlay, const QRect& videoRect, int port) {
+    controller_.SetArea(parent_, kPanelHeader, kPanelRect, overlay, videoRect, port);
+}
+
+void CSmartConfigBody::ShowRule(const QString& scene, const QString& funName, const QString& token,
+                                const QStringList& ruleTokens) {
+    ruleTokens_ = ruleTokens;
+    QStringList requiredFuns;
+    if (parse_) {
+        parse_->GetRuleRequireFuns(funName, requiredFuns);
+    }
+    armingLoadedFor_.clear();
+    linkageLoadedFor_.clear();
+    hasArming_ = requiredFuns.contains(kGuardSchedules);
+    hasLinkage_ = requiredFuns.contains(kActionTrigger);
+    controller_.ShowRule(false, scene, funName, token);
+    ShowTabs(true);
+    ChooseTab(kParamTab);
+}
+
+void CSmartConfigBody::ShowModules(const QString& scene, const QString& funName) {
+    hasArming_ = false;
+    hasLinkage_ = false;
+    controller_.ShowModules(false, scene, funName);
+    ShowTabs(true);
+    ChooseTab(kParamTab);
+}
+
+void CSmartConfigBody::ShowNothing() {
+    controller_.CollectAll();
+    controller_.ClearPanel();
+    armingLoadedFor_.clear();
+    linkageLoadedFor_.clear();
+    hasArming_ = false;
+    hasLinkage_ = false;
+    ShowTabs(false);
+    tab_ = kParamTab;
+    if (parent_) {
+        parent_->update();
+    }
+}
+
+void CSmartConfigBody::ShowTabs(bool show) {
+    paramTab_.Show(show ? 1 : 0);
+    armingTab_.Show(show && hasArming_ ? 1 : 0);
+    linkageTab_.Show(show && hasLinkage_ ? 1 : 0);
+    save_.Show(show ? 1 : 0);
+    recover_.Show(show ? 1 : 0);
+}
+
+void CSmartConfigBody::ChooseTab(int tab) {
+    tab_ = tab;
+    const std::pair<vexo::CAutoXpBtn*, int> tabs[] = {
+        {&paramTab_, kParamTab}, {&armingTab_, kArmingTab}, {&linkageTab_, kLinkageTab}};
+    for (const auto& [button, number] : tabs) {
+        if (vexo::CXPButton* control = button->Control()) {
+            control->SetSelected(number == tab ? 1 : 0);
+        }
+    }
+    // The panel's controls are hidden, not destroyed: what the operator
+    // typed is still there when the tab comes back.
+    controller_.ShowAll(tab == kParamTab);
+    PrepareEditor(tab);
+    if (arming_) {
+        arming_->setVisible(tab == kArmingTab);
+    }
+    if (linkage_) {
+        linkage_->setVisible(tab == kLinkageTab);
+    }
+    recover_.Show(tab == kParamTab && controller_.HasPanel() ? 1 : 0);
+    if (parent_) {
+        parent_->update();
+    }
+}
+
+void CSmartConfigBody::PrepareEditor(int tab) {
+    const QString& fun = controller_.FunName();
+    const QString& token = controller_.RuleToken();
+    if (token.isEmpty()) {
+        return;
+    }
+    const QString key = fun + u'|' + token;
+    std::vector<vexo::BatchRule> rules;
+    for (const QString& rule : ruleTokens_) {
+        rules.push_back({RuleSlots::Caption(vexo::TheComStr()->rule, rule), rule});
+    }
+    if (tab == kArmingTab && arming_ && armingLoadedFor_ != key) {
+        arming_->SetIdentity(fun, token);
+        arming_->SetRuleBatch(true, rules);
+        arming_->Init();
+        armingLoadedFor_ = key;
+    } else if (tab == kLinkageTab && linkage_ && linkageLoadedFor_ != key) {
+        linkage_->SetIdentity(fun, token);
+        linkage_->SetRuleBatch(true, rules);
+        linkage_->Init();
+        linkageLoadedFor_ = key;
+    }
+}
+
+bool CSmartConfigBody::OnCommand(int offset) {
+    switch (offset) {
+        case kTabParamOffset:
+            ChooseTab(kParamTab);
+            return true;
+        case kTabArmingOffset:
+            ChooseTab(kArmingTab);
+            return true;
+        case kTabLinkageOffset:
+            ChooseTab(kLinkageTab);
+            return true;
+        case kSaveOffset:
+            if (Save()) {
+                vexo::ShowMessage(vexo::TheComStr()->saveSuccess, vexo::TheComStr()->tips);
+            }
+            return true;
+        case kRecoverOffset:
+            Recover();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CSmartConfigBody::Save() {
+    switch (tab_) {
+        case kParamTab:
+            return controller_.Save();
+        // The editors show the outcome of their own saves.
+        case kArmingTab:
+            arming_->Save();
+            return false;
+        case kLinkageTab:
+            linkage_->Save();
+            return false;
+        default:
+            return false;
+    }
+}
+
+void CSmartConfigBody::Recover() {
+    if (tab_ != kParamTab || !controller_.HasPanel()) {
+        return;
+    }
+    if (controller_.Recover()) {
+        vexo::ShowMessage(vexo::TheComStr()->recoverSuccess, vexo::TheComStr()->tips);
+    }
+}
+
+bool CSmartConfigBody::Dispatch(const vexo::AutoNotification& notification) {
+    return tab_ == kParamTab && controller_.Dispatch(notification);
+}
+
+void CSmartConfigBody::Paint(QPainter& painter) const {
+    if (tab_ != kParamTab || !controller_.HasPanel()) {
+        return;
+    }
+    const QRect card(kPanelRect.left(), kPanelRect.top() + 4, kPanelRect.width(),
+                     kSaveTopLeft.y() - kPanelRect.top() - 10);
+    painter.fillRect(card, Qt::white);
+    painter.setPen(vexo::ColorFromRef(kCardFrame));
+    painter.drawRect(card.adjusted(0, 0, -1, -1));
+}
+
+void CSmartConfigBody::StoreForExport() {
+    CDialogManager* manager = Manager();
+    if (!manager) {
+        return;
+    }
+    // Only what the operator has opened and marked "Batch Settings" goes out;
+    // the editors say so through their record getters.
+    ParamRecord record;
+    if (arming_ && !armingLoadedFor_.isEmpty() && arming_->GetScheduleRecord(record)) {
+        manager->PutRecord(CDialogManager::SeventhOrEighth(false), arming_->FunName(),
+                           arming_->Token(), record);
+    }
+    record = {};
+    if (linkage_ && !linkageLoadedFor_.isEmpty() && linkage_->GetTriggerRecord(record)) {
+        manager->PutRecord(CDialogManager::FourthOrFifth(false), linkage_->FunName(),
+                           linkage_->Token(), record);
+    }
+}

@@ -1,0 +1,83 @@
+#include "smart_rule_title.h"
+
+#include "com_str.h"
+#include "smart_config_layout.h"
+#include "smart_config_set.h"
+
+using namespace vexo::smart;
+
+namespace {
+constexpr QSize kRuleButtonSize(100, 36);
+constexpr QSize kAdvanceSize(120, 36);
+constexpr QSize kAddDelSize(64, 30);
+}  // namespace
+
+void CSmartRuleTitle::Create(QWidget* parent) {
+    const vexo::ComTexts& texts = vexo::TheComStr().Texts();
+    int x = kRuleBarTopLeft.x();
+    const int y = kRuleBarTopLeft.y();
+    advanceButton_.Create(kXpBase + kAdvanceOffset, parent, QRect(QPoint(x, y), kAdvanceSize),
+                          vexo::kAutoStyleNone, texts.advanceParam);
+    advanceButton_.SetImages(238, 239);
+    x += kAdvanceSize.width();
+    for (int i = 0; i < kMaxRules; ++i) {
+        ruleButtons_[i].Create(kXpBase + kFirstRuleOffset + i, parent,
+                               QRect(QPoint(x, y), kRuleButtonSize));
+        ruleButtons_[i].SetImages(238, 239);
+        x += kRuleButtonSize.width();
+    }
+    x += 10;
+    const int addDelY = y + (kRuleButtonSize.height() - kAddDelSize.height()) / 2;
+    add_.Create(kXpBase + kAddOffset, parent, QRect(QPoint(x, addDelY), kAddDelSize),
+                vexo::kAutoStyleNone, texts.add);
+    add_.SetImages(246, 246);
+    del_.Create(kXpBase + kDelOffset, parent,
+                QRect(QPoint(x + kAddDelSize.width() + 6, addDelY), kAddDelSize),
+                vexo::kAutoStyleNone, texts.del);
+    del_.SetImages(246, 246);
+    UpdateButtons();
+}
+
+void CSmartRuleTitle::Reset(const QStringList& tokens, bool advance) {
+    slots_.Reset(tokens);
+    advance_ = advance;
+    active_ = true;
+    current_ = advance ? 0 : (slots_.IsShown(1) ? 1 : -1);
+    UpdateButtons();
+}
+
+void CSmartRuleTitle::Select(int current) {
+    current_ = current;
+    UpdateButtons();
+}
+
+void CSmartRuleTitle::Fill(int slot, const QString& token) {
+    slots_.Fill(slot, token);
+    current_ = slot;
+    UpdateButtons();
+}
+
+void CSmartRuleTitle::Empty(int slot) {
+    slots_.Empty(slot);
+    const int before = slots_.ShownBefore(slot);
+    current_ = before > 0 ? before : (advance_ ? 0 : -1);
+    UpdateButtons();
+}
+
+void CSmartRuleTitle::UpdateButtons() {
+    const QString ruleText = vexo::TheComStr()->rule;
+    advanceButton_.Show(active_ && advance_ ? 1 : 0);
+    if (vexo::CXPButton* button = advanceButton_.Control()) {
+        button->SetSelected(current_ == 0 ? 1 : 0);
+    }
+    for (int slot = 1; slot <= kMaxRules; ++slot) {
+        vexo::CAutoXpBtn& rule = ruleButtons_[slot - 1];
+        rule.Show(active_ && slots_.IsShown(slot) ? 1 : 0);
+        if (vexo::CXPButton* button = rule.Control()) {
+            button->setText(RuleSlots::Caption(ruleText, slots_.TokenAt(slot)));
+            button->SetSelected(current_ == slot ? 1 : 0);
+        }
+    }
+    add_.Show(active_ ? 1 : 0);
+    del_.Show(active_ && current_ >= 1 ? 1 : 0);
+}

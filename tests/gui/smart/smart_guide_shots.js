@@ -1,0 +1,41 @@
+// The user guide's pictures of the smart configuration page, in English and
+// Chinese: a rule with its region over the live video, and a rule with its
+// wire on each of the three tabs. Written to host.args[1] when given (the
+// guide's image folder), else to the test's output folder.
+function check(c, what) { if (!c) throw new Error("check failed: " + what); }
+const folder = host.args.length > 1 ? host.args[1] : host.args[0];
+
+function enterPage() {
+    for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) {
+        if (ui.find(id).visible) ui.click(id);
+    }
+    check(ui.page() === 2, "the smart configuration page");
+}
+function functionButton(offsetFromEnd) {
+    const ids = [];
+    for (let id = 18310; id < 18390; ++id) if (ui.find(id).visible) ids.push(id);
+    return ids[ids.length - offsetFromEnd];
+}
+
+for (const language of ["english", "chinese"]) {
+    check(control.SetLanguage(language), language);
+    check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
+    // The default scene's functions, in table order: the abnormal sound, the
+    // intrusion and the wire crossing.
+    enterPage();
+    check(ui.click(functionButton(2)), "the intrusion function");
+    check(ui.click(18462), "the intrusion rule with its region");
+    host.wait(1500);
+    check(host.screenshot(folder + "/smart-region-" + language + ".png"), "shot");
+    check(ui.click(functionButton(1)) && ui.click(18461), "the wire rule");
+    check(ui.click(11000), "its wire made editable");
+    host.wait(800);
+    check(host.screenshot(folder + "/smart-wire-" + language + ".png"), "shot");
+    check(ui.click(18396), "Arming Interval");
+    host.wait(300);
+    check(host.screenshot(folder + "/smart-arming-" + language + ".png"), "shot");
+    check(ui.click(18397), "Linkage Method");
+    host.wait(300);
+    check(host.screenshot(folder + "/smart-linkage-" + language + ".png"), "shot");
+    check(control.Destroy(), "destroyed");
+}

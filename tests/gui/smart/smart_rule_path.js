@@ -1,0 +1,109 @@
+// The operator's path on the smart configuration page: enter it from a
+// scene, add a rule, drag its region's corner and a wire's end on the live
+// video, change a combo and a value, save, and find exactly that on the
+// device.
+function check(c, what) { if (!c) throw new Error("check failed: " + what); }
+const kScene = "Scene_001";
+
+// Enters the page from the index page's first function button of the first
+// scene, then picks the function whose bar button reads `caption`.
+function enterFunction(caption) {
+    let entered = ui.page() === 2;
+    for (let id = 18150; id < 18300 && !entered; id += 3) {
+        entered = ui.find(id).visible && ui.click(id);
+    }
+    check(entered && ui.page() === 2, "the smart configuration page is entered");
+    for (let id = 18310; id < 18400; ++id) {
+        if (ui.find(id).visible && ui.find(id).text === caption) {
+            check(ui.click(id), "function " + caption);
+            host.wait(1500);  // the video starts and the geometry is drawn on it
+            return;
+        }
+    }
+    throw new Error("no function button " + caption);
+}
+function readRule(fun, token) {
+    const reply = sim.cmd("CMD_GetRuleModuleParam", {SceneToken: kScene, SmartFunName: fun, RuleToken: token});
+    check(reply.ok, "the device reads " + token + ": " + reply.error);
+    return reply.info;
+}
+function points(text) {
+    return text.replace(/^\d+\|/, "").match(/\(([^)]*)\)/g).map(p => p.slice(1, -1).split(",").map(Number));
+}
+// A drag on the live video: the press starts the shape tracker, which then
+// follows the moves and ends at the release (sent from inside its loop).
+function dragOnVideo(x1, y1, x2, y2) {
+    host.later(0, () => {
+        for (let step = 1; step <= 8; ++step) {
+            ui.mouse(15030, "move", x1 + (x2 - x1) * step / 8, y1 + (y2 - y1) * step / 8);
+        }
+        ui.mouse(15030, "release", x2, y2);
+    });
+    check(ui.mouse(15030, "press", x1, y1), "press on the video");
+    host.wait(100);
+}
+// Device space of the 640 x 360 video window.
+function near(actual, expected, what) {
+    check(Math.abs(actual[0] - expected[0]) < 0.004 && Math.abs(actual[1] - expected[1]) < 0.006,
+          what + ": " + actual + " is not " + expected);
+}
+function sameExcept(before, after, changed) {
+    for (const key of new Set(Object.keys(before).concat(Object.keys(after)))) {
+        if (changed.indexOf(key) < 0) {
+            check(JSON.stringify(before[key]) === JSON.stringify(after[key]), key + " is unchanged");
+        }
+    }
+}
+
+check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
+enterFunction("Intrusion");
+check(ui.find(18461).text === "Rule 01" && ui.find(18462).text === "Rule 02", "the rule bar shows the device's rules");
+check(!ui.find(18463).visible, "no third rule yet");
+
+// Add: the first free slot, token from the function's name and slot.
+let mark = sim.journalLength();
+check(ui.click(18451), "Add");
+host.wait(1500);
+const added = sim.journal(mark).filter(e => e.request && e.request.op === "CMD_AddRule");
+check(added.length === 1 && added[0].request.info.RuleToken === "Intrusion_Event 03", "the rule added: " + JSON.stringify(added));
+check(ui.find(18463).visible && ui.find(18463).text === "Rule 03", "its button");
+check(ui.find(18452).visible, "Del is offered for a rule");
+const before = readRule("zelk:Intrusion_Event", "Intrusion_Event 03");
+
+// The region's top-left corner (-0.6, 0.6) sits at (128, 72) of the video.
+dragOnVideo(128, 72, 168, 92);
+check(ui.select(12100, "Delayed"), "alarm mode");
+check(ui.setText(13101, "9"), "time threshold");
+mark = sim.journalLength();
+check(ui.click(18392), "Save");
+host.wait(300);
+let messages = ui.messages();
+check(messages.length === 1 && messages[0].text === "Save Success" && messages[0].title === "tips", JSON.stringify(messages));
+const after = readRule("zelk:Intrusion_Event", "Intrusion_Event 03");
+const region = points(after.DetectionRegion.polygon[0].VexoPolygon);
+near(region[0], [168 / 320 - 1, 1 - 92 / 180], "the dragged corner");
+near(region[1], [0.6, 0.6], "the other corners stay");
+near(region[2], [0.6, -0.6], "the other corners stay");
+check(after.AlarmMode === "Delayed" && after.TimeThreshold === "9", "the changed values: " + JSON.stringify(after));
+sameExcept(before, after, ["DetectionRegion", "AlarmMode", "TimeThreshold"]);
+const modifies = sim.journal(mark).filter(e => e.request && e.request.op === "CMD_ModifyRuleModuleParam");
+check(modifies.length === 1 && modifies[0].request.info.RuleToken === "Intrusion_Event 03", "one save of the rule");
+
+// A wire: its drawing button makes it editable, its end follows the mouse.
+enterFunction("Wire Crossing");
+check(ui.click(18461), "rule 01");
+host.wait(1000);
+const wireBefore = readRule("zelk:Wire_Cross_Event", "Wire_Cross_Event 01");
+check(ui.click(11000), "the wire's drawing button");
+dragOnVideo(480, 180, 500, 150);  // its end (0.5, 0)
+check(ui.click(18392), "Save");
+host.wait(300);
+messages = ui.messages();
+check(messages.length === 1 && messages[0].text === "Save Success", JSON.stringify(messages));
+const wireAfter = readRule("zelk:Wire_Cross_Event", "Wire_Cross_Event 01");
+const wire = points(wireAfter.Wire.polygon[0].VexoPolygon);
+near(wire[0], [-0.5, 0], "the wire's start stays");
+near(wire[1], [500 / 320 - 1, 1 - 150 / 180], "the wire's end");
+sameExcept(wireBefore, wireAfter, ["Wire"]);
+check(JSON.stringify(wireAfter.Wire.simp) === JSON.stringify(wireBefore.Wire.simp), "the wire's margin is kept");
+host.screenshot(host.args[0] + "/wire.png");

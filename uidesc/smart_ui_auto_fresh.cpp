@@ -1,0 +1,291 @@
+#include "smart_ui_auto_fresh.h"
+
+#include "com_str.h"
+#include "smart_xml_parse.h"
+
+namespace vexo {
+
+namespace {
+
+const QString kRule = QStringLiteral("Rule");
+const QString kModule = QStringLiteral("Module");
+const QString kNonScene = QStringLiteral("NonScene");
+
+ParamList ParamsOf(const CSmartXmlParse& parse, const QString& ownerKind, const QString& name) {
+    ParamList params;
+    if (ownerKind == kRule) {
+        parse.GetRuleParameters(name, params);
+    } else if (ownerKind == kModule) {
+        parse.GetModuleParameters(name, params);
+    } else {
+        parse.GetNonSceneParameters(name, params);
+    }
+    return params;
+}
+
+}  // namespace
+
+CSmartUiAutoFresh::CSmartUiAutoFresh(CSmartXmlParse* parse) : parse_(parse) {}
+
+void CSmartUiAutoFresh::SetArea(QWidget* parent, const QRect& header, const QRect& panel,
+                                CShowAIConfig* overlay, const QRect& videoRect, int port) {
+    port_ = port;
+    engine_.SetArea(parent, header, panel, overlay, parse_, videoRect, port);
+}
+
+void CSmartUiAutoFresh::CollectRecord(const QString& ownerKind, ParamRecord& record) {
+    std::map<QString, ObjectValueText> objects;
+    engine_.CollectValues(record, objects);
+    if (!parse_ || objects.empty()) {
+        return;
+    }
+    // The parameter list is read once per panel build, not per collection:
+    // collecting runs on every save and every drawing click.
+    const QString key = ownerKind + u'|' + record.funName;
+    auto it = paramLists_.find(key);
+    if (it == paramLists_.end()) {
+        it = paramLists_.emplace(key, ParamsOf(*parse_, ownerKind, record.funName)).first;
+    }
+    parse_->StoreObjectValues(it->second, objects, record);
+}
+
+void CSmartUiAutoFresh::CollectAll() {
+    if (!shown_) {
+        return;
+    }
+    if (mode_ == kRuleMode) {
+        CollectRecord(kRule, rule_);
+        return;
+    }
+    for (auto& [name, record] : modules_) {
+        CollectRecord(kModule, record);
+    }
+    for (auto& [name, record] : nonScenes_) {
+        CollectRecord(kNonScene, record);
+    }
+}
+
+void CSmartUiAutoFresh::Build(const ParamRows& rows) {
+    paramLists_.clear();
+    engine_.Clear();
+    engine_.ResetLayout();
+    engine_.BuildPanel(rows, true);
+    shown_ = true;
+}
+
+int CSmartUiAutoFresh::ShowRule(bool reset, const QString& scene, const QString& funName,
+                                const QString& token) {
+    CollectAll();
+    engine_.Clear();
+    modules_.clear();
+    nonScenes_.clear();
+    mode_ = kRuleMode;
+    scene_ = scene;
+    funName_ = funName;
+    rule_ = {};
+    rule_.funName = funName;
+    rule_.token = token;
+    int read = 0;
+    if (parse_) {
+        read = reset ? parse_->ResetRuleParam(rule_) : parse_->GetRuleParam(rule_);
+    }
+    // The device's answer may name the rule otherwise; the rule bar's token
+    // is the one the page addresses.
+    rule_.funName = funName;
+    rule_.token = token;
+    BuildFromRecords();
+    return read;
+}
+
+int CSmartUiAutoFresh::ShowModules(bool reset, const QString& scene, const QString& funName) {
+    CollectAll();
+    engine_.Clear();
+    modules_.clear();
+    nonScenes_.clear();
+    mode_ = kModuleMode;
+    scene_ = scene;
+    funName_ = funName;
+    rule_ = {};
+    int read = 1;
+    if (parse_) {
+        QStringList names;
+        parse_->GetRuleRequires(funName, names);
+        for (const QString& name : names) {
+            ParamRecord& record = modules_[name];
+            record.funName = name;
+            read &= reset ? parse_->ResetModuleParam(record) : parse_->GetModuleParam(record);
+            record.funName = name;
+        }
+        names.clear();
+        parse_->GetRuleRequireNonScene(funName, names);
+        for (const QString& name : names) {
+            ParamRecord& record = nonScenes_[name];
+            record.funName = name;
+            read &= reset ? parse_->ResetNonSceneParam(record) : parse_->GetNonSceneParam(record);
+            record.funName = name;
+        }
+    }
+    BuildFromRecords();
+    return read;
+}
+
+void CSmartUiAutoFresh::AddRows(const QString& ownerKind, const ParamRecord& record,
+                                ParamRows& rows) {
+    UiLinkList links;
+    parse_->GetRequireUiLinks(ownerKind, record.funName, links);
+    const ParamList params = ParamsOf(*parse_, ownerKind, record.funName);
+    RowInputs inputs;
+    inputs.ownerKind = ownerKind;
+    inputs.params = &params;
+    inputs.links = &links;
+    inputs.record = &record;
+    // A value range is asked of the device once while the page shows the
+    // function; redrawing the panel (the video started, a reset) asks nothing.
+    inputs.range = [&](const QString& name) {
+        const QString key = ownerKind + u'|' + record.funName + u'|' + name;
+        if (const auto it = ranges_.find(key); it != ranges_.end()) {
+            return it->second;
+        }
+        RangeInfo info;
+        ParamRange range;
+        range.paramName = name;
+        if (parse_->Channel() &&
+            parse_->Channel()->GetParamRange(ownerKind, record.funName, range)) {
+            info.description = range.description;
+            info.rangeMap = std::move(range.rangeMap);
+            ranges_[key] = info;
+        }
+        return info;
+    };
+    inputs.displayText = [this](const QString& identifier) {
+        QString text = identifier;
+        parse_->GetDisplayText(identifier, text);
+        return text;
+    };
+    inputs.uiType = [this](const QString& text) { return parse_->UiTypeOf(text); };
+    inputs.wireMarginText = TheComStr()->wireMargin;
+    inputs.pixelText = TheComStr()->pixel;
+    vexo::BuildRows(inputs, rows);
+}
+
+void CSmartUiAutoFresh::BuildRows(ParamRows& rows) {
+    if (!parse_) {
+        return;
+    }
+    if (mode_ == kRuleMode) {
+        AddRows(kRule, rule_, rows);
+        return;
+    }
+    // Modules in the order the function requires them, then the non-scene
+    // functions.
+    QStringList moduleNames;
+    parse_->GetRuleRequires(funName_, moduleNames);
+    for (const QString& name : moduleNames) {
+        if (const auto it = modules_.find(name); it != modules_.end()) {
+            AddRows(kModule, it->second, rows);
+        }
+    }
+    QStringList nonSceneNames;
+    parse_->GetRuleRequireNonScene(funName_, nonSceneNames);
+    for (const QString& name : nonSceneNames) {
+        if (const auto it = nonScenes_.find(name); it != nonScenes_.end()) {
+            AddRows(kNonScene, it->second, rows);
+        }
+    }
+}
+
+void CSmartUiAutoFresh::Rebuild() {
+    if (!shown_) {
+        return;
+    }
+    CollectAll();
+    BuildFromRecords();
+}
+
+void CSmartUiAutoFresh::BuildFromRecords() {
+    ParamRows rows;
+    BuildRows(rows);
+    Build(rows);
+}
+
+void CSmartUiAutoFresh::ClearPanel() {
+    engine_.Clear();
+    shown_ = false;
+    rule_ = {};
+    modules_.clear();
+    nonScenes_.clear();
+}
+
+bool CSmartUiAutoFresh::Save() {
+    if (!shown_ || !parse_) {
+        return false;
+    }
+    CollectAll();
+    bool ok = true;
+    if (mode_ == kRuleMode) {
+        // A rule without a token cannot be addressed; the rule bar always
+        // gives one, so this only guards against a panel built without it.
+        if (rule_.token.isEmpty()) {
+            return false;
+        }
+        ok = parse_->ModifyRuleParam(rule_) != 0;
+    }
+    for (const auto& [name, record] : modules_) {
+        ok = parse_->ModifyModuleParam(record) != 0 && ok;
+    }
+    for (const auto& [name, record] : nonScenes_) {
+        if (!parse_->ModifyNonSceneParam(record)) {
+            parse_->ShowDeviceError();
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+bool CSmartUiAutoFresh::Recover() {
+    if (!shown_ || !parse_) {
+        return false;
+    }
+    // The edits are kept in the records first: a record the device refuses
+    // to reset comes back as the operator left it.
+    CollectAll();
+    bool ok = true;
+    if (mode_ == kRuleMode) {
+        const QString token = rule_.token;
+        ok = parse_->ResetRuleParam(rule_) != 0;  // shows a refusal itself
+        rule_.funName = funName_;
+        rule_.token = token;
+    }
+    const auto reset = [&](auto doReset, ParamRecord& record) {
+        const QString name = record.funName;
+        if (!doReset(record)) {
+            parse_->ShowDeviceError();
+            ok = false;
+        }
+        record.funName = name;
+    };
+    for (auto& [name, record] : modules_) {
+        reset([this](ParamRecord& r) { return parse_->ResetModuleParam(r); }, record);
+    }
+    for (auto& [name, record] : nonScenes_) {
+        reset([this](ParamRecord& r) { return parse_->ResetNonSceneParam(r); }, record);
+    }
+    BuildFromRecords();
+    return ok;
+}
+
+int CSmartUiAutoFresh::DeleteRule(const QString& funName, const QString& token) {
+    return parse_ ? parse_->DelRule(funName, token) : 0;
+}
+
+bool CSmartUiAutoFresh::Dispatch(const AutoNotification& notification) {
+    const bool taken = engine_.Dispatch(notification);
+    if (taken && notification.code == AutoNotify::Clicked &&
+        IsInAutoRange(notification.id, AutoIdBase(kAutoXpButtonClass))) {
+        // A panel button keeps its "clicked" attribute in the record.
+        CollectAll();
+    }
+    return taken;
+}
+
+}  // namespace vexo
