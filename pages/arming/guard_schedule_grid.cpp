@@ -70,7 +70,7 @@ struct GuardScheduleGrid::Controls {
     CAutoStatic endLabel;
 };
 
-GuardScheduleGrid::GuardScheduleGrid(QWidget* parent) : QWidget(parent) {
+GuardScheduleGrid::GuardScheduleGrid(QWidget* parent) : ArmingEditor(parent) {
     setProperty(kAutoIdProperty, ids::kScheduleArea);
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
@@ -82,19 +82,12 @@ GuardScheduleGrid::GuardScheduleGrid(QWidget* parent) : QWidget(parent) {
 
 GuardScheduleGrid::~GuardScheduleGrid() = default;
 
-void GuardScheduleGrid::SetIdentity(const QString& funName, const QString& token,
-                                    const QString& secondText) {
-    m_funName = funName;
-    m_token = token;
-    m_secondText = secondText;
+QWidget* GuardScheduleGrid::RuleBatchButton() const {
+    return m_controls ? m_controls->ruleBatch.Control() : nullptr;
 }
 
-void GuardScheduleGrid::SetRuleBatch(bool allowed, std::vector<BatchRule> rules) {
-    m_ruleBatchAllowed = allowed;
-    m_rules = std::move(rules);
-    if (m_controls && m_controls->ruleBatch.Control()) {
-        m_controls->ruleBatch.Control()->setEnabled(allowed);
-    }
+CAutoBtnPush* GuardScheduleGrid::BatchCheckBox() const {
+    return m_controls ? &m_controls->batchCheck : nullptr;
 }
 
 // --- operations ----------------------------------------------------------------
@@ -136,10 +129,7 @@ void GuardScheduleGrid::Init() {
 }
 
 int GuardScheduleGrid::Load() {
-    m_record = ParamRecord{};
-    m_record.token = m_token;
-    m_record.funName = m_funName;
-    m_record.secondText = m_secondText;
+    m_record = OwnerRecord();
     const int result = m_context ? m_context->GetGuardSchedules(m_record) : 0;
     ReadScheduleWeek(m_record, m_week);
     return result;
@@ -153,17 +143,7 @@ int GuardScheduleGrid::Save() {
         FinishMoving();
     }
     RebuildRecord();
-    if (!m_context) {
-        return 0;
-    }
-    const int result = m_context->SetGuardSchedules(m_record);
-    if (result == 1) {
-        const CComStr& texts = TheComStr();
-        ShowMessage(texts->saveSuccess, texts->tips);
-    } else {
-        m_context->ShowDeviceError();
-    }
-    return result;
+    return SendAndReport(&CSmartXmlParse::SetGuardSchedules, m_record);
 }
 
 int GuardScheduleGrid::GetScheduleRecord(ParamRecord& record) {
@@ -173,16 +153,6 @@ int GuardScheduleGrid::GetScheduleRecord(ParamRecord& record) {
     RebuildRecord();
     record = m_record;
     return 1;
-}
-
-void GuardScheduleGrid::SetBatchCheck(bool checked) {
-    if (m_controls) {
-        m_controls->batchCheck.SetCheck(checked ? 1 : 0);
-    }
-}
-
-bool GuardScheduleGrid::BatchChecked() const {
-    return m_controls && m_controls->batchCheck.Control() && m_controls->batchCheck.GetCheck() == 1;
 }
 
 void GuardScheduleGrid::ClearControls() {
@@ -433,15 +403,7 @@ void GuardScheduleGrid::RunRuleBatch() {
         return;
     }
     RebuildRecord();
-    QPoint position = mapToGlobal(rect().center());
-    if (m_controls && m_controls->ruleBatch.Control()) {
-        const QWidget* button = m_controls->ruleBatch.Control();
-        position = button->mapToGlobal(QPoint(0, button->height() + 4));
-    }
-    CSmartXmlParse* context = m_context;
-    vexo::RunRuleBatch(
-        this, position, m_rules, m_token, m_record, context,
-        [context](const ParamRecord& record) { return context->SetGuardSchedules(record); });
+    OfferRuleBatch(&CSmartXmlParse::SetGuardSchedules, m_record);
 }
 
 void GuardScheduleGrid::ClearAll() {

@@ -32,17 +32,15 @@
 #include <memory>
 #include <vector>
 
+#include "arming_editor.h"
 #include "auto_controls.h"
-#include "auto_notification.h"
-#include "param_record.h"
-#include "rule_batch.h"
 #include "schedule_week.h"
 
 class CSmartXmlParse;
 
 namespace vexo {
 
-class GuardScheduleGrid : public QWidget, public AutoCommandTarget {
+class GuardScheduleGrid : public ArmingEditor {
     Q_OBJECT
 public:
     // Editing modes.
@@ -53,15 +51,7 @@ public:
     explicit GuardScheduleGrid(QWidget* parent = nullptr);
     ~GuardScheduleGrid() override;
 
-    // --- set by the host before Init -----------------------------------------
-    void SetDeviceContext(CSmartXmlParse* context) { m_context = context; }
-    // The owner: the rule's function and token, or the normal alarm's type
-    // and token. `secondText` is copied into the record.
-    void SetIdentity(const QString& funName, const QString& token, const QString& secondText = {});
-    // Allows the rule batch and gives the rules the chooser offers (the
-    // current analytics function's rules). Without it the button is shown
-    // disabled.
-    void SetRuleBatch(bool allowed, std::vector<BatchRule> rules = {});
+    // --- set by the host before Init (and ArmingEditor's set-up) --------------
     // Double click on a period moves it (the analytics page's grid).
     void SetMovablePeriods(bool movable) { m_movable = movable; }
 
@@ -81,8 +71,6 @@ public:
     // ticked, rebuilds the record, copies it to `record` and returns 1;
     // otherwise returns 0 and leaves `record` alone.
     int GetScheduleRecord(ParamRecord& record);
-    void SetBatchCheck(bool checked);
-    bool BatchChecked() const;
     // Destroys the controls (before the host shows another owner).
     void ClearControls();
 
@@ -99,8 +87,6 @@ public:
     // --- state ------------------------------------------------------------------
     const ScheduleWeek& Week() const { return m_week; }
     const ParamRecord& Record() const { return m_record; }
-    const QString& FunName() const { return m_funName; }
-    const QString& Token() const { return m_token; }
     int CurrentDay() const { return m_currentDay; }
     int SelectedPeriod() const { return m_selected; }
     int Mode() const { return m_mode; }
@@ -121,6 +107,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    QWidget* RuleBatchButton() const override;
+    CAutoBtnPush* BatchCheckBox() const override;
 
 private:
     struct Controls;
@@ -144,12 +132,6 @@ private:
     void ClearSelected();
     void RebuildRecord();
 
-    CSmartXmlParse* m_context = nullptr;  // not owned
-    QString m_funName;
-    QString m_token;
-    QString m_secondText;
-    bool m_ruleBatchAllowed = false;
-    std::vector<BatchRule> m_rules;
     bool m_movable = false;
 
     ScheduleWeek m_week;

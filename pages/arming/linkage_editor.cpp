@@ -46,25 +46,18 @@ struct LinkageEditor::Controls {
     CAutoBtnPush batchCheck;
 };
 
-LinkageEditor::LinkageEditor(QWidget* parent) : QWidget(parent) {
+LinkageEditor::LinkageEditor(QWidget* parent) : ArmingEditor(parent) {
     setProperty(kAutoIdProperty, ids::kLinkageArea);
 }
 
 LinkageEditor::~LinkageEditor() = default;
 
-void LinkageEditor::SetIdentity(const QString& funName, const QString& token,
-                                const QString& secondText) {
-    m_funName = funName;
-    m_token = token;
-    m_secondText = secondText;
+QWidget* LinkageEditor::RuleBatchButton() const {
+    return m_controls ? m_controls->ruleBatch.Control() : nullptr;
 }
 
-void LinkageEditor::SetRuleBatch(bool allowed, std::vector<BatchRule> rules) {
-    m_ruleBatchAllowed = allowed;
-    m_rules = std::move(rules);
-    if (m_controls && m_controls->ruleBatch.Control()) {
-        m_controls->ruleBatch.Control()->setEnabled(allowed);
-    }
+CAutoBtnPush* LinkageEditor::BatchCheckBox() const {
+    return m_controls ? &m_controls->batchCheck : nullptr;
 }
 
 void LinkageEditor::Init() {
@@ -75,10 +68,7 @@ void LinkageEditor::Init() {
 }
 
 int LinkageEditor::Load() {
-    m_record = ParamRecord{};
-    m_record.token = m_token;
-    m_record.funName = m_funName;
-    m_record.secondText = m_secondText;
+    m_record = OwnerRecord();
     const int result = m_context ? m_context->GetActionTrigger(m_record) : 0;
     const int groups = static_cast<int>(m_record.objectParams.size());
     m_groups = ReadLinkageGroups(m_record, std::max(groups - 1, 0));
@@ -86,20 +76,10 @@ int LinkageEditor::Load() {
 }
 
 int LinkageEditor::Save() {
-    if (!m_context) {
-        return 0;
-    }
     ParamRecord record = m_record;
     record.token = m_token;
     record.funName = m_funName;
-    const int result = m_context->SetActionTrigger(record);
-    if (result == 1) {
-        const CComStr& texts = TheComStr();
-        ShowMessage(texts->saveSuccess, texts->tips);
-    } else {
-        m_context->ShowDeviceError();
-    }
-    return result;
+    return SendAndReport(&CSmartXmlParse::SetActionTrigger, record);
 }
 
 int LinkageEditor::GetTriggerRecord(ParamRecord& record) const {
@@ -111,16 +91,6 @@ int LinkageEditor::GetTriggerRecord(ParamRecord& record) const {
     record.funName = m_funName;
     record.secondText = m_secondText;
     return 1;
-}
-
-void LinkageEditor::SetBatchCheck(bool checked) {
-    if (m_controls) {
-        m_controls->batchCheck.SetCheck(checked ? 1 : 0);
-    }
-}
-
-bool LinkageEditor::BatchChecked() const {
-    return m_controls && m_controls->batchCheck.Control() && m_controls->batchCheck.GetCheck() == 1;
 }
 
 void LinkageEditor::ClearControls() {
@@ -282,17 +252,9 @@ void LinkageEditor::RunRuleBatch() {
     if (!m_ruleBatchAllowed || !m_context) {
         return;
     }
-    QPoint position = mapToGlobal(rect().center());
-    if (m_controls && m_controls->ruleBatch.Control()) {
-        const QWidget* button = m_controls->ruleBatch.Control();
-        position = button->mapToGlobal(QPoint(0, button->height() + 4));
-    }
     ParamRecord record = m_record;
     record.funName = m_funName;
-    CSmartXmlParse* context = m_context;
-    vexo::RunRuleBatch(
-        this, position, m_rules, m_token, record, context,
-        [context](const ParamRecord& copy) { return context->SetActionTrigger(copy); });
+    OfferRuleBatch(&CSmartXmlParse::SetActionTrigger, record);
 }
 
 }  // namespace vexo

@@ -16,17 +16,15 @@
 #include <memory>
 #include <vector>
 
+#include "arming_editor.h"
 #include "auto_controls.h"
-#include "auto_notification.h"
 #include "linkage_groups.h"
-#include "param_record.h"
-#include "rule_batch.h"
 
 class CSmartXmlParse;
 
 namespace vexo {
 
-class LinkageEditor : public QWidget, public AutoCommandTarget {
+class LinkageEditor : public ArmingEditor {
     Q_OBJECT
 public:
     // Height of the panel's fixed header above the first group slot.
@@ -34,13 +32,6 @@ public:
 
     explicit LinkageEditor(QWidget* parent = nullptr);
     ~LinkageEditor() override;
-
-    // --- set by the host before Init -----------------------------------------
-    void SetDeviceContext(CSmartXmlParse* context) { m_context = context; }
-    void SetIdentity(const QString& funName, const QString& token, const QString& secondText = {});
-    // Allows the rule batch and gives the rules the chooser offers. Without
-    // it the button is shown disabled.
-    void SetRuleBatch(bool allowed, std::vector<BatchRule> rules = {});
 
     // --- operations -------------------------------------------------------------
     // Clears the controls, reads the trigger data (Load) and builds one
@@ -59,8 +50,6 @@ public:
     // For the batch export: when the "Batch Settings" box exists and is
     // ticked, copies the record to `record` and returns 1; otherwise 0.
     int GetTriggerRecord(ParamRecord& record) const;
-    void SetBatchCheck(bool checked);
-    bool BatchChecked() const;
     void ClearControls();
 
     // --- events -----------------------------------------------------------------
@@ -73,12 +62,12 @@ public:
     // --- state ------------------------------------------------------------------
     const ParamRecord& Record() const { return m_record; }
     const std::vector<LinkageGroup>& Groups() const { return m_groups; }
-    const QString& FunName() const { return m_funName; }
-    const QString& Token() const { return m_token; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    QWidget* RuleBatchButton() const override;
+    CAutoBtnPush* BatchCheckBox() const override;
 
 private:
     struct Controls;
@@ -86,13 +75,6 @@ private:
     void BuildControls();
     void ToggleAction(int id);
     void RunRuleBatch();
-
-    CSmartXmlParse* m_context = nullptr;  // not owned
-    QString m_funName;
-    QString m_token;
-    QString m_secondText;
-    bool m_ruleBatchAllowed = false;
-    std::vector<BatchRule> m_rules;
 
     ParamRecord m_record;
     std::vector<LinkageGroup> m_groups;

@@ -1,0 +1,73 @@
+#include "arming_editor.h"
+
+#include <utility>
+
+#include "auto_controls.h"
+#include "com_str.h"
+#include "smart_xml_parse.h"
+#include "ui_helpers.h"
+
+namespace vexo {
+
+void ArmingEditor::SetIdentity(const QString& funName, const QString& token,
+                               const QString& secondText) {
+    m_funName = funName;
+    m_token = token;
+    m_secondText = secondText;
+}
+
+void ArmingEditor::SetRuleBatch(bool allowed, std::vector<BatchRule> rules) {
+    m_ruleBatchAllowed = allowed;
+    m_rules = std::move(rules);
+    if (QWidget* button = RuleBatchButton()) {
+        button->setEnabled(allowed);
+    }
+}
+
+void ArmingEditor::SetBatchCheck(bool checked) {
+    if (CAutoBtnPush* box = BatchCheckBox()) {
+        box->SetCheck(checked ? 1 : 0);
+    }
+}
+
+bool ArmingEditor::BatchChecked() const {
+    const CAutoBtnPush* box = BatchCheckBox();
+    return box && box->Control() && box->GetCheck() == 1;
+}
+
+ParamRecord ArmingEditor::OwnerRecord() const {
+    ParamRecord record;
+    record.token = m_token;
+    record.funName = m_funName;
+    record.secondText = m_secondText;
+    return record;
+}
+
+int ArmingEditor::SendAndReport(SendCommand send, const ParamRecord& record) {
+    if (!m_context) {
+        return 0;
+    }
+    const int result = (m_context->*send)(record);
+    if (result == 1) {
+        const CComStr& texts = TheComStr();
+        ShowMessage(texts->saveSuccess, texts->tips);
+    } else {
+        m_context->ShowDeviceError();
+    }
+    return result;
+}
+
+void ArmingEditor::OfferRuleBatch(SendCommand send, const ParamRecord& record) {
+    if (!m_ruleBatchAllowed || !m_context) {
+        return;
+    }
+    QPoint position = mapToGlobal(rect().center());
+    if (const QWidget* button = RuleBatchButton()) {
+        position = button->mapToGlobal(QPoint(0, button->height() + 4));
+    }
+    CSmartXmlParse* context = m_context;
+    RunRuleBatch(this, position, m_rules, m_token, record, context,
+                 [context, send](const ParamRecord& copy) { return (context->*send)(copy); });
+}
+
+}  // namespace vexo
