@@ -21,14 +21,6 @@ constexpr int kStayColumn = 440;
 constexpr int kStayWidth = 140;
 constexpr int kClearColumn = 640;
 
-std::unique_ptr<QWidget> HeaderLabel(QWidget* parent, const QString& text, int x, int y) {
-    auto label = std::make_unique<QLabel>(text, parent);
-    label->move(x, y);
-    label->adjustSize();
-    label->show();
-    return label;
-}
-
 }  // namespace
 
 CNormalSceneTourBody::CNormalSceneTourBody(CSmartXmlParse* context,
@@ -80,17 +72,16 @@ void CNormalSceneTourBody::BuildRows() {
     const vexo::ComTexts& texts = vexo::TheComStr().Texts();
     const int top = Area().top() + 8;
     const int left = Area().left();
-    labels_.push_back(HeaderLabel(Parent(), texts.index, left + kIndexColumn, top));
-    labels_.push_back(HeaderLabel(Parent(), texts.scene, left + kSceneColumn, top));
-    labels_.push_back(HeaderLabel(Parent(), texts.stayTime, left + kStayColumn, top));
-    labels_.push_back(HeaderLabel(Parent(), texts.clearInterval, left + kClearColumn, top));
+    AddLabel(texts.index, left + kIndexColumn, top);
+    AddLabel(texts.scene, left + kSceneColumn, top);
+    AddLabel(texts.stayTime, left + kStayColumn, top);
+    AddLabel(texts.clearInterval, left + kClearColumn, top);
 
     for (int row = 0; row < RowCount(); ++row) {
         const QRect line = RowRect(row);
         const int height = std::min(line.height() - 4, 28);
         const int y = line.top() + (line.height() - height) / 2;
-        labels_.push_back(
-            HeaderLabel(Parent(), QString::number(row + 1), left + kIndexColumn + 4, y + 4));
+        AddLabel(QString::number(row + 1), left + kIndexColumn + 4, y + 4);
         CreateSceneChoice(row, QRect(left + kSceneColumn, y, kSceneWidth, height));
 
         auto cell = std::make_unique<vexo::CAutoStatic>();

@@ -61,6 +61,14 @@ void CSceneTourBodyBase::ShowTip(const QString& text) const {
     vexo::ShowMessage(text, vexo::TheComStr()->tips);
 }
 
+void CSceneTourBodyBase::AddLabel(const QString& text, int x, int y) {
+    auto label = std::make_unique<QLabel>(text, Parent());
+    label->move(x, y);
+    label->adjustSize();
+    label->show();
+    labels_.push_back(std::move(label));
+}
+
 TourEntry* CSceneTourBodyBase::RowEntry(int row) {
     if (row < 0 || row >= RowCount()) {
         return nullptr;

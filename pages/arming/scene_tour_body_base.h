@@ -77,6 +77,8 @@ protected:
     void SetRowAttribute(int row, const char* name, const QString& value);
     // The row's scene choice, at `rect`.
     void CreateSceneChoice(int row, const QRect& rect);
+    // A plain caption at (x, y) of the page, kept with the body's labels.
+    void AddLabel(const QString& text, int x, int y);
     // Row height: the area's height shared by at least 12 rows.
     int RowHeight() const;
     QRect RowRect(int row) const;

@@ -20,14 +20,6 @@ constexpr int kStartColumn = 440;
 constexpr int kEndColumn = 640;
 constexpr int kTimeWidth = 120;
 
-std::unique_ptr<QWidget> Label(QWidget* parent, const QString& text, int x, int y) {
-    auto label = std::make_unique<QLabel>(text, parent);
-    label->move(x, y);
-    label->adjustSize();
-    label->show();
-    return label;
-}
-
 QString TrueFalse(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
@@ -63,7 +55,7 @@ void CTimerSceneTourBody::BuildModeAndDays() {
     const vexo::ComTexts& texts = vexo::TheComStr().Texts();
     const int left = Area().left() + kIndexColumn;
     const int top = Area().top() + 8;
-    labels_.push_back(Label(Parent(), texts.mode, left, top + 4));
+    AddLabel(texts.mode, left, top + 4);
     modeChoice_ = std::make_unique<vexo::CAutoComboBox>();
     modeChoice_->Create(kModeChoiceId, Parent(), QRect(left + 84, top, 90, 28));
     modeChoice_->AddString(texts.on, QStringLiteral("true"));
@@ -72,7 +64,7 @@ void CTimerSceneTourBody::BuildModeAndDays() {
     modeChoice_->SetCurSel(
         enabled != record_.plainValues.end() && tour::IsTrueText(enabled->second) ? 0 : 1);
 
-    labels_.push_back(Label(Parent(), texts.schedule, left + 196, top + 4));
+    AddLabel(texts.schedule, left + 196, top + 4);
     const QStringList& days = vexo::TheComStr().WeekdayNames();
     int x = left + 290;
     bool everyDay = true;
@@ -99,18 +91,17 @@ void CTimerSceneTourBody::BuildRows() {
     const vexo::ComTexts& texts = vexo::TheComStr().Texts();
     const int left = Area().left();
     const int top = Area().top() + kModeBand + 8;
-    labels_.push_back(Label(Parent(), texts.index, left + kIndexColumn, top));
-    labels_.push_back(Label(Parent(), texts.scene, left + kSceneColumn, top));
-    labels_.push_back(Label(Parent(), texts.startTime, left + kStartColumn, top));
-    labels_.push_back(Label(Parent(), texts.endTime, left + kEndColumn, top));
+    AddLabel(texts.index, left + kIndexColumn, top);
+    AddLabel(texts.scene, left + kSceneColumn, top);
+    AddLabel(texts.startTime, left + kStartColumn, top);
+    AddLabel(texts.endTime, left + kEndColumn, top);
 
     for (int row = 0; row < RowCount(); ++row) {
         QRect line = RowRect(row);
         line.translate(0, kModeBand);
         const int height = std::min(line.height() - 4, 28);
         const int y = line.top() + (line.height() - height) / 2;
-        labels_.push_back(
-            Label(Parent(), QString::number(row + 1), left + kIndexColumn + 4, y + 4));
+        AddLabel(QString::number(row + 1), left + kIndexColumn + 4, y + 4);
         CreateSceneChoice(row, QRect(left + kSceneColumn, y, kSceneWidth, height));
         const bool editable = RowEntry(row) != nullptr;
         for (const bool start : {true, false}) {
