@@ -1,11 +1,14 @@
 #pragma once
 // Shared by the control's scripted runs: logging a control in while
-// watching the loading dialog, and waiting for the login worker's end.
+// watching the loading dialog, waiting for the login worker's end, the
+// median of a run's times and the analytics commands a device received.
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "dlg_load.h"
 #include "login_marker.h"
@@ -13,6 +16,20 @@
 #include "vexo_smart_ocx_ctrl.h"
 
 namespace bench {
+
+inline double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Analytics commands in the simulator's journal so far.
+inline size_t SmartCommands(const vexo::test::SimProcess& sim) {
+    size_t count = 0;
+    for (const Json::Value& line : sim.Journal()) {
+        count += line["path"] == "/vexo/v1/smart" ? 1 : 0;
+    }
+    return count;
+}
 
 inline void WaitForLoginEnd() {
     while (vexo::LoginInProgress()) {

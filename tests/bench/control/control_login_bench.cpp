@@ -23,10 +23,8 @@
 
 namespace {
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
+using bench::Median;
+using bench::SmartCommands;
 
 long ResidentKb() {
     std::ifstream status("/proc/self/status");
@@ -40,14 +38,6 @@ long ResidentKb() {
         status.ignore(1 << 12, '\n');
     }
     return -1;
-}
-
-size_t SmartCommands(const vexo::test::SimProcess& sim) {
-    size_t count = 0;
-    for (const Json::Value& line : sim.Journal()) {
-        count += line["path"] == "/vexo/v1/smart" ? 1 : 0;
-    }
-    return count;
 }
 
 // Fills the device: 10 scenes, each with 5 functions and 8 rules apiece.

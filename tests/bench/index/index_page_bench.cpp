@@ -20,18 +20,8 @@
 
 namespace {
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
-size_t SmartCommands(const vexo::test::SimProcess& sim) {
-    size_t count = 0;
-    for (const Json::Value& line : sim.Journal()) {
-        count += line["path"] == "/vexo/v1/smart" ? 1 : 0;
-    }
-    return count;
-}
+using bench::Median;
+using bench::SmartCommands;
 
 void AddScenes(const vexo::test::SimProcess& sim, int count) {
     CAudioVideoPlay session;

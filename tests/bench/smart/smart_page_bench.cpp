@@ -23,25 +23,15 @@
 
 namespace {
 
+using bench::Median;
+using bench::SmartCommands;
+
 // Messages are counted, never shown: a modal popup would stop the run.
 class QuietDisplay : public vexo::MessageDisplay {
 public:
     int ShowText(const QString&, const QString&) override { return 1; }
     int Ask(const QPoint&, int, int*) override { return 1; }
 };
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
-size_t SmartCommands(const vexo::test::SimProcess& sim) {
-    size_t count = 0;
-    for (const Json::Value& line : sim.Journal()) {
-        count += line["path"] == "/vexo/v1/smart" ? 1 : 0;
-    }
-    return count;
-}
 
 void AddIntrusionRules(const vexo::test::SimProcess& sim) {
     CAudioVideoPlay session;
