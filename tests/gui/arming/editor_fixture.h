@@ -83,12 +83,6 @@ protected:
         control["script"]["reply"] = reply;
         ASSERT_EQ(sim_.Control(control), 200);
     }
-    void ClearScripts() {
-        Json::Value control;
-        control["clear"] = true;
-        ASSERT_EQ(sim_.Control(control), 200);
-    }
-
     // The "info" of the last request `op` the device received.
     Json::Value LastRequest(const std::string& op) {
         Json::Value found;

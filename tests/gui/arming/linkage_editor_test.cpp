@@ -1,6 +1,7 @@
 // The linkage editor against a simulated device: boxes from the device's
 // trigger data, actions of one name changing together, the wire states, the
-// rule batch, the export's record and the device's refusals and odd replies.
+// rule batch, the export's record and the device's odd replies. A refused
+// save is driven through the pages by tests/gui/normal/normal_editors.js.
 
 #include <QLabel>
 
@@ -129,17 +130,6 @@ TEST_F(LinkageEditorTest, RuleBatchSendsTheActionsToEveryChosenRule) {
     OnNextChooser([](COkCancelConfigDlg& chooser) { chooser.CancelButton()->click(); });
     Click(ById(editor_, ids::kLinkageRuleBatch));
     EXPECT_EQ(messages_.shown.size(), 1u);
-}
-
-TEST_F(LinkageEditorTest, ARefusedSaveShowsTheErrorAndKeepsTheTicks) {
-    editor_->Init();
-    Boxes(QStringLiteral("Buzzer")).at(0)->click();
-    Script("CMD_SetActionTrigger", R"({"ack":"1","errinfo":"Unknown linkage action","info":""})");
-    EXPECT_EQ(editor_->Save(), 0);
-    ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_EQ(messages_.shown[0].title, "error");
-    EXPECT_EQ(messages_.shown[0].text, "Unknown linkage action");
-    EXPECT_TRUE(Boxes(QStringLiteral("Buzzer")).at(0)->isChecked());
 }
 
 TEST_F(LinkageEditorTest, OddlyTypedOrMissingTriggerRepliesNeverFault) {
