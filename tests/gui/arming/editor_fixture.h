@@ -8,17 +8,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QMouseEvent>
-#include <QPointer>
-#include <QTimer>
-#include <functional>
 #include <ostream>
 #include <vector>
 
+#include "../popup/next_popup.h"
 #include "auto_base.h"
 #include "com_str.h"
 #include "json_text.h"
 #include "message_display.h"
-#include "ok_cancel_config_dlg.h"
 #include "panel_device.h"
 #include "sim_process.h"
 #include "xp_button.h"
@@ -131,28 +128,9 @@ protected:
         Mouse(widget, QEvent::MouseButtonRelease, point);
     }
 
-    // Runs `act` on the next chooser once it is up; it must close it.
-    void OnNextChooser(std::function<void(COkCancelConfigDlg&)> act) {
-        QTimer::singleShot(20, &context_, [this, act] {
-            auto* dialog = qobject_cast<COkCancelConfigDlg*>(QApplication::activeModalWidget());
-            if (!dialog) {
-                ADD_FAILURE() << "no chooser came up";
-                return;
-            }
-            ++choosersSeen_;
-            act(*dialog);
-            QPointer<COkCancelConfigDlg> left(dialog);
-            QTimer::singleShot(3000, &context_, [left] {
-                if (left) {
-                    ADD_FAILURE() << "the chooser was left open";
-                    left->reject();
-                }
-            });
-        });
-    }
     // Ticks the items `ticked` (all others unticked) and confirms.
     void ChooseItems(std::vector<int> ticked) {
-        OnNextChooser([ticked](COkCancelConfigDlg& dialog) {
+        popups_.OnNextPopup([ticked](COkCancelConfigDlg& dialog) {
             for (int i = 0; dialog.ItemControl(i) && i < dialog.ItemStates().size() - 1; ++i) {
                 const bool want = std::find(ticked.begin(), ticked.end(), i) != ticked.end();
                 if (dialog.ItemControl(i)->isChecked() != want) {
@@ -168,8 +146,7 @@ protected:
     RuleRef rule_;
     RecordingDisplay messages_;
     QWidget page_;
-    QObject context_;
-    int choosersSeen_ = 0;
+    PopupOperator popups_;
 };
 
 }  // namespace vexo::test

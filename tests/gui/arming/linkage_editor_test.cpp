@@ -120,15 +120,16 @@ TEST_F(LinkageEditorTest, RuleBatchSendsTheActionsToEveryChosenRule) {
     Boxes(QStringLiteral("Snapshot")).at(0)->click();
     ChooseItems({1});
     Click(ById(editor_, ids::kLinkageRuleBatch));
-    EXPECT_EQ(choosersSeen_, 1);
+    EXPECT_EQ(popups_.popupsSeen, 1);
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0].text, "Save Success");
     EXPECT_EQ(DeviceTrigger(second).objectParams.at("Capture").attributes.at("Snapshot"), "TRUE");
     EXPECT_EQ(DeviceTrigger(rule_.token).objectParams.at("Capture").attributes.at("Snapshot"),
               "FALSE");
     // A cancelled chooser sends nothing and shows nothing.
-    OnNextChooser([](COkCancelConfigDlg& chooser) { chooser.CancelButton()->click(); });
+    popups_.OnNextPopup([](COkCancelConfigDlg& chooser) { chooser.CancelButton()->click(); });
     Click(ById(editor_, ids::kLinkageRuleBatch));
+    EXPECT_EQ(popups_.popupsSeen, 2);
     EXPECT_EQ(messages_.shown.size(), 1u);
 }
 

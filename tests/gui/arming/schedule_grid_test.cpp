@@ -96,14 +96,14 @@ TEST_F(ScheduleGridTest, CopyToAllDaysReplacesTheOtherDaysOnly) {
     Draw(0, 300, 320);
     Draw(4, 600, 700);  // replaced by Monday's
     const ScheduleDay monday = grid_->Week()[0];
-    OnNextChooser([](COkCancelConfigDlg& chooser) {
+    popups_.OnNextPopup([](COkCancelConfigDlg& chooser) {
         EXPECT_EQ(chooser.Heading(), "Copy To");
         EXPECT_TRUE(chooser.ItemControl(0)->isChecked());  // opened for Monday
         chooser.ItemControl(7)->click();                   // "All"
         chooser.OkButton()->click();
     });
     Click(ById(grid_, ids::kScheduleCopyTo));
-    EXPECT_EQ(choosersSeen_, 1);
+    EXPECT_EQ(popups_.popupsSeen, 1);
     for (int day = 0; day < kScheduleDays; ++day) {
         ASSERT_EQ(grid_->Week()[day].size(), 2u) << day;
         EXPECT_EQ(grid_->Week()[day][0].start, monday[0].start);
@@ -111,8 +111,9 @@ TEST_F(ScheduleGridTest, CopyToAllDaysReplacesTheOtherDaysOnly) {
     }
     // A cancelled chooser copies nothing.
     Draw(2, 600, 700);
-    OnNextChooser([](COkCancelConfigDlg& chooser) { chooser.CancelButton()->click(); });
+    popups_.OnNextPopup([](COkCancelConfigDlg& chooser) { chooser.CancelButton()->click(); });
     Click(ById(grid_, ids::kScheduleCopyTo + 2));
+    EXPECT_EQ(popups_.popupsSeen, 2);
     EXPECT_EQ(grid_->Week()[0].size(), 2u);
 }
 
