@@ -8,17 +8,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QMouseEvent>
-#include <QPointer>
-#include <QTimer>
-#include <functional>
 #include <ostream>
 #include <vector>
 
+#include "../popup/next_popup.h"
 #include "auto_base.h"
 #include "com_str.h"
 #include "json_text.h"
 #include "message_display.h"
-#include "ok_cancel_config_dlg.h"
 #include "panel_device.h"
 #include "sim_process.h"
 #include "xp_button.h"
@@ -83,12 +80,6 @@ protected:
         control["script"]["reply"] = reply;
         ASSERT_EQ(sim_.Control(control), 200);
     }
-    void ClearScripts() {
-        Json::Value control;
-        control["clear"] = true;
-        ASSERT_EQ(sim_.Control(control), 200);
-    }
-
     // The "info" of the last request `op` the device received.
     Json::Value LastRequest(const std::string& op) {
         Json::Value found;
@@ -137,28 +128,9 @@ protected:
         Mouse(widget, QEvent::MouseButtonRelease, point);
     }
 
-    // Runs `act` on the next chooser once it is up; it must close it.
-    void OnNextChooser(std::function<void(COkCancelConfigDlg&)> act) {
-        QTimer::singleShot(20, &context_, [this, act] {
-            auto* dialog = qobject_cast<COkCancelConfigDlg*>(QApplication::activeModalWidget());
-            if (!dialog) {
-                ADD_FAILURE() << "no chooser came up";
-                return;
-            }
-            ++choosersSeen_;
-            act(*dialog);
-            QPointer<COkCancelConfigDlg> left(dialog);
-            QTimer::singleShot(3000, &context_, [left] {
-                if (left) {
-                    ADD_FAILURE() << "the chooser was left open";
-                    left->reject();
-                }
-            });
-        });
-    }
     // Ticks the items `ticked` (all others unticked) and confirms.
     void ChooseItems(std::vector<int> ticked) {
-        OnNextChooser([ticked](COkCancelConfigDlg& dialog) {
+        popups_.OnNextPopup([ticked](COkCancelConfigDlg& dialog) {
             for (int i = 0; dialog.ItemControl(i) && i < dialog.ItemStates().size() - 1; ++i) {
                 const bool want = std::find(ticked.begin(), ticked.end(), i) != ticked.end();
                 if (dialog.ItemControl(i)->isChecked() != want) {
@@ -174,8 +146,7 @@ protected:
     RuleRef rule_;
     RecordingDisplay messages_;
     QWidget page_;
-    QObject context_;
-    int choosersSeen_ = 0;
+    PopupOperator popups_;
 };
 
 }  // namespace vexo::test

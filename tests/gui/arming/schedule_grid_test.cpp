@@ -1,6 +1,8 @@
 // The guard schedule grid against a simulated device: drawing with the
-// mouse, the gap rule, copying, the rule batch, the export's record and the
-// device's refusals and odd replies.
+// mouse, the gap rule, moving, copying, odd replies and the normal alarm
+// form. Saving a drawn week, the rule batch, the export's record and a
+// refused save are driven through the pages by tests/gui/smart and
+// tests/gui/normal; the wire form is tests/unit/arming's.
 
 #include <QKeyEvent>
 
@@ -35,65 +37,9 @@ protected:
         Mouse(bar, QEvent::MouseMove, {to, y});
         Click(bar, {to, y});
     }
-    ParamRecord DeviceSchedule(const QString& token) {
-        ParamRecord record;
-        record.funName = rule_.fun;
-        record.token = token;
-        EXPECT_EQ(Channel().GetGuardSchedules(rule_.scene, record), 1);
-        return record;
-    }
-    static std::map<QString, QString> Day(const ParamRecord& record, const char* key) {
-        const auto found = record.objectParams.find(QString::fromLatin1(key));
-        return found == record.objectParams.end() ? std::map<QString, QString>{}
-                                                  : found->second.attributes;
-    }
 
     CSmartArmingInterval* grid_ = nullptr;
 };
-
-TEST_F(ScheduleGridTest, AWholeDayDrawnEndToEndIsSavedAsMidnightToMidnight) {
-    // The device's factory schedule arms every day all day.
-    ASSERT_EQ(grid_->Week()[2].size(), 1u);
-    Click(ById(grid_, ids::kScheduleAllClear));
-    for (const ScheduleDay& day : grid_->Week()) {
-        EXPECT_TRUE(day.empty());
-    }
-    QWidget* monday = Bar(0);
-    ASSERT_NE(monday, nullptr);
-    Drag(monday, {0, 10}, {monday->width() - 1, 10});
-    ASSERT_EQ(grid_->Week()[0].size(), 1u);
-    EXPECT_EQ(grid_->Week()[0][0].start, "00:00");
-    EXPECT_EQ(grid_->Week()[0][0].end, "24:00");
-
-    ASSERT_EQ(grid_->Save(), 1);
-    ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_EQ(messages_.shown[0].title, "tips");
-    EXPECT_EQ(messages_.shown[0].text, "Save Success");
-    const ParamRecord stored = DeviceSchedule(rule_.token);
-    EXPECT_EQ(Day(stored, "Mon"), (std::map<QString, QString>{{"GuardTime 1", "0|1440"}}));
-    EXPECT_TRUE(Day(stored, "Tue").empty());
-    // A day without periods travels as "simp": null.
-    EXPECT_TRUE(LastRequest("CMD_SetGuardSchedules")["GuardSchedulesData"]["Sun"]["simp"].isNull());
-}
-
-TEST_F(ScheduleGridTest, ElevenPeriodsGoOutNumberedOneToEleven) {
-    Click(ById(grid_, ids::kScheduleAllClear));
-    for (int i = 0; i < 11; ++i) {
-        Draw(1, 10 + i * 60, 50 + i * 60);
-    }
-    ASSERT_EQ(grid_->Week()[1].size(), 11u);
-    ASSERT_EQ(grid_->Save(), 1);
-    const auto tuesday = Day(DeviceSchedule(rule_.token), "Tue");
-    ASSERT_EQ(tuesday.size(), 11u);
-    for (int n = 1; n <= 11; ++n) {
-        EXPECT_EQ(tuesday.count(QString::asprintf("GuardTime %d", n)), 1u) << n;
-    }
-    // Read back, the tenth and eleventh follow the first.
-    grid_->Init();
-    ASSERT_EQ(grid_->Week()[1].size(), 11u);
-    EXPECT_GT(ScheduleMinutes(grid_->Week()[1][1].start),
-              ScheduleMinutes(grid_->Week()[1][3].start));
-}
 
 TEST_F(ScheduleGridTest, APeriodCannotBeDrawnAcrossAnother) {
     Click(ById(grid_, ids::kScheduleAllClear));
@@ -150,14 +96,14 @@ TEST_F(ScheduleGridTest, CopyToAllDaysReplacesTheOtherDaysOnly) {
     Draw(0, 300, 320);
     Draw(4, 600, 700);  // replaced by Monday's
     const ScheduleDay monday = grid_->Week()[0];
-    OnNextChooser([](COkCancelConfigDlg& chooser) {
+    popups_.OnNextPopup([](COkCancelConfigDlg& chooser) {
         EXPECT_EQ(chooser.Heading(), "Copy To");
         EXPECT_TRUE(chooser.ItemControl(0)->isChecked());  // opened for Monday
         chooser.ItemControl(7)->click();                   // "All"
         chooser.OkButton()->click();
     });
     Click(ById(grid_, ids::kScheduleCopyTo));
-    EXPECT_EQ(choosersSeen_, 1);
+    EXPECT_EQ(popups_.popupsSeen, 1);
     for (int day = 0; day < kScheduleDays; ++day) {
         ASSERT_EQ(grid_->Week()[day].size(), 2u) << day;
         EXPECT_EQ(grid_->Week()[day][0].start, monday[0].start);
@@ -165,63 +111,10 @@ TEST_F(ScheduleGridTest, CopyToAllDaysReplacesTheOtherDaysOnly) {
     }
     // A cancelled chooser copies nothing.
     Draw(2, 600, 700);
-    OnNextChooser([](COkCancelConfigDlg& chooser) { chooser.CancelButton()->click(); });
+    popups_.OnNextPopup([](COkCancelConfigDlg& chooser) { chooser.CancelButton()->click(); });
     Click(ById(grid_, ids::kScheduleCopyTo + 2));
+    EXPECT_EQ(popups_.popupsSeen, 2);
     EXPECT_EQ(grid_->Week()[0].size(), 2u);
-}
-
-TEST_F(ScheduleGridTest, TheExportGetsTheRecordOnlyWithBatchSettingsTicked) {
-    ParamRecord record;
-    record.funName = QStringLiteral("untouched");
-    EXPECT_EQ(grid_->GetScheduleRecord(record), 0);
-    EXPECT_EQ(record.funName, "untouched");
-    Click(ById(grid_, ids::kScheduleAllClear));
-    Draw(5, 10, 100);
-    grid_->SetBatchCheck(true);
-    EXPECT_TRUE(ById<QCheckBox>(grid_, ids::kScheduleBatchCheck)->isChecked());
-    ASSERT_EQ(grid_->GetScheduleRecord(record), 1);
-    EXPECT_EQ(record.token, rule_.token);
-    EXPECT_EQ(record.funName, rule_.fun);
-    EXPECT_EQ(Day(record, "Sat").size(), 1u);
-    EXPECT_TRUE(Day(record, "Mon").empty());
-    grid_->ClearControls();
-    EXPECT_EQ(grid_->GetScheduleRecord(record), 0);  // no box, no record
-}
-
-TEST_F(ScheduleGridTest, RuleBatchWritesTheWeekToEveryChosenRule) {
-    const QString second = AddRule(QStringLiteral("Intrusion_Event 07"));
-    const QString third = AddRule(QStringLiteral("Intrusion_Event 08"));
-    ASSERT_FALSE(second.isEmpty());
-    ASSERT_FALSE(third.isEmpty());
-    grid_->SetRuleBatch(true, {{"Rule 01", rule_.token}, {"Rule 07", second}, {"Rule 08", third}});
-    Click(ById(grid_, ids::kScheduleAllClear));
-    Draw(6, 200, 260);
-    ChooseItems({1, 2});
-    Click(ById(grid_, ids::kScheduleRuleBatch));
-    EXPECT_EQ(choosersSeen_, 1);
-    ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_EQ(messages_.shown[0].text, "Save Success");
-    const auto sunday = grid_->Week()[6];
-    for (const QString& token : {second, third}) {
-        const ParamRecord stored = DeviceSchedule(token);
-        EXPECT_EQ(Day(stored, "Sun").size(), 1u) << token.toStdString();
-        EXPECT_TRUE(Day(stored, "Mon").empty()) << token.toStdString();
-    }
-    // The rule being edited was not ticked: the device still has its week.
-    EXPECT_EQ(Day(DeviceSchedule(rule_.token), "Mon").size(), 1u);
-}
-
-TEST_F(ScheduleGridTest, ARefusedSaveShowsTheTranslatedErrorAndKeepsTheEdits) {
-    TheComStr().SetLanguage(QStringLiteral("chinese"));
-    Click(ById(grid_, ids::kScheduleAllClear));
-    Draw(0, 10, 100);
-    Script("CMD_SetGuardSchedules", R"({"ack":"1","errinfo":"Invalid arming schedule","info":""})");
-    EXPECT_EQ(grid_->Save(), 0);
-    ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_EQ(messages_.shown[0].title, QString::fromUtf8("错误"));
-    EXPECT_EQ(messages_.shown[0].text, QString::fromUtf8("布防时间无效"));
-    EXPECT_EQ(grid_->Week()[0].size(), 1u);
-    EXPECT_TRUE(grid_->Week()[1].empty());
 }
 
 TEST_F(ScheduleGridTest, OddlyTypedOrMissingScheduleRepliesNeverFault) {

@@ -10,7 +10,6 @@
 #include <QTest>
 #include <memory>
 
-#include <json/reader.h>
 #include "dialog_manager.h"
 #include "dlg_load.h"
 #include "login_marker.h"
@@ -101,28 +100,6 @@ protected:
             }
         }
         return visible;
-    }
-
-    // Analytics commands the device received, by name, in order.
-    std::vector<std::string> Commands() const {
-        std::vector<std::string> names;
-        for (const Json::Value& line : sim_.Journal()) {
-            if (line["path"] != "/vexo/v1/smart") {
-                continue;
-            }
-            const std::string text = line["request"].asString();
-            Json::CharReaderBuilder builder;
-            const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-            Json::Value request;
-            if (reader->parse(text.data(), text.data() + text.size(), &request, nullptr)) {
-                names.push_back(request["op"].asString());
-            }
-        }
-        return names;
-    }
-    size_t CountOf(const std::string& command) const {
-        const auto names = Commands();
-        return std::count(names.begin(), names.end(), command);
     }
 
     RecordingDisplay display_;

@@ -1,10 +1,8 @@
 // The login from inside the control: credentials reach the panes, a silent
 // device ends the dialog, and the current scene the scene list decides.
 // (What a host script sees of a login is in tests/gui/host.)
-#include <QProgressBar>
 
 #include "av_play_base.h"
-#include "com_str.h"
 #include "control_fixture.h"
 #include "scene_set_body.h"
 #include "smart_scene_set.h"
@@ -75,17 +73,4 @@ TEST_F(LoginTest, SilentDeviceEndsTheDialogAfterTheTimeOut) {
     EXPECT_LT(timer.elapsed(), 1500 + 2000);
     EXPECT_EQ(PageWidget(0), nullptr);
     VEXONET_SetTimeouts(2000, 10000);
-}
-
-TEST_F(LoginTest, DeviceContextFollowsAddedSceneAndReportsRefusals) {
-    ASSERT_TRUE(Login());
-    CSmartXmlParse& context = Manager()->DeviceContext();
-    ASSERT_EQ(context.AddScene("Harbour"), 1);
-    EXPECT_EQ(context.SceneName(), "Harbour");
-    EXPECT_FALSE(context.SceneToken().isEmpty());
-    EXPECT_TRUE(display_.texts.isEmpty());
-    EXPECT_EQ(context.DelScene("no such scene"), 0);
-    ASSERT_EQ(display_.texts.size(), 1);
-    EXPECT_TRUE(display_.texts[0].startsWith(vexo::TheComStr()->error + ": "))
-        << display_.texts[0].toStdString();
 }

@@ -1,6 +1,6 @@
-// Page switches and the header on a logged-in control: the PTZ lock of the
-// scene settings page, the analytics switch, the page groups, resizing and
-// a device that dies under the pages.
+// Page switches and the header on a logged-in control: the analytics switch,
+// the page groups, resizing and a device that dies under the pages. The PTZ
+// lock of the scene settings page is tests/gui/sceneset/sceneset_save.js's.
 #include <array>
 
 #include "audio_video_play.h"
@@ -10,30 +10,6 @@
 #include "normal_arming_set.h"
 
 using PagesTest = ControlFixture;
-
-TEST_F(PagesTest, PtzLockIsHeldOnlyOnSceneSettingsAndRenewed) {
-    ASSERT_TRUE(Login());
-    CDialogManager* manager = Manager();
-    manager->ShowPage(2);
-    EXPECT_EQ(CountOf("CMD_PTZLock") + CountOf("CMD_PTZUnLock"), 0u);
-
-    vexo::SetTimerIntervalOverride(1002, 100);
-    manager->ShowPage(1);
-    EXPECT_EQ(VisiblePage(), 1);
-    EXPECT_EQ(CountOf("CMD_PTZLock"), 1u);
-    QTest::qWait(350);  // the renewal releases and takes the lock again
-    EXPECT_GE(CountOf("CMD_PTZLock"), 3u);
-    EXPECT_GE(CountOf("CMD_PTZUnLock"), 2u);
-
-    const size_t unlocks = CountOf("CMD_PTZUnLock");
-    manager->ShowPage(0);
-    EXPECT_EQ(CountOf("CMD_PTZUnLock"), unlocks + 1);
-    EXPECT_FALSE(PageWidget(1)->IsTimerActive(1002));
-    const size_t locks = CountOf("CMD_PTZLock");
-    QTest::qWait(250);
-    EXPECT_EQ(CountOf("CMD_PTZLock"), locks);
-    EXPECT_TRUE(display_.texts.isEmpty()) << display_.texts.join('\n').toStdString();
-}
 
 TEST_F(PagesTest, SwitchTurnsAnalyticsOnWhenTheyWereOffAtLogin) {
     {

@@ -117,6 +117,8 @@ TEST_F(EngineSpin, SpinWalksItsListAndTheEditShowsTheUnit) {
     engine_.OnSpinDelta(hold->Offset(), 1);
     EXPECT_EQ(holdEdit->GetWindowText(), "400ms");
     EXPECT_EQ(engine_.ReadValue(QStringLiteral("Hold")), "400");
+    engine_.OnSpinDelta(hold->Offset(), -1000);  // stops at the list's first value
+    EXPECT_EQ(engine_.ReadValue(QStringLiteral("Hold")), QString::number(hold->Values().front()));
 
     CAutoSliderCtrl* slider = Named(engine_.Sliders(), QStringLiteral("Level"));
     slider->SetPos(123);

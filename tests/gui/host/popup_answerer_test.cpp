@@ -1,5 +1,6 @@
-// The popup answerer against the control's real popup: it records what the
-// popup said and closes it with the answer the script chose.
+// The popup answerer against the control's real popup: the chooser answer
+// `ui.choose` sets up. Recording messages and the ok/cancel answer are used
+// by every host script (ui.messages, ui.answer in export_batch_file.js).
 #include <gtest/gtest.h>
 
 #include <QPoint>
@@ -8,23 +9,6 @@
 #include "popup_answerer.h"
 
 namespace {
-
-TEST(PopupAnswerer, RecordsAndAnswersThePopups) {
-    host::PopupAnswerer answerer;
-    EXPECT_EQ(vexo::COkCancelConfigDlg::ShowMessage("tips", "Save Success"), 1);
-
-    answerer.SetAnswer(host::PopupAnswerer::Answer::Cancel);
-    EXPECT_EQ(vexo::COkCancelConfigDlg::ShowConfirm(QPoint(10, 10), 2, "Delete it?"), 0);
-    answerer.SetAnswer(host::PopupAnswerer::Answer::Ok);
-    EXPECT_EQ(vexo::COkCancelConfigDlg::ShowConfirm(QPoint(10, 10), 2, "Delete it?"), 1);
-
-    const QList<host::PopupRecord> messages = answerer.TakeMessages();
-    ASSERT_EQ(messages.size(), 3);
-    EXPECT_EQ(messages[0].title, "tips");
-    EXPECT_EQ(messages[0].text, "Save Success");
-    EXPECT_EQ(messages[1].text, "Delete it?");
-    EXPECT_TRUE(answerer.TakeMessages().isEmpty());
-}
 
 TEST(PopupAnswerer, TicksTheChosenItemsOfTheNextChooserAndConfirmsIt) {
     host::PopupAnswerer answerer;

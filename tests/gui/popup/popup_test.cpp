@@ -1,16 +1,13 @@
-// The popup: its launch operations run modally, so each test schedules what
-// the operator does once the popup is up, then checks the outcome.
+// The popup: each test schedules what the operator does once the popup is
+// up (next_popup.h), then checks the outcome.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 #include "com_str.h"
+#include "next_popup.h"
 #include "ok_cancel_config_dlg.h"
 #include "ok_cancel_message_display.h"
 #include "popup_forms.h"
@@ -21,37 +18,13 @@ using namespace vexo;
 
 namespace {
 
-// Runs `act` on the popup as soon as it is the active modal window. Counts
-// how many popups it saw, so a test can also check that none appeared.
-struct Operator {
-    int popupsSeen = 0;
-    QObject context;  // cancels pending steps when the test ends
-    void OnNextPopup(std::function<void(COkCancelConfigDlg&)> act) {
-        QTimer::singleShot(20, &context, [this, act] {
-            auto* dialog = qobject_cast<COkCancelConfigDlg*>(QApplication::activeModalWidget());
-            if (dialog) {
-                ++popupsSeen;
-                act(*dialog);
-                // A step that failed to close the popup must not hang the run.
-                QPointer<COkCancelConfigDlg> left(dialog);
-                QTimer::singleShot(3000, &context, [left] {
-                    if (left) {
-                        ADD_FAILURE() << "the popup was left open";
-                        left->reject();
-                    }
-                });
-            }
-        });
-    }
-};
-
 void Click(QWidget* widget) {
     ASSERT_NE(widget, nullptr);
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
 }
 
 struct PopupTest : ::testing::Test {
-    Operator op;
+    test::PopupOperator op;
     PopupTest() { TheComStr().SetLanguage(QStringLiteral("english")); }
 };
 

@@ -1,12 +1,13 @@
-// Auto-generated controls: identifier ranges and offsets, ownership, and the
-// path of every notification kind to the owning page.
+// Auto-generated controls: ownership, pictures by number, and the path of
+// every notification kind to the owning page. Identifier windows, combo raw
+// values and spin lists are seen through the engine's panels
+// (tests/gui/engine).
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
-#include <set>
 #include <vector>
 
 #include "auto_controls.h"
@@ -36,27 +37,6 @@ private:
 };
 
 }  // namespace
-
-TEST(AutoIds, EachClassOwnsItsOwnRangeAndOffsetsCountFromItsBase) {
-    EXPECT_EQ(AutoIdBase(12), 0);
-    std::set<int> seen;
-    for (int number = 0; number < kAutoClassCount; ++number) {
-        for (int offset = 0; offset <= MAX_AUTO_COMPONENT_NUM_PER_CLASS; ++offset) {
-            EXPECT_TRUE(seen.insert(AutoIdBase(number) + offset).second);
-        }
-    }
-    EXPECT_EQ(AutoClassOfId(17799), kAutoCheckBoxClass);
-    EXPECT_EQ(AutoClassOfId(17800), -1);
-    EXPECT_EQ(AutoOffsetOfId(-1), -1);
-
-    QWidget page;
-    CAutoComboBox combo;
-    ASSERT_EQ(combo.Create(12101, &page, QRect(0, 0, 100, 24)), 1);
-    EXPECT_EQ(combo.Offset(), 101);
-    EXPECT_EQ(AutoOffsetOfId(15100), 100);
-    EXPECT_EQ(combo.Control()->geometry(), QRect(0, 0, 100, 24));
-    EXPECT_TRUE(combo.Control()->isVisibleTo(&page));
-}
 
 TEST(AutoControls, LifecycleWithAndWithoutAWidget) {
     {
@@ -92,24 +72,6 @@ TEST(AutoControls, LifecycleWithAndWithoutAWidget) {
     EXPECT_TRUE(widget.isNull()) << "the owner takes its widget along";
     page.reset();  // the page goes first and takes the widget with it
     EXPECT_EQ(full.Control(), nullptr);
-}
-
-TEST(AutoControls, ComboKeepsRawValuesAndSpinWalksItsList) {
-    QWidget page;
-    CAutoComboBox combo;
-    combo.Create(12000, &page, QRect(0, 0, 100, 24));
-    combo.AddString(QStringLiteral("High"), QStringLiteral("3"));
-    combo.AddString(QStringLiteral("Low"), QStringLiteral("1"));
-    combo.SetCurSel(1);
-    EXPECT_EQ(combo.GetCurSel(), 1);
-    EXPECT_EQ(combo.RawValue(combo.GetCurSel()), QStringLiteral("1"));
-    EXPECT_TRUE(combo.RawValue(5).isEmpty());
-
-    CAutoSpinBtnCtrl spin;
-    spin.SetValues({0, 5, 10});
-    spin.SetPos(1);
-    EXPECT_EQ(spin.StepBy(5), 2);
-    EXPECT_EQ(spin.StepBy(-7), 0);
 }
 
 TEST(AutoControls, ImageButtonsLoadPicturesByNumber) {

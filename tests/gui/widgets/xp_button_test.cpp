@@ -1,12 +1,12 @@
 // The owner-drawn two-image button: which image shows for each click mode,
-// hover, and PTZ press/release forwarding.
+// hover. PTZ press/release forwarding is driven on the lens buttons by
+// tests/gui/sceneset/sceneset_ptz.js.
 #include <gtest/gtest.h>
 
 #include <QPixmap>
 #include <QSignalSpy>
 #include <QTest>
 
-#include "recording_ptz_target.h"
 #include "xp_button.h"
 
 using vexo::CXPButton;
@@ -67,17 +67,4 @@ TEST_F(XpButtonTest, OtherModesLeaveTheStateToTheOwner) {
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(button.GetSelected(), 1);
     EXPECT_EQ(PaintedColor(button), QColor(Qt::blue));
-}
-
-TEST_F(XpButtonTest, ForwardsPressAndReleaseToPtzOwner) {
-    RecordingPtzTarget ptz;
-    button.SetPtzOwner(&ptz, 4);
-    QTest::mousePress(&button, Qt::LeftButton);
-    ASSERT_EQ(ptz.calls.size(), 1u);
-    EXPECT_EQ(ptz.calls[0], std::make_pair('s', 4));
-    QTest::mouseRelease(&button, Qt::LeftButton);
-    ASSERT_EQ(ptz.calls.size(), 2u);
-    EXPECT_EQ(ptz.calls[1], std::make_pair('e', 4));
-    QTest::mouseClick(&button, Qt::RightButton);
-    EXPECT_EQ(ptz.calls.size(), 2u);
 }
