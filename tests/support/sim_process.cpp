@@ -1,5 +1,7 @@
 #include "sim_process.h"
 
+#include "json_text.h"
+
 #include <curl/curl.h>
 #include <json/reader.h>
 #include <json/writer.h>
@@ -122,6 +124,25 @@ long SimProcess::Control(const Json::Value& control) const {
     }
     curl_easy_cleanup(curl);
     return status;
+}
+
+long SimProcess::ControlText(const std::string& controlJson) const {
+    return Control(ParseJson(controlJson));
+}
+
+long SimProcess::Script(const std::string& op, const std::string& reply) const {
+    Json::Value control;
+    control["script"]["op"] = op;
+    control["script"]["reply"] = reply;
+    return Control(control);
+}
+
+int SimProcess::JournalCount(const std::string& path) const {
+    int count = 0;
+    for (const Json::Value& line : Journal()) {
+        count += line["path"].asString() == path ? 1 : 0;
+    }
+    return count;
 }
 
 std::vector<Json::Value> SimProcess::Journal() const {

@@ -35,8 +35,14 @@ public:
 
     // Sends a document to the control endpoint; returns the HTTP status.
     long Control(const Json::Value& control) const;
+    // The same, written as JSON text: R"({"latency_ms": 500})".
+    long ControlText(const std::string& controlJson) const;
+    // Makes the device answer `op` with the reply text `reply`.
+    long Script(const std::string& op, const std::string& reply) const;
     // The journal's lines, parsed.
     std::vector<Json::Value> Journal() const;
+    // How many requests to `path` the journal holds.
+    int JournalCount(const std::string& path) const;
 
     static constexpr const char* kUser = "admin";
     static constexpr const char* kPassword = "Admin_123";

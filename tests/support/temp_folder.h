@@ -5,6 +5,8 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace vexo::test {
@@ -13,6 +15,14 @@ inline std::string MakeTempFolder(const std::string& prefix) {
     std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "XXXXXX")).string();
     const char* made = ::mkdtemp(pattern.data());
     return made ? std::string(made) : std::string();
+}
+
+// The whole content of a file; empty when it cannot be read.
+inline std::string ReadFileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 }  // namespace vexo::test

@@ -34,10 +34,7 @@ protected:
 
     // Makes the device answer `command` with `reply` until the test ends.
     void Script(const std::string& command, const std::string& reply) {
-        Json::Value control;
-        control["script"]["op"] = command;
-        control["script"]["reply"] = reply;
-        ASSERT_EQ(sim_.Control(control), 200);
+        ASSERT_EQ(sim_.Script(command, reply), 200);
     }
     void Acknowledge(const std::string& command, const std::string& infoJson = "\"\"") {
         Script(command, "{\"ack\": \"0\", \"info\": " + infoJson + "}");

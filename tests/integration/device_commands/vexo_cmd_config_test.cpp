@@ -1,4 +1,5 @@
-// vexo-cmd's batch configuration subcommands against two simulated devices.
+// vexo-cmd as an operator uses it, against two simulated devices: its exit
+// codes, what it prints, and the batch configuration subcommands.
 
 #include <gtest/gtest.h>
 
@@ -31,10 +32,7 @@ protected:
 
     static void Script(const SimProcess& sim, const std::string& command,
                        const std::string& reply) {
-        Json::Value control;
-        control["script"]["op"] = command;
-        control["script"]["reply"] = reply;
-        ASSERT_EQ(sim.Control(control), 200);
+        ASSERT_EQ(sim.Script(command, reply), 200);
     }
 
     // The requests of `command` the device received, parsed, with the
@@ -71,6 +69,20 @@ protected:
     std::string folder_;
 };
 
+TEST_F(VexoCmdConfig, RawCommandsExitCodesAndWhatIsPrinted) {
+    CmdRun run = RunCmd(Devices({&first_}) + "CMD_ParamInit");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("\"DeviceName\""), std::string::npos) << run.output;
+    run = RunCmd(Devices({&first_}) + "CMD_Unknown '{\"a\": 1}'");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.output.find("CMD_Unknown"), std::string::npos) << run.output;
+    // The command line's password overrides the environment's.
+    run = RunCmd(Devices({&first_}) + "--password nope CMD_ParamInit");
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_NE(run.output.find("password refused"), std::string::npos) << run.output;
+    EXPECT_EQ(RunCmd(Devices({&first_}) + "CMD_ParamInit '{broken'").exitCode, 2);
+}
+
 TEST_F(VexoCmdConfig, GetWritesTheDevicesTextToTheFileOrExitsOneWithItsError) {
     Script(first_, "CMD_GetBatchConfig",
            R"({"ack": "0", "info": {"config": "{\"Rules\": {\"intrusion\": null}}"}})");
@@ -88,10 +100,8 @@ TEST_F(VexoCmdConfig, GetWritesTheDevicesTextToTheFileOrExitsOneWithItsError) {
 }
 
 TEST_F(VexoCmdConfig, SetWritesEveryDeviceConcurrently) {
-    Json::Value latency;
-    latency["latency_ms"] = 700;
-    ASSERT_EQ(first_.Control(latency), 200);
-    ASSERT_EQ(second_.Control(latency), 200);
+    ASSERT_EQ(first_.ControlText(R"({"latency_ms": 700})"), 200);
+    ASSERT_EQ(second_.ControlText(R"({"latency_ms": 700})"), 200);
     for (const SimProcess* sim : {&first_, &second_}) {
         Script(*sim, "CMD_SetParamsBatchConfig", R"({"ack": "0"})");
     }
@@ -152,6 +162,7 @@ TEST_F(VexoCmdConfig, LoginFailureOnlyExitsThree) {
 }
 
 TEST_F(VexoCmdConfig, UsageErrors) {
+    EXPECT_EQ(RunCmd("CMD_ParamInit").exitCode, 2);  // no device
     EXPECT_EQ(RunCmd(Devices({&first_, &second_}) + "config get").exitCode, 2);
     EXPECT_EQ(RunCmd(Devices({&first_, &second_}) + "CMD_GetSceneList").exitCode, 2);
     EXPECT_EQ(RunCmd(Devices({&first_}) + "config set").exitCode, 2);

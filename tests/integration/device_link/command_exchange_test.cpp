@@ -52,11 +52,13 @@ TEST_F(ExchangeTest, BrokenRepliesFailAndChangeNothing) {
     Send("CMD_Seed", reply);
     ASSERT_EQ(LastError(), "seed");
 
-    Fault("CMD_Malformed", "malformed");
-    Fault("CMD_Empty", "empty");
-    Fault("CMD_Drop", "drop");
-    Fault("CMD_Status", "status500");
-    for (const char* command : {"CMD_Malformed", "CMD_Empty", "CMD_Drop", "CMD_Status"}) {
+    for (const auto& [command, fault] : {std::pair{"CMD_Malformed", "malformed"},
+                                         {"CMD_Empty", "empty"},
+                                         {"CMD_Drop", "drop"},
+                                         {"CMD_Status", "status500"}}) {
+        ASSERT_EQ(sim_.ControlText(std::string(R"({"fault": {"op": ")") + command +
+                                   R"(", "kind": ")" + fault + "\"}}"),
+                  200);
         Json::Value untouched("untouched");
         EXPECT_EQ(Send(command, untouched), 0) << command;
         EXPECT_EQ(untouched.asString(), "untouched") << command;
@@ -68,9 +70,7 @@ TEST_F(ExchangeTest, BrokenRepliesFailAndChangeNothing) {
 
 TEST_F(ExchangeTest, SlowDeviceTimesOutInsteadOfHanging) {
     VEXONET_SetTimeouts(0, 400);
-    Json::Value control;
-    control["latency_ms"] = 1500;
-    ASSERT_EQ(sim_.Control(control), 200);
+    ASSERT_EQ(sim_.ControlText(R"({"latency_ms": 1500})"), 200);
     Json::Value reply("untouched");
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(Send("CMD_ParamInit", reply), 0);
@@ -80,8 +80,7 @@ TEST_F(ExchangeTest, SlowDeviceTimesOutInsteadOfHanging) {
     EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_TIMEOUT);
     EXPECT_EQ(reply.asString(), "untouched");
 
-    control["latency_ms"] = 0;
-    ASSERT_EQ(sim_.Control(control), 200);
+    ASSERT_EQ(sim_.ControlText(R"({"latency_ms": 0})"), 200);
     VEXONET_SetTimeouts(0, 10000);
     EXPECT_EQ(Send("CMD_ParamInit", reply), 1);
 }

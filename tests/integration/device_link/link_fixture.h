@@ -31,16 +31,7 @@ protected:
 
     // A reply scripted for one command name.
     void Script(const std::string& command, const std::string& reply) {
-        Json::Value control;
-        control["script"]["op"] = command;
-        control["script"]["reply"] = reply;
-        ASSERT_EQ(sim_.Control(control), 200);
-    }
-    void Fault(const std::string& command, const std::string& kind) {
-        Json::Value control;
-        control["fault"]["op"] = command;
-        control["fault"]["kind"] = kind;
-        ASSERT_EQ(sim_.Control(control), 200);
+        ASSERT_EQ(sim_.Script(command, reply), 200);
     }
 
     vexo::test::SimProcess sim_;

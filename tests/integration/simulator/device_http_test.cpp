@@ -6,9 +6,7 @@
 #include <gtest/gtest.h>
 #include <json/writer.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "json_text.h"
@@ -57,13 +55,6 @@ Answer Http(const std::string& url, const std::string* post = nullptr,
     return answer;
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class DeviceHttp : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(sim_.Start()); }
@@ -105,7 +96,8 @@ TEST_F(DeviceHttp, ConfigInfoAddressesServeTheDeviceFiles) {
         EXPECT_EQ(address, Url("/files/" + name));
         const Answer file = Http(address);  // no session needed
         EXPECT_EQ(file.status, 200) << name;
-        EXPECT_EQ(file.body, ReadFile(std::string(VEXO_SOURCE_DIR) + "/simulator/data/" + name))
+        EXPECT_EQ(file.body, vexo::test::ReadFileText(std::string(VEXO_SOURCE_DIR) +
+                                                      "/simulator/data/" + name))
             << name;
     }
     for (const char* path : {"/files/generate_device_files.py", "/files/..%2Fptz.json",

@@ -1,5 +1,6 @@
 // Streams from a fake device that misbehaves: a silent device, a packet
-// over 16 MiB, a packet cut short, random bytes and an unknown codec. Each
+// over 16 MiB, a packet cut short and an unknown codec (random bytes are the
+// packet fuzzer's). Each
 // ends in a clear state (or is passed on as it is), never a crash or a
 // hang, and a stop always returns promptly.
 
@@ -8,7 +9,6 @@
 
 #include <atomic>
 #include <map>
-#include <random>
 #include <thread>
 
 #include "stream_watcher.h"
@@ -100,12 +100,6 @@ protected:
         device_.SetBody("5", kHeader + Whole(1, "only") + Whole(3, "{}"));
         device_.SetBody("8", Whole(0, R"({"codec": "vp9", "width": 1, "height": 1})") +
                                  Whole(9, "dropped type") + Whole(1, "frame"));
-        std::mt19937 random(7);
-        std::string noise(4096, '\0');
-        for (char& c : noise) {
-            c = static_cast<char>(random() & 0xFF);
-        }
-        device_.SetBody("6", noise);
     }
     void TearDown() override { VEXONET_Cleanup(); }
 
@@ -165,12 +159,6 @@ TEST_F(CorruptStreamTest, BrokenStreamsEndWithTheirReason) {
     StreamWatcher ended;
     EXPECT_EQ(EndReason(5, ended), VEXONET_ERR_STREAM_ENDED);
     EXPECT_EQ(ended.Count(), 3u);
-
-    StreamWatcher noise;
-    const int reason = EndReason(6, noise);
-    EXPECT_TRUE(reason == VEXONET_ERR_TOO_LARGE || reason == VEXONET_ERR_PROTOCOL ||
-                reason == VEXONET_ERR_STREAM_ENDED)
-        << reason;
 }
 
 TEST_F(CorruptStreamTest, UnknownCodecIsPassedOnAndUnknownTypesDropped) {

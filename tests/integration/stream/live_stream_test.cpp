@@ -38,13 +38,6 @@ protected:
         return VEXONET_StartRealData(login_, request, &StreamWatcher::OnData, VEXONET_LINK_HTTP,
                                      &watcher);
     }
-    int CountJournal(const std::string& path) const {
-        int count = 0;
-        for (const auto& line : sim_.Journal()) {
-            count += line["path"].asString() == path ? 1 : 0;
-        }
-        return count;
-    }
 
     SimProcess sim_;
     int32_t login_ = -1;
@@ -111,17 +104,15 @@ TEST_F(LiveStreamTest, KilledDeviceEndsTheStreamWithANetworkError) {
 }
 
 TEST_F(LiveStreamTest, ForgottenSessionIsRenewedOnceForTheStream) {
-    Json::Value control;
-    control["forget_sessions"] = true;
-    ASSERT_EQ(sim_.Control(control), 200);
-    const int loginsBefore = CountJournal("/vexo/v1/login");
+    ASSERT_EQ(sim_.ControlText(R"({"forget_sessions": true})"), 200);
+    const int loginsBefore = sim_.JournalCount("/vexo/v1/login");
     StreamWatcher watcher;
     const int32_t handle = Start(5, watcher);
     ASSERT_GE(handle, 0) << VEXONET_GetLastError();
     EXPECT_TRUE(watcher.WaitForPackets(3));
     EXPECT_EQ(VEXONET_StopRealData(handle), 1);
-    EXPECT_GT(CountJournal("/vexo/v1/login"), loginsBefore);
-    EXPECT_EQ(CountJournal("/vexo/v1/stream"), 2);  // refused once, then accepted
+    EXPECT_GT(sim_.JournalCount("/vexo/v1/login"), loginsBefore);
+    EXPECT_EQ(sim_.JournalCount("/vexo/v1/stream"), 2);  // refused once, then accepted
 }
 
 TEST_F(LiveStreamTest, RefusedRequestsFailWithAReason) {

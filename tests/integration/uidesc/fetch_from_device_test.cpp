@@ -2,10 +2,7 @@
 // keeps every hostile name or address it is given from writing anywhere
 // but its folder.
 
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -13,13 +10,12 @@
 #include <thread>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <set>
-#include <sstream>
 
 #include "audio_video_play.h"
 #include "com_str.h"
+#include "free_port.h"
 #include "sim_process.h"
 #include "smart_xml_parse.h"
 #include "vexonet.h"
@@ -29,10 +25,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return vexo::test::ReadFileText(path.string());
 }
 
 class FetchFromDevice : public ::testing::Test {
@@ -58,10 +51,8 @@ protected:
         fs::remove_all(moduleDir_, ignored);
     }
     void AnswerConfigInfo(const std::string& infoJson) {
-        Json::Value control;
-        control["script"]["op"] = "CMD_GetConfigInfo";
-        control["script"]["reply"] = "{\"ack\": \"0\", \"info\": " + infoJson + "}";
-        ASSERT_EQ(sim_->Control(control), 200);
+        ASSERT_EQ(sim_->Script("CMD_GetConfigInfo", "{\"ack\": \"0\", \"info\": " + infoJson + "}"),
+                  200);
     }
     std::string FileAddress(const std::string& name) const {
         return "http://" + sim_->Address() + "/files/" + name;
@@ -146,19 +137,7 @@ TEST_F(FetchFromDevice, OtherSchemesAndMissingFilesKeepThePreviousPaths) {
 
 namespace {
 
-int FreePort() {
-    const int sock = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::getsockname(sock, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(sock);
-    return ntohs(address.sin_port);
-}
-
-const int kHttpsPort = FreePort();
+const int kHttpsPort = vexo::test::FreeLoopbackPort();
 
 class FetchOverHttps : public FetchFromDevice {
 protected:

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "component_registry.h"
 #include "temp_folder.h"
@@ -13,13 +12,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path) << text;
@@ -36,8 +28,7 @@ vexo::ClassEntry Class(const std::string& clsid, const std::string& progId) {
 }
 
 TEST(ComponentRegistry, RegisteredEntriesAreFoundAndRemoved) {
-    const std::string path =
-        vexo::test::MakeTempFolder("registry") + "/deep/er/components.json";
+    const std::string path = vexo::test::MakeTempFolder("registry") + "/deep/er/components.json";
     vexo::ComponentRegistry registry(path);
     vexo::ClassEntry found;
     EXPECT_EQ(registry.FindClassByProgId("A.B.1", found), vexo::REGDB_E_CLASSNOTREG);
@@ -109,7 +100,7 @@ TEST(ComponentRegistry, DamagedFilesAreReportedAndLeftAlone) {
             << text.substr(0, 80);
         EXPECT_NE(registry.LastError().find(path), std::string::npos) << registry.LastError();
         EXPECT_EQ(registry.RegisterClass(Class("{A}", "A.B.1")), vexo::REGDB_E_CORRUPT);
-        EXPECT_EQ(ReadFile(path), text);
+        EXPECT_EQ(vexo::test::ReadFileText(path), text);
     }
 }
 
@@ -124,7 +115,7 @@ TEST(ComponentRegistry, AFileThatCannotBeWrittenGivesWriteErrors) {
     EXPECT_EQ(registry.RegisterClass(Class("{A}", "A.B.1")), vexo::REGDB_E_WRITEREGDB);
     vexo::ClassEntry found;
     EXPECT_EQ(registry.FindClassByProgId("A.B.1", found), vexo::REGDB_E_CLASSNOTREG);
-    EXPECT_EQ(ReadFile(folder + "/plain-file"), "x");
+    EXPECT_EQ(vexo::test::ReadFileText(folder + "/plain-file"), "x");
 }
 
 }  // namespace

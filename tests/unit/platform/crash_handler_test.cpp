@@ -9,8 +9,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "crash_handler.h"
 #include "temp_folder.h"
@@ -61,10 +59,7 @@ TEST(CrashHandler, AFaultWritesTheDumpAndExitsWith18) {
     }
     ASSERT_EQ(names.size(), 1u);
     EXPECT_TRUE(names[0] == LocalDumpName(before) || names[0] == LocalDumpName(after)) << names[0];
-    std::ifstream file(temp + "/DebugHelperFiles/" + names[0]);
-    std::stringstream stream;
-    stream << file.rdbuf();
-    const std::string text = stream.str();
+    const std::string text = vexo::test::ReadFileText(temp + "/DebugHelperFiles/" + names[0]);
     EXPECT_NE(text.find("signal 11 (SIGSEGV)"), std::string::npos) << text;
     EXPECT_NE(text.find("address 0x10\n"), std::string::npos) << text;
     EXPECT_NE(text.find("backtrace:\n"), std::string::npos);

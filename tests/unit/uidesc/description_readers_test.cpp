@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "smart_xml_parse.h"
 #include "temp_files.h"
 
@@ -265,17 +263,41 @@ TEST_F(Readers, HostileNamesNeverReachBeyondElements) {
     EXPECT_TRUE(caps.empty());
 }
 
-TEST(UiTypeTable, EveryTextHasItsOwnNumberAndAnythingElseZero) {
-    CSmartXmlParse parse;
-    std::set<int> values;
-    vexo::UiTypeTable table;
-    for (const auto& [text, value] : table.Entries()) {
-        EXPECT_EQ(parse.UiTypeOf(text), value) << text.toStdString();
-        EXPECT_TRUE(values.insert(value).second && value > 0) << text.toStdString();
+// A description from a hostile device: an external entity is never read,
+// an entity bomb is never expanded.
+TEST_F(Readers, EntitiesAreNeitherFetchedNorExpanded) {
+    const QString secret = folder_.Write("secret.txt", "TOP-SECRET");
+    Use("<?xml version=\"1.0\"?><!DOCTYPE korvane_ui [<!ENTITY s SYSTEM \"file://" +
+        secret.toStdString() +
+        "\">]><korvane_ui><MeteDataMenu><Parameters><P>a&s;b</P>"
+        "</Parameters></MeteDataMenu><Capbility><AddScene>On</AddScene></Capbility></korvane_ui>");
+    QStringList menu;
+    parse_.GetMetaDataMenu(menu);
+    ASSERT_EQ(menu.size(), 1);
+    EXPECT_FALSE(menu[0].contains("TOP-SECRET"));
+    EXPECT_TRUE(parse_.IsAddSceneSupported());
+
+    std::string bomb = "<?xml version=\"1.0\"?><!DOCTYPE korvane_ui [<!ENTITY e0 \"lol\">";
+    for (int i = 1; i < 12; ++i) {
+        bomb += "<!ENTITY e" + std::to_string(i) + " \"";
+        for (int j = 0; j < 10; ++j) {
+            bomb += "&e" + std::to_string(i - 1) + ";";
+        }
+        bomb += "\">";
     }
-    for (const char* other : {"", "ui_null", "UI_NULL "}) {
-        EXPECT_EQ(parse.UiTypeOf(other), 0) << other;
+    const QString path = folder_.Write(
+        "bomb.xml", bomb +
+                        "]><korvane_ui><Rules><Rule Name=\"r\">"
+                        "<Requires><I>&e11;</I></Requires></Rule></Rules></korvane_ui>");
+    parse_.SetFilePaths(path, path);
+    QStringList texts;
+    parse_.GetRuleRequires("r", texts);
+    parse_.LoadLocalisation();
+    qsizetype total = 0;
+    for (const QString& text : texts) {
+        total += text.size();
     }
+    EXPECT_LT(total, 1024 * 1024);  // 10^11 characters if it were expanded
 }
 
 }  // namespace

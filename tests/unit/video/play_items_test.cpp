@@ -3,44 +3,25 @@
 
 #include <QByteArray>
 #include <thread>
-#include <vector>
 
-#include "vexoplay.h"
+#include "play_fixture.h"
 
 namespace {
 
-class PlayItems : public ::testing::Test {
+class PlayItems : public ::testing::Test, public PlayPortFixture {
 protected:
-    void SetUp() override {
-        VEXOPLAY_Init();
-        const QByteArray header = R"({"codec":"h264","width":704,"height":576,"fps":25})";
-        port_ = VEXOPLAY_OpenStream(reinterpret_cast<const uint8_t*>(header.data()),
-                                    static_cast<int32_t>(header.size()));
-        ASSERT_GE(port_, 0);
-    }
-    void TearDown() override {
-        VEXOPLAY_CloseStream(port_);
-        VEXOPLAY_Cleanup();
-    }
-    struct Item {
-        int32_t id, kind, shown;
-    };
     std::vector<Item> List() const {
         std::vector<Item> items;
-        const int32_t count = VEXOPLAY_GetOverlayItemCount(port_);
-        for (int32_t i = 0; i < count; ++i) {
-            Item item{};
-            EXPECT_EQ(VEXOPLAY_GetOverlayItem(port_, i, &item.id, &item.kind, &item.shown), 1);
-            items.push_back(item);
+        for (int32_t i = 0; i < Count(); ++i) {
+            items.push_back(At(i));
         }
         return items;
     }
     int32_t AddLine() {
         int32_t pts[] = {0, 0, 10, 10, 20, 0};
         MultLineDesc d{pts, 3, 0xFF00, 0, 2, 0, 0};
-        return VEXOPLAY_AddDrawMultLine(port_, &d);
+        return VEXOPLAY_AddDrawMultLine(port, &d);
     }
-    int32_t port_ = -1;
 };
 
 }  // namespace
@@ -69,17 +50,17 @@ TEST(PlayPorts, PortNumbersAreUniqueAndLiveFromInitToClose) {
 TEST_F(PlayItems, IdsAreUniqueAcrossKindsAndKeptInOrder) {
     const int32_t line = AddLine();
     RectDesc rect{1, 2, 30, 40, 0xFF00, 0, 2};
-    const int32_t r = VEXOPLAY_AddDrawRect(port_, &rect);
+    const int32_t r = VEXOPLAY_AddDrawRect(port, &rect);
     OsdDesc osd{};
     osd.size = 16;
-    const int32_t text = VEXOPLAY_AddDrawOSD(port_, &osd);
+    const int32_t text = VEXOPLAY_AddDrawOSD(port, &osd);
     CircleDesc circle{0, 0, 20, 20, 0xFF, 0};
     int32_t c = -1;
-    EXPECT_EQ(VEXOPLAY_AddCircleGeometry(port_, &circle, &c), 1);
+    EXPECT_EQ(VEXOPLAY_AddCircleGeometry(port, &circle, &c), 1);
     int32_t tri[] = {0, 0, 10, 0, 5, 5};
     BlockDesc block{tri, 3, 0xFF00, 0.5f};
     int32_t b = -1;
-    EXPECT_EQ(VEXOPLAY_AddBlockGeometry(port_, &block, &b), 1);
+    EXPECT_EQ(VEXOPLAY_AddBlockGeometry(port, &block, &b), 1);
 
     const auto items = List();
     ASSERT_EQ(items.size(), 5u);
@@ -97,10 +78,10 @@ TEST_F(PlayItems, IdsAreUniqueAcrossKindsAndKeptInOrder) {
 TEST_F(PlayItems, EditKeepsIdPlaceAndVisibilityButNotAcrossKinds) {
     const int32_t first = AddLine();
     const int32_t second = AddLine();
-    EXPECT_EQ(VEXOPLAY_ShowRenderGeometry(port_, VEXOPLAY_CLASS_SHAPE, first, 0), 1);
+    EXPECT_EQ(VEXOPLAY_ShowRenderGeometry(port, VEXOPLAY_CLASS_SHAPE, first, 0), 1);
     int32_t pts[] = {5, 5, 6, 6};
     MultLineDesc d{pts, 2, 0xFF0000, 0, 2, 0, 0};
-    EXPECT_EQ(VEXOPLAY_EditDrawMultLine(port_, first, &d), 1);
+    EXPECT_EQ(VEXOPLAY_EditDrawMultLine(port, first, &d), 1);
     auto items = List();
     ASSERT_EQ(items.size(), 2u);
     EXPECT_EQ(items[0].id, first);
@@ -108,11 +89,11 @@ TEST_F(PlayItems, EditKeepsIdPlaceAndVisibilityButNotAcrossKinds) {
     EXPECT_EQ(items[1].id, second);
 
     RectDesc rect{0, 0, 1, 1, 0, 0, 2};
-    EXPECT_EQ(VEXOPLAY_EditDrawRect(port_, first, &rect), 0) << "a line id is no rectangle";
-    EXPECT_EQ(VEXOPLAY_DeleteDrawRect(port_, first), 0);
-    EXPECT_EQ(VEXOPLAY_ShowRenderGeometry(port_, VEXOPLAY_CLASS_CIRCLE, first, 1), 0);
-    EXPECT_EQ(VEXOPLAY_DeleteDrawMultLine(port_, first), 1);
-    EXPECT_EQ(VEXOPLAY_DeleteDrawMultLine(port_, first), 0);
+    EXPECT_EQ(VEXOPLAY_EditDrawRect(port, first, &rect), 0) << "a line id is no rectangle";
+    EXPECT_EQ(VEXOPLAY_DeleteDrawRect(port, first), 0);
+    EXPECT_EQ(VEXOPLAY_ShowRenderGeometry(port, VEXOPLAY_CLASS_CIRCLE, first, 1), 0);
+    EXPECT_EQ(VEXOPLAY_DeleteDrawMultLine(port, first), 1);
+    EXPECT_EQ(VEXOPLAY_DeleteDrawMultLine(port, first), 0);
     items = List();
     ASSERT_EQ(items.size(), 1u);
     EXPECT_EQ(items[0].id, second);
@@ -120,19 +101,19 @@ TEST_F(PlayItems, EditKeepsIdPlaceAndVisibilityButNotAcrossKinds) {
 }
 
 TEST_F(PlayItems, RefusesUnusableDescriptors) {
-    EXPECT_EQ(VEXOPLAY_AddDrawMultLine(port_, nullptr), -1);
+    EXPECT_EQ(VEXOPLAY_AddDrawMultLine(port, nullptr), -1);
     int32_t pts[] = {0, 0};
     MultLineDesc one{pts, 1, 0, 0, 2, 0, 0};
-    EXPECT_EQ(VEXOPLAY_AddDrawMultLine(port_, &one), -1);
+    EXPECT_EQ(VEXOPLAY_AddDrawMultLine(port, &one), -1);
     MultLineDesc huge{pts, 1 << 30, 0, 0, 2, 0, 0};
-    EXPECT_EQ(VEXOPLAY_AddDrawMultLine(port_, &huge), -1);
+    EXPECT_EQ(VEXOPLAY_AddDrawMultLine(port, &huge), -1);
     int32_t quad[] = {0, 0, 1, 0, 1, 1, 0, 1, 2, 2};
     BlockDesc five{quad, 5, 0, 1.0f};
     int32_t id = 99;
-    EXPECT_EQ(VEXOPLAY_AddBlockGeometry(port_, &five, &id), 0);
+    EXPECT_EQ(VEXOPLAY_AddBlockGeometry(port, &five, &id), 0);
     EXPECT_EQ(id, -1);
-    EXPECT_EQ(VEXOPLAY_AddDrawRect(port_ + 1000, nullptr), -1);
-    EXPECT_EQ(VEXOPLAY_GetOverlayItemCount(port_), 0);
+    EXPECT_EQ(VEXOPLAY_AddDrawRect(port + 1000, nullptr), -1);
+    EXPECT_EQ(VEXOPLAY_GetOverlayItemCount(port), 0);
 }
 
 TEST_F(PlayItems, ConcurrentAddsLoseNothing) {
