@@ -47,10 +47,10 @@ build: configure
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The main job: the device simulator on a free loopback port and the live
-# view window against it, with the address and credentials printed first.
-# Without a display the window runs under Xvfb and leaves a screenshot in
-# out/live-view.png.
+# The main job: the device simulator on a free loopback port and the host
+# program with the control logged into it, with the address and credentials
+# printed first. Without a display the host runs under Xvfb and leaves a
+# screenshot in out/control.png.
 run: build
 	./scripts/run-main.sh $(BUILD)
 
