@@ -102,23 +102,23 @@ void CSceneSetBaseWithPtz::CreateLensRows(QWidget* parent) {
     const vexo::ComTexts& texts = vexo::TheComStr().Texts();
     const QPoint rows = origin_ + kRowsOffset;
     for (int row = 0; row < 3; ++row) {
-        const LensRow& spec = kLensRows[row];
+        const LensRow& lens = kLensRows[row];
         const int y = rows.y() + row * kRowStep;
         vexo::CAutoXpBtn& left = lens_[row * 2];
         vexo::CAutoXpBtn& right = lens_[row * 2 + 1];
         left.Create(kXpBase + kLensFirstIndex + row * 2, parent,
                     QRect(QPoint(rows.x(), y), kLensButton));
-        left.SetImages(spec.leftImages[0], spec.leftImages[1]);
+        left.SetImages(lens.leftImages[0], lens.leftImages[1]);
         left.Control()->SetClickMode(vexo::CXPButton::kShowSelectedWhileHeld);
-        left.Control()->SetPtzOwner(this, spec.leftCommand);
+        left.Control()->SetPtzOwner(this, lens.leftCommand);
         labels_[row].Create(kStaticBase + 2 + row, parent, QRect(rows.x() + 36, y + 5, 70, 20),
-                            vexo::kAutoStyleNone, texts.*(spec.label));
+                            vexo::kAutoStyleNone, texts.*(lens.label));
         labels_[row].Control()->setAlignment(Qt::AlignCenter);
         right.Create(kXpBase + kLensFirstIndex + row * 2 + 1, parent,
                      QRect(QPoint(rows.x() + 112, y), kLensButton));
-        right.SetImages(spec.rightImages[0], spec.rightImages[1]);
+        right.SetImages(lens.rightImages[0], lens.rightImages[1]);
         right.Control()->SetClickMode(vexo::CXPButton::kShowSelectedWhileHeld);
-        right.Control()->SetPtzOwner(this, spec.rightCommand);
+        right.Control()->SetPtzOwner(this, lens.rightCommand);
     }
 }
 
