@@ -7,9 +7,9 @@
 #include <QTest>
 #include <cstdio>
 
+#include "audio_video_play.h"
 #include "bench_support.h"
 #include "com_str.h"
-#include "audio_video_play.h"
 
 namespace {
 
