@@ -33,7 +33,10 @@ function(vexo_fuzzer name)
         target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/fuzz_replay_main.cpp)
         if(ARG_CORPUS)
             add_test(NAME fuzz_replay.${name} COMMAND ${name} ${ARG_CORPUS})
-            set_tests_properties(fuzz_replay.${name} PROPERTIES LABELS fuzz TIMEOUT 120)
+            # Under the sanitizers the font caches Qt's offscreen panels make the
+            # system font library allocate are not ours to free.
+            set_tests_properties(fuzz_replay.${name} PROPERTIES LABELS fuzz TIMEOUT 120
+                ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/fuzz/uidesc/lsan.supp")
         endif()
     endif()
 endfunction()
