@@ -63,6 +63,13 @@ check(JSON.stringify(after).indexOf(expected) >= 0, "sent as " + expected);
 check(ui.click(18391) && ui.find(12100).visible && !ui.find(15750).visible, "the Param Set tab");
 host.screenshot(host.args[0] + "/editors.png");
 
+// Unmarked, the edited week and linkage stay out of the export.
+ui.saveAs(host.args[0] + "/unmarked.json");
+check(ui.click(18008), "export, nothing marked");
+const unmarked = JSON.parse(host.readFile(host.args[0] + "/unmarked.json"));
+check(unmarked.SmartArmingInterval === null && unmarked.SmartLinkMethod === null,
+      "nothing unmarked exported: " + JSON.stringify(unmarked));
+
 // The export takes the rule's week and linkage once "Batch Settings" is
 // ticked on their tabs, under the function and the rule's token.
 check(ui.click(18396) && ui.check(17600, true), "the week marked for the export");
