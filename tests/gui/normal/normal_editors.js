@@ -85,3 +85,22 @@ check(ui.click(18100), "parameter tab");
 mark = sim.journalLength();
 ui.click(kSave);
 check(JSON.stringify(ops(sent(mark))) === '["CMD_ModifyNormalAlarmData"]', "only the parameters are saved");
+
+// Back in the analytics group the same editor code addresses a rule again:
+// the restored scene token, no alarm identity.
+check(ui.click(18006) && ui.page() === 0, "the smart function group opens on the scene view");
+for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) {
+    if (ui.find(id).visible) ui.click(id);
+}
+check(ui.page() === 2, "the smart configuration page");
+for (let id = 18310; id < 18400; ++id) {
+    if (ui.find(id).visible && ui.find(id).text === "Intrusion") ui.click(id);
+}
+check(ui.click(18461), "rule 01");
+check(ui.click(18396), "the rule's arming interval tab");
+mark = sim.journalLength();
+check(ui.click(18392), "save the rule's week");
+const ruleWrite = sent(mark).find(r => r.op === "CMD_SetGuardSchedules");
+check(ruleWrite && ruleWrite.info.SceneToken === "Scene_001" && ruleWrite.info.RuleToken === "Intrusion_Event 01" &&
+      !("NormalAlarmType" in ruleWrite.info) && !("NormalAlarmToken" in ruleWrite.info),
+      "the rule's week carries the scene token again: " + JSON.stringify(ruleWrite));
