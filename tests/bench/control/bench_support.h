@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,16 @@
 #include "vexo_smart_ocx_ctrl.h"
 
 namespace bench {
+
+// The simulator's arguments for the device latency a run's command line
+// names (its first argument, in ms), printed so the figures say under what.
+inline std::vector<std::string> LatencyArgs(int argc, char** argv) {
+    if (argc < 2) {
+        return {};
+    }
+    std::printf("device latency: %s ms per answer\n", argv[1]);
+    return {"--latency-ms", argv[1]};
+}
 
 inline double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());

@@ -153,11 +153,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     VEXONET_Init();  // the device is filled before any control exists
-    std::vector<std::string> extra;
-    if (argc > 1) {
-        extra = {"--latency-ms", argv[1]};
-        std::printf("device latency: %s ms per answer\n", argv[1]);
-    }
+    const std::vector<std::string> extra = bench::LatencyArgs(argc, argv);
     {
         vexo::test::SimProcess sim(extra);
         if (!sim.Start()) {

@@ -96,11 +96,7 @@ void RebuildFigures(const vexo::test::SimProcess& sim, int scenes, bool addScene
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     VEXONET_Init();
-    std::vector<std::string> extra;
-    if (argc > 1) {
-        extra = {"--latency-ms", argv[1]};
-        std::printf("device latency %s ms per request\n", argv[1]);
-    }
+    const std::vector<std::string> extra = bench::LatencyArgs(argc, argv);
     {
         vexo::test::SimProcess sim(extra);
         if (!sim.Start()) {

@@ -58,11 +58,7 @@ void SendMouse(QWidget* widget, QEvent::Type type, QPointF at) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    std::vector<std::string> extra;
-    if (argc > 1) {
-        extra = {"--latency-ms", argv[1]};
-        std::printf("device latency: %s ms per answer\n", argv[1]);
-    }
+    const std::vector<std::string> extra = bench::LatencyArgs(argc, argv);
     vexo::test::SimProcess sim(extra);
     if (!sim.Start()) {
         std::fprintf(stderr, "cannot start vexo-devsim\n");
