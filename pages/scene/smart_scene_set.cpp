@@ -252,10 +252,12 @@ void CSmartSceneSet::Return() {
         return;
     }
     body_->FinishEditing();
+    // The function lists are read again before the index page rebuilds its
+    // tiles, so that functions saved here show on the scene's tile at once.
+    manager->BuildSceneFunctionLists();
     if (IManagedPage* index = manager->Page(PageKind::Index)) {
         index->Rebuild();
     }
     manager->ShowPage(0);
     body_->StopPreview();
-    manager->BuildSceneFunctionLists();
 }

@@ -99,6 +99,16 @@ mark = sim.journalLength();
 check(ui.click(RETURN), "return");
 check(ui.page() === 0, "back on the index page");
 check(commands(mark).indexOf("CMD_PTZUnLock") >= 0, "return releases the lock");
+// The scene's tile shows the functions saved a moment ago.
+const tile = ui.find(15701);
+const tileFunctions = [];
+for (let id = 18150; id <= 18300; ++id) {
+    const button = ui.find(id);
+    if (button.visible && button.x >= tile.x && button.x < tile.x + 300)
+        tileFunctions.push(ui.property(id, "toolTip"));
+}
+check(JSON.stringify(tileFunctions.sort()) === '["Face Detection","Loitering"]',
+      "the tile shows the saved functions: " + JSON.stringify(tileFunctions));
 mark = sim.journalLength();
 host.wait(1500);
 check(commands(mark).indexOf("CMD_PTZLock") < 0, "no renewal after return");
