@@ -221,6 +221,12 @@ for current, other, number in PAGES:
                         f'<text x="14" y="19" font-family="sans-serif" font-size="14" font-weight="bold" '
                         f'text-anchor="middle" fill="{ink}">{number}</text>')
 
+# The same circles without a number, for pages after the fifth: the scene
+# view writes the page number over them.
+for n, sel in ((227, True), (228, False)):
+    images[n] = svg(28, 28, f'<circle cx="14" cy="14" r="13.5" fill="{ACCENT if sel else SURFACE}" '
+                    f'stroke="{ACCENT_DARK if sel else SURFACE_EDGE}"/>')
+
 # Video pane play and stop.
 PLAY = '<path d="M8,5 L19,12 L8,19 Z"/>'
 STOP = '<rect x="6.5" y="6.5" width="11" height="11" rx="1.5"/>'

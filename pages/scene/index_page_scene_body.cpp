@@ -1,6 +1,7 @@
 #include "index_page_scene_body.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "dialog_manager.h"
 #include "popup_forms.h"
@@ -11,6 +12,7 @@ namespace {
 
 constexpr int kPageButtonImages[5][2] = {
     {218, 219}, {220, 221}, {222, 223}, {224, 225}, {460, 461}};
+constexpr int kPlainPageButtonImages[2] = {227, 228};
 constexpr int kPageButtonSpacing = 70;
 constexpr int kPageButtonSize = 28;
 constexpr int kPageButtonFoot = 48;
@@ -58,9 +60,15 @@ void CIndexPageSceneBody::Build(bool rebuildFunctionLists) {
 void CIndexPageSceneBody::ShowScenePage(int page) {
     page_ = page;
     BuildTiles();
-    for (int i = 0; i < static_cast<int>(pageButtons_.size()); ++i) {
-        pageButtons_[i]->Control()->SetSelected(i + 1 == page_ ? 0 : 1);
+    BuildPageButtons();
+}
+
+int CIndexPageSceneBody::FirstButtonPage() const {
+    const int pages = PageCount();
+    if (pages <= kMaxPageButtons) {
+        return 1;
     }
+    return std::clamp(page_ - kMaxPageButtons / 2, 1, pages - kMaxPageButtons + 1);
 }
 
 void CIndexPageSceneBody::BuildTiles() {
@@ -93,12 +101,24 @@ void CIndexPageSceneBody::BuildPageButtons() {
     const int firstX =
         width / 2 - (pages - 1) * kPageButtonSpacing / 2 - kPageButtonSize * pages / 2;
     const int y = page->height() - kPageButtonFoot;
-    for (int number = 1; number <= pages; ++number) {
+    const int firstPage = FirstButtonPage();
+    for (int slot = 0; slot < pages; ++slot) {
+        const int number = firstPage + slot;
         auto button = std::make_unique<vexo::CAutoXpBtn>();
         button->Create(
-            kXpBase + 50 + number, page,
-            QRect(firstX + (number - 1) * kPageButtonSpacing, y, kPageButtonSize, kPageButtonSize));
-        button->SetImages(kPageButtonImages[number - 1][0], kPageButtonImages[number - 1][1]);
+            kXpBase + kFirstPageIndex + slot, page,
+            QRect(firstX + slot * kPageButtonSpacing, y, kPageButtonSize, kPageButtonSize));
+        if (number <= kMaxPageButtons) {
+            button->SetImages(kPageButtonImages[number - 1][0], kPageButtonImages[number - 1][1]);
+        } else {
+            button->SetImages(kPlainPageButtonImages[0], kPlainPageButtonImages[1]);
+            vexo::CXPButton* control = button->Control();
+            QFont font = control->font();
+            font.setPixelSize(number < 100 ? 14 : 11);
+            font.setBold(true);
+            control->setFont(font);
+            control->setText(QString::number(number));
+        }
         button->Control()->SetSelected(number == page_ ? 0 : 1);
         pageButtons_.push_back(std::move(button));
     }
@@ -247,7 +267,7 @@ bool CIndexPageSceneBody::OnCommand(int index) {
         OpenSceneSettings(index - CIndexPageScene::kSettingsIndex);
     } else if (index >= kFirstPageIndex && index < kFirstPageIndex + kMaxPageButtons) {
         if (index - kFirstPageIndex < static_cast<int>(pageButtons_.size())) {
-            ShowScenePage(index - 50);
+            ShowScenePage(FirstButtonPage() + index - kFirstPageIndex);
         }
     } else if (index >= CIndexPageScene::kFirstFunctionIndex &&
                index <= CIndexPageScene::kLastFunctionIndex) {

@@ -5,11 +5,11 @@
 // the operator makes a scene current, deletes it, opens its settings
 // (page 1) or enters one of its functions (page 2).
 //
-// Lists longer than fifteen scenes: the page buttons and their pictures
-// stop at page five, so scenes after the fifteenth get no page button;
-// their tiles show only when the device's current scene is among them
-// (the body opens on the current scene's page). Nothing is lost: every
-// scene stays in the manager's list and in the tours' scene choices.
+// Lists longer than fifteen scenes: the five page buttons become a window
+// over the pages, kept around the page shown (pages 3 to 7 while page 5 is
+// shown, the last five at the end), so that every scene can be reached.
+// Pages 1 to 5 keep their numbered pictures; later pages get a plain circle
+// with the page number written over it.
 
 #include <memory>
 #include <vector>
@@ -58,6 +58,8 @@ public:
 private:
     void BuildTiles();
     void BuildPageButtons();
+    // The page of the first page button: 1 unless the window has moved.
+    int FirstButtonPage() const;
     CIndexPageScene* TileInSlot(int slot) const;
     int SceneIndexOfSlot(int slot) const { return (page_ - 1) * kScenesPerPage + slot; }
     // Selected flag on `sceneIndex` only; tiles follow.

@@ -42,12 +42,26 @@ click(18060);
 check(ui.find(12600).exists && ui.find(12600).currentIndex === 0, "odd rows show None");
 check(sim.control({clear: true}), "clear scripts");
 
-// Two hundred scenes: five page buttons, three tiles, no crash.
+// Two hundred scenes: five page buttons moving over the 67 pages, so that
+// every scene can be reached, and the view opens on the current scene.
 const list = [];
 for (let i = 0; i < 200; ++i) list.push({SceneName: "S" + i, SceneToken: "T" + i});
-check(sim.control({script: {op: "CMD_GetSceneList", reply: JSON.stringify({ack: "0", info: {
-    SelectSceneToken: "T0", DefaultSceneToken: "T0", SceneList: list}})}}), "200 scenes");
-check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login with 200");
-check(ui.find(18055).visible && !ui.find(18056).exists && tiles().length === 3, "five pages offered");
+function loginWithCurrent(token) {
+    check(sim.control({script: {op: "CMD_GetSceneList", reply: JSON.stringify({ack: "0", info: {
+        SelectSceneToken: token, DefaultSceneToken: "T0", SceneList: list}})}}), "200 scenes");
+    check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login with 200");
+}
+function buttonTexts() { return [18051, 18052, 18053, 18054, 18055].map(id => ui.find(id).text); }
+loginWithCurrent("T0");
+check(ui.find(18055).visible && !ui.find(18056).exists && tiles().length === 3, "five page buttons");
 click(18055);
 check(ui.find(15700).text === "S12", "page 5 starts with the thirteenth scene");
+check(JSON.stringify(buttonTexts()) === '["","","","6","7"]', "pages 3 to 7: " + buttonTexts());
+click(18055);
+check(ui.find(15700).text === "S18" && JSON.stringify(buttonTexts()) === '["","6","7","8","9"]',
+      "page 7, buttons 5 to 9: " + buttonTexts());
+loginWithCurrent("T199");
+check(ui.find(15700).text === "S198" && tiles().length === 2, "opens on the last page");
+check(JSON.stringify(buttonTexts()) === '["63","64","65","66","67"]', "the last five: " + buttonTexts());
+click(18051);
+check(ui.find(15700).text === "S186", "page 63 starts with S186");
