@@ -1,5 +1,7 @@
 #include "timer_scene_tour_body.h"
 
+#include <algorithm>
+
 #include <QLabel>
 
 #include "com_str.h"
@@ -76,8 +78,12 @@ void CTimerSceneTourBody::BuildModeAndDays() {
         check->Create(kDayCheckId + day, Parent(), QRect(x, top, 96, 28), vexo::kAutoStyleNone,
                       day < days.size() ? days[day] : QString::fromLatin1(kDayNames[day]));
         check->SetCheck(on ? 1 : 0);
+        // Each day takes the room its name needs: "Wednesday" is wider than
+        // the Chinese names and must not run into the next box.
+        const int width = std::max(88, check->Control()->sizeHint().width() + 4);
+        check->Control()->resize(width, 28);
         dayChecks_.push_back(std::move(check));
-        x += 100;
+        x += width + 12;
     }
     auto every = std::make_unique<vexo::CAutoBtnPush>();
     every->Create(kEveryDayCheckId, Parent(), QRect(x, top, 120, 28), vexo::kAutoStyleNone,
