@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "command_fixture.h"
+#include "channel_fixture.h"
 
 namespace {
 
@@ -173,7 +173,7 @@ const std::vector<Operation>& Operations() {
     return operations;
 }
 
-using CommandRequests = CommandFixture;
+using CommandRequests = vexo::test::ChannelFixture;
 
 TEST_F(CommandRequests, EveryOperationSendsItsInfo) {
     for (const Operation& operation : Operations()) {
