@@ -22,23 +22,16 @@ Json::Value With(const char* owner, const std::string& tail) {
 // what the device refuses.
 TEST(ActionTrigger, RefusesUnknownActionsAndStates) {
     SimDevice device;
-    struct Case {
-        const char* data;
-        const char* error;
-    };
-    const Case cases[] = {
-        {R"({"data":{"AlarmOutput":{"simp":{"AlarmOut9":"TRUE"}}}})", err::kUnknownAction},
-        {R"({"data":{"AlarmOutput":{"simp":{"AlarmOut1":"maybe"}}}})", err::kParamRange},
-        {R"({"data":{"AlarmOutput":{"simp":{"AlarmOut1":true}}}})", err::kParamType},
-        {R"({"simp":{"AlarmOutput":"8"}})", err::kParamRange},
-        {R"({"data":[]})", err::kMemberType},
-        {R"({"extra":{}})", err::kUnknownParam},
-    };
-    for (const Case& c : cases) {
-        Json::Value info = With(kRuleOwner, "}");
-        info["ActionTriggerData"] = J(c.data);
-        EXPECT_EQ(device.Refused("CMD_SetActionTrigger", info), c.error) << c.data;
-    }
+    ExpectRefusals(
+        device, "CMD_SetActionTrigger", With(kRuleOwner, "}"), "ActionTriggerData",
+        {
+            {R"({"data":{"AlarmOutput":{"simp":{"AlarmOut9":"TRUE"}}}})", err::kUnknownAction},
+            {R"({"data":{"AlarmOutput":{"simp":{"AlarmOut1":"maybe"}}}})", err::kParamRange},
+            {R"({"data":{"AlarmOutput":{"simp":{"AlarmOut1":true}}}})", err::kParamType},
+            {R"({"simp":{"AlarmOutput":"8"}})", err::kParamRange},
+            {R"({"data":[]})", err::kMemberType},
+            {R"({"extra":{}})", err::kUnknownParam},
+        });
     EXPECT_EQ(device.Refused("CMD_SetActionTrigger", With(kRuleOwner, "}")), err::kMissingMember);
     EXPECT_EQ(
         device.Refused(
@@ -51,23 +44,16 @@ TEST(ActionTrigger, RefusesUnknownActionsAndStates) {
 // (smart_editors.js, normal_editors.js).
 TEST(GuardSchedules, RefusesBrokenAndOverlappingPeriods) {
     SimDevice device;
-    struct Case {
-        const char* data;
-        const char* error;
-    };
-    const Case cases[] = {
-        {R"({"Mon":{"simp":{"GuardTime 1":"0|480","GuardTime 2":"479|600"}}})", err::kOverlap},
-        {R"({"Mon":{"simp":{"GuardTime 1":"600|600"}}})", err::kEndBeforeStart},
-        {R"({"Mon":{"simp":{"GuardTime 1":"0|1441"}}})", err::kSchedule},
-        {R"({"Mon":{"simp":{"GuardTime 1":480}}})", err::kSchedule},
-        {R"({"Someday":{"simp":null}})", err::kUnknownParam},
-        {R"({"Mon":"all day"})", err::kMemberType},
-    };
-    for (const Case& c : cases) {
-        Json::Value info = With(kRuleOwner, "}");
-        info["GuardSchedulesData"] = J(c.data);
-        EXPECT_EQ(device.Refused("CMD_SetGuardSchedules", info), c.error) << c.data;
-    }
+    ExpectRefusals(
+        device, "CMD_SetGuardSchedules", With(kRuleOwner, "}"), "GuardSchedulesData",
+        {
+            {R"({"Mon":{"simp":{"GuardTime 1":"0|480","GuardTime 2":"479|600"}}})", err::kOverlap},
+            {R"({"Mon":{"simp":{"GuardTime 1":"600|600"}}})", err::kEndBeforeStart},
+            {R"({"Mon":{"simp":{"GuardTime 1":"0|1441"}}})", err::kSchedule},
+            {R"({"Mon":{"simp":{"GuardTime 1":480}}})", err::kSchedule},
+            {R"({"Someday":{"simp":null}})", err::kUnknownParam},
+            {R"({"Mon":"all day"})", err::kMemberType},
+        });
     // Back-to-back periods do not overlap; sixteen is the most a day holds.
     Json::Value info = With(kRuleOwner, "}");
     for (int i = 0; i < 16; ++i) {
@@ -109,33 +95,26 @@ TEST(SceneTours, RefusalsChangeNothing) {
         device.Ok("CMD_GetSceneTourData", J(R"({"SceneTourType":"NormalSceneTour"})"));
     const Json::Value timer =
         device.Ok("CMD_GetSceneTourData", J(R"({"SceneTourType":"TimeSceneTour"})"));
-    struct Case {
-        const char* type;
-        const char* data;
-        const char* error;
-    };
-    const Case cases[] = {
-        {"NormalSceneTour", R"({"Tour1":{"simp":{"StayTime":"9"}}})", err::kParamRange},
-        {"NormalSceneTour", R"({"Tour1":{"simp":{"AnalyticsConfigurationToken":"Scene_404"}}})",
-         err::kNoScene},
-        {"NormalSceneTour", R"({"Tour8":{"simp":{"StayTime":"20"}}})", err::kNoTourRow},
-        {"NormalSceneTour", R"({"Speed":"fast"})", err::kUnknownParam},
-        {"NormalSceneTour", R"({"Tour1":7})", err::kMemberType},
-        {"TimeSceneTour", R"({
+    ExpectRefusals(
+        device, "CMD_SetSceneTourData", J(R"({"SceneTourType":"NormalSceneTour"})"), "Data",
+        {
+            {R"({"Tour1":{"simp":{"StayTime":"9"}}})", err::kParamRange},
+            {R"({"Tour1":{"simp":{"AnalyticsConfigurationToken":"Scene_404"}}})", err::kNoScene},
+            {R"({"Tour8":{"simp":{"StayTime":"20"}}})", err::kNoTourRow},
+            {R"({"Speed":"fast"})", err::kUnknownParam},
+            {R"({"Tour1":7})", err::kMemberType},
+        });
+    ExpectRefusals(
+        device, "CMD_SetSceneTourData", J(R"({"SceneTourType":"TimeSceneTour"})"), "Data",
+        {
+            {R"({
             "Tour0":{"simp":{"AnalyticsConfigurationToken":"Scene_002","StartTime":"08:00","EndTime":"12:00"}},
             "Tour1":{"simp":{"AnalyticsConfigurationToken":"Scene_003","StartTime":"11:00","EndTime":"13:00"}}})",
-         err::kOverlap},
-        {"TimeSceneTour",
-         R"({"Tour0":{"simp":{"AnalyticsConfigurationToken":"Scene_002","StartTime":"12:00","EndTime":"12:00"}}})",
-         err::kEndBeforeStart},
-        {"TimeSceneTour", R"({"Tour0":{"simp":{"StartTime":"7:00"}}})", err::kParamRange},
-    };
-    for (const Case& c : cases) {
-        Json::Value info;
-        info["SceneTourType"] = c.type;
-        info["Data"] = J(c.data);
-        EXPECT_EQ(device.Refused("CMD_SetSceneTourData", info), c.error) << c.data;
-    }
+             err::kOverlap},
+            {R"({"Tour0":{"simp":{"AnalyticsConfigurationToken":"Scene_002","StartTime":"12:00","EndTime":"12:00"}}})",
+             err::kEndBeforeStart},
+            {R"({"Tour0":{"simp":{"StartTime":"7:00"}}})", err::kParamRange},
+        });
     EXPECT_EQ(device.Refused("CMD_GetSceneTourData", J(R"({"SceneTourType":"Orbit"})")),
               err::kUnknownTour);
     EXPECT_EQ(device.Ok("CMD_GetSceneTourData", J(R"({"SceneTourType":"NormalSceneTour"})")),

@@ -60,35 +60,27 @@ TEST(RuleCommands, RulesNeedAnEnabledKnownFunctionInAnExistingScene) {
 TEST(RuleCommands, ModifyChecksEveryValueAndChangesNothingOnRefusal) {
     SimDevice device;
     const Json::Value before = device.Ok("CMD_GetRuleModuleParam", Rule("Intrusion_Event 01"));
-    struct Case {
-        const char* data;
-        const char* error;
-    };
-    const Case cases[] = {
-        {R"({"Sensitivity":"101"})", err::kParamRange},
-        {R"({"Sensitivity":50})", err::kParamType},
-        {R"({"TargetType":"Bicycle"})", err::kParamRange},
-        {R"({"Enable":"yes"})", err::kParamRange},
-        {R"({"RuleName":"this name is far longer than thirty-two bytes"})", err::kParamRange},
-        {R"({"Colour":"red"})", err::kUnknownParam},
-        {R"j({"DetectionRegion":"4|(0,0)"})j", err::kParamType},
-        {R"j({"DetectionRegion":{"polygon":[{"VexoPolygon":"2|(0,0),(0.5,0.5)"}]}})j",
-         err::kGeometry},
-        {R"j({"DetectionRegion":{"polygon":[{"VexoPolygon":"3|(0,0),(1.5,1),(0,1)"}]}})j",
-         err::kGeometry},
-        {R"j({"DetectionRegion":{"rect":[{"rectF":"(0,0,0.1,0.1)"}]}})j", err::kGeometry},
-        {R"({"DetectionRegion":{"simp":{"Margin":"5"}}})", err::kUnknownParam},
-        {R"({"DetectionRegion":{"name":7}})", err::kParamType},
-        // One bad value refuses the whole change, good values included.
-        {R"({"Sensitivity":"60","TimeThreshold":"61"})", err::kParamRange},
-        {R"({"Token":5})", err::kMemberType},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(
-            device.Refused("CMD_ModifyRuleModuleParam", Modify("Intrusion_Event 01", J(c.data))),
-            c.error)
-            << c.data;
-    }
+    ExpectRefusals(
+        device, "CMD_ModifyRuleModuleParam", Modify("Intrusion_Event 01", {}), "RuleModuleData",
+        {
+            {R"({"Sensitivity":"101"})", err::kParamRange},
+            {R"({"Sensitivity":50})", err::kParamType},
+            {R"({"TargetType":"Bicycle"})", err::kParamRange},
+            {R"({"Enable":"yes"})", err::kParamRange},
+            {R"({"RuleName":"this name is far longer than thirty-two bytes"})", err::kParamRange},
+            {R"({"Colour":"red"})", err::kUnknownParam},
+            {R"j({"DetectionRegion":"4|(0,0)"})j", err::kParamType},
+            {R"j({"DetectionRegion":{"polygon":[{"VexoPolygon":"2|(0,0),(0.5,0.5)"}]}})j",
+             err::kGeometry},
+            {R"j({"DetectionRegion":{"polygon":[{"VexoPolygon":"3|(0,0),(1.5,1),(0,1)"}]}})j",
+             err::kGeometry},
+            {R"j({"DetectionRegion":{"rect":[{"rectF":"(0,0,0.1,0.1)"}]}})j", err::kGeometry},
+            {R"({"DetectionRegion":{"simp":{"Margin":"5"}}})", err::kUnknownParam},
+            {R"({"DetectionRegion":{"name":7}})", err::kParamType},
+            // One bad value refuses the whole change, good values included.
+            {R"({"Sensitivity":"60","TimeThreshold":"61"})", err::kParamRange},
+            {R"({"Token":5})", err::kMemberType},
+        });
     EXPECT_EQ(device.Ok("CMD_GetRuleModuleParam", Rule("Intrusion_Event 01")), before);
     // A good change sets what it names (booleans in the device's own case)
     // and keeps the rest of the rule.
