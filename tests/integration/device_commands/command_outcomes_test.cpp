@@ -2,11 +2,11 @@
 // function cache, the reads that follow a change, and replies it must not
 // take in.
 
-#include "command_fixture.h"
+#include "channel_fixture.h"
 
 namespace {
 
-using CommandOutcomes = CommandFixture;
+using CommandOutcomes = vexo::test::ChannelFixture;
 
 ParamRecord Rule() {
     ParamRecord record;
@@ -53,16 +53,6 @@ TEST_F(CommandOutcomes, ModifySceneCollectsRefusedFunctionsAndRefreshesTheCache)
     // A failed refresh does not turn the change into a failure.
     Refuse("CMD_GetAllSupportSmartFunName");
     EXPECT_EQ(channel_.ModifyScene("s1", "Gate", {}, refused), 1);
-}
-
-TEST_F(CommandOutcomes, AddSceneTakesTheTokenOnlyWhenItIsAText) {
-    Acknowledge("CMD_AddScene", R"({"SceneToken": "new-1"})");
-    QString token = "old";
-    ASSERT_EQ(channel_.AddScene("Dock", token), 1);
-    EXPECT_EQ(token, "new-1");
-    Acknowledge("CMD_AddScene", R"({"SceneToken": 12})");
-    ASSERT_EQ(channel_.AddScene("Dock", token), 1);
-    EXPECT_TRUE(token.isEmpty());
 }
 
 const char* kRuleReply = R"({"Token": "r1", "Sensitivity": "70"})";

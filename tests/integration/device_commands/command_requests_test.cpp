@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "command_fixture.h"
+#include "channel_fixture.h"
 
 namespace {
 
@@ -173,25 +173,22 @@ const std::vector<Operation>& Operations() {
     return operations;
 }
 
-using CommandRequests = CommandFixture;
+using CommandRequests = vexo::test::ChannelFixture;
 
-TEST_F(CommandRequests, EveryOperationSendsItsInfo) {
+// Each operation sends its info, and fails with the device's text when the
+// device refuses it, sending nothing more.
+TEST_F(CommandRequests, EveryOperationSendsItsInfoAndFailsOnARefusal) {
     for (const Operation& operation : Operations()) {
         SCOPED_TRACE(operation.command);
         Acknowledge(operation.command);
-        const size_t sent = Commands().size();
+        size_t sent = Commands().size();
         EXPECT_EQ(operation.call(channel_), 1);
         ASSERT_GT(Commands().size(), sent);
         EXPECT_EQ(Commands()[sent], operation.command);
         EXPECT_EQ(SentInfo(operation.command), J(operation.info));
-    }
-}
 
-TEST_F(CommandRequests, ARefusalFailsTheOperationWithTheDevicesText) {
-    for (const Operation& operation : Operations()) {
-        SCOPED_TRACE(operation.command);
         Refuse(operation.command, std::string(operation.command) + " refused");
-        const size_t sent = Commands().size();
+        sent = Commands().size();
         EXPECT_EQ(operation.call(channel_), 0);
         EXPECT_EQ(LastError(), QString(operation.command) + " refused");
         EXPECT_EQ(Commands().size(), sent + 1) << "nothing follows a refusal";

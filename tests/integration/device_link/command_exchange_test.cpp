@@ -6,43 +6,18 @@
 #include <fstream>
 #include <thread>
 
-#include "link_fixture.h"
+#include "channel_fixture.h"
 
 namespace {
 
-class ExchangeTest : public LinkFixture {
+class ExchangeTest : public vexo::test::ChannelFixture {
 protected:
-    void SetUp() override {
-        LinkFixture::SetUp();
-        ASSERT_TRUE(LoginChannel());
-    }
     int Send(const std::string& command, Json::Value& reply, Json::Value params = Json::Value()) {
         return channel_.SendCommand(command, params, reply);
-    }
-    QString LastError() const {
-        QString text;
-        channel_.GetLastErrorText(text);
-        return text;
     }
 };
 
 }  // namespace
-
-// The refusal text is one the localisation file translates; the command's
-// name travels beside it in "errdetail" for whoever reads the trace.
-TEST_F(ExchangeTest, UnknownCommandIsRefusedNamingIt) {
-    Json::Value reply;
-    EXPECT_EQ(Send("CMD_NoSuchThing", reply), 0);
-    EXPECT_EQ(LastError(), "Unsupported command");
-
-    const std::string request =
-        DeviceCommandChannel::BuildRequestText("CMD_NoSuchThing", Json::Value());
-    char* text = nullptr;
-    int32_t length = 0;
-    ASSERT_EQ(VEXONET_OperateSmartFun(session_.LoginId(), request.c_str(), &text, &length), 1);
-    EXPECT_NE(std::string(text).find("\"errdetail\":\"CMD_NoSuchThing\""), std::string::npos)
-        << text;
-}
 
 // What the reply readers make of a readable reply is tested on its own;
 // here the transport breaks.

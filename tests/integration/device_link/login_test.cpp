@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "link_fixture.h"
+#include "channel_fixture.h"
 #include "narrow_text.h"
 
 namespace {
@@ -12,16 +12,22 @@ int32_t LoginEx(const std::string& address, const QString& user, const QString& 
     return VEXONET_LoginEx(address.c_str(), xml.c_str());
 }
 
-class LoginTest : public LinkFixture {};
+using vexo::test::ChannelFixture;
 
-class HostileCredentialsTest : public LinkFixture {
+class LoginTest : public ChannelFixture {
 protected:
-    HostileCredentialsTest() : LinkFixture({"--user", "op&<r:pa<ss&w>rd\"'"}) {}
+    LoginTest() : ChannelFixture({}, false) {}
 };
 
-class DigestAlgorithmTest : public LinkFixture, public ::testing::WithParamInterface<const char*> {
+class HostileCredentialsTest : public ChannelFixture {
 protected:
-    DigestAlgorithmTest() : LinkFixture({"--digest", GetParam()}) {}
+    HostileCredentialsTest() : ChannelFixture({"--user", "op&<r:pa<ss&w>rd\"'"}, false) {}
+};
+
+class DigestAlgorithmTest : public ChannelFixture,
+                            public ::testing::WithParamInterface<const char*> {
+protected:
+    DigestAlgorithmTest() : ChannelFixture({"--digest", GetParam()}, false) {}
 };
 
 }  // namespace
@@ -34,17 +40,6 @@ TEST_F(LoginTest, RightCredentialsGiveSmallLoginIds) {
     EXPECT_NE(first, second);
     EXPECT_LT(second, 16);
     EXPECT_EQ(VEXONET_GetLastError(), VEXONET_OK);
-}
-
-TEST_F(LoginTest, SessionLoginThroughTheChannelSendsParamInit) {
-    ASSERT_TRUE(LoginChannel());
-    EXPECT_GE(session_.LoginId(), 0);
-    const auto journal = sim_.Journal();
-    ASSERT_FALSE(journal.empty());
-    const Json::Value& last = journal.back();
-    EXPECT_EQ(last["path"].asString(), "/vexo/v1/smart");
-    EXPECT_NE(last["request"].asString().find("CMD_ParamInit"), std::string::npos);
-    EXPECT_FALSE(last["session"].asString().empty());
 }
 
 TEST_F(LoginTest, BadArgumentsAreRefusedWithoutNetwork) {

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <thread>
 
-#include "link_fixture.h"
+#include "channel_fixture.h"
 
 namespace {
 
@@ -24,13 +24,7 @@ Json::Value ReadState(const std::string& folder) {
     return state;
 }
 
-class PtzTest : public LinkFixture {
-protected:
-    void SetUp() override {
-        LinkFixture::SetUp();
-        ASSERT_TRUE(LoginChannel());
-    }
-};
+using PtzTest = vexo::test::ChannelFixture;
 
 }  // namespace
 

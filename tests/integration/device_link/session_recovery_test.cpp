@@ -4,16 +4,12 @@
 
 #include <thread>
 
-#include "link_fixture.h"
+#include "channel_fixture.h"
 
 namespace {
 
-class SessionRecoveryTest : public LinkFixture {
+class SessionRecoveryTest : public vexo::test::ChannelFixture {
 protected:
-    void SetUp() override {
-        LinkFixture::SetUp();
-        ASSERT_TRUE(LoginChannel());
-    }
     int CountLogins() const { return sim_.JournalCount("/vexo/v1/login"); }
     int SendParamInit() {
         Json::Value reply;

@@ -12,11 +12,6 @@ TEST(CommandEnvelope, RequestIsStyledWithInfoBeforeOp) {
               "   \"op\" : \"CMD_GetSceneList\"\n}\n");
 }
 
-TEST(CommandEnvelope, CommandWithoutParametersSendsEmptyTextInfo) {
-    EXPECT_EQ(DeviceCommandChannel::BuildRequestText("CMD_ParamInit", Json::Value()),
-              "{\n   \"info\" : \"\",\n   \"op\" : \"CMD_ParamInit\"\n}\n");
-}
-
 namespace {
 struct Outcome {
     int result;

@@ -75,6 +75,14 @@ std::string SimDevice::Refused(const std::string& op, const Json::Value& info,
     return reply["errinfo"].asString();
 }
 
+void ExpectRefusals(SimDevice& device, const std::string& op, Json::Value info, const char* member,
+                    const RefusalCases& cases) {
+    for (const auto& [data, error] : cases) {
+        info[member] = J(data);
+        EXPECT_EQ(device.Refused(op, info), error) << op << " " << data;
+    }
+}
+
 // Changes one of every kind of object from its factory state.
 void ChangeEverything(SimDevice& device) {
     device.Ok("CMD_AddScene", J(R"({"SceneName":"Dock"})"));

@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "device_server.h"
 
@@ -36,6 +38,12 @@ private:
     std::string folder_;
     std::unique_ptr<DeviceServer> server_;
 };
+
+// Sends `info` with `member` set to each case's JSON text (first) and
+// expects the case's refusal (second).
+using RefusalCases = std::vector<std::pair<const char*, const char*>>;
+void ExpectRefusals(SimDevice& device, const std::string& op, Json::Value info, const char* member,
+                    const RefusalCases& cases);
 
 // Changes one of every kind of object the device keeps from its factory
 // state (scene, rule, module, linkage, schedule, alarm, non-scene function,

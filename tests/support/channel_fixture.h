@@ -1,6 +1,7 @@
 #pragma once
-// A simulator whose replies the test scripts per command, a channel logged
-// into it, and the requests the channel sent, read back from the journal.
+// A started simulator, the network library and a channel logged into it (or
+// not, for tests of the login itself), with the simulator's scripted replies
+// and the requests the channel sent, read back from the journal.
 
 #include <gtest/gtest.h>
 #include <json/value.h>
@@ -8,6 +9,7 @@
 #include <QString>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "audio_video_play.h"
@@ -20,17 +22,29 @@ inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
 
-class CommandFixture : public ::testing::Test {
+namespace vexo::test {
+
+class ChannelFixture : public ::testing::Test {
 protected:
+    explicit ChannelFixture(std::vector<std::string> simArgs = {}, bool logIn = true)
+        : sim_(std::move(simArgs)), logIn_(logIn) {}
+
     void SetUp() override {
         ASSERT_TRUE(VEXONET_Init());
         ASSERT_TRUE(sim_.Start());
-        ASSERT_EQ(
-            channel_.ParamInit(&session_, QString::fromStdString(sim_.Address()),
-                               vexo::test::SimProcess::kUser, vexo::test::SimProcess::kPassword),
-            1);
+        if (logIn_) {
+            ASSERT_TRUE(LoginChannel());
+        }
     }
-    void TearDown() override { VEXONET_Cleanup(); }
+    void TearDown() override {
+        VEXONET_SetTimeouts(2000, 10000);
+        VEXONET_Cleanup();
+    }
+
+    bool LoginChannel() {
+        return channel_.ParamInit(&session_, QString::fromStdString(sim_.Address()),
+                                  SimProcess::kUser, SimProcess::kPassword) == 1;
+    }
 
     // Makes the device answer `command` with `reply` until the test ends.
     void Script(const std::string& command, const std::string& reply) {
@@ -47,10 +61,9 @@ protected:
     std::vector<Json::Value> Requests() const {
         std::vector<Json::Value> requests;
         for (const Json::Value& line : sim_.Journal()) {
-            Json::Value request;
-            if (line["path"] == "/vexo/v1/smart" &&
-                vexo::ParseJson(line["request"].asString(), request)) {
-                requests.push_back(request);
+            Json::Value request = ParseJson(line["request"].asString());
+            if (line["path"] == "/vexo/v1/smart" && !request.isNull()) {
+                requests.push_back(std::move(request));
             }
         }
         return requests;
@@ -76,8 +89,8 @@ protected:
         return info;
     }
     static Json::Value J(const std::string& text) {
-        Json::Value value;
-        EXPECT_TRUE(vexo::ParseJson(text, value)) << text;
+        const Json::Value value = ParseJson(text);
+        EXPECT_FALSE(value.isNull()) << text;
         return value;
     }
     QString LastError() const {
@@ -86,7 +99,12 @@ protected:
         return text;
     }
 
-    vexo::test::SimProcess sim_;
+    SimProcess sim_;
     CAudioVideoPlay session_;
     DeviceCommandChannel channel_;
+
+private:
+    bool logIn_;
 };
+
+}  // namespace vexo::test
