@@ -1,6 +1,7 @@
 // The play library carries the camera's capture time of each picture, named
 // by the metadata packet that follows the picture's video packet, through
-// the decoder to the painted picture: VEXOPLAY_GetShownCaptureTime.
+// the decoder to the painted picture: VEXOPLAY_GetShownCaptureTime, read in
+// the draw callback that follows each painted picture.
 #include <gtest/gtest.h>
 
 #include <QApplication>
