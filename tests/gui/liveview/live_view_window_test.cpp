@@ -59,7 +59,7 @@ protected:
 
 }  // namespace
 
-TEST_F(WindowTest, FactoryShapesLandOverThePictureWhereTheDevicePutsThem) {
+TEST_F(WindowTest, FactoryShapesLandWhereTheDevicePutsThemAndStayThereOnResize) {
     OpenLiveWindow();
     const QSize video = Surface()->size();
     ExpectProportions(video, {1280, 720});
@@ -89,6 +89,25 @@ TEST_F(WindowTest, FactoryShapesLandOverThePictureWhereTheDevicePutsThem) {
     EXPECT_GT(VEXOPLAY_GetOverlayItemCount(window->Session().PlayPort()), 0);
     EXPECT_TRUE(window->StatusText().contains(QStringLiteral("the device's rules")))
         << window->StatusText().toStdString();
+
+    // A resized window keeps every shape on the same spot of the picture.
+    const vexo::GeoPoint corner = region->points[0];
+    const vexo::GeoPoint spot = window->ShapesOnOverlay().Pixels().point;
+    window->resize(620, 700);
+    ASSERT_TRUE(RunUntil([&] { return Surface()->size() != video; }, 5000));
+    RunFor(100);
+    const QSize after = Surface()->size();
+    ExpectProportions(after, {1280, 720});
+    EXPECT_EQ(window->Session().VideoRect(), QRect(QPoint(), after));
+    auto share = [](int v, int size) { return double(v) / size; };
+    const vexo::GeoPoint corner2 = Overlay().Polygon(QStringLiteral("region"))->points[0];
+    window->ShapesOnOverlay().Capture();
+    const vexo::GeoPoint spot2 = window->ShapesOnOverlay().Pixels().point;
+    EXPECT_NEAR(share(corner2.x, after.width()), share(corner.x, video.width()), 0.01);
+    EXPECT_NEAR(share(corner2.y, after.height()), share(corner.y, video.height()), 0.01);
+    EXPECT_NEAR(share(spot2.x, after.width()), share(spot.x, video.width()), 0.01)
+        << "the point moves with the picture too";
+    EXPECT_NEAR(share(spot2.y, after.height()), share(spot.y, video.height()), 0.01);
 }
 
 TEST_F(WindowTest, DraggingOnTheVideoEditsTheChosenShapeOnly) {
@@ -130,29 +149,6 @@ TEST_F(WindowTest, DraggingOnTheVideoEditsTheChosenShapeOnly) {
     Drag({spot.x, spot.y}, {spot.x + 15, spot.y - 10});
     EXPECT_EQ(Overlay().Point(QStringLiteral("point"))->point,
               (vexo::GeoPoint{spot.x + 15, spot.y - 10}));
-}
-
-TEST_F(WindowTest, ResizingKeepsEveryShapeOnTheSameSpotOfThePicture) {
-    OpenLiveWindow();
-    const QSize before = Surface()->size();
-    const vexo::GeoPoint corner = Overlay().Polygon(QStringLiteral("region"))->points[0];
-    const vexo::GeoPoint spot = window->ShapesOnOverlay().Pixels().point;
-
-    window->resize(620, 700);
-    ASSERT_TRUE(RunUntil([&] { return Surface()->size() != before; }, 5000));
-    RunFor(100);
-    const QSize after = Surface()->size();
-    ExpectProportions(after, {1280, 720});
-    EXPECT_EQ(window->Session().VideoRect(), QRect(QPoint(), after));
-    auto share = [](int v, int size) { return double(v) / size; };
-    const vexo::GeoPoint corner2 = Overlay().Polygon(QStringLiteral("region"))->points[0];
-    window->ShapesOnOverlay().Capture();
-    const vexo::GeoPoint spot2 = window->ShapesOnOverlay().Pixels().point;
-    EXPECT_NEAR(share(corner2.x, after.width()), share(corner.x, before.width()), 0.01);
-    EXPECT_NEAR(share(corner2.y, after.height()), share(corner.y, before.height()), 0.01);
-    EXPECT_NEAR(share(spot2.x, after.width()), share(spot.x, before.width()), 0.01)
-        << "the point moves with the picture too";
-    EXPECT_NEAR(share(spot2.y, after.height()), share(spot.y, before.height()), 0.01);
 }
 
 TEST_F(WindowTest, ARefusedLoginIsToldAndNothingPlays) {

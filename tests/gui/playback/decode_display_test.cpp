@@ -9,10 +9,8 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QPainter>
 #include <QThread>
 #include <QWidget>
-#include <atomic>
 #include <random>
 
 #include "show_ai_config.h"
@@ -36,18 +34,6 @@ public:
         p.setColor(QPalette::Window, Qt::black);
         setPalette(p);
         resize(704, 576);
-    }
-};
-
-struct DrawCounter {
-    std::atomic<int> calls{0};
-    std::atomic<int32_t> port{-2};
-    std::atomic<bool> painterGiven{false};
-    static void OnDraw(int32_t port, void* dc, void* user) {
-        auto* self = static_cast<DrawCounter*>(user);
-        self->port = port;
-        self->painterGiven = dc != nullptr && static_cast<QPainter*>(dc)->isActive();
-        ++self->calls;
     }
 };
 
@@ -154,31 +140,6 @@ TEST_F(Playback, DecodedPictureFillsTheWindowUnderTheOverlay) {
     ASSERT_EQ(resized.size(), QSize(400, 300));
     EXPECT_TRUE(Near(resized.pixel(190, 150), kRed));
     EXPECT_TRUE(Near(resized.pixel(399, 299), kBlue));
-}
-
-TEST_F(Playback, DrawCallbackRunsAfterAPictureIsShown) {
-    const int32_t p = Open("h264", 320, 240);
-    ASSERT_GE(p, 0);
-    DrawCounter counter;
-    ASSERT_EQ(VEXOPLAY_SetDrawFunCallBack(p, &DrawCounter::OnDraw, &counter), 1);
-    ASSERT_EQ(VEXOPLAY_Play(p, &window, 0, 0), 1);
-    Settle(p);
-    EXPECT_EQ(counter.calls, 0) << "no callback while only the idle picture shows";
-
-    TestEncoder encoder("libx264", 320, 240);
-    ASSERT_EQ(Feed(p, encoder.Encode(kWhite, kWhite)), 1);
-    Settle(p);
-    EXPECT_GE(counter.calls, 1);
-    EXPECT_EQ(counter.port, p);
-    EXPECT_TRUE(counter.painterGiven);
-
-    // Cleared: no more calls.
-    ASSERT_EQ(VEXOPLAY_SetDrawFunCallBack(p, nullptr, nullptr), 1);
-    const int before = counter.calls;
-    ASSERT_EQ(Feed(p, encoder.Encode(kRed, kRed)), 1);
-    Settle(p);
-    EXPECT_EQ(counter.calls, before);
-    EXPECT_EQ(VEXOPLAY_SetDrawFunCallBack(p + 1000, &DrawCounter::OnDraw, &counter), 0);
 }
 
 TEST_F(Playback, CorruptPacketsAreSkippedAndDecodingGoesOn) {

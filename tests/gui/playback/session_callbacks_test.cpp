@@ -138,23 +138,4 @@ TEST_F(SessionCallbacks, DrawingWaitsForTheFirstPictureAndStopKeepsTheFlag) {
     EXPECT_TRUE(session->GetGeometryText("r").isEmpty()) << "not playing";
 }
 
-TEST_F(SessionCallbacks, ResizeRescalesTheOverlayAndMouseIsRelativeToTheVideo) {
-    Bind();
-    Header();
-    ShowFrame();
-    ASSERT_TRUE(session->DrawPoint("p", "1|(100,100)"));
-    ASSERT_TRUE(session->DeleteOverlay("p", true));  // editable
-    session->ResizeVideo(QRect(0, 0, 352, 288));
-    EXPECT_EQ(session->VideoRect(), QRect(0, 0, 352, 288));
-    // A wire scales with the picture.
-    ASSERT_TRUE(session->DrawLine(0, 2, "2|(100,100),(200,100)", "w"));
-    session->ResizeVideo(QRect(0, 0, 704, 576));
-    EXPECT_EQ(session->GetGeometryText("w"), "2|0.000|(200,200),(400,200)");
-
-    session->ResizeVideo(QRect(50, 40, 704, 576));
-    EXPECT_EQ(session->GetGeometryText("p"), "1|(100,100)") << "points keep their place";
-    session->StopRealPlay();
-    EXPECT_FALSE(session->OnButtonDown(0, 150, 140)) << "ignored while not playing";
-}
-
 }  // namespace

@@ -40,25 +40,6 @@ protected:
 
 }  // namespace
 
-TEST_F(Tracking, DraggingAHandleKeepsTheGrabOffsetAndOnlyEditsItems) {
-    ASSERT_TRUE(renderer.DrawRegion(port, 0, 1, "3|(100,100),(300,100),(200,300)", "r"));
-    const int32_t outline = renderer.Items("r")->front().id;
-    PressAndThen({105, 103}, [&] {
-        Move({150, 150});
-        Move({160, 170});
-        Release({160, 170});
-    });
-    EXPECT_EQ(renderer.GetGeometryText("r"), QStringLiteral("3|(155,167),(300,100),(200,300)"));
-    EXPECT_EQ(renderer.Polygon("r")->points[7], (GeoPoint{155, 167}));
-    EXPECT_EQ(renderer.Items("r")->front().id, outline);
-    EXPECT_EQ(VEXOPLAY_GetOverlayItemCount(port), 10) << "tracking only edits items";
-
-    QTest::mousePress(&window, Qt::LeftButton, {}, {600, 500});  // on nothing: no tracker
-    Move({100, 100});
-    Release({100, 100});
-    EXPECT_EQ(renderer.GetGeometryText("r"), QStringLiteral("3|(155,167),(300,100),(200,300)"));
-}
-
 TEST_F(Tracking, EscapeAndTheRightButtonEndTrackingKeepingTheMoves) {
     ASSERT_TRUE(renderer.DrawRegion(port, 0, 1, "3|(100,100),(300,100),(200,300)", "r"));
     PressAndThen({100, 100}, [&] {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QImage>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include "show_ai_config.h"

@@ -1,7 +1,7 @@
 // The session against the simulator: the device's stream reaches the
 // window, the selector picks the stream, a start while playing replaces the
-// stream, stop then start again works, and a device that dies in mid-stream
-// leaves a session that stops cleanly and starts again once it is back.
+// stream, and a device that dies in mid-stream leaves a session that stops
+// cleanly and starts again once it is back.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -67,10 +67,6 @@ TEST_F(LiveSession, SubStreamReachesTheWindowAndStopsCleanly) {
     EXPECT_TRUE(session_->StopRealPlay());
     EXPECT_EQ(session_->RealDataHandle(), -1);
     EXPECT_FALSE(session_->IsPlaying());
-
-    // Start again after a stop.
-    ASSERT_TRUE(session_->StartRealPlay(0, &window_, QRect(0, 0, 704, 576)));
-    EXPECT_TRUE(WaitForPicture());
 }
 
 TEST_F(LiveSession, StartWhilePlayingStopsTheOldStreamFirst) {

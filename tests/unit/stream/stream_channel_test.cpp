@@ -1,6 +1,7 @@
 // One encoder per stream code: every viewer gets the very same bytes, each
 // picture as a video packet followed by its metadata, starting at a key
-// frame; the encoder runs only while somebody watches.
+// frame; the encoder runs only while somebody watches. The header and the
+// packet order on the wire are the live stream's integration test.
 
 #include <gtest/gtest.h>
 #include <json/reader.h>
@@ -82,16 +83,6 @@ TEST(StreamChannelTest, ViewersShareOneEncodingThatStartsAtAKeyFrame) {
     ASSERT_TRUE(Json::Reader().parse(packets[1].payload, meta));
     EXPECT_GT(meta["capture_us"].asInt64(), 1600000000LL * 1000000);
     EXPECT_DOUBLE_EQ(meta["pan"].asDouble(), 0.25);
-
-    const auto header = Split(channel.HeaderPacket());
-    ASSERT_EQ(header.size(), 1u);
-    EXPECT_EQ(header[0].type, 0u);
-    Json::Value format;
-    ASSERT_TRUE(Json::Reader().parse(header[0].payload, format));
-    EXPECT_EQ(format["codec"].asString(), "h264");
-    EXPECT_EQ(format["width"].asInt(), 704);
-    EXPECT_EQ(format["height"].asInt(), 576);
-    EXPECT_EQ(format["fps"].asInt(), 25);
 
     channel.Leave(first);
     EXPECT_TRUE(channel.Encoding());

@@ -63,16 +63,14 @@ TEST(PolygonParse, ReadsPointsClosesWithSlotSevenAndRefusesBrokenTexts) {
 }
 
 TEST(LineParse, DirectionDigitsSetArrowVisibility) {
+    // The parser's digits: 0 shows both arrows, 1 only arrow B, 2 only A.
+    const int visible[3][2] = {{1, 1}, {0, 1}, {1, 0}};
     LineRecord line;
-    ASSERT_TRUE(ParseLineText(u"0|(0,0),(100,0)", line));
-    EXPECT_EQ(line.arrowAVisible, 1);
-    EXPECT_EQ(line.arrowBVisible, 1);
-    ASSERT_TRUE(ParseLineText(u"1|(0,0),(100,0)", line));
-    EXPECT_EQ(line.arrowAVisible, 0) << "parser: 1 shows only arrow B";
-    EXPECT_EQ(line.arrowBVisible, 1);
-    ASSERT_TRUE(ParseLineText(u"2|(0,0),(100,0)", line));
-    EXPECT_EQ(line.arrowAVisible, 1);
-    EXPECT_EQ(line.arrowBVisible, 0);
+    for (int digit = 0; digit < 3; ++digit) {
+        ASSERT_TRUE(ParseLineText(QStringLiteral("%1|(0,0),(100,0)").arg(digit), line));
+        EXPECT_EQ(line.arrowAVisible, visible[digit][0]) << digit;
+        EXPECT_EQ(line.arrowBVisible, visible[digit][1]) << digit;
+    }
     EXPECT_FALSE(ParseLineText(u"3|(0,0),(100,0)", line));
     EXPECT_FALSE(ParseLineText(u"0|(0,0)", line));
     EXPECT_EQ(line.valid, 0) << "the record is zeroed before a refused parse";

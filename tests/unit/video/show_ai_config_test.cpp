@@ -29,9 +29,6 @@ TEST_F(Renderer, PolygonItemsByKind) {
         EXPECT_EQ(At(i).id, items[static_cast<size_t>(i)].id);
         EXPECT_EQ(At(i).shown, i == 0 ? 1 : 0) << "handles start hidden";
     }
-    EXPECT_EQ(renderer.Polygon(kKey)->points[7], (GeoPoint{10, 10}));
-    EXPECT_EQ(renderer.GetGeometryText(kKey),
-              QStringLiteral("4|(10,10),(100,10),(100,80),(10,80)"));
 
     ASSERT_TRUE(renderer.DrawRegion(port, 3, 1, "3|(10,10),(100,10),(50,80)", "a"));
     EXPECT_EQ(Kinds(*renderer.Items("a")), (std::vector<int32_t>{1, 3, 4, 4, 4, 4, 4, 4, 4, 4, 4}));
@@ -73,8 +70,6 @@ TEST_F(Renderer, WireItemsArrowsAndReadBack) {
 
     ASSERT_TRUE(renderer.DrawLine(port, 1, 3, "0|(0,0),(10,0)", "directed"));
     EXPECT_EQ(renderer.Line("directed")->lineKind, 4);
-    ASSERT_TRUE(renderer.DrawPoint(port, "p", "1|(50,60)"));
-    EXPECT_EQ(renderer.GetGeometryText("p"), QStringLiteral("1|(50,60)"));
 }
 
 TEST_F(Renderer, DeleteWithKeepOnlyMakesEditable) {
