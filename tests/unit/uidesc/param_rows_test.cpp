@@ -1,5 +1,7 @@
 // Parameter rows: the rows built from a parameter list and a device record,
-// their geometry texts, and the way an edited text becomes an object value.
+// and the way an edited text becomes an object value. The PTZ limit rows are
+// the engine panel's (tests/gui/engine); the geometry texts written for the
+// rows are read back by the round trip of every panel (tests/integration).
 
 #include <gtest/gtest.h>
 
@@ -77,20 +79,6 @@ TEST_F(RowsFixture, PlainValuesBecomeTheItemsTheEngineShows) {
     EXPECT_EQ(rows[0].label.advance, kLabelAdvance);
 }
 
-TEST_F(RowsFixture, PtzNumberRidesOnTheFollowingLimitRows) {
-    Param("LimitNumber", "UI_PTZ_NUMBER");
-    Param("LeftLimit", "UI_PTZ_LIMIT");
-    Param("RightLimit", "UI_PTZ_LIMIT");
-    record_.plainParams[QStringLiteral("LimitNumber")] = QStringLiteral("1");
-    record_.objectParams[QStringLiteral("LeftLimit")].points = {{0.5f, -0.25f}};
-    const ParamRows rows = Build();
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].label.kind, kControlPtzLimit);
-    EXPECT_EQ(rows[0].label.items, (QStringList{"LeftLimit", "1", "1|(0.500000,-0.250000)"}));
-    EXPECT_EQ(rows[1].label.items.value(1), "1");
-    EXPECT_EQ(rows[1].label.items.value(2), "");
-}
-
 TEST_F(RowsFixture, OnlyTheFirstLinkOfAParameterCounts) {
     Param("Delay", "UI_Static_And_Edit_Spin");
     links_ = {{QStringLiteral("Delay"), {QStringLiteral("Mode"), QStringLiteral("Delayed")}},
@@ -125,15 +113,6 @@ TEST_F(RowsFixture, EveryWireGetsAButtonAndAMarginRow) {
     EXPECT_EQ(rows[0].extras[1].items, (QStringList{"12", "0pixel", "100pixel"}));
     EXPECT_EQ(rows[0].extras[1].objectText, "Margin");
     EXPECT_TRUE(rows[1].extras[1].items.value(0).isEmpty());
-}
-
-TEST(RowGeometryText, WrittenByteForByte) {
-    EXPECT_EQ(PolygonRowText({{0.1f, 0.2f}, {0.3f, 0.4f}, {0.5f, 0.6f}}),
-              "3|(0.100000, 0.200000),(0.300000,0.400000),(0.500000,0.600000)");
-    EXPECT_EQ(RectangleRowText({0.1f, 0.2f, 0.3f, 0.4f}),
-              "4|(0.100000,0.200000),(0.100000,0.600000),(0.400000,0.600000),(0.400000,0.200000)");
-    EXPECT_EQ(PointRowText({-1.f, 1.f}), "1|(-1.000000,1.000000)");
-    EXPECT_EQ(PolygonRowText({}), "");
 }
 
 TEST(RowGeometryText, ReadBackByTypeWithCaps) {
