@@ -1,7 +1,8 @@
 // Auto-generated controls: ownership, pictures by number, and the path of
 // every notification kind to the owning page. Identifier windows, combo raw
 // values and spin lists are seen through the engine's panels
-// (tests/gui/engine).
+// (tests/gui/engine) and the host scripts, the pad wedges' shapes by
+// image_catalog_test.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -87,14 +88,6 @@ TEST(AutoControls, ImageButtonsLoadPicturesByNumber) {
     pen.Create(11000, &page, QRect(0, 40, 32, 32));
     pen.LoadBitmaps(552, 568, 569, 555);
     EXPECT_EQ(pen.BitmapSize(), QSize(32, 32));
-
-    // A pad wedge: the middle of the pad is not part of any wedge.
-    CAutoPngBtn up;
-    up.Create(21000, &page, QRect(200, 0, 160, 160));
-    up.SetImages(700, 710);
-    up.SetMask(720, qRgb(255, 0, 255));
-    EXPECT_FALSE(up.Control()->ShapeRegion().contains(QPoint(80, 80)));
-    EXPECT_TRUE(up.Control()->ShapeRegion().contains(QPoint(80, 30)));
 }
 
 struct AutoNotificationTest : ::testing::Test {
