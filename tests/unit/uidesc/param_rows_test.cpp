@@ -6,45 +6,23 @@
 #include <gtest/gtest.h>
 
 #include "panel_metrics.h"
-#include "param_rows.h"
 #include "row_geometry_text.h"
-#include "ui_type.h"
+#include "row_sources.h"
 
 namespace vexo {
 namespace {
 
-class RowsFixture : public ::testing::Test {
+class RowsFixture : public ::testing::Test, protected test::RowSources {
 protected:
-    ParamRows Build(std::map<QString, RangeInfo> ranges = {}) {
+    ParamRows Build() {
         RowInputs in;
-        in.ownerKind = QStringLiteral("Rule");
-        in.params = &params_;
-        in.links = &links_;
-        in.record = &record_;
-        in.range = [ranges, this](const QString& name) {
-            rangeAsked_ << name;
-            const auto it = ranges.find(name);
-            return it == ranges.end() ? RangeInfo{} : it->second;
-        };
         in.displayText = [](const QString& id) {
             return id == u"Low" ? QStringLiteral("low!") : id;
         };
-        in.uiType = [this](const QString& text) { return table_.Lookup(text); };
         in.wireMarginText = QStringLiteral("wire margin");
         in.pixelText = QStringLiteral("pixel");
-        ParamRows rows;
-        BuildRows(in, rows);
-        return rows;
+        return Rows(in);
     }
-    void Param(const char* name, const char* uiType) {
-        params_.push_back({QString::fromLatin1(name), QString::fromLatin1(uiType)});
-    }
-
-    UiTypeTable table_;
-    ParamList params_;
-    UiLinkList links_;
-    ParamRecord record_;
-    QStringList rangeAsked_;
 };
 
 TEST_F(RowsFixture, PlainValuesBecomeTheItemsTheEngineShows) {
@@ -59,10 +37,9 @@ TEST_F(RowsFixture, PlainValuesBecomeTheItemsTheEngineShows) {
                            {QStringLiteral("Early"), QStringLiteral("125")},
                            {QStringLiteral("Late"), QStringLiteral("1439")},
                            {QStringLiteral("Mode"), QStringLiteral("Low")}};
-    RangeInfo modes;
-    modes.rangeMap = {{QStringLiteral("a"), QStringLiteral("Low")},
-                      {QStringLiteral("b"), QStringLiteral("High")}};
-    const ParamRows rows = Build({{QStringLiteral("Mode"), modes}});
+    ranges_[QStringLiteral("Mode")].rangeMap = {{QStringLiteral("a"), QStringLiteral("Low")},
+                                                {QStringLiteral("b"), QStringLiteral("High")}};
+    const ParamRows rows = Build();
 
     ASSERT_EQ(rows.size(), 6u);
     EXPECT_EQ(rows[0].value.items, QStringList{"0"});
