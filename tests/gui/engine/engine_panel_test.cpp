@@ -105,7 +105,6 @@ TEST_F(EngineSpin, SpinWalksItsListAndTheEditShowsTheUnit) {
     Build();
     CAutoSpinBtnCtrl* hold = Named(engine_.Spins(), QStringLiteral("Hold"));
     const CAutoEdit* holdEdit = Named(engine_.Edits(), QStringLiteral("Hold"));
-    EXPECT_EQ(hold->Values().size(), 99);
     EXPECT_EQ(holdEdit->GetWindowText(), "300ms");
     engine_.OnSpinDelta(hold->Offset(), 1);
     EXPECT_EQ(holdEdit->GetWindowText(), "400ms");
