@@ -121,10 +121,13 @@ TEST_F(EngineSpin, SpinWalksItsListAndTheEditShowsTheUnit) {
 
 using EngineValues = PanelFixture;
 
-// The button's attribute flips when it is pressed and goes out with the
+// A combo holding a value its range does not list reads it back untouched;
+// the button's attribute flips when it is pressed. Both go out with the
 // panel's values.
-TEST_F(EngineValues, AnXpButtonFlipsItsClickedAttribute) {
+TEST_F(EngineValues, AnOutOfRangeComboKeepsItsValueAndTheButtonFlips) {
+    Param(QStringLiteral("Mode"), "UI_Static_And_ComboBoxUnEdit");
     Param(QStringLiteral("Clear"), "UI_XpBtn");
+    record_.plainParams[QStringLiteral("Mode")] = QStringLiteral("NotInRange");
     record_.objectParams[QStringLiteral("Clear")].attributes[QStringLiteral("clicked")] =
         QStringLiteral("false");
     Build();
@@ -132,6 +135,7 @@ TEST_F(EngineValues, AnXpButtonFlipsItsClickedAttribute) {
     ParamRecord collected;
     std::map<QString, ObjectValueText> objects;
     engine_.CollectValues(collected, objects);
+    EXPECT_EQ(collected.plainParams[QStringLiteral("Mode")], "NotInRange");
     EXPECT_EQ(objects[QStringLiteral("Clear")].attributes,
               (std::vector<std::pair<QString, QString>>{{"clicked", "true"}}));
 }
