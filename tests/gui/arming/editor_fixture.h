@@ -8,38 +8,19 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QMouseEvent>
-#include <ostream>
 #include <vector>
 
 #include "../popup/next_popup.h"
 #include "auto_base.h"
 #include "com_str.h"
 #include "json_text.h"
-#include "message_display.h"
 #include "panel_device.h"
+#include "qstring_print.h"
+#include "recording_message_display.h"
 #include "sim_process.h"
 #include "xp_button.h"
 
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace vexo::test {
-
-struct ShownMessage {
-    QString title;
-    QString text;
-};
-
-class RecordingDisplay : public MessageDisplay {
-public:
-    int ShowText(const QString& title, const QString& text) override {
-        shown.push_back({title, text});
-        return 1;
-    }
-    int Ask(const QPoint&, int, int*) override { return 0; }
-    std::vector<ShownMessage> shown;
-};
 
 class EditorFixture : public ::testing::Test {
 protected:
@@ -73,12 +54,9 @@ protected:
         return Channel().AddRule(rule_.scene, record) == 1 ? token : QString();
     }
 
-    // Scripts the device's next replies to `op` ({"script"} control).
+    // Scripts the device's next replies to `op`.
     void Script(const char* op, const std::string& reply) {
-        Json::Value control;
-        control["script"]["op"] = op;
-        control["script"]["reply"] = reply;
-        ASSERT_EQ(sim_.Control(control), 200);
+        ASSERT_EQ(sim_.Script(op, reply), 200);
     }
     // The "info" of the last request `op` the device received.
     Json::Value LastRequest(const std::string& op) {
@@ -144,7 +122,7 @@ protected:
     SimProcess sim_;
     PanelDevice device_;
     RuleRef rule_;
-    RecordingDisplay messages_;
+    RecordingMessageDisplay messages_;
     QWidget page_;
     PopupOperator popups_;
 };

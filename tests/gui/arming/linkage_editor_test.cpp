@@ -1,7 +1,8 @@
-// The linkage editor against a simulated device: boxes from the device's
-// trigger data, actions of one name changing together, the wire states, the
-// rule batch, the export's record and the device's odd replies. A refused
-// save is driven through the pages by tests/gui/normal/normal_editors.js.
+// The linkage editor against a simulated device: actions of one name
+// changing together, the rule batch to chosen rules, the export mark and the
+// device's odd replies. A ticked action saved as "TRUE" and read back from
+// the device, the export's record and a refused save are driven through the
+// pages by tests/gui/smart/smart_editors.js and tests/gui/normal.
 
 #include <QLabel>
 
@@ -48,27 +49,6 @@ protected:
     CSmartLinkageMethod* editor_ = nullptr;
 };
 
-TEST_F(LinkageEditorTest, TheDevicesGroupsBecomeTitledBoxesAndSavesGoBackAsTrueOrFalse) {
-    editor_->Init();
-    // The simulated device has four groups; names are shown localised.
-    ASSERT_EQ(editor_->Groups().size(), 4u);
-    auto* title = ById<QLabel>(editor_, ids::kLinkageGroupTitle);
-    ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->text(), "Alarm Output");
-    std::vector<QCheckBox*> out1 = Boxes(QStringLiteral("Alarm Out 1"));
-    ASSERT_EQ(out1.size(), 1u);
-    EXPECT_FALSE(out1[0]->isChecked());
-    out1[0]->click();
-    ASSERT_EQ(editor_->Save(), 1);
-    EXPECT_EQ(messages_.shown.back().text, "Save Success");
-    const Json::Value sent = LastRequest("CMD_SetActionTrigger")["ActionTriggerData"];
-    EXPECT_EQ(sent["data"]["AlarmOutput"]["simp"]["AlarmOut1"].asString(), "TRUE");
-    EXPECT_EQ(sent["data"]["AlarmOutput"]["simp"]["AlarmOut2"].asString(), "FALSE");
-    EXPECT_EQ(sent["simp"]["Recording"].asString(), "3");  // slots travel back unchanged
-    EXPECT_EQ(DeviceTrigger(rule_.token).objectParams.at("AlarmOutput").attributes.at("AlarmOut1"),
-              "TRUE");
-}
-
 TEST_F(LinkageEditorTest, ATrueActionIsTickedAndSharedActionsChangeTogether) {
     Script("CMD_GetActionTrigger", R"({"ack":"0","info":{
         "simp":{"Notification":"0","Recording":"1"},
@@ -87,27 +67,21 @@ TEST_F(LinkageEditorTest, ATrueActionIsTickedAndSharedActionsChangeTogether) {
     // This device knows no shared actions: its answer is scripted.
     Script("CMD_SetActionTrigger", R"({"ack":"0","info":""})");
     ASSERT_EQ(editor_->Save(), 1);
-    const Json::Value sent = LastRequest("CMD_SetActionTrigger")["ActionTriggerData"]["data"];
-    EXPECT_EQ(sent["Notification"]["simp"]["Buzzer"].asString(), "TRUE");
-    EXPECT_EQ(sent["Recording"]["simp"]["Buzzer"].asString(), "TRUE");
-    EXPECT_EQ(sent["Recording"]["simp"]["RecordChannel1"].asString(), "false");  // untouched
+    const Json::Value sent = LastRequest("CMD_SetActionTrigger")["ActionTriggerData"];
+    EXPECT_EQ(sent["data"]["Notification"]["simp"]["Buzzer"].asString(), "TRUE");
+    EXPECT_EQ(sent["data"]["Recording"]["simp"]["Buzzer"].asString(), "TRUE");
+    EXPECT_EQ(sent["data"]["Recording"]["simp"]["RecordChannel1"].asString(),
+              "false");                                    // untouched
+    EXPECT_EQ(sent["simp"]["Recording"].asString(), "1");  // slots travel back unchanged
 }
 
-TEST_F(LinkageEditorTest, AReplyWithoutGroupsGivesAnEmptyPanelWithItsTwoControls) {
-    Script("CMD_GetActionTrigger", R"({"ack":"0","info":{"simp":null,"data":null}})");
+// Marked for the export, the rule's record stays marked when the editor is
+// laid out again. (What the export holds is smart_editors.js's.)
+TEST_F(LinkageEditorTest, TheExportMarkSurvivesARelayout) {
     editor_->Init();
-    EXPECT_TRUE(editor_->Groups().empty());
-    EXPECT_EQ(ById(editor_, ids::kLinkageAction), nullptr);
-    QWidget* batch = ById(editor_, ids::kLinkageRuleBatch);
-    ASSERT_NE(batch, nullptr);
-    EXPECT_TRUE(batch->isVisible());
-    EXPECT_TRUE(batch->isEnabled());  // the analytics form allows the rule batch
-    ASSERT_NE(ById(editor_, ids::kLinkageBatchCheck), nullptr);
-    // Export: nothing until the box is ticked.
-    ParamRecord record;
-    EXPECT_EQ(editor_->GetTriggerRecord(record), 0);
     Click(ById(editor_, ids::kLinkageBatchCheck));
-    editor_->resize(600, 300);  // laid out again, the mark kept
+    editor_->resize(600, 300);
+    ParamRecord record;
     EXPECT_EQ(editor_->GetTriggerRecord(record), 1);
     EXPECT_EQ(record.token, rule_.token);
 }
@@ -117,6 +91,7 @@ TEST_F(LinkageEditorTest, RuleBatchSendsTheActionsToEveryChosenRule) {
     ASSERT_FALSE(second.isEmpty());
     editor_->SetRuleBatch(true, {{"Rule 01", rule_.token}, {"Rule 05", second}});
     editor_->Init();
+    EXPECT_EQ(ById<QLabel>(editor_, ids::kLinkageGroupTitle)->text(), "Alarm Output");  // localised
     Boxes(QStringLiteral("Snapshot")).at(0)->click();
     ChooseItems({1});
     Click(ById(editor_, ids::kLinkageRuleBatch));
@@ -139,6 +114,7 @@ TEST_F(LinkageEditorTest, OddlyTypedOrMissingTriggerRepliesNeverFault) {
         R"({"ack":"0","info":{"data":{"G":{"simp":[1,2],"name":{"n":1}}},"simp":"text"}})",
         R"({"ack":"0","info":"nothing"})",
         R"({"ack":"0"})",
+        R"({"ack":"0","info":{"simp":null,"data":null}})",
     };
     // Far more groups and actions than a panel holds: the first get boxes.
     std::string many = R"({"ack":"0","info":{"data":{)";
@@ -163,7 +139,11 @@ TEST_F(LinkageEditorTest, OddlyTypedOrMissingTriggerRepliesNeverFault) {
             EXPECT_GE(group.slot, 0) << reply;
             EXPECT_LT(group.slot, static_cast<int>(editor_->Groups().size())) << reply;
         }
+        // Without groups the panel still offers the rule batch.
+        EXPECT_TRUE(ById(editor_, ids::kLinkageRuleBatch)->isVisible()) << reply;
     }
+    EXPECT_TRUE(editor_->Groups().empty());
+    EXPECT_EQ(ById(editor_, ids::kLinkageAction), nullptr);
 }
 
 }  // namespace

@@ -5,9 +5,11 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
+#include <utility>
+#include <vector>
 
 #include "gdip_button.h"
-#include "recording_ptz_target.h"
+#include "ptz_command_target.h"
 
 using vexo::CGdipButton;
 
@@ -19,6 +21,13 @@ QImage Mask(int width, int height) {
     mask.fill(kOutside);
     return mask;
 }
+
+// Remembers every start ('s') and stop ('e') a button forwards.
+struct RecordingPtzTarget : vexo::PtzCommandTarget {
+    std::vector<std::pair<char, int>> calls;
+    void StartPtzCommand(int command) override { calls.emplace_back('s', command); }
+    void StopPtzCommand(int command) override { calls.emplace_back('e', command); }
+};
 
 int PixelCount(const QRegion& region) {
     int count = 0;

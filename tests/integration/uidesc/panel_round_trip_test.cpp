@@ -5,18 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QWidget>
-#include <ostream>
 #include <set>
 
 #include "geometry_text.h"
-#include "message_display.h"
 #include "panel_device.h"
+#include "qstring_print.h"
 #include "sim_process.h"
-
-// Readable failures.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace vexo::test {
 namespace {
@@ -185,47 +179,6 @@ TEST_F(PanelRoundTrip, UntouchedPanelsSaveWhatTheDeviceHolds) {
     }
     EXPECT_EQ(typesSeen_.count(UI_UNKNOWN), 0u);
     EXPECT_EQ(typesSeen_.size(), 27u);  // every row type the control knows
-}
-
-// The reset flag: the device's defaults come back into the record and the
-// rows; a refused reset leaves the record alone and shows the device's text.
-TEST_F(PanelRoundTrip, ResetReadsTheDefaultsAndARefusalShowsTheDeviceText) {
-    struct Recorder : MessageDisplay {
-        int ShowText(const QString& title, const QString& text) override {
-            shown.append(title + u'|' + text);
-            return 1;
-        }
-        int Ask(const QPoint&, int, int*) override { return 0; }
-        QStringList shown;
-    } display;
-    SetMessageDisplay(&display);
-    const RuleRef rule = device_.Rules().front();
-    DeviceCommandChannel& channel = *device_.Parse().Channel();
-    ParamRecord record;
-    record.funName = rule.fun;
-    record.token = rule.token;
-    ParamRows rows;
-    ASSERT_EQ(device_.Parse().BuildRulePanel(true, rule.scene, record, rows), 1);
-    const ParamRecord defaults = record;
-    const QString changed = QStringLiteral("RuleName");
-    ASSERT_TRUE(defaults.plainParams.count(changed)) << rule.fun.toStdString();
-    record.plainParams[changed] = QStringLiteral("Renamed");
-    ASSERT_EQ(channel.ModifyRuleParam(rule.scene, record), 1);
-
-    ASSERT_EQ(device_.Parse().BuildRulePanel(true, rule.scene, record, rows), 1);
-    ExpectSameRecord(defaults, record);
-    EXPECT_FALSE(rows.empty());
-    EXPECT_TRUE(display.shown.isEmpty());
-
-    record.plainParams[changed] = QStringLiteral("edited");
-    ASSERT_EQ(
-        sim_.Script("CMD_ModifyRuleModuleParam", R"({"ack": "1", "errinfo": "Rule is locked"})"),
-        200);
-    EXPECT_EQ(device_.Parse().BuildRulePanel(true, rule.scene, record, rows), 0);
-    EXPECT_EQ(record.plainParams[changed], u"edited");
-    ASSERT_EQ(display.shown.size(), 1);
-    EXPECT_TRUE(display.shown[0].endsWith(u"|Rule is locked")) << display.shown[0].toStdString();
-    SetMessageDisplay(nullptr);
 }
 
 }  // namespace

@@ -1,12 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "linkage_groups.h"
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include "qstring_print.h"
 
 namespace vexo {
 namespace {

@@ -1,12 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
-
+#include "qstring_print.h"
 #include "schedule_week.h"
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace vexo {
 namespace {

@@ -28,14 +28,3 @@ TEST(ComStr, StartsInChineseAndSwitchesOnlyForAnExactLanguageName) {
     EXPECT_EQ(texts->save, QStringLiteral("保存"));
     EXPECT_EQ(texts.WeekdayNames().size(), 7);
 }
-
-// The event list keeps its gap: positions stand for the functions' ids.
-TEST(ComStr, EventNamesKeepTheirPositionsInEveryLanguage) {
-    CComStr texts;
-    const QStringList events = texts.EventNames();
-    texts.SetLanguage(QStringLiteral("unknown"));
-    EXPECT_EQ(texts.EventNames(), events);
-    ASSERT_EQ(events.size(), 27);
-    EXPECT_TRUE(events.at(12).isEmpty());
-    EXPECT_EQ(events.at(13), QStringLiteral("zelk:People_Counting_Event"));
-}

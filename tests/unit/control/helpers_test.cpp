@@ -1,40 +1,16 @@
 // Message helpers (through a recording display) and shortened texts.
 #include <gtest/gtest.h>
 
-#include "message_display.h"
 #include "popup_forms.h"
+#include "recording_message_display.h"
 #include "ui_helpers.h"
 
 using namespace vexo;
 
 namespace {
 
-struct RecordingDisplay : MessageDisplay {
-    int answer = 1;
-    int value = 0;
-    int calls = 0;
-    QString title, text;
-    QPoint where;
-    int form = -1;
-    int ShowText(const QString& t, const QString& x) override {
-        ++calls;
-        title = t;
-        text = x;
-        return answer;
-    }
-    int Ask(const QPoint& topLeft, int f, int* chosen) override {
-        ++calls;
-        where = topLeft;
-        form = f;
-        if (chosen && answer == 1) {
-            *chosen = value;
-        }
-        return answer;
-    }
-};
-
 struct HelpersTest : ::testing::Test {
-    RecordingDisplay display;
+    test::RecordingMessageDisplay display;
     HelpersTest() { SetMessageDisplay(&display); }
     ~HelpersTest() override { SetMessageDisplay(nullptr); }
 };
@@ -43,10 +19,11 @@ struct HelpersTest : ::testing::Test {
 
 TEST_F(HelpersTest, ShowMessageShowsTextUnderCaptionAndNothingForAnEmptyText) {
     EXPECT_EQ(ShowMessage(QString(), QStringLiteral("tips")), 0);
-    EXPECT_EQ(display.calls, 0);
+    EXPECT_TRUE(display.shown.empty());
     EXPECT_EQ(ShowMessage(QStringLiteral("Save Success"), QStringLiteral("tips")), 1);
-    EXPECT_EQ(display.title, QStringLiteral("tips"));
-    EXPECT_EQ(display.text, QStringLiteral("Save Success"));
+    ASSERT_EQ(display.shown.size(), 1u);
+    EXPECT_EQ(display.shown[0].title, QStringLiteral("tips"));
+    EXPECT_EQ(display.shown[0].text, QStringLiteral("Save Success"));
     display.answer = 0;
     EXPECT_EQ(ShowMessage(QStringLiteral("x"), QStringLiteral("error")), 0);
 }

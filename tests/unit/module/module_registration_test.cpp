@@ -1,12 +1,12 @@
-// Registering and unregistering the module: what ends up in the registry,
-// the order of the steps (seen through the first failing step's code) and
-// the start-up language.
+// Registering and unregistering the module: the order of the steps (seen
+// through the first failing step's code) and the start-up language. What
+// ends up in the registry and goes again, and an unwritable registry, are
+// regsvr_test.sh's (tests/unit/regsvr); the control's safe-for-scripting
+// category and the page's lack of it are checked by vexo-host on every
+// host script (tests/gui/host: not_safe_for_scripting, skeleton_api).
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "component_registry.h"
-#include "module_guids.h"
 #include "module_registration.h"
 #include "temp_folder.h"
 #include "vexo_smart_ocx_app.h"
@@ -14,34 +14,6 @@
 namespace {
 
 namespace module = vexo::module;
-
-TEST(ModuleRegistration, RegistersTheClassesTypeLibraryAndCategoriesAndRemovesThem) {
-    vexo::ComponentRegistry registry(vexo::test::MakeTempFolder("module") + "/components.json");
-    ASSERT_EQ(module::RegisterServer(registry, "/opt/libVexoSmartOcx.so"), vexo::S_OK)
-        << registry.LastError();
-
-    vexo::ClassEntry control;
-    ASSERT_EQ(registry.FindClassByProgId(module::kControlProgId, control), vexo::S_OK);
-    EXPECT_EQ(control.clsid, module::kControlClsid);
-    EXPECT_EQ(control.modulePath, "/opt/libVexoSmartOcx.so");
-    EXPECT_EQ(control.typeLibId, module::kLibId);
-    EXPECT_EQ(control.categories, (std::vector<std::string>{module::kCatIdSafeForInitializing,
-                                                            module::kCatIdSafeForScripting}));
-    vexo::ClassEntry page;
-    ASSERT_EQ(registry.FindClassByProgId(module::kPropPageProgId, page), vexo::S_OK);
-    EXPECT_TRUE(page.categories.empty());
-    EXPECT_EQ(registry.CategoryDescription(module::kCatIdSafeForScripting, 0x409),
-              "Controls safely scrip table!");
-    EXPECT_EQ(registry.CategoryDescription(module::kCatIdSafeForInitializing, 0x409),
-              "Controls safely initialize from persistent data!");
-
-    ASSERT_EQ(module::UnregisterServer(registry), vexo::S_OK);
-    EXPECT_EQ(registry.FindClassByProgId(module::kControlProgId, control),
-              vexo::REGDB_E_CLASSNOTREG);
-    EXPECT_EQ(registry.FindClassByProgId(module::kPropPageProgId, page), vexo::REGDB_E_CLASSNOTREG);
-    vexo::TypeLibEntry typeLib;
-    EXPECT_EQ(registry.FindTypeLib(module::kLibId, 1, 0, typeLib), vexo::REGDB_E_CLASSNOTREG);
-}
 
 // A registry whose change number `failAt` (counted from 0) fails.
 class FailingRegistry : public vexo::ComponentRegistry {
@@ -104,11 +76,6 @@ TEST(ModuleRegistration, EachStepFailsWithItsOwnCodeAndStopsTheRest) {
         EXPECT_EQ(module::UnregisterServer(registry), unregistering[failAt]) << failAt;
         EXPECT_EQ(registry.calls, failAt + 1);
     }
-    // A real write failure takes the same way as the injected one.
-    const std::string file = folder + "/file";
-    std::ofstream(file) << "x";
-    vexo::ComponentRegistry unwritable(file + "/components.json");
-    EXPECT_EQ(module::RegisterServer(unwritable, "/opt/m.so"), vexo::SELFREG_E_TYPELIB);
     FailingRegistry complete(folder + "/all.json", -1);
     EXPECT_EQ(module::RegisterServer(complete, "/opt/m.so"), vexo::S_OK);
     EXPECT_EQ(complete.calls, 7);

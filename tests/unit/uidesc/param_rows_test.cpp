@@ -1,48 +1,28 @@
 // Parameter rows: the rows built from a parameter list and a device record,
-// their geometry texts, and the way an edited text becomes an object value.
+// and the way an edited text becomes an object value. The PTZ limit rows are
+// the engine panel's (tests/gui/engine); the geometry texts written for the
+// rows are read back by the round trip of every panel (tests/integration).
 
 #include <gtest/gtest.h>
 
 #include "panel_metrics.h"
-#include "param_rows.h"
 #include "row_geometry_text.h"
-#include "ui_type.h"
+#include "row_sources.h"
 
 namespace vexo {
 namespace {
 
-class RowsFixture : public ::testing::Test {
+class RowsFixture : public ::testing::Test, protected test::RowSources {
 protected:
-    ParamRows Build(std::map<QString, RangeInfo> ranges = {}) {
+    ParamRows Build() {
         RowInputs in;
-        in.ownerKind = QStringLiteral("Rule");
-        in.params = &params_;
-        in.links = &links_;
-        in.record = &record_;
-        in.range = [ranges, this](const QString& name) {
-            rangeAsked_ << name;
-            const auto it = ranges.find(name);
-            return it == ranges.end() ? RangeInfo{} : it->second;
-        };
         in.displayText = [](const QString& id) {
             return id == u"Low" ? QStringLiteral("low!") : id;
         };
-        in.uiType = [this](const QString& text) { return table_.Lookup(text); };
         in.wireMarginText = QStringLiteral("wire margin");
         in.pixelText = QStringLiteral("pixel");
-        ParamRows rows;
-        BuildRows(in, rows);
-        return rows;
+        return Rows(in);
     }
-    void Param(const char* name, const char* uiType) {
-        params_.push_back({QString::fromLatin1(name), QString::fromLatin1(uiType)});
-    }
-
-    UiTypeTable table_;
-    ParamList params_;
-    UiLinkList links_;
-    ParamRecord record_;
-    QStringList rangeAsked_;
 };
 
 TEST_F(RowsFixture, PlainValuesBecomeTheItemsTheEngineShows) {
@@ -57,10 +37,9 @@ TEST_F(RowsFixture, PlainValuesBecomeTheItemsTheEngineShows) {
                            {QStringLiteral("Early"), QStringLiteral("125")},
                            {QStringLiteral("Late"), QStringLiteral("1439")},
                            {QStringLiteral("Mode"), QStringLiteral("Low")}};
-    RangeInfo modes;
-    modes.rangeMap = {{QStringLiteral("a"), QStringLiteral("Low")},
-                      {QStringLiteral("b"), QStringLiteral("High")}};
-    const ParamRows rows = Build({{QStringLiteral("Mode"), modes}});
+    ranges_[QStringLiteral("Mode")].rangeMap = {{QStringLiteral("a"), QStringLiteral("Low")},
+                                                {QStringLiteral("b"), QStringLiteral("High")}};
+    const ParamRows rows = Build();
 
     ASSERT_EQ(rows.size(), 6u);
     EXPECT_EQ(rows[0].value.items, QStringList{"0"});
@@ -75,20 +54,6 @@ TEST_F(RowsFixture, PlainValuesBecomeTheItemsTheEngineShows) {
     EXPECT_EQ(rangeAsked_.size(), 6);
     EXPECT_EQ(rows[0].label.owner, record_.funName);
     EXPECT_EQ(rows[0].label.advance, kLabelAdvance);
-}
-
-TEST_F(RowsFixture, PtzNumberRidesOnTheFollowingLimitRows) {
-    Param("LimitNumber", "UI_PTZ_NUMBER");
-    Param("LeftLimit", "UI_PTZ_LIMIT");
-    Param("RightLimit", "UI_PTZ_LIMIT");
-    record_.plainParams[QStringLiteral("LimitNumber")] = QStringLiteral("1");
-    record_.objectParams[QStringLiteral("LeftLimit")].points = {{0.5f, -0.25f}};
-    const ParamRows rows = Build();
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].label.kind, kControlPtzLimit);
-    EXPECT_EQ(rows[0].label.items, (QStringList{"LeftLimit", "1", "1|(0.500000,-0.250000)"}));
-    EXPECT_EQ(rows[1].label.items.value(1), "1");
-    EXPECT_EQ(rows[1].label.items.value(2), "");
 }
 
 TEST_F(RowsFixture, OnlyTheFirstLinkOfAParameterCounts) {
@@ -125,15 +90,6 @@ TEST_F(RowsFixture, EveryWireGetsAButtonAndAMarginRow) {
     EXPECT_EQ(rows[0].extras[1].items, (QStringList{"12", "0pixel", "100pixel"}));
     EXPECT_EQ(rows[0].extras[1].objectText, "Margin");
     EXPECT_TRUE(rows[1].extras[1].items.value(0).isEmpty());
-}
-
-TEST(RowGeometryText, WrittenByteForByte) {
-    EXPECT_EQ(PolygonRowText({{0.1f, 0.2f}, {0.3f, 0.4f}, {0.5f, 0.6f}}),
-              "3|(0.100000, 0.200000),(0.300000,0.400000),(0.500000,0.600000)");
-    EXPECT_EQ(RectangleRowText({0.1f, 0.2f, 0.3f, 0.4f}),
-              "4|(0.100000,0.200000),(0.100000,0.600000),(0.400000,0.600000),(0.400000,0.200000)");
-    EXPECT_EQ(PointRowText({-1.f, 1.f}), "1|(-1.000000,1.000000)");
-    EXPECT_EQ(PolygonRowText({}), "");
 }
 
 TEST(RowGeometryText, ReadBackByTypeWithCaps) {

@@ -5,12 +5,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <ostream>
 #include <string>
 
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
+#include "qstring_print.h"
 
 class TempFolder {
 public:
