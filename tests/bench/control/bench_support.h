@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -19,13 +20,28 @@
 namespace bench {
 
 // The simulator's arguments for the device latency a run's command line
-// names (its first argument, in ms), printed so the figures say under what.
+// names ("50" or "--latency-ms 50", in ms), printed so the figures say under
+// what. Anything else is refused: a run must not print loopback figures
+// under a latency it was asked for.
 inline std::vector<std::string> LatencyArgs(int argc, char** argv) {
-    if (argc < 2) {
+    int at = 1;
+    if (argc > 1 && std::string(argv[1]) == "--latency-ms") {
+        at = 2;
+    }
+    if (argc <= at) {
+        if (at == 2) {
+            std::fprintf(stderr, "--latency-ms needs a value\n");
+            std::exit(2);
+        }
         return {};
     }
-    std::printf("device latency: %s ms per answer\n", argv[1]);
-    return {"--latency-ms", argv[1]};
+    const std::string value = argv[at];
+    if (value.empty() || value.find_first_not_of("0123456789") != std::string::npos) {
+        std::fprintf(stderr, "bad latency '%s': give whole milliseconds\n", value.c_str());
+        std::exit(2);
+    }
+    std::printf("device latency: %s ms per answer\n", value.c_str());
+    return {"--latency-ms", value};
 }
 
 inline double Median(std::vector<double> values) {
