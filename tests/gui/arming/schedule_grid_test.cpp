@@ -22,11 +22,14 @@ protected:
     void SetUp() override {
         EditorFixture::SetUp();
         grid_ = new CSmartArmingInterval(&page_);
-        grid_->setGeometry(10, 10, 940, 450);
-        grid_->SetDeviceContext(&device_.Parse());
-        grid_->SetIdentity(rule_.fun, rule_.token);
-        grid_->show();
-        grid_->Init();
+        Place(*grid_, rule_.fun, rule_.token);
+    }
+    void Place(GuardScheduleGrid& grid, const QString& fun, const QString& token) {
+        grid.setGeometry(10, 10, 940, 450);
+        grid.SetDeviceContext(&device_.Parse());
+        grid.SetIdentity(fun, token);
+        grid.show();
+        grid.Init();
     }
     QWidget* Bar(int day) { return ById(grid_, ids::kScheduleDayBar + day); }
     // Draws on `day` from bar pixel `from` to `to` (bar coordinates) as an
@@ -149,11 +152,7 @@ TEST_F(ScheduleGridTest, TheNormalAlarmFormNeitherMovesNorBatches) {
     ASSERT_FALSE(alarms.empty());
     device_.Parse().SetReferenceScene(QString(), QStringLiteral("zelk:NormalAlarm"));
     GuardScheduleGrid grid(&page_);
-    grid.setGeometry(10, 10, 940, 450);
-    grid.SetDeviceContext(&device_.Parse());
-    grid.SetIdentity(alarms[0].type, alarms[0].token);
-    grid.show();
-    grid.Init();
+    Place(grid, alarms[0].type, alarms[0].token);
     EXPECT_FALSE(ById(&grid, ids::kScheduleRuleBatch)->isEnabled());
     Click(ById(&grid, ids::kScheduleAllClear));
     QWidget* bar = ById(&grid, ids::kScheduleDayBar + 4);

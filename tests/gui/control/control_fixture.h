@@ -64,10 +64,7 @@ protected:
 
     // Makes the device answer `command` with `reply` from now on.
     void Script(const std::string& command, const std::string& reply) {
-        Json::Value control;
-        control["script"]["op"] = command;
-        control["script"]["reply"] = reply;
-        ASSERT_EQ(sim_.Control(control), 200);
+        ASSERT_EQ(sim_.Script(command, reply), 200);
     }
 
     CPageDialog* PageWidget(int number) const {

@@ -64,9 +64,7 @@ TEST_F(LoginTest, CurrentSceneFollowsTheSceneList) {
 
 TEST_F(LoginTest, SilentDeviceEndsTheDialogAfterTheTimeOut) {
     VEXONET_SetTimeouts(500, 1500);
-    Json::Value knobs;
-    knobs["latency_ms"] = 20000;
-    ASSERT_EQ(sim_.Control(knobs), 200);
+    ASSERT_EQ(sim_.ControlText(R"({"latency_ms": 20000})"), 200);
     QElapsedTimer timer;
     timer.start();
     EXPECT_FALSE(Login());

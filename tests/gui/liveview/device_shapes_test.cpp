@@ -70,14 +70,12 @@ TEST_F(DeviceShapesTest, ASceneWithoutRulesGetsDemoShapesForWhatIsMissing) {
 
 TEST_F(DeviceShapesTest, CoordinatesBeyondThePictureArePulledOntoIt) {
     // Every rule and module read answers a hostile record.
-    Json::Value control;
-    control["script"]["op"] = "CMD_GetRuleModuleParam";
-    control["script"]["reply"] = R"json({"ack": "0", "errinfo": "", "info": {
+    ASSERT_EQ(sim.Script("CMD_GetRuleModuleParam", R"json({"ack": "0", "errinfo": "", "info": {
         "Direction": "Any",
         "DetectionRegion": {"polygon": [{"VexoPolygon": "3|(1e30,-7),(nan,0.5),(0.25,inf)"}]},
         "Wire": {"polygon": [{"VexoPolygon": "2|(-3,0),(0.5,-1e9)"}]},
-        "Spot": {"point": [{"pointF": "(9,-9)"}]}}})json";
-    ASSERT_EQ(sim.Control(control), 200);
+        "Spot": {"point": [{"pointF": "(9,-9)"}]}}})json"),
+              200);
 
     const LiveShapes shapes = ReadDeviceShapes(channel);
     ASSERT_TRUE(shapes.region && shapes.wire && shapes.point);
@@ -86,26 +84,21 @@ TEST_F(DeviceShapesTest, CoordinatesBeyondThePictureArePulledOntoIt) {
         EXPECT_LE(std::fabs(p.X), 1.0f);
         EXPECT_LE(std::fabs(p.Y), 1.0f);
     }
-    EXPECT_FLOAT_EQ(shapes.region->points[0].X, 1.0f);
-    EXPECT_FLOAT_EQ(shapes.region->points[0].Y, -1.0f);
+    EXPECT_EQ(std::pair(shapes.region->points[0].X, shapes.region->points[0].Y),
+              std::pair(1.0f, -1.0f));
     EXPECT_FLOAT_EQ(shapes.wire->start.X, -1.0f);
     EXPECT_FLOAT_EQ(shapes.wire->end.Y, -1.0f);
     EXPECT_EQ(shapes.wire->direction, 0) << "\"Any\" shows both arrows";
-    EXPECT_FLOAT_EQ(shapes.point->point.X, 1.0f);
-    EXPECT_FLOAT_EQ(shapes.point->point.Y, -1.0f);
+    EXPECT_EQ(std::pair(shapes.point->point.X, shapes.point->point.Y), std::pair(1.0f, -1.0f));
 }
 
 TEST_F(DeviceShapesTest, ReadsStopAtTheFirstSignOfADeviceOutOfReach) {
     // Rule and module reads lose their connection; everything else works.
-    Json::Value control;
-    control["fault"]["op"] = "CMD_GetRuleModuleParam";
-    control["fault"]["kind"] = "drop";
-    ASSERT_EQ(sim.Control(control), 200);
+    ASSERT_EQ(sim.ControlText(R"({"fault": {"op": "CMD_GetRuleModuleParam", "kind": "drop"}})"),
+              200);
 
     const LiveShapes shapes = ReadDeviceShapes(channel);
-    EXPECT_FALSE(shapes.region);
-    EXPECT_FALSE(shapes.wire);
-    EXPECT_FALSE(shapes.point);
+    EXPECT_FALSE(shapes.region || shapes.wire || shapes.point);
     int reads = 0;
     for (const Json::Value& line : sim.Journal()) {
         reads += line["request"].asString().find("CMD_GetRuleModuleParam") != std::string::npos;

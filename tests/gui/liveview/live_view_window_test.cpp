@@ -68,12 +68,12 @@ TEST_F(WindowTest, FactoryShapesLandWhereTheDevicePutsThemAndStayThereOnResize) 
 
     // The default scene's intrusion region (-0.6..0.6 square), its wire
     // (-0.5,0)-(0.5,0) and the calibration point (0,-0.5).
-    const vexo::PolygonRecord* region = Overlay().Polygon(QStringLiteral("region"));
+    const vexo::PolygonRecord* region = Overlay().Polygon("region");
     ASSERT_NE(region, nullptr);
     EXPECT_EQ(region->count, 4);
     EXPECT_EQ(region->points[0], Pixel(-0.6, 0.6, video));
     EXPECT_EQ(region->points[2], Pixel(0.6, -0.6, video));
-    const vexo::LineRecord* wire = Overlay().Line(QStringLiteral("wire"));
+    const vexo::LineRecord* wire = Overlay().Line("wire");
     ASSERT_NE(wire, nullptr);
     EXPECT_EQ(wire->start, Pixel(-0.5, 0.0, video));
     EXPECT_EQ(wire->end, Pixel(0.5, 0.0, video));
@@ -82,12 +82,12 @@ TEST_F(WindowTest, FactoryShapesLandWhereTheDevicePutsThemAndStayThereOnResize) 
     EXPECT_EQ(wire->arrowBVisible, 1) << "A to B: the arrow near the end";
     EXPECT_EQ(wire->arrowAVisible, 0);
     EXPECT_EQ(window->ShapesOnOverlay().Pixels().point, Pixel(0.0, -0.5, video));
-    EXPECT_EQ(Overlay().Point(QStringLiteral("point")), nullptr)
+    EXPECT_EQ(Overlay().Point("point"), nullptr)
         << "while the region is edited the point is drawn in a read-only form";
-    ASSERT_NE(Overlay().Items(QStringLiteral("point")), nullptr);
-    EXPECT_FALSE(Overlay().Items(QStringLiteral("point"))->empty());
+    ASSERT_NE(Overlay().Items("point"), nullptr);
+    EXPECT_FALSE(Overlay().Items("point")->empty());
     EXPECT_GT(VEXOPLAY_GetOverlayItemCount(window->Session().PlayPort()), 0);
-    EXPECT_TRUE(window->StatusText().contains(QStringLiteral("the device's rules")))
+    EXPECT_TRUE(window->StatusText().contains("the device's rules"))
         << window->StatusText().toStdString();
 
     // A resized window keeps every shape on the same spot of the picture.
@@ -99,25 +99,24 @@ TEST_F(WindowTest, FactoryShapesLandWhereTheDevicePutsThemAndStayThereOnResize) 
     const QSize after = Surface()->size();
     ExpectProportions(after, {1280, 720});
     EXPECT_EQ(window->Session().VideoRect(), QRect(QPoint(), after));
-    auto share = [](int v, int size) { return double(v) / size; };
-    const vexo::GeoPoint corner2 = Overlay().Polygon(QStringLiteral("region"))->points[0];
+    // The same spot as a share of the picture's width and height, before and after.
+    auto expectSameSpot = [&](vexo::GeoPoint now, vexo::GeoPoint was, const char* what) {
+        EXPECT_NEAR(double(now.x) / after.width(), double(was.x) / video.width(), 0.01) << what;
+        EXPECT_NEAR(double(now.y) / after.height(), double(was.y) / video.height(), 0.01) << what;
+    };
     window->ShapesOnOverlay().Capture();
-    const vexo::GeoPoint spot2 = window->ShapesOnOverlay().Pixels().point;
-    EXPECT_NEAR(share(corner2.x, after.width()), share(corner.x, video.width()), 0.01);
-    EXPECT_NEAR(share(corner2.y, after.height()), share(corner.y, video.height()), 0.01);
-    EXPECT_NEAR(share(spot2.x, after.width()), share(spot.x, video.width()), 0.01)
-        << "the point moves with the picture too";
-    EXPECT_NEAR(share(spot2.y, after.height()), share(spot.y, video.height()), 0.01);
+    expectSameSpot(Overlay().Polygon("region")->points[0], corner, "the region's corner");
+    expectSameSpot(window->ShapesOnOverlay().Pixels().point, spot, "the point moves too");
 }
 
 TEST_F(WindowTest, DraggingOnTheVideoEditsTheChosenShapeOnly) {
     OpenLiveWindow();
     ASSERT_TRUE(window->EditBar()->ButtonFor(EditTarget::Region)->isChecked());
-    const vexo::GeoPoint corner = Overlay().Polygon(QStringLiteral("region"))->points[0];
+    const vexo::GeoPoint corner = Overlay().Polygon("region")->points[0];
     const vexo::GeoPoint spot = window->ShapesOnOverlay().Pixels().point;
     Drag({corner.x, corner.y}, {corner.x + 30, corner.y + 20});
     const vexo::GeoPoint moved{corner.x + 30, corner.y + 20};
-    EXPECT_EQ(Overlay().Polygon(QStringLiteral("region"))->points[0], moved);
+    EXPECT_EQ(Overlay().Polygon("region")->points[0], moved);
 
     // A drag beside the region reaches no shape: the point stays.
     Drag({5, Surface()->height() - 5}, {60, Surface()->height() - 40});
@@ -128,36 +127,34 @@ TEST_F(WindowTest, DraggingOnTheVideoEditsTheChosenShapeOnly) {
     // edit target does a press there grab the wire instead of the region.
     QTest::mouseClick(window->EditBar()->ButtonFor(EditTarget::Wire), Qt::LeftButton);
     ASSERT_EQ(window->ShapesOnOverlay().Target(), EditTarget::Wire);
-    const vexo::LineRecord* wire = Overlay().Line(QStringLiteral("wire"));
+    const vexo::LineRecord* wire = Overlay().Line("wire");
     ASSERT_NE(wire, nullptr);
     EXPECT_EQ(wire->editable, 1);
-    EXPECT_EQ(Overlay().Polygon(QStringLiteral("region"))->editable, 0);
-    EXPECT_EQ(Overlay().Polygon(QStringLiteral("region"))->points[0], moved)
+    EXPECT_EQ(Overlay().Polygon("region")->editable, 0);
+    EXPECT_EQ(Overlay().Polygon("region")->points[0], moved)
         << "the region keeps its edit when it stops being the target";
     const vexo::GeoPoint end = wire->end;
     Drag({end.x, end.y}, {end.x - 40, end.y + 25});
-    EXPECT_EQ(Overlay().Line(QStringLiteral("wire"))->end,
-              (vexo::GeoPoint{end.x - 40, end.y + 25}));
-    EXPECT_EQ(Overlay().Polygon(QStringLiteral("region"))->points[0], moved);
+    EXPECT_EQ(Overlay().Line("wire")->end, (vexo::GeoPoint{end.x - 40, end.y + 25}));
+    EXPECT_EQ(Overlay().Polygon("region")->points[0], moved);
 
     // And the point follows a drag once it is the target.
     QTest::mouseClick(window->EditBar()->ButtonFor(EditTarget::Point), Qt::LeftButton);
-    EXPECT_EQ(Overlay().Line(QStringLiteral("wire"))->editable, 0);
-    EXPECT_EQ(Overlay().Line(QStringLiteral("wire"))->end, (vexo::GeoPoint{end.x - 40, end.y + 25}))
+    EXPECT_EQ(Overlay().Line("wire")->editable, 0);
+    EXPECT_EQ(Overlay().Line("wire")->end, (vexo::GeoPoint{end.x - 40, end.y + 25}))
         << "the wire keeps its edit";
-    EXPECT_EQ(Overlay().Line(QStringLiteral("wire"))->arrowBVisible, 1) << "and its arrow";
+    EXPECT_EQ(Overlay().Line("wire")->arrowBVisible, 1) << "and its arrow";
     Drag({spot.x, spot.y}, {spot.x + 15, spot.y - 10});
-    EXPECT_EQ(Overlay().Point(QStringLiteral("point"))->point,
-              (vexo::GeoPoint{spot.x + 15, spot.y - 10}));
+    EXPECT_EQ(Overlay().Point("point")->point, (vexo::GeoPoint{spot.x + 15, spot.y - 10}));
 }
 
 TEST_F(WindowTest, ARefusedLoginIsToldAndNothingPlays) {
-    options.password = QStringLiteral("not-the-password");
+    options.password = "not-the-password";
     OpenWindow();
     EXPECT_EQ(window->CurrentPhase(), LiveViewWindow::Phase::LoginFailed);
     EXPECT_EQ(gaveUp, 1);
     EXPECT_EQ(liveReady, 0);
-    EXPECT_TRUE(window->StatusText().contains(QStringLiteral("refused the user name or password")))
+    EXPECT_TRUE(window->StatusText().contains("refused the user name or password"))
         << window->StatusText().toStdString();
     EXPECT_FALSE(window->Session().IsPlaying());
     EXPECT_FALSE(window->Ptz()->isEnabled());
@@ -193,7 +190,7 @@ TEST_F(WindowTest, ASilentDeviceDoesNotFreezeTheWindow) {
     close(listener);
     EXPECT_EQ(window->CurrentPhase(), LiveViewWindow::Phase::LoginFailed);
     // The reason is the login thread's own error, not the window thread's.
-    EXPECT_TRUE(window->StatusText().contains(QStringLiteral("did not answer in time")))
+    EXPECT_TRUE(window->StatusText().contains("did not answer in time"))
         << window->StatusText().toStdString();
     // 1.5 s of waiting at one tick per 50 ms: far more than a handful.
     EXPECT_GE(ticks, 10) << "the window's own timers ran during the login";
@@ -223,7 +220,7 @@ TEST_F(WindowTest, ADeviceThatGoesAwayIsToldAndThePtzStripStops) {
     sim.Kill();
     ASSERT_TRUE(RunUntil(
         [&] { return window->CurrentPhase() == LiveViewWindow::Phase::StreamEnded; }, 10000));
-    EXPECT_TRUE(window->StatusText().startsWith(QStringLiteral("The live video stopped")))
+    EXPECT_TRUE(window->StatusText().startsWith("The live video stopped"))
         << window->StatusText().toStdString();
     EXPECT_FALSE(window->Session().IsPlaying());
     EXPECT_FALSE(window->Ptz()->isEnabled());

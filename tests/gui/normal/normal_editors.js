@@ -89,13 +89,9 @@ check(JSON.stringify(ops(sent(mark))) === '["CMD_ModifyNormalAlarmData"]', "only
 // Back in the analytics group the same editor code addresses a rule again:
 // the restored scene token, no alarm identity.
 check(ui.click(18006) && ui.page() === 0, "the smart function group opens on the scene view");
-for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) {
-    if (ui.find(id).visible) ui.click(id);
-}
+for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) if (ui.find(id).visible) ui.click(id);
 check(ui.page() === 2, "the smart configuration page");
-for (let id = 18310; id < 18400; ++id) {
-    if (ui.find(id).visible && ui.find(id).text === "Intrusion") ui.click(id);
-}
+for (let id = 18310; id < 18400; ++id) if (ui.find(id).visible && ui.find(id).text === "Intrusion") ui.click(id);
 check(ui.click(18461), "rule 01");
 check(ui.click(18396), "the rule's arming interval tab");
 mark = sim.journalLength();

@@ -62,6 +62,12 @@ protected:
         }
         return p;
     }
+    // A port opened and playing into the window; -1 when it did not open.
+    int32_t Playing(const char* codec, int width, int height) {
+        const int32_t p = Open(codec, width, height);
+        EXPECT_TRUE(p >= 0 && VEXOPLAY_Play(p, &window, 0, 0) == 1) << codec;
+        return p;
+    }
     static int Feed(int32_t p, const std::vector<uint8_t>& packet) {
         return VEXOPLAY_InputData(p, packet.data(), static_cast<int32_t>(packet.size()));
     }
@@ -78,6 +84,7 @@ protected:
         VEXOPLAY_GetMediaInfo(p, &info);
         return info;
     }
+    static QSize Size(const VexoplayMediaInfo& info) { return {info.width, info.height}; }
     static bool Near(QRgb pixel, Rgb want, int tolerance = 40) {
         return std::abs(qRed(pixel) - want.r) <= tolerance &&
                std::abs(qGreen(pixel) - want.g) <= tolerance &&
@@ -89,12 +96,10 @@ protected:
 };
 
 TEST_F(Playback, NoUsablePictureReadsSixteenByNine) {
-    const int32_t p = Open("h264", 320, 240);
+    const int32_t p = Playing("h264", 320, 240);
     ASSERT_GE(p, 0);
-    ASSERT_EQ(VEXOPLAY_Play(p, &window, 0, 0), 1);
     const VexoplayMediaInfo info = Info(p);
-    EXPECT_EQ(info.width, 16);
-    EXPECT_EQ(info.height, 9);
+    EXPECT_EQ(Size(info), QSize(16, 9));
     EXPECT_EQ(info.streamWidth, 320);
     EXPECT_EQ(info.codec, VEXOPLAY_CODEC_H264);
     const QImage image = Settle(p);
@@ -102,15 +107,13 @@ TEST_F(Playback, NoUsablePictureReadsSixteenByNine) {
 
     VexoplayMediaInfo unknown{};
     EXPECT_EQ(VEXOPLAY_GetMediaInfo(p + 1000, &unknown), 0);
-    EXPECT_EQ(unknown.width, 16);
-    EXPECT_EQ(unknown.height, 9);
+    EXPECT_EQ(Size(unknown), QSize(16, 9));
     EXPECT_EQ(VEXOPLAY_GetMediaInfo(p, nullptr), 0);
 }
 
 TEST_F(Playback, DecodedPictureFillsTheWindowUnderTheOverlay) {
-    const int32_t p = Open("h264", 320, 240);
+    const int32_t p = Playing("h264", 320, 240);
     ASSERT_GE(p, 0);
-    ASSERT_EQ(VEXOPLAY_Play(p, &window, 0, 0), 1);
     vexo::CShowAIConfig overlay;
     overlay.SetVideoWindow(&window);
     overlay.SetVideoRect(window.rect());
@@ -122,8 +125,7 @@ TEST_F(Playback, DecodedPictureFillsTheWindowUnderTheOverlay) {
     }
     const QImage image = Settle(p);
     const VexoplayMediaInfo info = Info(p);
-    EXPECT_EQ(info.width, 320);
-    EXPECT_EQ(info.height, 240);
+    EXPECT_EQ(Size(info), QSize(320, 240));
     EXPECT_EQ(info.framesDecoded, 5u);
     EXPECT_EQ(info.packetsIn, 5u);
     // 320 x 240 scaled to 704 x 576: the halves meet at x = 352.
@@ -143,9 +145,8 @@ TEST_F(Playback, DecodedPictureFillsTheWindowUnderTheOverlay) {
 }
 
 TEST_F(Playback, CorruptPacketsAreSkippedAndDecodingGoesOn) {
-    const int32_t p = Open("h264", 320, 240);
+    const int32_t p = Playing("h264", 320, 240);
     ASSERT_GE(p, 0);
-    ASSERT_EQ(VEXOPLAY_Play(p, &window, 0, 0), 1);
     TestEncoder encoder("libx264", 320, 240);
     ASSERT_EQ(Feed(p, encoder.Encode(kRed, kRed)), 1);
     Settle(p);
@@ -195,9 +196,8 @@ TEST_F(Playback, InputDataRefusesWhatItCannotQueue) {
 }
 
 TEST_F(Playback, AStreamThatStopsLeavesTheLastPicture) {
-    const int32_t p = Open("h264", 320, 240);
+    const int32_t p = Playing("h264", 320, 240);
     ASSERT_GE(p, 0);
-    ASSERT_EQ(VEXOPLAY_Play(p, &window, 0, 0), 1);
     TestEncoder encoder("libx264", 320, 240);
     ASSERT_EQ(Feed(p, encoder.Encode(kRed, kBlue)), 1);
     Settle(p);
@@ -214,16 +214,14 @@ TEST_F(Playback, AStreamThatStopsLeavesTheLastPicture) {
 }
 
 TEST_F(Playback, MjpegStreamsDecode) {
-    const int32_t p = Open("mjpeg", 256, 192);
+    const int32_t p = Playing("mjpeg", 256, 192);
     ASSERT_GE(p, 0);
-    ASSERT_EQ(VEXOPLAY_Play(p, &window, 0, 0), 1);
     TestEncoder encoder("mjpeg", 256, 192);
     ASSERT_EQ(Feed(p, encoder.Encode(kBlue, kRed)), 1);
     const QImage image = Settle(p);
     const VexoplayMediaInfo info = Info(p);
     EXPECT_EQ(info.codec, VEXOPLAY_CODEC_MJPEG);
-    EXPECT_EQ(info.width, 256);
-    EXPECT_EQ(info.height, 192);
+    EXPECT_EQ(Size(info), QSize(256, 192));
     EXPECT_TRUE(Near(image.pixel(100, 288), kBlue, 60)) << std::hex << image.pixel(100, 288);
     EXPECT_TRUE(Near(image.pixel(600, 288), kRed, 60)) << std::hex << image.pixel(600, 288);
 }

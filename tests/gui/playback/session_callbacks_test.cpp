@@ -29,13 +29,9 @@ protected:
         VEXOPLAY_Cleanup();
         QApplication::processEvents();
     }
-    void Deliver(int32_t type, const QByteArray& data) {
-        CAudioVideoPlay::OnRealData(7, type, reinterpret_cast<const uint8_t*>(data.constData()),
+    void Deliver(int32_t type, QByteArrayView data) {
+        CAudioVideoPlay::OnRealData(7, type, reinterpret_cast<const uint8_t*>(data.data()),
                                     static_cast<int32_t>(data.size()), 0, session.get());
-    }
-    void Deliver(int32_t type, const std::vector<uint8_t>& data) {
-        CAudioVideoPlay::OnRealData(7, type, data.data(), static_cast<int32_t>(data.size()), 0,
-                                    session.get());
     }
     void Header() { Deliver(0, QByteArray(R"({"codec":"h264","width":320,"height":240})")); }
     // Not logged in, so StartRealPlay fails and only binds the window and
@@ -56,6 +52,12 @@ protected:
         char text[128] = {};
         return VEXOPLAY_GetMetadataOption(port, text, sizeof text) >= 0 ? text : "<none>";
     }
+    static std::string Language(int32_t port) {
+        char text[32] = {};
+        const int length =
+            VEXOPLAY_GetMetadataConfig(port, "MetadataViewer.Language", text, sizeof text);
+        return std::to_string(length) + " " + text;
+    }
 
     QWidget window;
     std::unique_ptr<CAudioVideoPlay> session = std::make_unique<CAudioVideoPlay>();
@@ -75,10 +77,7 @@ TEST_F(SessionCallbacks, DataBeforeTheHeaderIsDroppedThenTheHeaderOpensAndPlays)
     ASSERT_EQ(VEXOPLAY_GetMediaInfo(port, &info), 1);
     EXPECT_EQ(info.packetsIn, 0u) << "nothing before the header reached the port";
     EXPECT_EQ(info.smoothLevel, 1);
-    char language[32] = {};
-    EXPECT_EQ(
-        VEXOPLAY_GetMetadataConfig(port, "MetadataViewer.Language", language, sizeof language), 7);
-    EXPECT_STREQ(language, "english") << "the text object's language name, as it spells it";
+    EXPECT_EQ(Language(port), "7 english") << "the text object's language name, as it spells it";
     EXPECT_EQ(Option(port), "") << "an empty option is not sent";
     // Other packet types are ignored.
     Deliver(9, QByteArray("xyz"));
@@ -95,9 +94,7 @@ TEST_F(SessionCallbacks, OptionSetBeforeTheStreamIsAppliedWhenTheHeaderArrives) 
     const int32_t port = session->PlayPort();
     ASSERT_GE(port, 0);
     EXPECT_EQ(Option(port), "objects=1");
-    char language[32] = {};
-    VEXOPLAY_GetMetadataConfig(port, "MetadataViewer.Language", language, sizeof language);
-    EXPECT_STREQ(language, "chinese");
+    EXPECT_EQ(Language(port), "7 chinese");
     // While playing the option goes through at once and the result comes back.
     EXPECT_EQ(session->SetMetadataOption("objects=0"), 1);
     EXPECT_EQ(Option(port), "objects=0");

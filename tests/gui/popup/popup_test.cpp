@@ -27,14 +27,14 @@ void Click(QWidget* widget) {
 
 struct PopupTest : ::testing::Test {
     test::PopupOperator op;
-    PopupTest() { TheComStr().SetLanguage(QStringLiteral("english")); }
+    PopupTest() { TheComStr().SetLanguage("english"); }
 };
 
 }  // namespace
 
 TEST_F(PopupTest, MessageShowsTitleAndTextWithOnlyAnOkButtonAndNothingForAnEmptyText) {
     op.OnNextPopup([](COkCancelConfigDlg& d) { d.accept(); });
-    EXPECT_EQ(COkCancelConfigDlg::ShowMessage(QStringLiteral("tips"), QString()), 1);
+    EXPECT_EQ(COkCancelConfigDlg::ShowMessage("tips", QString()), 1);
     QTest::qWait(60);
     EXPECT_EQ(op.popupsSeen, 0);
 
@@ -44,22 +44,21 @@ TEST_F(PopupTest, MessageShowsTitleAndTextWithOnlyAnOkButtonAndNothingForAnEmpty
         heading = d.Heading();
         message = d.Message();
         hasCancel = d.CancelButton() != nullptr;
-        EXPECT_EQ(d.OkButton()->text(), QStringLiteral("OK"));
+        EXPECT_EQ(d.OkButton()->text(), "OK");
         Click(d.OkButton());
     });
-    EXPECT_EQ(
-        COkCancelConfigDlg::ShowMessage(QStringLiteral("tips"), QStringLiteral("Save Success")), 1);
+    EXPECT_EQ(COkCancelConfigDlg::ShowMessage("tips", "Save Success"), 1);
     EXPECT_EQ(op.popupsSeen, 1);
-    EXPECT_EQ(heading, QStringLiteral("tips"));
-    EXPECT_EQ(message, QStringLiteral("Save Success"));
+    EXPECT_EQ(heading, "tips");
+    EXPECT_EQ(message, "Save Success");
     EXPECT_FALSE(hasCancel);
 
     op.OnNextPopup([](COkCancelConfigDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); });
-    EXPECT_EQ(COkCancelConfigDlg::ShowMessage(QStringLiteral("error"), QStringLiteral("x")), 0);
+    EXPECT_EQ(COkCancelConfigDlg::ShowMessage("error", "x"), 0);
 }
 
 TEST_F(PopupTest, ConfirmationFormsAskTheirQuestionInTheCurrentLanguageAtTheGivenPlace) {
-    TheComStr().SetLanguage(QStringLiteral("chinese"));
+    TheComStr().SetLanguage("chinese");
     QString message, ok, cancel;
     QPoint where;
     op.OnNextPopup([&](COkCancelConfigDlg& d) {
@@ -70,17 +69,17 @@ TEST_F(PopupTest, ConfirmationFormsAskTheirQuestionInTheCurrentLanguageAtTheGive
         Click(d.CancelButton());
     });
     EXPECT_EQ(COkCancelConfigDlg::ShowConfirm(QPoint(120, 80), kPopupDeleteScene), 0);
-    EXPECT_EQ(message, QStringLiteral("   是否删除当前场景"));
-    EXPECT_EQ(ok, QStringLiteral("确认"));
-    EXPECT_EQ(cancel, QStringLiteral("取消"));
+    EXPECT_EQ(message, "   是否删除当前场景");
+    EXPECT_EQ(ok, "确认");
+    EXPECT_EQ(cancel, "取消");
     EXPECT_EQ(where, QPoint(120, 80));
 
     op.OnNextPopup([&](COkCancelConfigDlg& d) {
         message = d.Message();
         Click(d.OkButton());
     });
-    EXPECT_EQ(COkCancelConfigDlg::ShowConfirm(QPoint(0, 0), 42, QStringLiteral("Go on?")), 1);
-    EXPECT_EQ(message, QStringLiteral("Go on?")) << "unknown modes behave as confirmations";
+    EXPECT_EQ(COkCancelConfigDlg::ShowConfirm(QPoint(0, 0), 42, "Go on?"), 1);
+    EXPECT_EQ(message, "Go on?") << "unknown modes behave as confirmations";
 }
 
 // Opened for Tuesday: ticking the six other days ticks "All"; "All" off
@@ -91,7 +90,7 @@ TEST_F(PopupTest, DayChooserKeepsAllAndTheDaysInStep) {
     op.OnNextPopup([&](COkCancelConfigDlg& d) {
         atStart = d.ItemStates();
         heading = d.Heading();
-        EXPECT_EQ(d.ItemControl(1)->text(), QStringLiteral("Tuesday"));
+        EXPECT_EQ(d.ItemControl(1)->text(), "Tuesday");
         for (int day : {0, 2, 3, 4, 5, 6}) {
             Click(d.ItemControl(day));
         }
@@ -108,7 +107,7 @@ TEST_F(PopupTest, DayChooserKeepsAllAndTheDaysInStep) {
     ASSERT_EQ(COkCancelConfigDlg::ShowDayChooser(QPoint(10, 10), 1, 7, kPopupDayChooser, states),
               1);
     EXPECT_EQ(atStart, (QList<int>{0, 1, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(heading, QStringLiteral("Copy To"));
+    EXPECT_EQ(heading, "Copy To");
     EXPECT_EQ(afterSixClicks, QList<int>(8, 1));
     EXPECT_EQ(afterUntick, QList<int>(8, 0));
     EXPECT_EQ(afterTick, QList<int>(8, 1));
@@ -116,12 +115,12 @@ TEST_F(PopupTest, DayChooserKeepsAllAndTheDaysInStep) {
 }
 
 TEST_F(PopupTest, LongRuleNamesAreCutToTheColumnAndKeptInTheToolTip) {
-    const QString longName = QStringLiteral("Perimeter fence crossing towards the loading bay");
+    const QString longName = "Perimeter fence crossing towards the loading bay";
     COkCancelConfigDlg dialog;
     dialog.SetMode(kPopupRuleChooser);
-    dialog.SetItems({QStringLiteral("Gate"), longName}, 0);
+    dialog.SetItems({"Gate", longName}, 0);
     dialog.InitDialog();
-    EXPECT_EQ(dialog.ItemControl(0)->text(), QStringLiteral("Gate"));
+    EXPECT_EQ(dialog.ItemControl(0)->text(), "Gate");
     EXPECT_TRUE(dialog.ItemControl(0)->toolTip().isEmpty());
     const QString shown = dialog.ItemControl(1)->text();
     EXPECT_LT(shown.size(), longName.size());
@@ -144,7 +143,7 @@ TEST_F(PopupTest, HourChooserOffersTheTwentyFourWholeHours) {
     EXPECT_EQ(COkCancelConfigDlg::ShowHourChooser(QPoint(50, 50), kPopupHourChooser, hour), 1);
     EXPECT_EQ(hour, 13);
     ASSERT_EQ(hours.size(), 24);
-    EXPECT_EQ(hours.back(), QStringLiteral("23:00"));
+    EXPECT_EQ(hours.back(), "23:00");
 
     op.OnNextPopup([](COkCancelConfigDlg& d) { d.reject(); });
     hour = 5;
@@ -155,22 +154,19 @@ TEST_F(PopupTest, HourChooserOffersTheTwentyFourWholeHours) {
 TEST_F(PopupTest, PressingTheBackgroundDragsThePopup) {
     COkCancelConfigDlg dialog;
     dialog.SetMode(kPopupConfirm);
-    dialog.SetText(QStringLiteral("Drag me"));
+    dialog.SetText("Drag me");
     dialog.SetPosition(QPoint(100, 100));
     dialog.InitDialog();
     dialog.show();
     const QPoint start = dialog.pos();
-    const QPointF inside(6, 60);
-    const QPointF global = QPointF(dialog.mapToGlobal(inside.toPoint()));
-    QMouseEvent press(QEvent::MouseButtonPress, inside, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(&dialog, &press);
-    QMouseEvent move(QEvent::MouseMove, inside + QPointF(30, 20), global + QPointF(30, 20),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&dialog, &move);
-    QMouseEvent release(QEvent::MouseButtonRelease, inside + QPointF(30, 20),
-                        global + QPointF(30, 20), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&dialog, &release);
+    const QPointF inside(6, 60), global = dialog.mapToGlobal(inside);
+    auto send = [&](QEvent::Type type, QPointF by, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, inside + by, global + by, button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&dialog, &event);
+    };
+    send(QEvent::MouseButtonPress, {}, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, {30, 20}, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {30, 20}, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(dialog.pos(), start + QPoint(30, 20));
 }
 

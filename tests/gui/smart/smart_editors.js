@@ -5,13 +5,9 @@ function check(c, what) { if (!c) throw new Error("check failed: " + what); }
 const owner = token => ({SceneToken: "Scene_001", SmartFunName: "zelk:Intrusion_Event", RuleToken: token});
 
 check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
-for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) {
-    if (ui.find(id).visible) ui.click(id);
-}
+for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) if (ui.find(id).visible) ui.click(id);
 check(ui.page() === 2, "the smart configuration page is entered");
-for (let id = 18310; id < 18400; ++id) {
-    if (ui.find(id).visible && ui.find(id).text === "Intrusion") ui.click(id);
-}
+for (let id = 18310; id < 18400; ++id) if (ui.find(id).visible && ui.find(id).text === "Intrusion") ui.click(id);
 check(ui.click(18461), "rule 01");
 
 // Schedule: the week cleared, then Monday drawn from its bar's left end to

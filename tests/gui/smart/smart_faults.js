@@ -12,12 +12,8 @@ function expectError(text, what, title = "error") {
 }
 
 check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
-for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) {
-    if (ui.find(id).visible) ui.click(id);
-}
-for (let id = 18310; id < 18400; ++id) {
-    if (ui.find(id).visible && ui.find(id).text === "Intrusion") ui.click(id);
-}
+for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) if (ui.find(id).visible) ui.click(id);
+for (let id = 18310; id < 18400; ++id) if (ui.find(id).visible && ui.find(id).text === "Intrusion") ui.click(id);
 check(ui.click(18461), "rule 01");
 
 // Add refused: no new button, the selection stays.
@@ -87,9 +83,7 @@ check(ui.click(18461) && ui.find(12100).visible, "the page still works");
 // In Chinese the device's error text is shown translated when the device's
 // localisation file has it, and as the device sent it otherwise.
 check(control.SetLanguage("chinese") && control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "Chinese");
-for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) {
-    if (ui.find(id).visible) ui.click(id);
-}
+for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) if (ui.find(id).visible) ui.click(id);
 check(ui.page() === 2 && ui.click(18461), "a rule in Chinese");
 refuse("CMD_ModifyRuleModuleParam", "Parameter value out of range");
 ui.click(18392);

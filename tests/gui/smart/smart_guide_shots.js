@@ -6,9 +6,7 @@ function check(c, what) { if (!c) throw new Error("check failed: " + what); }
 const folder = host.args.length > 1 ? host.args[1] : host.args[0];
 
 function enterPage() {
-    for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) {
-        if (ui.find(id).visible) ui.click(id);
-    }
+    for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) if (ui.find(id).visible) ui.click(id);
     check(ui.page() === 2, "the smart configuration page");
 }
 function functionButton(offsetFromEnd) {

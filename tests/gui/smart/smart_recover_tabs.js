@@ -3,9 +3,7 @@
 function check(c, what) { if (!c) throw new Error("check failed: " + what); }
 const owner = (fun, token) => ({SceneToken: "Scene_001", SmartFunName: fun, RuleToken: token});
 function choose(caption) {
-    for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) {
-        if (ui.find(id).visible) ui.click(id);
-    }
+    for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) if (ui.find(id).visible) ui.click(id);
     for (let id = 18310; id < 18400; ++id) {
         if (ui.find(id).visible && ui.find(id).text === caption) return ui.click(id);
     }

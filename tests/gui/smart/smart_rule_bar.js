@@ -5,9 +5,7 @@ const kFun = "zelk:Intrusion_Event";
 const info = token => ({SceneToken: "Scene_001", SmartFunName: kFun, RuleToken: token});
 
 function enterIntrusion() {
-    for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) {
-        if (ui.find(id).visible) ui.click(id);
-    }
+    for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) if (ui.find(id).visible) ui.click(id);
     check(ui.page() === 2, "the smart configuration page is entered");
     let other = -1, intrusion = -1;
     for (let id = 18310; id < 18400; ++id) {

@@ -82,12 +82,10 @@ TEST_F(Tracking, APressReachesTheShapeUnderTheCursor) {
     // The wire's end handle lies inside the region: the handle wins.
     Drag({252, 203}, {262, 183});
     EXPECT_EQ(renderer.Line("b-wire")->end, (GeoPoint{260, 180}));
-    EXPECT_EQ(renderer.GetGeometryText("a-region"),
-              QStringLiteral("3|(100,100),(400,100),(250,400)"));
+    EXPECT_EQ(renderer.GetGeometryText("a-region"), "3|(100,100),(400,100),(250,400)");
     // Inside the region, away from every handle and wire: the region moves.
     Drag({300, 150}, {310, 160});
-    EXPECT_EQ(renderer.GetGeometryText("a-region"),
-              QStringLiteral("3|(110,110),(410,110),(260,410)"));
+    EXPECT_EQ(renderer.GetGeometryText("a-region"), "3|(110,110),(410,110),(260,410)");
     EXPECT_EQ(renderer.Point("d-point")->point, (GeoPoint{600, 100}));
 
     // On an arrow, 30 pixels off its wire: the arrow turns, nothing moves.
@@ -153,9 +151,9 @@ TEST_F(Tracking, ClickDrawingNotifiesTheWindow) {
     QTest::mouseClick(&window, Qt::LeftButton, {}, {54, 47});  // on the start point: closes
     QApplication::processEvents();
     EXPECT_EQ(window.drawingEnded, 1);
-    EXPECT_EQ(window.endedKey, QStringLiteral("zone"));
+    EXPECT_EQ(window.endedKey, "zone");
     EXPECT_EQ(window.endedCount, 3);
-    EXPECT_EQ(renderer.GetGeometryText("zone"), QStringLiteral("3|(50,50),(400,60),(300,400)"));
+    EXPECT_EQ(renderer.GetGeometryText("zone"), "3|(50,50),(400,60),(300,400)");
 }
 
 namespace {
@@ -195,7 +193,7 @@ TEST_F(Tracking, ADragFollowsTheMouseWhenTheVideoSitsAtAnOffset) {
         QTest::mouseMove(&frame, {195, 183});
         QTest::mouseRelease(&frame, Qt::LeftButton, {}, {195, 183});
     });
-    EXPECT_EQ(session.GetGeometryText("r"), QStringLiteral("3|(150,150),(300,100),(200,300)"))
+    EXPECT_EQ(session.GetGeometryText("r"), "3|(150,150),(300,100),(200,300)")
         << "the handle moved by the mouse's own distance";
     // The bounds are the video rectangle: window (675,100) is video x 635,
     // inside; window (690,100) is beyond its right edge and refused.

@@ -1,11 +1,10 @@
-// The four-image bitmap button, the picture static, the off-screen buffer and
-// the tool tip helper.
+// The four-image bitmap button, the picture static's background, the
+// off-screen buffer and the tool tip helper. Which statics report clicks is
+// auto_controls_test's (OnlyTheBitmapFormOfAStaticReportsClicks).
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
-#include <QSignalSpy>
-#include <QTest>
 
 #include "bitmap_button.h"
 #include "breakdown_static.h"
@@ -44,20 +43,13 @@ TEST(BitmapButton, MissingLooksFallBackToTheNormalImage) {
     EXPECT_EQ(button.CurrentImage().toImage().pixelColor(1, 1), QColor(Qt::red));
 }
 
-TEST(BreakDownStatic, PaintsBackgroundAndReportsClicksOnlyWhenNotifying) {
+TEST(BreakDownStatic, PaintsItsBackground) {
     CBreakDownStatic label;
     label.resize(60, 20);
     label.SetBackground(Solid(Qt::darkCyan));
     label.setText(QStringLiteral("x"));
     label.show();
     EXPECT_EQ(label.grab().toImage().pixelColor(1, 1), QColor(Qt::darkCyan));
-
-    QSignalSpy clicked(&label, &CBreakDownStatic::clicked);
-    QTest::mouseClick(&label, Qt::LeftButton);
-    EXPECT_EQ(clicked.count(), 0);
-    label.SetNotify(true);
-    QTest::mouseClick(&label, Qt::LeftButton);
-    EXPECT_EQ(clicked.count(), 1);
 }
 
 TEST(MemDc, CopiesItsRectangleOverTheTargetOnlyWhenDone) {
