@@ -65,11 +65,10 @@ using EnginePtz = PanelFixture;
 
 TEST_F(EnginePtz, LimitGroupsAreNumberedAgainstTheLimitNumber) {
     Param("LimitNumber", "UI_PTZ_NUMBER");
-    Param("LeftLimit", "UI_PTZ_LIMIT");
-    Param("RightLimit", "UI_PTZ_LIMIT");
-    Param("UpLimit", "UI_PTZ_LIMIT");
-    Param("DomePosition", "UI_PTZ_LIMIT");
-    Param("DomePosition", "UI_PTZ_LIMIT");
+    for (const char* name :
+         {"LeftLimit", "RightLimit", "UpLimit", "DomePosition", "DomePosition"}) {
+        Param(name, "UI_PTZ_LIMIT");
+    }
     record_.plainParams["LimitNumber"] = "1";
     Build();
     EXPECT_EQ(engine_.PtzLimitMarks(), (std::vector<QString>{"1", "0", "0", "0", "0"}));

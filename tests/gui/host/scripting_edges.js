@@ -1,8 +1,6 @@
 // The scripting methods a page calls around a login, against the simulator.
 // Last argument: the device's configuration as `vexo-cmd config get` reads it.
-function check(condition, what) {
-    if (!condition) throw new Error("check failed: " + what);
-}
+function check(condition, what) { if (!condition) throw new Error("check failed: " + what); }
 const expectedConfig = host.args[host.args.length - 1];
 const progId = "VEXOSMARTOCX.VexoSmartOcxCtrl.1";
 // A login's worker ends an event-loop turn after the pages appear; until

@@ -1,9 +1,7 @@
 // The script API against a control that has not logged in: method calls
 // through the dispatch table, their errors, widget look-ups, screenshots,
 // more instances and arguments.
-function check(condition, what) {
-    if (!condition) throw new Error("check failed: " + what);
-}
+function check(condition, what) { if (!condition) throw new Error("check failed: " + what); }
 function throws(call, pattern) {
     try {
         call();

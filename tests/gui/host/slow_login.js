@@ -1,8 +1,6 @@
 // Against a slow device (every answer delayed): what a host may do from
 // inside the loading dialog while a login or a GetConfig still loads.
-function check(condition, what) {
-    if (!condition) throw new Error("check failed: " + what);
-}
+function check(condition, what) { if (!condition) throw new Error("check failed: " + what); }
 const login = (c) => c.SetDeviceLoginInfo(host.device, host.user, host.password, 1);
 // A login's worker ends after its current step (a dropped one) or an
 // event-loop turn after the pages appear; until then a new login is refused.

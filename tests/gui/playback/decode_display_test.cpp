@@ -30,9 +30,7 @@ class BlackWindow : public QWidget {
 public:
     BlackWindow() {
         setAutoFillBackground(true);
-        QPalette p = palette();
-        p.setColor(QPalette::Window, Qt::black);
-        setPalette(p);
+        setPalette(QPalette(Qt::black, Qt::black));
         resize(704, 576);
     }
 };

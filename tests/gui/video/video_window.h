@@ -16,9 +16,7 @@ class VideoWindow : public QWidget {
 public:
     explicit VideoWindow(vexo::CShowAIConfig& renderer) : renderer_(renderer) {
         setAutoFillBackground(true);
-        QPalette p = palette();
-        p.setColor(QPalette::Window, Qt::black);
-        setPalette(p);
+        setPalette(QPalette(Qt::black, Qt::black));
         setFixedSize(704, 576);
     }
     int drawingEnded = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <utility>
@@ -61,11 +62,7 @@ TEST(GdipButtonShape, ClicksCountOnlyInsideTheShape) {
     button->setGeometry(10, 10, 20, 20);
     parent.show();
     QImage mask = Mask(20, 20);
-    for (int y = 0; y < 10; ++y) {
-        for (int x = 0; x < 10; ++x) {
-            mask.setPixel(x, y, qRgb(0, 0, 0));
-        }
-    }
+    QPainter(&mask).fillRect(0, 0, 10, 10, Qt::black);
     button->SetMask(mask, kOutside);
     QSignalSpy clicked(button, &QAbstractButton::clicked);
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(15, 15));
@@ -87,20 +84,14 @@ TEST(GdipButtonShape, PaintsItsPictureOnlyInsideTheShape) {
     QWidget parent;
     parent.resize(40, 40);
     parent.setAutoFillBackground(true);
-    QPalette palette = parent.palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    parent.setPalette(palette);
+    parent.setPalette(QPalette(Qt::white, Qt::white));
     auto* button = new CGdipButton(&parent);
     button->setGeometry(0, 0, 40, 40);
     QImage picture(40, 40, QImage::Format_ARGB32);
     picture.fill(Qt::blue);
     button->SetImages(picture);
     QImage mask = Mask(40, 40);
-    for (int y = 20; y < 40; ++y) {  // lower half only, several blocks of runs
-        for (int x = 0; x < 40; ++x) {
-            mask.setPixel(x, y, qRgb(0, 0, 0));
-        }
-    }
+    QPainter(&mask).fillRect(0, 20, 40, 20, Qt::black);  // lower half only, several blocks of runs
     button->SetMask(mask, kOutside);
     parent.show();
     const QImage shot = parent.grab().toImage();
