@@ -5,8 +5,8 @@ const expectedConfig = host.args[host.args.length - 1];
 const progId = "VEXOSMARTOCX.VexoSmartOcxCtrl.1";
 // A login's worker ends an event-loop turn after the pages appear; until
 // then the next login is refused, so a successful one is given that turn.
-function login(c) {
-    const ok = c.SetDeviceLoginInfo(host.device, host.user, host.password, 1);
+function login(c, password = host.password) {
+    const ok = c.SetDeviceLoginInfo(host.device, host.user, password, 1);
     host.wait(500);
     return ok;
 }
@@ -31,7 +31,8 @@ check(control.SetConfig(host.device, host.user, host.password, "{ not a configur
 check(ui.messages().length === 1, "the device's refusal is shown");
 check(ui.page() === -1, "the configuration calls leave no pages");
 
-// The first login after all that (and after the refused one) works.
+// A wrong password shows no pages; the first login after all that works.
+check(login(control, "wrong") === false && ui.page() === -1, "a wrong password fails, no pages");
 check(login(control) === true, "login");
 check(ui.page() === 0, "the index page is shown");
 
