@@ -1,7 +1,7 @@
 // The popup: each test schedules what the operator does once the popup is
-// up (next_popup.h), then checks the outcome. The rule chooser's ticks and
-// its Cancel are driven through the linkage editor's rule batch
-// (tests/gui/arming) and smart_editors.js.
+// up (next_popup.h), checking the popup there, then checks the outcome. The rule chooser's ticks
+// and its Cancel are driven through the linkage editor's rule batch (tests/gui/arming) and
+// smart_editors.js.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -38,20 +38,15 @@ TEST_F(PopupTest, MessageShowsTitleAndTextWithOnlyAnOkButtonAndNothingForAnEmpty
     QTest::qWait(60);
     EXPECT_EQ(op.popupsSeen, 0);
 
-    QString heading, message;
-    bool hasCancel = true;
     op.OnNextPopup([&](COkCancelConfigDlg& d) {
-        heading = d.Heading();
-        message = d.Message();
-        hasCancel = d.CancelButton() != nullptr;
+        EXPECT_EQ(d.Heading(), "tips");
+        EXPECT_EQ(d.Message(), "Save Success");
+        EXPECT_EQ(d.CancelButton(), nullptr);
         EXPECT_EQ(d.OkButton()->text(), "OK");
         Click(d.OkButton());
     });
     EXPECT_EQ(COkCancelConfigDlg::ShowMessage("tips", "Save Success"), 1);
     EXPECT_EQ(op.popupsSeen, 1);
-    EXPECT_EQ(heading, "tips");
-    EXPECT_EQ(message, "Save Success");
-    EXPECT_FALSE(hasCancel);
 
     op.OnNextPopup([](COkCancelConfigDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); });
     EXPECT_EQ(COkCancelConfigDlg::ShowMessage("error", "x"), 0);
@@ -59,58 +54,46 @@ TEST_F(PopupTest, MessageShowsTitleAndTextWithOnlyAnOkButtonAndNothingForAnEmpty
 
 TEST_F(PopupTest, ConfirmationFormsAskTheirQuestionInTheCurrentLanguageAtTheGivenPlace) {
     TheComStr().SetLanguage("chinese");
-    QString message, ok, cancel;
-    QPoint where;
     op.OnNextPopup([&](COkCancelConfigDlg& d) {
-        message = d.Message();
-        ok = d.OkButton()->text();
-        cancel = d.CancelButton()->text();
-        where = d.pos();
+        EXPECT_EQ(d.Message(), "   是否删除当前场景");
+        EXPECT_EQ(d.OkButton()->text(), "确认");
+        EXPECT_EQ(d.CancelButton()->text(), "取消");
+        EXPECT_EQ(d.pos(), QPoint(120, 80));
         Click(d.CancelButton());
     });
     EXPECT_EQ(COkCancelConfigDlg::ShowConfirm(QPoint(120, 80), kPopupDeleteScene), 0);
-    EXPECT_EQ(message, "   是否删除当前场景");
-    EXPECT_EQ(ok, "确认");
-    EXPECT_EQ(cancel, "取消");
-    EXPECT_EQ(where, QPoint(120, 80));
+    EXPECT_EQ(op.popupsSeen, 1);
 
     op.OnNextPopup([&](COkCancelConfigDlg& d) {
-        message = d.Message();
+        EXPECT_EQ(d.Message(), "Go on?") << "unknown modes behave as confirmations";
         Click(d.OkButton());
     });
     EXPECT_EQ(COkCancelConfigDlg::ShowConfirm(QPoint(0, 0), 42, "Go on?"), 1);
-    EXPECT_EQ(message, "Go on?") << "unknown modes behave as confirmations";
 }
 
 // Opened for Tuesday: ticking the six other days ticks "All"; "All" off
 // and on again follows into every day; one day off takes "All" off.
 TEST_F(PopupTest, DayChooserKeepsAllAndTheDaysInStep) {
-    QList<int> atStart, afterSixClicks, afterUntick, afterTick;
-    QString heading;
     op.OnNextPopup([&](COkCancelConfigDlg& d) {
-        atStart = d.ItemStates();
-        heading = d.Heading();
+        EXPECT_EQ(d.ItemStates(), (QList<int>{0, 1, 0, 0, 0, 0, 0, 0}));
+        EXPECT_EQ(d.Heading(), "Copy To");
         EXPECT_EQ(d.ItemControl(1)->text(), "Tuesday");
         for (int day : {0, 2, 3, 4, 5, 6}) {
             Click(d.ItemControl(day));
         }
-        afterSixClicks = d.ItemStates();
+        EXPECT_EQ(d.ItemStates(), QList<int>(8, 1));
         Click(d.ItemControl(7));
-        afterUntick = d.ItemStates();
+        EXPECT_EQ(d.ItemStates(), QList<int>(8, 0));
         EXPECT_FALSE(d.ItemControl(1)->isChecked() || d.ItemControl(7)->isChecked());
         Click(d.ItemControl(7));
-        afterTick = d.ItemStates();
+        EXPECT_EQ(d.ItemStates(), QList<int>(8, 1));
         Click(d.ItemControl(3));
         Click(d.OkButton());
     });
     QList<int> states;
     ASSERT_EQ(COkCancelConfigDlg::ShowDayChooser(QPoint(10, 10), 1, 7, kPopupDayChooser, states),
               1);
-    EXPECT_EQ(atStart, (QList<int>{0, 1, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(heading, "Copy To");
-    EXPECT_EQ(afterSixClicks, QList<int>(8, 1));
-    EXPECT_EQ(afterUntick, QList<int>(8, 0));
-    EXPECT_EQ(afterTick, QList<int>(8, 1));
+    EXPECT_EQ(op.popupsSeen, 1);
     EXPECT_EQ(states, (QList<int>{1, 1, 1, 0, 1, 1, 1, 0}));
 }
 

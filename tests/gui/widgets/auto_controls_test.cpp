@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "auto_controls.h"
@@ -100,6 +101,8 @@ struct AutoNotificationTest : ::testing::Test {
     AutoNotification Last() const {
         return page.received.empty() ? AutoNotification{} : page.received.back();
     }
+    // The last notification as (identifier, kind, spin step).
+    std::tuple<int, AutoNotify, int> Seen() const { return {Last().id, Last().code, Last().delta}; }
 };
 
 // Check boxes, XP and bitmap buttons report their clicks to the pages in
@@ -111,8 +114,7 @@ TEST_F(AutoNotificationTest, APngButtonReportsClickedWithItsIdentifier) {
     png.Create(21002, container, QRect(0, 70, 40, 40));
     QTest::mouseClick(png.Control(), Qt::LeftButton);
     ASSERT_EQ(page.received.size(), 1u);
-    EXPECT_EQ(Last().id, 21002);
-    EXPECT_EQ(Last().code, AutoNotify::Clicked);
+    EXPECT_EQ(Seen(), std::tuple(21002, AutoNotify::Clicked, 0));
 }
 
 TEST_F(AutoNotificationTest, ComboReportsOperatorSelectionAndTypingButNotCodeSelection) {
@@ -125,44 +127,37 @@ TEST_F(AutoNotificationTest, ComboReportsOperatorSelectionAndTypingButNotCodeSel
     list.Control()->setFocus();
     QTest::keyClick(list.Control(), Qt::Key_Down);
     EXPECT_EQ(list.GetCurSel(), 1);
-    EXPECT_EQ(Last().id, 12007);
-    EXPECT_EQ(Last().code, AutoNotify::SelChange);
+    EXPECT_EQ(Seen(), std::tuple(12007, AutoNotify::SelChange, 0));
 
     CAutoComboBox editable;
     editable.Create(12008, container, QRect(0, 30, 120, 24), kAutoStyleDropDown, "5");
     ASSERT_NE(editable.Control()->lineEdit(), nullptr);
     QTest::keyClicks(editable.Control()->lineEdit(), "7");
-    EXPECT_EQ(Last().id, 12008);
-    EXPECT_EQ(Last().code, AutoNotify::EditChange);
+    EXPECT_EQ(Seen(), std::tuple(12008, AutoNotify::EditChange, 0));
 }
 
 TEST_F(AutoNotificationTest, EditAndSpinReportTheirKindsAndTheBuddyArrowKeysStep) {
     CAutoEdit edit;
     edit.Create(13002, container, QRect(0, 0, 100, 20));
     QTest::keyClicks(edit.Control(), "4");
-    EXPECT_EQ(Last().id, 13002);
-    EXPECT_EQ(Last().code, AutoNotify::Change);
+    EXPECT_EQ(Seen(), std::tuple(13002, AutoNotify::Change, 0));
 
     CAutoSpinBtnCtrl spin;
     spin.Create(14002, container, QRect(110, 0, 16, 20));
     spin.SetBuddy(&edit);
     QTest::mouseClick(spin.Control()->UpArrow(), Qt::LeftButton);
-    EXPECT_EQ(Last().id, 14002);
-    EXPECT_EQ(Last().code, AutoNotify::DeltaPos);
-    EXPECT_EQ(Last().delta, 1);
+    EXPECT_EQ(Seen(), std::tuple(14002, AutoNotify::DeltaPos, 1));
     QTest::mouseClick(spin.Control()->DownArrow(), Qt::LeftButton);
-    EXPECT_EQ(Last().delta, -1);
+    EXPECT_EQ(Seen(), std::tuple(14002, AutoNotify::DeltaPos, -1));
 
     // The arrow keys of the edit beside the arrows step as the arrows do.
     edit.Control()->setFocus();
     const size_t before = page.received.size();
     QTest::keyClick(edit.Control(), Qt::Key_Up);
     ASSERT_EQ(page.received.size(), before + 1);
-    EXPECT_EQ(Last().id, 14002);
-    EXPECT_EQ(Last().delta, 1);
+    EXPECT_EQ(Seen(), std::tuple(14002, AutoNotify::DeltaPos, 1));
     QTest::keyClick(edit.Control(), Qt::Key_Down);
-    EXPECT_EQ(Last().id, 14002);
-    EXPECT_EQ(Last().delta, -1);
+    EXPECT_EQ(Seen(), std::tuple(14002, AutoNotify::DeltaPos, -1));
     EXPECT_EQ(edit.GetWindowText(), QStringLiteral("4")) << "the keys only step";
 }
 
@@ -181,8 +176,7 @@ TEST_F(AutoNotificationTest, SliderReportsEveryOperatorChangeOnce) {
     QTest::keyClick(widget, Qt::Key_Right);
     EXPECT_EQ(slider.GetPos(), 31);
     ASSERT_EQ(notifications(), 1u);
-    EXPECT_EQ(Last().id, 19002);
-    EXPECT_EQ(Last().code, AutoNotify::ReleasedCapture);
+    EXPECT_EQ(Seen(), std::tuple(19002, AutoNotify::ReleasedCapture, 0));
     QTest::keyClick(widget, Qt::Key_End);
     QTest::keyClick(widget, Qt::Key_End);  // already there: nothing changes
     EXPECT_EQ(slider.GetPos(), 100);
@@ -210,8 +204,7 @@ TEST_F(AutoNotificationTest, OnlyTheBitmapFormOfAStaticReportsClicks) {
     picture.SetBitmap(685);
     EXPECT_EQ(picture.BitmapSize(), ImageSizeById(685));
     QTest::mouseClick(picture.Control(), Qt::LeftButton);
-    EXPECT_EQ(Last().id, 15030);
-    EXPECT_EQ(Last().code, AutoNotify::Clicked);
+    EXPECT_EQ(Seen(), std::tuple(15030, AutoNotify::Clicked, 0));
 }
 
 TEST(AutoNotificationRouting, DeclinedNotificationsClimbToTheNextTarget) {
