@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QMouseEvent>
-#include <vector>
 
 #include "../popup/next_popup.h"
 #include "auto_base.h"
@@ -104,19 +103,6 @@ protected:
     static void Click(QWidget* widget, QPoint point) {
         Mouse(widget, QEvent::MouseButtonPress, point, Qt::LeftButton);
         Mouse(widget, QEvent::MouseButtonRelease, point);
-    }
-
-    // Ticks the items `ticked` (all others unticked) and confirms.
-    void ChooseItems(std::vector<int> ticked) {
-        popups_.OnNextPopup([ticked](COkCancelConfigDlg& dialog) {
-            for (int i = 0; dialog.ItemControl(i) && i < dialog.ItemStates().size() - 1; ++i) {
-                const bool want = std::find(ticked.begin(), ticked.end(), i) != ticked.end();
-                if (dialog.ItemControl(i)->isChecked() != want) {
-                    dialog.ItemControl(i)->click();
-                }
-            }
-            dialog.OkButton()->click();
-        });
     }
 
     SimProcess sim_;

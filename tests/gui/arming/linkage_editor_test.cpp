@@ -93,7 +93,12 @@ TEST_F(LinkageEditorTest, RuleBatchSendsTheActionsToEveryChosenRule) {
     editor_->Init();
     EXPECT_EQ(ById<QLabel>(editor_, ids::kLinkageGroupTitle)->text(), "Alarm Output");  // localised
     Boxes(QStringLiteral("Snapshot")).at(0)->click();
-    ChooseItems({1});
+    popups_.OnNextPopup([](COkCancelConfigDlg& chooser) {  // Rule 05 alone
+        EXPECT_EQ(chooser.ItemStates(), (QList<int>{1, 0, 0}));
+        chooser.ItemControl(0)->click();
+        chooser.ItemControl(1)->click();
+        chooser.OkButton()->click();
+    });
     Click(ById(editor_, ids::kLinkageRuleBatch));
     EXPECT_EQ(popups_.popupsSeen, 1);
     ASSERT_EQ(messages_.shown.size(), 1u);
