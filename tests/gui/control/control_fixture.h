@@ -1,6 +1,7 @@
 #pragma once
 // A control on screen (offscreen platform), logged into a simulator the
-// test starts, with a recorder in place of the popup and fast timers.
+// test starts, with a recorder in place of the popup (answering questions
+// Cancel) and fast timers.
 
 #include <gtest/gtest.h>
 #include <json/value.h>
@@ -15,23 +16,15 @@
 #include "login_marker.h"
 #include "message_display.h"
 #include "page_dialog.h"
+#include "recording_message_display.h"
 #include "sim_process.h"
 #include "timer_set.h"
 #include "vexo_smart_ocx_ctrl.h"
 
-class RecordingDisplay : public vexo::MessageDisplay {
-public:
-    int ShowText(const QString& title, const QString& text) override {
-        texts.append(title + ": " + text);
-        return 1;
-    }
-    int Ask(const QPoint&, int, int*) override { return 0; }
-    QStringList texts;
-};
-
 class ControlFixture : public ::testing::Test {
 protected:
     void SetUp() override {
+        display_.answer = 0;  // questions are answered Cancel
         vexo::SetMessageDisplay(&display_);
         // The loading dialog closes 50 ms after 100 % instead of a second.
         vexo::SetTimerIntervalOverride(CDlgLoad::kCloseTimer, 50);
@@ -99,7 +92,7 @@ protected:
         return visible;
     }
 
-    RecordingDisplay display_;
+    vexo::test::RecordingMessageDisplay display_;
     vexo::test::SimProcess sim_;
     std::unique_ptr<CVexoSmartOcxCtrl> control_;
 };

@@ -27,10 +27,12 @@ TEST_F(AutoTrackingScene, IsNotSavedAndTakesTheDomePositionAsItsPoint) {
     EXPECT_EQ(AutoWidget(20001), nullptr);  // no function lists
 
     const size_t before = sim_.Journal().size();
-    display_.texts.clear();
+    display_.shown.clear();
     page->Save();
     const vexo::ComTexts& texts = vexo::TheComStr().Texts();
-    EXPECT_EQ(display_.texts, QStringList{texts.tips + ": " + texts.autoTrackingNoEdit});
+    ASSERT_EQ(display_.shown.size(), 1u);
+    EXPECT_EQ(display_.shown[0].title + ": " + display_.shown[0].text,
+              texts.tips + ": " + texts.autoTrackingNoEdit);
     for (size_t i = before; i < sim_.Journal().size(); ++i) {
         EXPECT_EQ(sim_.Journal()[i]["request"].asString().find("Modify"), std::string::npos);
     }
