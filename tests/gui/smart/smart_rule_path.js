@@ -9,19 +9,12 @@ const kScene = "Scene_001";
 // Enters the page from the index page's first function button of the first
 // scene, then picks the function whose bar button reads `caption`.
 function enterFunction(caption) {
-    let entered = ui.page() === 2;
-    for (let id = 18150; id < 18300 && !entered; id += 3) {
-        entered = ui.find(id).visible && ui.click(id);
-    }
-    check(entered && ui.page() === 2, "the smart configuration page is entered");
-    for (let id = 18310; id < 18400; ++id) {
-        if (ui.find(id).visible && ui.find(id).text === caption) {
-            check(ui.click(id), "function " + caption);
-            host.wait(1500);  // the video starts and the geometry is drawn on it
-            return;
-        }
-    }
-    throw new Error("no function button " + caption);
+    for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) if (ui.find(id).visible) ui.click(id);
+    check(ui.page() === 2, "the smart configuration page is entered");
+    let id = 18310;
+    while (id < 18400 && !(ui.find(id).visible && ui.find(id).text === caption)) ++id;
+    check(ui.click(id), "function " + caption);
+    host.wait(1500);  // the video starts and the geometry is drawn on it
 }
 function readRule(fun, token) {
     const reply = sim.cmd("CMD_GetRuleModuleParam", {SceneToken: kScene, SmartFunName: fun, RuleToken: token});
