@@ -32,6 +32,17 @@ protected:
         EXPECT_TRUE(observer.GetPTZPosition(position));
         return position.pan;
     }
+    // Runs the window as a scripted run does and returns the picture file.
+    QString RunScripted(const char* name) {
+        options.screenshotFile =
+            QString::fromStdString(vexo::test::MakeTempFolder("liveview-shot")) + "/" + name;
+        window = std::make_unique<LiveViewWindow>(options);
+        ScreenshotScript script(*window, options);
+        window->show();
+        QTimer::singleShot(0, window.get(), &LiveViewWindow::Start);
+        EXPECT_EQ(QApplication::exec(), 0);
+        return options.screenshotFile;
+    }
     CAudioVideoPlay observerSession;
     DeviceCommandChannel observer;
 };
@@ -65,18 +76,9 @@ TEST_F(PtzTest, HoldingAButtonMovesTheDomeUntilReleasedAndARefusalIsTold) {
 }
 
 TEST_F(PtzTest, AScriptedRunWritesTheWindowAfterItsPtzMove) {
-    const QString file = QString::fromStdString(vexo::test::MakeTempFolder("liveview-shot")) +
-                         QStringLiteral("/after.png");
-    options.screenshotFile = file;
     options.afterMs = 200;
     options.ptz = PtzMove{kRight, 400};
-    window = std::make_unique<LiveViewWindow>(options);
-    ScreenshotScript script(*window, options);
-    window->show();
-    QTimer::singleShot(0, window.get(), &LiveViewWindow::Start);
-    EXPECT_EQ(QApplication::exec(), 0);
-
-    const QImage shot(file);
+    const QImage shot(RunScripted("after.png"));
     ASSERT_FALSE(shot.isNull()) << "the PNG was written";
     EXPECT_EQ(shot.size(), window->size() * window->devicePixelRatio());
     EXPECT_EQ(window->CurrentPhase(), LiveViewWindow::Phase::Live);
@@ -89,15 +91,7 @@ TEST_F(PtzTest, AScriptedRunWritesTheWindowAfterItsPtzMove) {
 
 TEST_F(PtzTest, AScriptedRunAgainstAMissingDeviceStillWritesItsMessage) {
     sim.Stop();
-    const QString file = QString::fromStdString(vexo::test::MakeTempFolder("liveview-shot")) +
-                         QStringLiteral("/failed.png");
-    options.screenshotFile = file;
     options.afterMs = 0;
-    window = std::make_unique<LiveViewWindow>(options);
-    ScreenshotScript script(*window, options);
-    window->show();
-    QTimer::singleShot(0, window.get(), &LiveViewWindow::Start);
-    EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_FALSE(QImage(file).isNull());
+    EXPECT_FALSE(QImage(RunScripted("failed.png")).isNull());
     EXPECT_EQ(window->CurrentPhase(), LiveViewWindow::Phase::LoginFailed);
 }
