@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "command_run.h"
@@ -51,9 +49,7 @@ protected:
     }
 
     std::string WriteFile(const std::string& name, const std::string& text) const {
-        const std::string path = folder_ + "/" + name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
+        return vexo::test::WriteFileText(folder_ + "/" + name, text);
     }
 
     static std::string Devices(std::initializer_list<const SimProcess*> sims) {
@@ -90,9 +86,7 @@ TEST_F(VexoCmdConfig, GetWritesTheDevicesTextToTheFileOrExitsOneWithItsError) {
     const std::string out = folder_ + "/got.json";
     CmdRun run = RunCmd(Devices({&first_}) + "config get --out " + out);
     ASSERT_EQ(run.exitCode, 0) << run.output;
-    std::ifstream in(out, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, "{\"Rules\": {\"intrusion\": null}}");
+    EXPECT_EQ(vexo::test::ReadFileText(out), "{\"Rules\": {\"intrusion\": null}}");
 
     run = RunCmd(Devices({&second_}) + "config get");
     EXPECT_EQ(run.exitCode, 1);

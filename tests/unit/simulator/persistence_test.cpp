@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <thread>
 
 #include "device_error.h"
 #include "sim_device.h"
+#include "temp_folder.h"
 
 namespace devsim::test {
 namespace {
@@ -46,10 +46,7 @@ TEST(Persistence, DamagedStateFileFallsBackToTheFactoryConfiguration) {
     SimDevice device;
     device.Ok("CMD_AddScene", J(R"({"SceneName":"Lost"})"));
     const std::string file = device.StateFolder() + "/state/analytics.json";
-    {
-        std::ofstream out(file, std::ios::trunc);
-        out << R"({"format": 1, "scenes": "broken")";
-    }
+    vexo::test::WriteFileText(file, R"({"format": 1, "scenes": "broken")");
     device.Restart();
     EXPECT_EQ(device.Ok("CMD_GetSceneList")["SceneList"].size(), 3u);
     EXPECT_TRUE(std::filesystem::exists(file));
@@ -57,10 +54,7 @@ TEST(Persistence, DamagedStateFileFallsBackToTheFactoryConfiguration) {
     // A readable file with an invalid value inside is kept aside.
     Json::Value config = J(device.Ok("CMD_GetBatchConfig")["config"].asString());
     config["scenes"][0]["rules"]["zelk:Intrusion_Event"][0]["params"]["Sensitivity"] = "999";
-    {
-        std::ofstream out(file, std::ios::trunc);
-        out << config.toStyledString();
-    }
+    vexo::test::WriteFileText(file, config.toStyledString());
     device.Restart();
     EXPECT_TRUE(std::filesystem::exists(file + ".unusable"));
     EXPECT_EQ(device
