@@ -103,15 +103,16 @@ protected:
     }
     void TearDown() override { VEXONET_Cleanup(); }
 
-    int32_t Start(int32_t code, StreamWatcher& watcher) {
+    // Logs in and starts stream `code` with the watcher's OnData; -2 when
+    // the login fails.
+    template <typename Watcher>
+    int32_t Start(int32_t code, Watcher& watcher) {
         const int32_t login =
             VEXONET_LoginEx(device_.Address().c_str(), vexo::test::SetupXml("u", "p").c_str());
-        if (login < 0) {
-            return -2;
-        }
         const int32_t request[3] = {0, 0, code};
-        return VEXONET_StartRealData(login, request, &StreamWatcher::OnData, VEXONET_LINK_HTTP,
-                                     &watcher);
+        return login < 0 ? -2
+                         : VEXONET_StartRealData(login, request, &Watcher::OnData,
+                                                 VEXONET_LINK_HTTP, &watcher);
     }
 
     // Starts a stream, waits for its end and returns the reason.
@@ -179,12 +180,7 @@ TEST_F(CorruptStreamTest, CallbackMayStopItsOwnStream) {
             }
         }
     } stopper;
-    const int32_t login =
-        VEXONET_LoginEx(device_.Address().c_str(), vexo::test::SetupXml("u", "p").c_str());
-    ASSERT_GE(login, 0);
-    const int32_t request[3] = {0, 0, 5};
-    const int32_t handle =
-        VEXONET_StartRealData(login, request, &SelfStopper::OnData, VEXONET_LINK_HTTP, &stopper);
+    const int32_t handle = Start(5, stopper);
     ASSERT_GE(handle, 0);
     const auto until = std::chrono::steady_clock::now() + 5s;
     while (stopper.stopResult == -1 && std::chrono::steady_clock::now() < until) {
