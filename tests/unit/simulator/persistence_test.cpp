@@ -57,41 +57,33 @@ TEST(Persistence, DamagedStateFileFallsBackToTheFactoryConfiguration) {
     vexo::test::WriteFileText(file, config.toStyledString());
     device.Restart();
     EXPECT_TRUE(std::filesystem::exists(file + ".unusable"));
-    EXPECT_EQ(device
-                  .Ok("CMD_GetRuleModuleParam",
-                      J(R"({"SceneToken":"Scene_001","SmartFunName":"zelk:Intrusion_Event",
-                            "RuleToken":"Intrusion_Event 01"})"))["Sensitivity"]
-                  .asString(),
-              "50");
+    const Json::Value rule = J(R"({"SceneToken":"Scene_001","SmartFunName":"zelk:Intrusion_Event",
+        "RuleToken":"Intrusion_Event 01"})");
+    EXPECT_EQ(device.Ok("CMD_GetRuleModuleParam", rule)["Sensitivity"], "50");
 }
 
 TEST(Concurrency, SessionsWritingTogetherNeverLoseOrCorruptChanges) {
     SimDevice device;
     // Eight sessions each add a scene with four rules and keep changing
-    // the shared default scene's rule, while another restores batches.
+    // the shared default scene's rule.
     const std::string factory = device.Ok("CMD_GetBatchConfig")["config"].asString();
     std::vector<std::thread> threads;
     for (int s = 0; s < 8; ++s) {
         threads.emplace_back([&device, s] {
             const std::string session = "session-" + std::to_string(s);
-            Json::Value add;
-            add["SceneName"] = "Parallel " + std::to_string(s);
-            const std::string token =
-                device.Ok("CMD_AddScene", add, session)["SceneToken"].asString();
             Json::Value scene;
-            scene["SceneName"] = add["SceneName"];
+            scene["SceneName"] = "Parallel " + std::to_string(s);
+            const Json::Value token = device.Ok("CMD_AddScene", scene, session)["SceneToken"];
             scene["SceneToken"] = token;
             scene["SceneConfigSmartFun"] = J(R"([{"SmartFunName":"zelk:Loitering_Event"}])");
             device.Ok("CMD_ModifyScene", scene, session);
+            Json::Value rule = J(R"({"SmartFunName":"zelk:Loitering_Event"})");
+            rule["SceneToken"] = token;
+            Json::Value modify = J(R"({"SceneToken":"Scene_001","CMDType":"Modify",
+                "SmartFunName":"zelk:Intrusion_Event","RuleToken":"Intrusion_Event 01"})");
             for (int r = 1; r <= 4; ++r) {
-                Json::Value rule;
-                rule["SceneToken"] = token;
-                rule["SmartFunName"] = "zelk:Loitering_Event";
                 rule["RuleToken"] = "Loitering_Event 0" + std::to_string(r);
                 device.Ok("CMD_AddRule", rule, session);
-                Json::Value modify = J(R"({"SceneToken":"Scene_001",
-                    "SmartFunName":"zelk:Intrusion_Event","RuleToken":"Intrusion_Event 01",
-                    "CMDType":"Modify"})");
                 modify["RuleModuleData"]["Sensitivity"] = std::to_string(10 * s + r);
                 device.Ok("CMD_ModifyRuleModuleParam", modify, session);
             }
@@ -111,9 +103,8 @@ TEST(Concurrency, SessionsWritingTogetherNeverLoseOrCorruptChanges) {
         if (token <= "Scene_003") {
             continue;
         }
-        Json::Value query;
+        Json::Value query = J(R"({"SmartFunName":"zelk:Loitering_Event"})");
         query["SceneToken"] = token;
-        query["SmartFunName"] = "zelk:Loitering_Event";
         EXPECT_EQ(device.Ok("CMD_QueryRule", query).size(), 4u) << token;
     }
     // The stored file is the same configuration as in memory.
