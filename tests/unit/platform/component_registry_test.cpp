@@ -39,10 +39,8 @@ TEST(ComponentRegistry, RegisteredEntriesAreFoundAndRemoved) {
     // A fresh reader sees the same registry.
     vexo::ComponentRegistry reader(path);
     ASSERT_EQ(reader.FindClassByProgId("A.B.1", found), vexo::S_OK) << reader.LastError();
-    EXPECT_EQ(found.clsid, "{A}");
-    EXPECT_EQ(found.modulePath, "/opt/lib{A}.so");
-    EXPECT_EQ(found.miscStatus, 0x20191u);
-    EXPECT_TRUE(found.insertable);
+    EXPECT_EQ(std::tuple(found.clsid, found.modulePath, found.miscStatus, found.insertable),
+              std::tuple("{A}", "/opt/lib{A}.so", 0x20191u, true));
     EXPECT_EQ(found.categories, (std::vector<std::string>{"{C}", "{D}"}));
     EXPECT_EQ(reader.CategoryDescription("{C}", 0x409), std::string(127, 'x'));
     EXPECT_EQ(reader.CategoryDescription("{C}", 0x804), "类别说明");
