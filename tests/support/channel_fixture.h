@@ -7,7 +7,6 @@
 #include <json/value.h>
 
 #include <QString>
-#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,12 +14,9 @@
 #include "audio_video_play.h"
 #include "device_command_channel.h"
 #include "json_text.h"
+#include "qstring_print.h"
 #include "sim_process.h"
 #include "vexonet.h"
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace vexo::test {
 

@@ -25,4 +25,10 @@ inline std::string ReadFileText(const std::string& path) {
     return text.str();
 }
 
+// Replaces the file's content with `text`; returns the path.
+inline const std::string& WriteFileText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    return path;
+}
+
 }  // namespace vexo::test

@@ -8,12 +8,15 @@
 
 namespace {
 
-ParamRecord Record(const QString& funName, const QString& token,
-                   std::map<QString, QString> plain = {}) {
+// A record with at most one plain value, `name` = `value`.
+ParamRecord Record(const QString& funName, const QString& token, const QString& name = {},
+                   const QString& value = {}) {
     ParamRecord record;
     record.funName = funName;
     record.token = token;
-    record.plainParams = std::move(plain);
+    if (!name.isEmpty()) {
+        record.plainParams[name] = value;
+    }
     return record;
 }
 
@@ -59,16 +62,12 @@ const std::vector<Operation>& Operations() {
          [](C& c) { return c.GetRuleParam("s1", record = Record("intrusion", "r1")); },
          R"({"SceneToken": "s1", "SmartFunName": "intrusion", "RuleToken": "r1"})"},
         {"CMD_ModifyRuleModuleParam",
-         [](C& c) {
-             return c.ModifyRuleParam("s1", Record("intrusion", "r1", {{"Level", "4"}}));
-         },
+         [](C& c) { return c.ModifyRuleParam("s1", Record("intrusion", "r1", "Level", "4")); },
          R"({"SceneToken": "s1", "SmartFunName": "intrusion", "RuleToken": "r1",
              "CMDType": "Modify", "RuleModuleData": {"Token": "r1", "Level": "4"}})"},
         // A reset sends no data: the device restores its defaults.
         {"CMD_ModifyRuleModuleParam",
-         [](C& c) {
-             return c.ResetRuleParam("s1", record = Record("intrusion", "r1", {{"L", "4"}}));
-         },
+         [](C& c) { return c.ResetRuleParam("s1", record = Record("intrusion", "r1", "L", "4")); },
          R"({"SceneToken": "s1", "SmartFunName": "intrusion", "RuleToken": "r1",
              "CMDType": "Reset"})"},
         {"CMD_AddRule", [](C& c) { return c.AddRule("s1", record = Record("intrusion", "r1")); },
@@ -82,7 +81,7 @@ const std::vector<Operation>& Operations() {
          R"({"SceneToken": "s1", "ModuleName": "standard_labels"})"},
         {"CMD_ModifyRuleModuleParam",
          [](C& c) {
-             return c.ModifyModuleParam("s1", Record("standard_labels", "m", {{"Show", "FALSE"}}));
+             return c.ModifyModuleParam("s1", Record("standard_labels", "m", "Show", "FALSE"));
          },
          R"({"SceneToken": "s1", "ModuleName": "standard_labels", "CMDType": "Modify",
              "RuleModuleData": {"Token": "m", "Show": "FALSE"}})"},
@@ -102,25 +101,19 @@ const std::vector<Operation>& Operations() {
          [](C& c) { return c.GetNormalAlarmData("s1", record = Record("IO", "io-1")); },
          R"({"NormalAlarmType": "IO", "NormalAlarmToken": "io-1"})"},
         {"CMD_ModifyNormalAlarmData",
-         [](C& c) {
-             return c.ModifyNormalAlarmData("s1", Record("IO", "io-1", {{"On", "1"}}));
-         },
+         [](C& c) { return c.ModifyNormalAlarmData("s1", Record("IO", "io-1", "On", "1")); },
          R"({"NormalAlarmType": "IO", "NormalAlarmToken": "io-1",
              "NormalAlarmData": {"Token": "io-1", "On": "1"}})"},
         {"CMD_GetNonSceneParam",
          [](C& c) { return c.GetNonSceneParam(record = Record("Network", "")); },
          R"({"NonSceneName": "Network"})"},
         {"CMD_ModifyNonSceneParam",
-         [](C& c) {
-             return c.ModifyNonSceneParam(Record("Network", "", {{"Mtu", "9000"}}));
-         },
+         [](C& c) { return c.ModifyNonSceneParam(Record("Network", "", "Mtu", "9000")); },
          R"({"NonSceneName": "Network", "CMDType": "Modify",
              "NonSceneData": {"Token": "", "Mtu": "9000"}})"},
         // Unlike a rule's, a non-scene reset carries the data.
         {"CMD_ModifyNonSceneParam",
-         [](C& c) {
-             return c.ResetNonSceneParam(record = Record("Network", "", {{"Mtu", "9000"}}));
-         },
+         [](C& c) { return c.ResetNonSceneParam(record = Record("Network", "", "Mtu", "9000")); },
          R"({"NonSceneName": "Network", "CMDType": "Reset",
              "NonSceneData": {"Token": "", "Mtu": "9000"}})"},
         {"CMD_GetActionTrigger",
@@ -137,7 +130,7 @@ const std::vector<Operation>& Operations() {
          R"({"SceneToken": "s1", "SmartFunName": "intrusion", "RuleToken": "r1"})"},
         {"CMD_SetGuardSchedules",
          [](C& c) {
-             return c.SetGuardSchedules(kNormalAlarmOwnerToken, Record("IO", "g", {{"Mon", "8"}}));
+             return c.SetGuardSchedules(kNormalAlarmOwnerToken, Record("IO", "g", "Mon", "8"));
          },
          R"({"NormalAlarmType": "IO", "NormalAlarmToken": "g",
              "GuardSchedulesData": {"Mon": "8"}})"},

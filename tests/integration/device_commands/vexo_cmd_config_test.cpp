@@ -1,10 +1,9 @@
 // vexo-cmd as an operator uses it, against two simulated devices: its exit
 // codes, what it prints, and the batch configuration subcommands.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "command_run.h"
@@ -20,6 +19,14 @@ using CmdRun = vexo::test::CommandRun;
 CmdRun RunCmd(const std::string& arguments) {
     return vexo::test::RunCommandLine(std::string("VEXO_PASSWORD=") + SimProcess::kPassword + " " +
                                       VEXO_CMD_PATH + " --user admin " + arguments);
+}
+
+// Expects the exit code and each of `printed` in what the run printed.
+void ExpectRun(const CmdRun& run, int exitCode, std::initializer_list<std::string> printed) {
+    EXPECT_EQ(run.exitCode, exitCode) << run.output;
+    for (const std::string& text : printed) {
+        EXPECT_THAT(run.output, ::testing::HasSubstr(text));
+    }
 }
 
 class VexoCmdConfig : public ::testing::Test {
@@ -51,9 +58,7 @@ protected:
     }
 
     std::string WriteFile(const std::string& name, const std::string& text) const {
-        const std::string path = folder_ + "/" + name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
+        return vexo::test::WriteFileText(folder_ + "/" + name, text);
     }
 
     static std::string Devices(std::initializer_list<const SimProcess*> sims) {
@@ -70,16 +75,11 @@ protected:
 };
 
 TEST_F(VexoCmdConfig, RawCommandsExitCodesAndWhatIsPrinted) {
-    CmdRun run = RunCmd(Devices({&first_}) + "CMD_ParamInit");
-    EXPECT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_NE(run.output.find("\"DeviceName\""), std::string::npos) << run.output;
-    run = RunCmd(Devices({&first_}) + "CMD_Unknown '{\"a\": 1}'");
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.output.find("CMD_Unknown"), std::string::npos) << run.output;
+    ExpectRun(RunCmd(Devices({&first_}) + "CMD_ParamInit"), 0, {"\"DeviceName\""});
+    ExpectRun(RunCmd(Devices({&first_}) + "CMD_Unknown '{\"a\": 1}'"), 1, {"CMD_Unknown"});
     // The command line's password overrides the environment's.
-    run = RunCmd(Devices({&first_}) + "--password nope CMD_ParamInit");
-    EXPECT_EQ(run.exitCode, 3);
-    EXPECT_NE(run.output.find("password refused"), std::string::npos) << run.output;
+    ExpectRun(RunCmd(Devices({&first_}) + "--password nope CMD_ParamInit"), 3,
+              {"password refused"});
     EXPECT_EQ(RunCmd(Devices({&first_}) + "CMD_ParamInit '{broken'").exitCode, 2);
 }
 
@@ -88,15 +88,10 @@ TEST_F(VexoCmdConfig, GetWritesTheDevicesTextToTheFileOrExitsOneWithItsError) {
            R"({"ack": "0", "info": {"config": "{\"Rules\": {\"intrusion\": null}}"}})");
     Script(second_, "CMD_GetBatchConfig", R"({"ack": "1", "errinfo": "no config"})");
     const std::string out = folder_ + "/got.json";
-    CmdRun run = RunCmd(Devices({&first_}) + "config get --out " + out);
-    ASSERT_EQ(run.exitCode, 0) << run.output;
-    std::ifstream in(out, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, "{\"Rules\": {\"intrusion\": null}}");
+    ExpectRun(RunCmd(Devices({&first_}) + "config get --out " + out), 0, {});
+    EXPECT_EQ(vexo::test::ReadFileText(out), "{\"Rules\": {\"intrusion\": null}}");
 
-    run = RunCmd(Devices({&second_}) + "config get");
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.output.find("no config"), std::string::npos) << run.output;
+    ExpectRun(RunCmd(Devices({&second_}) + "config get"), 1, {"no config"});
 }
 
 TEST_F(VexoCmdConfig, SetWritesEveryDeviceConcurrently) {
@@ -107,10 +102,8 @@ TEST_F(VexoCmdConfig, SetWritesEveryDeviceConcurrently) {
     }
     const std::string file = WriteFile("batch.json", "\xEF\xBB\xBF{\"Modules\": null}\n");
 
-    const CmdRun run = RunCmd(Devices({&first_, &second_}) + "config set " + file);
-    ASSERT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_NE(run.output.find(first_.Address() + ": ok"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find(second_.Address() + ": ok"), std::string::npos) << run.output;
+    ExpectRun(RunCmd(Devices({&first_, &second_}) + "config set " + file), 0,
+              {first_.Address() + ": ok", second_.Address() + ": ok"});
 
     const auto sentFirst = Received(first_, "CMD_SetParamsBatchConfig");
     const auto sentSecond = Received(second_, "CMD_SetParamsBatchConfig");
@@ -137,12 +130,9 @@ TEST_F(VexoCmdConfig, SetReportsEachDevicesOutcome) {
     Script(second_, "CMD_SetBatchConfig", R"({"ack": "1", "errinfo": "batch rejected"})");
     const std::string file = WriteFile("opaque.txt", "not json at all");
 
-    const CmdRun run = RunCmd(Devices({&first_, &second_}) + "config set " + file);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.output.find(first_.Address() + ": ok"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find(second_.Address() + ": device refused"), std::string::npos)
-        << run.output;
-    EXPECT_NE(run.output.find("batch rejected"), std::string::npos) << run.output;
+    ExpectRun(
+        RunCmd(Devices({&first_, &second_}) + "config set " + file), 1,
+        {first_.Address() + ": ok", second_.Address() + ": device refused", "batch rejected"});
     const auto sent = Received(first_, "CMD_SetBatchConfig");
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0]["info"]["config"], "not json at all");
@@ -153,12 +143,9 @@ TEST_F(VexoCmdConfig, LoginFailureOnlyExitsThree) {
     const std::string file = WriteFile("batch.json", "{}");
     const int deadPort = second_.Port();
     second_.Stop();
-    const CmdRun run =
-        RunCmd(Devices({&first_}) + "--device 127.0.0.1:" + std::to_string(deadPort) +
-               " --timeout-ms 2000 config set " + file);
-    EXPECT_EQ(run.exitCode, 3) << run.output;
-    EXPECT_NE(run.output.find(first_.Address() + ": ok"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("login failed"), std::string::npos) << run.output;
+    ExpectRun(RunCmd(Devices({&first_}) + "--device 127.0.0.1:" + std::to_string(deadPort) +
+                     " --timeout-ms 2000 config set " + file),
+              3, {first_.Address() + ": ok", "login failed"});
 }
 
 TEST_F(VexoCmdConfig, UsageErrors) {

@@ -3,7 +3,6 @@
 
 #include <atomic>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include "channel_fixture.h"
@@ -104,11 +103,8 @@ TEST_F(ExchangeTest, TwoThreadsOnOneLoginAreSerialised) {
 // An answer over 16 MiB is a broken device: the library stops reading it.
 TEST(OversizedReply, IsRefusedWithoutTakingItIn) {
     const std::string folder = vexo::test::MakeTempFolder("vexo-huge-");
-    const std::string path = folder + "/huge.json";
-    {
-        std::ofstream out(path);
-        out << R"({"ack":"0","info":")" << std::string(17 << 20, 'x') << "\"}";
-    }
+    const std::string path = vexo::test::WriteFileText(
+        folder + "/huge.json", R"({"ack":"0","info":")" + std::string(17 << 20, 'x') + "\"}");
     vexo::test::SimProcess sim({"--script", "CMD_Huge=" + path});
     ASSERT_TRUE(sim.Start());
     ASSERT_TRUE(VEXONET_Init());

@@ -1,27 +1,17 @@
 // PTZ commands change the device's stored head position, and a device
 // killed in the middle of a burst of writes keeps every acknowledged one.
 
-#include <json/reader.h>
-
 #include <atomic>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "channel_fixture.h"
 
 namespace {
 
+// The head's state file; null when it does not read.
 Json::Value ReadState(const std::string& folder) {
-    std::ifstream in(folder + "/ptz.json");
-    Json::Value state;
-    Json::CharReaderBuilder builder;
-    std::string error;
-    if (!in || !Json::parseFromStream(builder, in, &state, &error)) {
-        return Json::Value();
-    }
-    return state;
+    return vexo::test::ParseJson(vexo::test::ReadFileText(folder + "/ptz.json"));
 }
 
 using PtzTest = vexo::test::ChannelFixture;

@@ -11,6 +11,7 @@
 #include <map>
 #include <thread>
 
+#include "packet_bytes.h"
 #include "stream_watcher.h"
 
 namespace {
@@ -18,21 +19,11 @@ namespace {
 using namespace std::chrono_literals;
 using vexo::test::StreamWatcher;
 
-std::string Packet(uint32_t type, uint32_t length, const std::string& payload) {
-    std::string bytes;
-    for (uint32_t field : {type, length}) {
-        for (int shift = 24; shift >= 0; shift -= 8) {
-            bytes.push_back(static_cast<char>((field >> shift) & 0xFF));
-        }
-    }
-    return bytes + payload;
-}
+using vexo::test::Frame;
+using vexo::test::PacketHeader;
 
-std::string Whole(uint32_t type, const std::string& payload) {
-    return Packet(type, static_cast<uint32_t>(payload.size()), payload);
-}
-
-const std::string kHeader = Whole(0, R"({"codec": "h264", "width": 64, "height": 48, "fps": 25})");
+const std::string kHeader =
+    Frame({{0, R"({"codec": "h264", "width": 64, "height": 48, "fps": 25})"}});
 
 // A device that logs anybody in and serves, per stream code, a body the
 // test chooses; code 1 sends its header and then nothing while connected.
@@ -95,23 +86,25 @@ class CorruptStreamTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(VEXONET_Init());
-        device_.SetBody("3", kHeader + Packet(1, 16u * 1024u * 1024u + 1, "xxxx"));
-        device_.SetBody("4", kHeader + Whole(1, "first") + Packet(1, 100, "cut short"));
-        device_.SetBody("5", kHeader + Whole(1, "only") + Whole(3, "{}"));
-        device_.SetBody("8", Whole(0, R"({"codec": "vp9", "width": 1, "height": 1})") +
-                                 Whole(9, "dropped type") + Whole(1, "frame"));
+        device_.SetBody("3", kHeader + PacketHeader(1, 16u * 1024u * 1024u + 1) + "xxxx");
+        device_.SetBody("4", kHeader + Frame({{1, "first"}}) + PacketHeader(1, 100) + "cut short");
+        device_.SetBody("5", kHeader + Frame({{1, "only"}, {3, "{}"}}));
+        device_.SetBody("8", Frame({{0, R"({"codec": "vp9", "width": 1, "height": 1})"},
+                                    {9, "dropped type"},
+                                    {1, "frame"}}));
     }
     void TearDown() override { VEXONET_Cleanup(); }
 
-    int32_t Start(int32_t code, StreamWatcher& watcher) {
+    // Logs in and starts stream `code` with the watcher's OnData; -2 when
+    // the login fails.
+    template <typename Watcher>
+    int32_t Start(int32_t code, Watcher& watcher) {
         const int32_t login =
             VEXONET_LoginEx(device_.Address().c_str(), vexo::test::SetupXml("u", "p").c_str());
-        if (login < 0) {
-            return -2;
-        }
         const int32_t request[3] = {0, 0, code};
-        return VEXONET_StartRealData(login, request, &StreamWatcher::OnData, VEXONET_LINK_HTTP,
-                                     &watcher);
+        return login < 0 ? -2
+                         : VEXONET_StartRealData(login, request, &Watcher::OnData,
+                                                 VEXONET_LINK_HTTP, &watcher);
     }
 
     // Starts a stream, waits for its end and returns the reason.
@@ -179,12 +172,7 @@ TEST_F(CorruptStreamTest, CallbackMayStopItsOwnStream) {
             }
         }
     } stopper;
-    const int32_t login =
-        VEXONET_LoginEx(device_.Address().c_str(), vexo::test::SetupXml("u", "p").c_str());
-    ASSERT_GE(login, 0);
-    const int32_t request[3] = {0, 0, 5};
-    const int32_t handle =
-        VEXONET_StartRealData(login, request, &SelfStopper::OnData, VEXONET_LINK_HTTP, &stopper);
+    const int32_t handle = Start(5, stopper);
     ASSERT_GE(handle, 0);
     const auto until = std::chrono::steady_clock::now() + 5s;
     while (stopper.stopResult == -1 && std::chrono::steady_clock::now() < until) {

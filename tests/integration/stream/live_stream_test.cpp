@@ -117,20 +117,16 @@ TEST_F(LiveStreamTest, ForgottenSessionIsRenewedOnceForTheStream) {
 
 TEST_F(LiveStreamTest, RefusedRequestsFailWithAReason) {
     StreamWatcher watcher;
-    const int32_t unknownCode[3] = {0, 0, 7};
-    EXPECT_EQ(VEXONET_StartRealData(login_, unknownCode, &StreamWatcher::OnData, VEXONET_LINK_HTTP,
-                                    &watcher),
-              -1);
-    EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_HTTP_STATUS);
-    const int32_t good[3] = {0, 0, 2};
-    EXPECT_EQ(VEXONET_StartRealData(login_, good, &StreamWatcher::OnData, 4, &watcher), -1);
-    EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_PARAMETER);
-    EXPECT_EQ(VEXONET_StartRealData(login_, good, nullptr, VEXONET_LINK_HTTP, &watcher), -1);
-    EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_PARAMETER);
-    EXPECT_EQ(VEXONET_StartRealData(login_ + 100, good, &StreamWatcher::OnData, VEXONET_LINK_HTTP,
-                                    &watcher),
-              -1);
-    EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_LOGIN_ID);
+    const auto start = [&](int32_t login, int32_t code, auto callback, int32_t link) {
+        const int32_t request[3] = {0, 0, code};
+        EXPECT_EQ(VEXONET_StartRealData(login, request, callback, link, &watcher), -1);
+        return VEXONET_GetLastError();
+    };
+    const auto onData = &StreamWatcher::OnData;
+    EXPECT_EQ(start(login_, 7, onData, VEXONET_LINK_HTTP), VEXONET_ERR_HTTP_STATUS);  // no code 7
+    EXPECT_EQ(start(login_, 2, onData, 4), VEXONET_ERR_PARAMETER);
+    EXPECT_EQ(start(login_, 2, nullptr, VEXONET_LINK_HTTP), VEXONET_ERR_PARAMETER);
+    EXPECT_EQ(start(login_ + 100, 2, onData, VEXONET_LINK_HTTP), VEXONET_ERR_LOGIN_ID);
     EXPECT_EQ(watcher.Count(), 0u);
     EXPECT_EQ(VEXONET_StopRealData(12345), 0);
     EXPECT_EQ(VEXONET_GetRealDataState(12345), -1);

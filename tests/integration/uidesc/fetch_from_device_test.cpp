@@ -9,12 +9,11 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <map>
-#include <thread>
-
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
+#include <thread>
 
 #include "audio_video_play.h"
 #include "free_port.h"
@@ -26,9 +25,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& path) {
-    return vexo::test::ReadFileText(path.string());
-}
+std::string ReadAll(const fs::path& path) { return vexo::test::ReadFileText(path); }
 
 class FetchFromDevice : public ::testing::Test {
 protected:

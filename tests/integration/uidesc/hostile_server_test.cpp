@@ -8,7 +8,6 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include "file_download.h"
@@ -25,7 +24,7 @@ protected:
     void SetUp() override {
         folder_ = vexo::test::MakeTempFolder("vexo-uidesc-hostile");
         secret_ = folder_ + "-secret.txt";
-        std::ofstream(secret_) << "TOP-SECRET";
+        vexo::test::WriteFileText(secret_, "TOP-SECRET");
         server_.Get("/ok", [](const httplib::Request&, httplib::Response& res) {
             res.set_content("<korvane_ui/>", "application/xml");
         });
@@ -149,13 +148,10 @@ TEST_F(HostileServer, MisdeedsEndInTheirOwnErrorAndLeaveNoFile) {
 
 TEST_F(HostileServer, ALinkPlantedAtThePathIsNotWrittenThrough) {
     const std::string victim = folder_ + "-victim";
-    std::ofstream(victim) << "keep";
+    vexo::test::WriteFileText(victim, "keep");
     fs::create_symlink(victim, Target());
     EXPECT_EQ(vexo::DownloadFile(Url("/ok"), Target()).error, DownloadError::File);
-    std::ifstream in(victim);
-    std::string content;
-    in >> content;
-    EXPECT_EQ(content, "keep");
+    EXPECT_EQ(vexo::test::ReadFileText(victim), "keep");
     fs::remove(victim);
 }
 

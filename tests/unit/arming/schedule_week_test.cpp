@@ -34,23 +34,17 @@ TEST(ScheduleTimeText, FormsAndReadsHoursAndMinutes) {
 }
 
 TEST(ScheduleFreeGap, StopsFiveBeforeTheNextPeriodAndMayPassTheBarsEnd) {
+    const auto ends = [](const FreeGap& gap) { return std::pair{gap.left, gap.right}; };
     const std::vector<PixelSpan> spans{{200, 300}, {500, 600}};
-    FreeGap gap = FreeGapAround(spans, 400, 100, 820);
-    EXPECT_EQ(gap.left, 300);   // the end of the period on the left
-    EXPECT_EQ(gap.right, 495);  // 5 before the next start
-    gap = FreeGapAround(spans, 700, 100, 820);
-    EXPECT_EQ(gap.left, 600);
-    EXPECT_EQ(gap.right, 825);  // the bar's end, 5 outwards
-    gap = FreeGapAround(spans, 150, 100, 820);
-    EXPECT_EQ(gap.left, 100);
-    EXPECT_EQ(gap.right, 195);
-    gap = FreeGapAround({}, 400, 100, 820);
-    EXPECT_EQ(gap.left, 100);
-    EXPECT_EQ(gap.right, 825);
+    // From the end of the period on the left to 5 before the next start.
+    EXPECT_EQ(ends(FreeGapAround(spans, 400, 100, 820)), std::pair(300, 495));
+    // The bar's end, 5 outwards.
+    EXPECT_EQ(ends(FreeGapAround(spans, 700, 100, 820)), std::pair(600, 825));
+    EXPECT_EQ(ends(FreeGapAround(spans, 150, 100, 820)), std::pair(100, 195));
+    EXPECT_EQ(ends(FreeGapAround({}, 400, 100, 820)), std::pair(100, 825));
     // A moved period stays between its neighbours.
-    gap = FreeGapForMove({{100, 150}, {300, 350}, {600, 700}}, 1, 100, 820);
-    EXPECT_EQ(gap.left, 150);
-    EXPECT_EQ(gap.right, 600);
+    EXPECT_EQ(ends(FreeGapForMove({{100, 150}, {300, 350}, {600, 700}}, 1, 100, 820)),
+              std::pair(150, 600));
 }
 
 TEST(ScheduleWireForm, WritesOneNumberedAttributePerPeriodAndKeepsTheRest) {

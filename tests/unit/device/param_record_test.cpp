@@ -103,62 +103,32 @@ TEST(DecodeParamRecord, NullSimpGivesNoAttributesAndEveryObjectMemberAddsSome) {
               "last");
 }
 
-// Rectangles and points scan their text, with zeros for what is missing.
-TEST(DecodeParamRecord, RectanglesAndPointsScanWithZerosForMissingFields) {
-    const ParamRecord record = DecodeText(R"j({"V": {"rect": [
-        {"rectF": "(0.1,0.2,0.3,0.4)"}, {"rectF": "(0.5,0.6)"}, {"other": 1}],
-        "point": [{"pointF": "(0.25,-0.75)"}, {"pointF": " junk(1,2)tail"}, {"pointF": 7}]}})j");
-    const auto& rects = record.objectParams.at("V").rectangles;
-    ASSERT_EQ(rects.size(), 3u);
-    EXPECT_FLOAT_EQ(rects[0].Height, 0.4f);
-    EXPECT_FLOAT_EQ(rects[1].Y, 0.6f);
-    EXPECT_FLOAT_EQ(rects[1].Width, 0.0f);
-    EXPECT_FLOAT_EQ(rects[2].X, 0.0f);
-    const auto& points = record.objectParams.at("V").points;
-    ASSERT_EQ(points.size(), 3u);
-    EXPECT_FLOAT_EQ(points[0].Y, -0.75f);
-    EXPECT_FLOAT_EQ(points[1].Y, 2.0f);
-    EXPECT_FLOAT_EQ(points[2].X, 0.0f);
-}
-
-TEST(DecodeParamRecord, PolygonCountsAndMissingPairs) {
-    const ParamRecord record = DecodeText(R"j({"V": {"polygon": [
-        {"VexoPolygon": "2|(1,2),(3,4)"},
-        {"VexoPolygon": "3|(1,2)"},
-        {"VexoPolygon": "(1,2),(3,4)"},
-        {"VexoPolygon": "0|(1,2)"},
-        {"VexoPolygon": "-2|(1,2)"},
-        {"VexoPolygon": "99999999999|(1,2)"},
-        {"VexoPolygon": ""},
-        {"other": "1|(5,6)"}]}})j");
-    const auto& polygons = record.objectParams.at("V").polygons;
-    ASSERT_EQ(polygons.size(), 2u);
-    ASSERT_EQ(polygons[0].size(), 2u);
-    EXPECT_FLOAT_EQ(polygons[0][0].X, 1);
-    EXPECT_FLOAT_EQ(polygons[0][0].Y, 2);
-    EXPECT_FLOAT_EQ(polygons[0][1].X, 3);
-    EXPECT_FLOAT_EQ(polygons[0][1].Y, 4);
-    ASSERT_EQ(polygons[1].size(), 3u);
-    EXPECT_FLOAT_EQ(polygons[1][0].Y, 2);
-    EXPECT_FLOAT_EQ(polygons[1][1].X, 0);
-    EXPECT_FLOAT_EQ(polygons[1][2].Y, 0);
-}
-
-TEST(DecodeParamRecord, PtzMembersMissingOrNullAreZero) {
-    const ParamRecord record = DecodeText(R"j({"V": {"PTZ": [
-        {"ptzPoint": {"fPan": 1.5, "fTilt": -2, "fZoom": 3}},
-        {"ptzPoint": {"fPan": 4, "fTilt": null}},
-        {"ptzPoint": {"fPan": "5", "fTilt": [1], "fZoom": {}}},
-        {"nothing": true}]}})j");
-    const auto& ptz = record.objectParams.at("V").ptzPositions;
-    ASSERT_EQ(ptz.size(), 4u);
-    EXPECT_FLOAT_EQ(ptz[0].pan, 1.5f);
-    EXPECT_FLOAT_EQ(ptz[0].tilt, -2);
-    EXPECT_FLOAT_EQ(ptz[1].pan, 4);
-    EXPECT_FLOAT_EQ(ptz[1].tilt, 0);
-    EXPECT_FLOAT_EQ(ptz[1].zoom, 0);
-    EXPECT_FLOAT_EQ(ptz[2].pan, 0);
-    EXPECT_FLOAT_EQ(ptz[3].zoom, 0);
+// Geometry read from any reply, shown in the form it is written back in:
+// rectangles, points and PTZ positions take zeros for what is missing or of
+// another type; a polygon needs a count of 1 or more, its missing pairs
+// are zeros.
+TEST(DecodeParamRecord, GeometryScansWithZerosForWhatIsMissing) {
+    const ParamRecord record = DecodeText(R"j({"V": {
+        "rect": [{"rectF": "(0.1,0.2,0.3,0.4)"}, {"rectF": "(0.5,0.6)"}, {"other": 1}],
+        "point": [{"pointF": "(0.25,-0.75)"}, {"pointF": " junk(1,2)tail"}, {"pointF": 7}],
+        "polygon": [{"VexoPolygon": "2|(1,2),(3,4)"}, {"VexoPolygon": "3|(1,2)"},
+            {"VexoPolygon": "(1,2),(3,4)"}, {"VexoPolygon": "0|(1,2)"}, {"VexoPolygon": "-2|(1,2)"},
+            {"VexoPolygon": "99999999999|(1,2)"}, {"VexoPolygon": ""}, {"other": "1|(5,6)"}],
+        "PTZ": [{"ptzPoint": {"fPan": 1.5, "fTilt": -2, "fZoom": 3}},
+            {"ptzPoint": {"fPan": 4, "fTilt": null}},
+            {"ptzPoint": {"fPan": "5", "fTilt": [1], "fZoom": {}}}, {"nothing": true}]}})j");
+    EXPECT_EQ(ParamRecordJson(record)["V"], J(R"j({"simp": null, "name": "",
+        "rect": [{"rectF": "(0.100000,0.200000,0.300000,0.400000)"},
+            {"rectF": "(0.500000,0.600000,0.000000,0.000000)"},
+            {"rectF": "(0.000000,0.000000,0.000000,0.000000)"}],
+        "point": [{"pointF": "(0.250000,-0.750000)"}, {"pointF": "(1.000000,2.000000)"},
+            {"pointF": "(0.000000,0.000000)"}],
+        "polygon": [{"VexoPolygon": "2|(1.000000,2.000000),(3.000000,4.000000)"},
+            {"VexoPolygon": "3|(1.000000,2.000000),(0.000000,0.000000),(0.000000,0.000000)"}],
+        "PTZ": [{"ptzPoint": {"fPan": 1.5, "fTilt": -2.0, "fZoom": 3.0}},
+            {"ptzPoint": {"fPan": 4.0, "fTilt": 0.0, "fZoom": 0.0}},
+            {"ptzPoint": {"fPan": 0.0, "fTilt": 0.0, "fZoom": 0.0}},
+            {"ptzPoint": {"fPan": 0.0, "fTilt": 0.0, "fZoom": 0.0}}]})j"));
 }
 
 TEST(DecodeParamRecord, UnexpectedTypesAreIgnoredNotThrown) {

@@ -97,23 +97,21 @@ TEST(NormalAlarmFunReply, OnePairPerObjectElement) {
 
 TEST(PtzPositionReply, MissingNullOrTextMembersKeepTheirValues) {
     PtzPosition position{1, 2, 3};
-    ReadPtzPosition(J(R"({"fPan": 10.5, "fTilt": null})"), position);
-    EXPECT_FLOAT_EQ(position.pan, 10.5f);
-    EXPECT_FLOAT_EQ(position.tilt, 2);
-    EXPECT_FLOAT_EQ(position.zoom, 3);
-    ReadPtzPosition(J(R"({"fPan": "7", "fTilt": -4, "fZoom": 1})"), position);
-    EXPECT_FLOAT_EQ(position.pan, 10.5f);
-    EXPECT_FLOAT_EQ(position.tilt, -4);
-    EXPECT_FLOAT_EQ(position.zoom, 1);
+    const auto read = [&](const char* reply) {
+        ReadPtzPosition(J(reply), position);
+        return std::tuple(position.pan, position.tilt, position.zoom);
+    };
+    EXPECT_EQ(read(R"({"fPan": 10.5, "fTilt": null})"), std::tuple(10.5f, 2.f, 3.f));
+    EXPECT_EQ(read(R"({"fPan": "7", "fTilt": -4, "fZoom": 1})"), std::tuple(10.5f, -4.f, 1.f));
 }
 
 TEST(SmartStatusReply, OnlyUpperOrLowerTrueMeansOn) {
-    EXPECT_EQ(ReadSmartStatus(J(R"({"status": "TRUE"})")), 1);
-    EXPECT_EQ(ReadSmartStatus(J(R"({"status": "true"})")), 1);
-    EXPECT_EQ(ReadSmartStatus(J(R"({"status": "True"})")), 0);
-    EXPECT_EQ(ReadSmartStatus(J(R"({"status": true})")), 0);
-    EXPECT_EQ(ReadSmartStatus(J(R"({})")), 0);
-    EXPECT_EQ(ReadSmartStatus(J(R"("TRUE")")), 0);
+    for (const char* on : {R"({"status": "TRUE"})", R"({"status": "true"})"}) {
+        EXPECT_EQ(ReadSmartStatus(J(on)), 1) << on;
+    }
+    for (const char* off : {R"({"status": "True"})", R"({"status": true})", "{}", R"("TRUE")"}) {
+        EXPECT_EQ(ReadSmartStatus(J(off)), 0) << off;
+    }
 }
 
 TEST(BatchConfigReply, ConfigStringOrEmpty) {

@@ -5,15 +5,10 @@
 #include <json/value.h>
 
 #include <QString>
-#include <ostream>
 #include <string>
 
 #include "json_text.h"
-
-// Readable failure messages for wide texts.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
+#include "qstring_print.h"
 
 namespace vexo::test {
 

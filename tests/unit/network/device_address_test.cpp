@@ -5,25 +5,17 @@
 using vexonet::ParseDeviceAddress;
 
 TEST(DeviceAddress, FormsWithAndWithoutPort) {
-    auto a = ParseDeviceAddress("192.168.1.64");
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->BaseUrl(90), "http://192.168.1.64:90");
-
-    a = ParseDeviceAddress("camera-1.local:8080");
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->BaseUrl(90), "http://camera-1.local:8080");
-
-    a = ParseDeviceAddress("[::1]:4000");
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->BaseUrl(90), "http://[::1]:4000");
-
-    a = ParseDeviceAddress("[fe80::1]");
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->BaseUrl(90), "http://[fe80::1]:90");
-
-    a = ParseDeviceAddress("fe80::2");
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->BaseUrl(91), "http://[fe80::2]:91");
+    // The address, the port used when it names none, the base of its URLs.
+    for (const auto& [text, port, url] :
+         {std::tuple{"192.168.1.64", 90, "http://192.168.1.64:90"},
+          {"camera-1.local:8080", 90, "http://camera-1.local:8080"},
+          {"[::1]:4000", 90, "http://[::1]:4000"},
+          {"[fe80::1]", 90, "http://[fe80::1]:90"},
+          {"fe80::2", 91, "http://[fe80::2]:91"}}) {
+        const auto address = ParseDeviceAddress(text);
+        ASSERT_TRUE(address) << text;
+        EXPECT_EQ(address->BaseUrl(port), url);
+    }
 }
 
 TEST(DeviceAddress, RefusesAddressesThatWouldChangeTheUrl) {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "component_registry.h"
 #include "temp_folder.h"
@@ -12,10 +11,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-void WriteFile(const std::string& path, const std::string& text) {
-    std::ofstream(path) << text;
-}
 
 vexo::ClassEntry Class(const std::string& clsid, const std::string& progId) {
     vexo::ClassEntry entry;
@@ -44,10 +39,8 @@ TEST(ComponentRegistry, RegisteredEntriesAreFoundAndRemoved) {
     // A fresh reader sees the same registry.
     vexo::ComponentRegistry reader(path);
     ASSERT_EQ(reader.FindClassByProgId("A.B.1", found), vexo::S_OK) << reader.LastError();
-    EXPECT_EQ(found.clsid, "{A}");
-    EXPECT_EQ(found.modulePath, "/opt/lib{A}.so");
-    EXPECT_EQ(found.miscStatus, 0x20191u);
-    EXPECT_TRUE(found.insertable);
+    EXPECT_EQ(std::tuple(found.clsid, found.modulePath, found.miscStatus, found.insertable),
+              std::tuple("{A}", "/opt/lib{A}.so", 0x20191u, true));
     EXPECT_EQ(found.categories, (std::vector<std::string>{"{C}", "{D}"}));
     EXPECT_EQ(reader.CategoryDescription("{C}", 0x409), std::string(127, 'x'));
     EXPECT_EQ(reader.CategoryDescription("{C}", 0x804), "类别说明");
@@ -93,7 +86,7 @@ TEST(ComponentRegistry, DamagedFilesAreReportedAndLeftAlone) {
     };
     for (const std::string& text : damaged) {
         const std::string path = folder + "/components.json";
-        WriteFile(path, text);
+        vexo::test::WriteFileText(path, text);
         vexo::ComponentRegistry registry(path);
         vexo::ClassEntry found;
         EXPECT_EQ(registry.FindClassByProgId("A.B.1", found), vexo::REGDB_E_CORRUPT)
@@ -106,7 +99,7 @@ TEST(ComponentRegistry, DamagedFilesAreReportedAndLeftAlone) {
 
 TEST(ComponentRegistry, AFileThatCannotBeWrittenGivesWriteErrors) {
     const std::string folder = vexo::test::MakeTempFolder("registry");
-    WriteFile(folder + "/plain-file", "x");
+    vexo::test::WriteFileText(folder + "/plain-file", "x");
     // The registry's folder would have to be a regular file: no write can
     // work, whoever runs the test; the look-ups find nothing.
     vexo::ComponentRegistry registry(folder + "/plain-file/components.json");

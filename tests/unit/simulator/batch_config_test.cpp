@@ -109,27 +109,21 @@ TEST(BatchConfig, ExportLayoutAppliesItsGroupsToTheSelectedScene) {
     const Json::Value trigger = device.Ok("CMD_GetActionTrigger", rule);
     EXPECT_EQ(trigger["simp"]["AlarmOutput"].asString(), "2");
     EXPECT_EQ(trigger["data"]["Recording"]["simp"]["RecordChannel1"].asString(), "TRUE");
-    EXPECT_EQ(device
-                  .Ok("CMD_GetRuleModuleParam",
-                      J(R"({"SceneToken":"Scene_001","SmartFunName":"zelk:Intrusion_Event",
-                            "RuleToken":"Intrusion_Event 01"})"))["Sensitivity"]
-                  .asString(),
-              "12");
-    EXPECT_EQ(device
-                  .Ok("CMD_GetRuleModuleParam",
-                      J(R"({"SceneToken":"Scene_001","ModuleName":"zelk:Target_Size_Filter"})"))
-                      ["FilterEnable"]
-                  .asString(),
-              "true");
-    const Json::Value alarm =
-        J(R"({"NormalAlarmType":"zelk:Alarm_Input_Event","NormalAlarmToken":"AlarmIn 01"})");
-    EXPECT_EQ(device.Ok("CMD_GetNormalAlarmData", alarm)["AlarmName"].asString(), "Gate");
-    EXPECT_EQ(device.Ok("CMD_GetGuardSchedules", alarm)["Mon"]["simp"]["GuardTime 1"].asString(),
-              "60|120");
-    EXPECT_EQ(device
-                  .Ok("CMD_GetNonSceneParam",
-                      J(R"({"NonSceneName":"zelk:Metadata_Settings"})"))["ShowTargetBox"]
-                  .asString(),
+    Json::Value first = rule;
+    first["RuleToken"] = "Intrusion_Event 01";
+    EXPECT_EQ(device.Ok("CMD_GetRuleModuleParam", first)["Sensitivity"].asString(), "12");
+    const auto held = [&](const char* op, const char* info) { return device.Ok(op, J(info)); };
+    EXPECT_EQ(
+        held(
+            "CMD_GetRuleModuleParam",
+            R"({"SceneToken":"Scene_001","ModuleName":"zelk:Target_Size_Filter"})")["FilterEnable"],
+        "true");
+    const char* alarm =
+        R"({"NormalAlarmType":"zelk:Alarm_Input_Event","NormalAlarmToken":"AlarmIn 01"})";
+    EXPECT_EQ(held("CMD_GetNormalAlarmData", alarm)["AlarmName"], "Gate");
+    EXPECT_EQ(held("CMD_GetGuardSchedules", alarm)["Mon"]["simp"]["GuardTime 1"], "60|120");
+    EXPECT_EQ(held("CMD_GetNonSceneParam",
+                   R"({"NonSceneName":"zelk:Metadata_Settings"})")["ShowTargetBox"],
               "false");
 }
 

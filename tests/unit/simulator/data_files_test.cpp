@@ -21,18 +21,17 @@ namespace {
 
 const std::string kData = std::string(VEXO_SOURCE_DIR) + "/simulator/data/";
 
-std::string Attribute(xmlNode* node, const char* name) {
-    xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
+// The text libxml2 handed over, freed.
+std::string Take(xmlChar* value) {
     std::string text = value != nullptr ? reinterpret_cast<const char*>(value) : "";
     xmlFree(value);
     return text;
 }
-
+std::string Attribute(xmlNode* node, const char* name) {
+    return Take(xmlGetProp(node, reinterpret_cast<const xmlChar*>(name)));
+}
 std::string Text(xmlNode* node) {
-    xmlChar* value = xmlNodeGetContent(node);
-    std::string text = value != nullptr ? reinterpret_cast<const char*>(value) : "";
-    xmlFree(value);
-    return text;
+    return Take(xmlNodeGetContent(node));
 }
 
 std::vector<xmlNode*> Children(xmlNode* node, const char* name = nullptr) {
@@ -127,14 +126,12 @@ TEST_F(DataFiles, EveryDeviceParameterIsShownAndEveryFunctionIsDescribed) {
         }
         return names;
     };
+    // The member names of a record, its token left out.
     auto stored = [](const Json::Value& record) {
-        std::set<std::string> names;
-        for (const std::string& name : record.getMemberNames()) {
-            if (name != "Token") {
-                names.insert(name);
-            }
-        }
-        return names;
+        const std::vector<std::string> names = record.getMemberNames();
+        std::set<std::string> members(names.begin(), names.end());
+        members.erase("Token");
+        return members;
     };
     std::set<std::string> rules;
     for (const Owner& owner : owners_) {
@@ -159,28 +156,20 @@ TEST_F(DataFiles, EveryDeviceParameterIsShownAndEveryFunctionIsDescribed) {
         }
         EXPECT_EQ(shown(owner), stored(reply)) << owner.kind << " " << owner.name;
     }
-    const Json::Value functions =
-        device_.Ok("CMD_GetAllSupportSmartFunName", J(R"({"SceneToken":"Scene_001"})"));
-    std::set<std::string> supported;
-    for (const std::string& name : functions.getMemberNames()) {
-        supported.insert(name);
-    }
-    EXPECT_EQ(rules, supported);
+    EXPECT_EQ(rules, stored(device_.Ok("CMD_GetAllSupportSmartFunName",
+                                       J(R"({"SceneToken":"Scene_001"})"))));
     EXPECT_GE(rules.size(), 14u);
     // A new rule of each function carries the parameters its panel shows.
     for (const Owner& owner : owners_) {
         if (owner.kind != "Rule") {
             continue;
         }
-        Json::Value scene;
-        scene["SceneName"] = "Check";
-        scene["SceneToken"] = "Scene_003";
-        scene["SceneConfigSmartFun"][0]["SmartFunName"] = owner.name;
-        device_.Ok("CMD_ModifyScene", scene);
-        Json::Value rule;
-        rule["SceneToken"] = "Scene_003";
-        rule["SmartFunName"] = owner.name;
-        rule["RuleToken"] = "Check 01";
+        device_.Ok("CMD_ModifyScene", J(R"({"SceneName":"Check","SceneToken":"Scene_003",
+            "SceneConfigSmartFun":[{"SmartFunName":")" +
+                                        owner.name + "\"}]}"));
+        const Json::Value rule = J(R"({"SceneToken":"Scene_003","RuleToken":"Check 01",
+            "SmartFunName":")" + owner.name +
+                                   "\"}");
         device_.Send("CMD_AddRule", rule);
         EXPECT_EQ(shown(owner), stored(device_.Ok("CMD_GetRuleModuleParam", rule))) << owner.name;
     }

@@ -6,6 +6,7 @@
 #include <json/writer.h>
 
 #include <set>
+#include <sstream>
 
 #include "device_error.h"
 #include "sim_device.h"
@@ -19,30 +20,11 @@ const std::set<std::string>& KnownErrors() {
 }
 
 // Member names the commands read, each given a value of every wrong type.
-const char* kMembers[] = {"SceneToken",
-                          "SceneName",
-                          "SmartFunName",
-                          "RuleToken",
-                          "ModuleName",
-                          "CMDType",
-                          "RuleModuleData",
-                          "SceneConfigSmartFun",
-                          "ParamName",
-                          "ParamFunction",
-                          "ParamEvent",
-                          "NormalAlarmType",
-                          "NormalAlarmToken",
-                          "NormalAlarmData",
-                          "NonSceneName",
-                          "NonSceneData",
-                          "SceneTourType",
-                          "Data",
-                          "ActionTriggerData",
-                          "GuardSchedulesData",
-                          "locktime",
-                          "ptzPoint",
-                          "status",
-                          "config"};
+const char* const kMembers =
+    "SceneToken SceneName SmartFunName RuleToken ModuleName CMDType RuleModuleData "
+    "SceneConfigSmartFun ParamName ParamFunction ParamEvent NormalAlarmType NormalAlarmToken "
+    "NormalAlarmData NonSceneName NonSceneData SceneTourType Data ActionTriggerData "
+    "GuardSchedulesData locktime ptzPoint status config";
 
 void ExpectWellFormed(const Json::Value& reply, const std::string& what) {
     ASSERT_TRUE(reply.isObject()) << what;
@@ -59,15 +41,8 @@ TEST(MalformedRequests, EveryCommandRefusesWrongShapesWithAKnownText) {
     SimDevice device;
     const std::vector<std::string> commands = device.Server().Model().Commands().Names();
     ASSERT_EQ(commands.size(), 35u);  // every analytics command of the device
-    const std::vector<Json::Value> wrongValues = {Json::Value(),
-                                                  Json::Value(5),
-                                                  Json::Value(-1.5),
-                                                  Json::Value(true),
-                                                  Json::Value("text"),
-                                                  Json::Value(Json::arrayValue),
-                                                  Json::Value(Json::objectValue),
-                                                  J(R"([{"a":1}])"),
-                                                  J(R"({"nested":{"deeper":[1,2,{"x":null}]}})")};
+    const Json::Value wrongValues = J(
+        R"([null, 5, -1.5, true, "text", [], {}, [{"a":1}], {"nested":{"deeper":[1,2,{"x":null}]}}])");
     for (const std::string& command : commands) {
         for (const Json::Value& info : wrongValues) {
             ExpectWellFormed(device.Send(command, info), command + " " + info.toStyledString());
@@ -75,7 +50,8 @@ TEST(MalformedRequests, EveryCommandRefusesWrongShapesWithAKnownText) {
         // Every member present, each of a wrong type in turn.
         for (const Json::Value& wrong : wrongValues) {
             Json::Value info;
-            for (const char* member : kMembers) {
+            std::istringstream members(kMembers);
+            for (std::string member; members >> member;) {
                 info[member] = wrong;
             }
             ExpectWellFormed(device.Send(command, info), command + " all members wrong");

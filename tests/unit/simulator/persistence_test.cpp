@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <thread>
 
 #include "device_error.h"
 #include "sim_device.h"
+#include "temp_folder.h"
 
 namespace devsim::test {
 namespace {
@@ -46,10 +46,7 @@ TEST(Persistence, DamagedStateFileFallsBackToTheFactoryConfiguration) {
     SimDevice device;
     device.Ok("CMD_AddScene", J(R"({"SceneName":"Lost"})"));
     const std::string file = device.StateFolder() + "/state/analytics.json";
-    {
-        std::ofstream out(file, std::ios::trunc);
-        out << R"({"format": 1, "scenes": "broken")";
-    }
+    vexo::test::WriteFileText(file, R"({"format": 1, "scenes": "broken")");
     device.Restart();
     EXPECT_EQ(device.Ok("CMD_GetSceneList")["SceneList"].size(), 3u);
     EXPECT_TRUE(std::filesystem::exists(file));
@@ -57,47 +54,36 @@ TEST(Persistence, DamagedStateFileFallsBackToTheFactoryConfiguration) {
     // A readable file with an invalid value inside is kept aside.
     Json::Value config = J(device.Ok("CMD_GetBatchConfig")["config"].asString());
     config["scenes"][0]["rules"]["zelk:Intrusion_Event"][0]["params"]["Sensitivity"] = "999";
-    {
-        std::ofstream out(file, std::ios::trunc);
-        out << config.toStyledString();
-    }
+    vexo::test::WriteFileText(file, config.toStyledString());
     device.Restart();
     EXPECT_TRUE(std::filesystem::exists(file + ".unusable"));
-    EXPECT_EQ(device
-                  .Ok("CMD_GetRuleModuleParam",
-                      J(R"({"SceneToken":"Scene_001","SmartFunName":"zelk:Intrusion_Event",
-                            "RuleToken":"Intrusion_Event 01"})"))["Sensitivity"]
-                  .asString(),
-              "50");
+    const Json::Value rule = J(R"({"SceneToken":"Scene_001","SmartFunName":"zelk:Intrusion_Event",
+        "RuleToken":"Intrusion_Event 01"})");
+    EXPECT_EQ(device.Ok("CMD_GetRuleModuleParam", rule)["Sensitivity"], "50");
 }
 
 TEST(Concurrency, SessionsWritingTogetherNeverLoseOrCorruptChanges) {
     SimDevice device;
     // Eight sessions each add a scene with four rules and keep changing
-    // the shared default scene's rule, while another restores batches.
+    // the shared default scene's rule.
     const std::string factory = device.Ok("CMD_GetBatchConfig")["config"].asString();
     std::vector<std::thread> threads;
     for (int s = 0; s < 8; ++s) {
         threads.emplace_back([&device, s] {
             const std::string session = "session-" + std::to_string(s);
-            Json::Value add;
-            add["SceneName"] = "Parallel " + std::to_string(s);
-            const std::string token =
-                device.Ok("CMD_AddScene", add, session)["SceneToken"].asString();
             Json::Value scene;
-            scene["SceneName"] = add["SceneName"];
+            scene["SceneName"] = "Parallel " + std::to_string(s);
+            const Json::Value token = device.Ok("CMD_AddScene", scene, session)["SceneToken"];
             scene["SceneToken"] = token;
             scene["SceneConfigSmartFun"] = J(R"([{"SmartFunName":"zelk:Loitering_Event"}])");
             device.Ok("CMD_ModifyScene", scene, session);
+            Json::Value rule = J(R"({"SmartFunName":"zelk:Loitering_Event"})");
+            rule["SceneToken"] = token;
+            Json::Value modify = J(R"({"SceneToken":"Scene_001","CMDType":"Modify",
+                "SmartFunName":"zelk:Intrusion_Event","RuleToken":"Intrusion_Event 01"})");
             for (int r = 1; r <= 4; ++r) {
-                Json::Value rule;
-                rule["SceneToken"] = token;
-                rule["SmartFunName"] = "zelk:Loitering_Event";
                 rule["RuleToken"] = "Loitering_Event 0" + std::to_string(r);
                 device.Ok("CMD_AddRule", rule, session);
-                Json::Value modify = J(R"({"SceneToken":"Scene_001",
-                    "SmartFunName":"zelk:Intrusion_Event","RuleToken":"Intrusion_Event 01",
-                    "CMDType":"Modify"})");
                 modify["RuleModuleData"]["Sensitivity"] = std::to_string(10 * s + r);
                 device.Ok("CMD_ModifyRuleModuleParam", modify, session);
             }
@@ -117,9 +103,8 @@ TEST(Concurrency, SessionsWritingTogetherNeverLoseOrCorruptChanges) {
         if (token <= "Scene_003") {
             continue;
         }
-        Json::Value query;
+        Json::Value query = J(R"({"SmartFunName":"zelk:Loitering_Event"})");
         query["SceneToken"] = token;
-        query["SmartFunName"] = "zelk:Loitering_Event";
         EXPECT_EQ(device.Ok("CMD_QueryRule", query).size(), 4u) << token;
     }
     // The stored file is the same configuration as in memory.

@@ -42,12 +42,13 @@ TEST(PtzLock, ExpiresAfterItsLockTime) {
 
 TEST(PtzLock, LockTimeIsChecked) {
     SimDevice device;
-    for (const char* bad :
-         {R"({"locktime":"999"})", R"({"locktime":"3600001"})", R"({"locktime":"-5"})",
-          R"({"locktime":"5 minutes"})", R"({"locktime":""})"}) {
-        EXPECT_EQ(device.Refused("CMD_PTZLock", J(bad)), err::kLockTime) << bad;
-    }
-    EXPECT_EQ(device.Refused("CMD_PTZLock", J(R"({"locktime":300000})")), err::kMemberType);
+    ExpectRefusals(device, "CMD_PTZLock", {}, "locktime",
+                   {{R"("999")", err::kLockTime},
+                    {R"("3600001")", err::kLockTime},
+                    {R"("-5")", err::kLockTime},
+                    {R"("5 minutes")", err::kLockTime},
+                    {R"("")", err::kLockTime},
+                    {"300000", err::kMemberType}});
     EXPECT_EQ(device.Refused("CMD_PTZLock", Json::Value("")), err::kMemberType);
 }
 
@@ -58,17 +59,11 @@ TEST(PtzPosition, MovesWithinRangeOnly) {
     EXPECT_NEAR(at["fPan"].asDouble(), 0.25, 1e-9);
     EXPECT_NEAR(at["fTilt"].asDouble(), -0.5, 1e-9);
     EXPECT_NEAR(at["fZoom"].asDouble(), 0.75, 1e-9);
-    EXPECT_EQ(device.Refused("CMD_MovePTZPosition",
-                             J(R"({"ptzPoint":{"fPan":0,"fTilt":1.5,"fZoom":0}})")),
-              err::kPtzRange);
-    EXPECT_EQ(device.Refused("CMD_MovePTZPosition",
-                             J(R"({"ptzPoint":{"fPan":0,"fTilt":0,"fZoom":-0.1}})")),
-              err::kPtzRange);
-    EXPECT_EQ(device.Refused("CMD_MovePTZPosition", J(R"({"ptzPoint":{"fPan":0,"fTilt":0}})")),
-              err::kMissingMember);
-    EXPECT_EQ(device.Refused("CMD_MovePTZPosition",
-                             J(R"({"ptzPoint":{"fPan":"0","fTilt":0,"fZoom":0}})")),
-              err::kMemberType);
+    ExpectRefusals(device, "CMD_MovePTZPosition", {}, "ptzPoint",
+                   {{R"({"fPan":0,"fTilt":1.5,"fZoom":0})", err::kPtzRange},
+                    {R"({"fPan":0,"fTilt":0,"fZoom":-0.1})", err::kPtzRange},
+                    {R"({"fPan":0,"fTilt":0})", err::kMissingMember},
+                    {R"({"fPan":"0","fTilt":0,"fZoom":0})", err::kMemberType}});
     EXPECT_NEAR(device.Ok("CMD_GetPTZPosition")["fPan"].asDouble(), 0.25, 1e-9);
 }
 

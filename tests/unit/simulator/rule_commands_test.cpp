@@ -146,20 +146,19 @@ TEST(RuleCommands, ModulesBelongToTheSceneAndResetAlone) {
     modify["RuleModuleData"] = J(R"j({"FilterEnable":"true",
         "MinTargetSize":{"rect":[{"rectF":"(-0.100000,0.100000,0.200000,-0.200000)"}]}})j");
     device.Ok("CMD_ModifyRuleModuleParam", modify);
-    EXPECT_EQ(device.Ok("CMD_GetRuleModuleParam", module)["FilterEnable"].asString(), "true");
-    // The same module of another scene keeps its own values.
-    EXPECT_EQ(device
-                  .Ok("CMD_GetRuleModuleParam",
-                      J(R"({"SceneToken":"Scene_002","ModuleName":"zelk:Target_Size_Filter"})"))
-                      ["FilterEnable"]
-                  .asString(),
-              "false");
+    const auto filterEnable = [&](const char* scene) {
+        Json::Value info = module;
+        info["SceneToken"] = scene;
+        return device.Ok("CMD_GetRuleModuleParam", info)["FilterEnable"].asString();
+    };
+    EXPECT_EQ(filterEnable("Scene_001"), "true");
+    EXPECT_EQ(filterEnable("Scene_002"), "false") << "the same module of another scene";
     modify["RuleModuleData"] = J(R"j({"MinTargetSize":{"rect":[{"rectF":"(0.5,0.5,0.7,0.1)"}]}})j");
     EXPECT_EQ(device.Refused("CMD_ModifyRuleModuleParam", modify), err::kGeometry);
     Json::Value reset = module;
     reset["CMDType"] = "Reset";
     device.Ok("CMD_ModifyRuleModuleParam", reset);
-    EXPECT_EQ(device.Ok("CMD_GetRuleModuleParam", module)["FilterEnable"].asString(), "false");
+    EXPECT_EQ(filterEnable("Scene_001"), "false");
     EXPECT_EQ(device.Refused("CMD_GetRuleModuleParam",
                              J(R"({"SceneToken":"Scene_001","ModuleName":"zelk:Nothing"})")),
               err::kUnknownModule);

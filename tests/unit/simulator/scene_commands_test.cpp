@@ -136,11 +136,9 @@ TEST(SceneCommands, ModifySceneWithAnEmptyListSwitchesEverythingOff) {
     // Switching the function on again brings its rules back.
     device.Ok("CMD_ModifyScene", J(R"({"SceneName":"Default Scene","SceneToken":"Scene_001",
         "SceneConfigSmartFun":[{"SmartFunName":"zelk:Intrusion_Event"}]})"));
-    EXPECT_EQ(device
-                  .Ok("CMD_QueryRule",
-                      J(R"({"SceneToken":"Scene_001","SmartFunName":"zelk:Intrusion_Event"})"))
-                  .size(),
-              2u);
+    const Json::Value query =
+        J(R"({"SceneToken":"Scene_001","SmartFunName":"zelk:Intrusion_Event"})");
+    EXPECT_EQ(device.Ok("CMD_QueryRule", query).size(), 2u);
 }
 
 TEST(SceneCommands, ModifySceneRefusesUnknownFunctionsAndTakenNames) {

@@ -6,11 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include "sim_device.h"
+#include "temp_folder.h"
 
 namespace devsim::test {
 namespace {
@@ -22,17 +21,15 @@ TEST(SeedRequests, EveryWellFormedSeedIsAcknowledged) {
     int seeds = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
+        const std::string text = vexo::test::ReadFileText(entry.path().string());
         SimDevice device;
-        const Json::Value reply = device.SendText(text.str());
+        const Json::Value reply = device.SendText(text);
         const bool meantToFail =
             name.find("bad") != std::string::npos || name.find("malformed") != std::string::npos;
         EXPECT_EQ(reply["ack"].asString(), meantToFail ? "1" : "0")
             << name << ": " << reply["errinfo"].asString() << " " << reply["errdetail"].asString();
         if (!meantToFail) {
-            commands.insert(J(text.str())["op"].asString());
+            commands.insert(J(text)["op"].asString());
         }
         ++seeds;
     }

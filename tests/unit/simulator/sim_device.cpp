@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 #include <json/reader.h>
 #include <json/writer.h>
-#include <stdlib.h>
 
 #include <filesystem>
+
+#include "temp_folder.h"
 
 namespace devsim::test {
 
@@ -21,9 +22,7 @@ Json::Value J(const std::string& text) {
 }
 
 SimDevice::SimDevice() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "vexo-devsim-unit-XXXXXX").string();
-    folder_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
+    folder_ = vexo::test::MakeTempFolder("vexo-devsim-unit-");
     Restart();
 }
 

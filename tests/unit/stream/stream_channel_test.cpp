@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "packet_bytes.h"
 #include "stream_channel.h"
 #include "stream_packet_parser.h"
 
@@ -20,10 +21,7 @@ using devsim::camera::StreamFormat;
 using devsim::camera::VideoCodec;
 using namespace std::chrono_literals;
 
-struct Packet {
-    uint32_t type;
-    std::string payload;
-};
+using vexo::test::Packet;
 
 std::vector<Packet> Split(const std::string& bytes) {
     std::vector<Packet> packets;

@@ -7,36 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "packet_bytes.h"
 #include "stream_packet_parser.h"
 
 namespace {
 
+using vexo::test::Frame;
+using vexo::test::Packet;
+using vexo::test::PacketHeader;
 using vexonet::kMaxStreamPacketBytes;
 using vexonet::StreamPacketParser;
-
-struct Packet {
-    uint32_t type;
-    std::string payload;
-    bool operator==(const Packet&) const = default;
-};
-
-std::string Header(uint32_t type, uint32_t length) {
-    std::string bytes;
-    for (uint32_t field : {type, length}) {
-        for (int shift = 24; shift >= 0; shift -= 8) {
-            bytes.push_back(static_cast<char>((field >> shift) & 0xFF));
-        }
-    }
-    return bytes;
-}
-
-std::string Frame(const std::vector<Packet>& packets) {
-    std::string bytes;
-    for (const Packet& p : packets) {
-        bytes += Header(p.type, static_cast<uint32_t>(p.payload.size())) + p.payload;
-    }
-    return bytes;
-}
 
 bool FeedIn(StreamPacketParser& parser, const std::string& bytes, size_t pieceSize,
             std::vector<Packet>& out) {
@@ -86,7 +66,7 @@ TEST(StreamPacketParserTest, CutPacketIsPendingAndCompletesLater) {
 
     StreamPacketParser halfHeader;
     std::vector<Packet> none;
-    ASSERT_TRUE(FeedIn(halfHeader, Header(1, 4).substr(0, 5), 5, none));
+    ASSERT_TRUE(FeedIn(halfHeader, PacketHeader(1, 4).substr(0, 5), 5, none));
     EXPECT_TRUE(none.empty());
     EXPECT_EQ(halfHeader.Pending(), 5u);
 }
@@ -95,12 +75,12 @@ TEST(StreamPacketParserTest, LengthOverLimitBreaksTheStreamForGood) {
     StreamPacketParser atLimit;
     std::vector<Packet> out;
     // A header at the limit is accepted and waits for its payload.
-    EXPECT_TRUE(FeedIn(atLimit, Header(1, kMaxStreamPacketBytes), 8, out));
+    EXPECT_TRUE(FeedIn(atLimit, PacketHeader(1, kMaxStreamPacketBytes), 8, out));
     EXPECT_FALSE(atLimit.Broken());
 
     StreamPacketParser parser;
-    const std::string bytes =
-        Frame({{0, "{}"}}) + Header(1, kMaxStreamPacketBytes + 1) + Frame({{1, "never delivered"}});
+    const std::string bytes = Frame({{0, "{}"}}) + PacketHeader(1, kMaxStreamPacketBytes + 1) +
+                              Frame({{1, "never delivered"}});
     EXPECT_FALSE(FeedIn(parser, bytes, 3, out));
     EXPECT_TRUE(parser.Broken());
     ASSERT_EQ(out.size(), 1u);
@@ -109,7 +89,7 @@ TEST(StreamPacketParserTest, LengthOverLimitBreaksTheStreamForGood) {
     EXPECT_EQ(out.size(), 1u);
 
     StreamPacketParser huge;
-    EXPECT_FALSE(FeedIn(huge, Header(1, 0xFFFFFFFFu), 8, out));
+    EXPECT_FALSE(FeedIn(huge, PacketHeader(1, 0xFFFFFFFFu), 8, out));
 }
 
 TEST(StreamPacketParserTest, FullSizePacketArrivesWhole) {

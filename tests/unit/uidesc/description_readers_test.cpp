@@ -92,6 +92,16 @@ protected:
     void Use(const std::string& content) {
         parse_.SetFilePaths(folder_.Write("korvane_ui.xml", content), QString());
     }
+    // The owner's links as "Name<LinkName=LinkValue".
+    QStringList Links(const char* kind, const char* owner) {
+        UiLinkList links;
+        parse_.GetRequireUiLinks(kind, owner, links);
+        QStringList texts;
+        for (const auto& link : links) {
+            texts << link.name + '<' + link.condition.linkName + '=' + link.condition.linkValue;
+        }
+        return texts;
+    }
     TempFolder folder_;
     CSmartXmlParse parse_;
 };
@@ -146,24 +156,13 @@ TEST_F(Readers, ListsAndLinksOfEachOwnerKind) {
     parse_.GetNormalAlarmParameters("a:Input", alarmParams);
     EXPECT_EQ(alarmParams, (ParamList{{"Delay", "UI_Static_And_Edit_Spin"}}));
 
-    UiLinkList links;
-    parse_.GetRequireUiLinks("Module", "m:Filter", links);
-    ASSERT_EQ(links.size(), 2u);  // the one without LinkName is skipped
-    EXPECT_EQ(links[0].name, "MinSize");
-    EXPECT_EQ(links[0].condition.linkName, "FilterEnable");
-    EXPECT_EQ(links[0].condition.linkValue, "true");
-    EXPECT_EQ(links[1].name, "NoValue");
-    EXPECT_TRUE(links[1].condition.linkValue.isEmpty());
-
-    UiLinkList rule, alarm, nonScene, unknown;
-    parse_.GetRequireUiLinks("Rule", "r:Intrusion", rule);
-    parse_.GetRequireUiLinks("NormalAlarm", "a:Input", alarm);
-    parse_.GetRequireUiLinks("NonScene", "n:Metadata", nonScene);
-    parse_.GetRequireUiLinks("Rules", "r:Intrusion", unknown);
-    EXPECT_EQ(rule.size() + alarm.size(), 2u);
-    ASSERT_EQ(nonScene.size(), 1u);
-    EXPECT_EQ(nonScene[0].name, "Report");
-    EXPECT_TRUE(unknown.empty());
+    // The link without a LinkName is skipped.
+    EXPECT_EQ(Links("Module", "m:Filter"),
+              QStringList({"MinSize<FilterEnable=true", "NoValue<FilterEnable="}));
+    EXPECT_EQ(Links("Rule", "r:Intrusion"), QStringList({"Region<Enable=true"}));
+    EXPECT_EQ(Links("NormalAlarm", "a:Input"), QStringList({"Delay<Mode=On"}));
+    EXPECT_EQ(Links("NonScene", "n:Metadata"), QStringList({"Report<Send=1"}));
+    EXPECT_TRUE(Links("Rules", "r:Intrusion").isEmpty());
 }
 
 TEST_F(Readers, ModulesOfTypeLookAtTheFirstModuleTypeCaseSensitively) {

@@ -15,9 +15,7 @@ TEST(Conversions, DeviceCentreIsWindowCentre) {
 }
 
 TEST(Conversions, PixelToDeviceUsesIntegerHalves) {
-    const QPointF origin = PixelToDevice(0, 0, 704, 576);
-    EXPECT_DOUBLE_EQ(origin.x(), -1.0);
-    EXPECT_DOUBLE_EQ(origin.y(), 1.0);
+    EXPECT_EQ(PixelToDevice(0, 0, 704, 576), QPointF(-1.0, 1.0));
     // Odd width 705: half is 352, so pixel 352 is the centre.
     EXPECT_DOUBLE_EQ(PixelToDevice(352, 288, 705, 577).x(), 0.0);
     EXPECT_EQ(PixelToDeviceText(0, 0, 704, 576), QStringLiteral("(-1.000000,1.000000)"));
@@ -124,10 +122,8 @@ TEST(Band, HalfWidthFromBoxHeightAndMargin) {
     line.end = {300, 100};
     line.margin = 0.1f;
     ComputeBand(line, 200);  // w = 20, horizontal: theta = pi/2
-    EXPECT_EQ(line.band[0], (GeoPoint{100, 120}));
-    EXPECT_EQ(line.band[1], (GeoPoint{100, 80}));
-    EXPECT_EQ(line.band[2], (GeoPoint{300, 80}));
-    EXPECT_EQ(line.band[3], (GeoPoint{300, 120}));
+    EXPECT_EQ(std::vector(line.band, line.band + 4),
+              (std::vector<GeoPoint>{{100, 120}, {100, 80}, {300, 80}, {300, 120}}));
 
     line.end = {100, 300};  // vertical: theta = 0
     ComputeBand(line, 200);

@@ -57,9 +57,7 @@ TEST_F(Renderer, WireItemsArrowsAndReadBack) {
     EXPECT_EQ(Kinds(items), (std::vector<int32_t>{5, 5, 5, 1, 1, 4, 4, 1}));
     EXPECT_EQ(Shown(items[5].id), 1) << "end circles are shown when added";
     const LineRecord& line = *renderer.Line("wire");
-    EXPECT_EQ(line.lineKind, 3);
-    EXPECT_EQ(line.editable, 0);
-    EXPECT_EQ(line.arrowAVisible, 0);
+    EXPECT_EQ(std::tuple(line.lineKind, line.editable, line.arrowAVisible), std::tuple(3, 0, 0));
     EXPECT_EQ(renderer.GetGeometryText("wire"), QStringLiteral("1|0.000|(100,100),(300,100)"));
 
     ASSERT_TRUE(renderer.SetLineBox("wire", QRect(0, 0, 704, 576)));

@@ -66,10 +66,8 @@ TEST_F(Trackers, RectangleCornerDragsItsNeighbours) {
     EXPECT_EQ(t.HitTest({300, 200}), 2);
     EXPECT_EQ(t.HitTest({200, 150}), 4);
     t.MoveHandleTo(2, 400, 250);
-    EXPECT_EQ(r.points[1], (GeoPoint{400, 100}));
-    EXPECT_EQ(r.points[2], (GeoPoint{400, 250}));
-    EXPECT_EQ(r.points[3], (GeoPoint{100, 250}));
-    EXPECT_EQ(r.points[0], (GeoPoint{100, 100}));
+    EXPECT_EQ(std::vector(r.points, r.points + 4),
+              (std::vector<GeoPoint>{{100, 100}, {400, 100}, {400, 250}, {100, 250}}));
     t.MoveHandleTo(0, 50, -5);  // top edge would leave the video
     EXPECT_EQ(r.points[0], (GeoPoint{100, 100}));
     t.MoveHandleTo(4, 0, 0);
