@@ -5,7 +5,12 @@ const owner = (fun, token) => ({SceneToken: "Scene_001", SmartFunName: fun, Rule
 function choose(caption) {
     for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) if (ui.find(id).visible) ui.click(id);
     for (let id = 18310; id < 18400; ++id) {
-        if (ui.find(id).visible && ui.find(id).text === caption) return ui.click(id);
+        if (ui.find(id).visible && ui.find(id).text === caption) {
+            const clicked = ui.click(id);
+            // Under load the rule bar may need a few turns of the event loop.
+            for (let i = 0; i < 30 && !ui.find(18461).visible; ++i) host.wait(100);
+            return clicked;
+        }
     }
     return false;
 }
