@@ -1,6 +1,7 @@
 #include "script_host.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
@@ -150,6 +151,33 @@ void ScriptHost::wait(int milliseconds) {
     QEventLoop loop;
     QTimer::singleShot(std::max(0, milliseconds), &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+bool ScriptHost::waitUntil(const QJSValue& condition, int timeoutMs) {
+    if (!condition.isCallable()) {
+        m_engine.throwError(QJSValue::TypeError, QStringLiteral("host.waitUntil needs a function"));
+        return false;
+    }
+    constexpr int kPollMs = 20;
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const QJSValue answer = condition.call();
+        if (answer.isError()) {
+            m_engine.throwError(answer.toString());
+            return false;
+        }
+        if (m_engine.hasError() || m_exitRequested) {
+            return false;
+        }
+        if (answer.toBool()) {
+            return true;
+        }
+        if (clock.elapsed() >= timeoutMs) {
+            return false;
+        }
+        wait(kPollMs);
+    }
 }
 
 void ScriptHost::later(int milliseconds, const QJSValue& function) {

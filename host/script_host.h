@@ -70,6 +70,10 @@ public:
     QStringList Args() const { return m_args; }
 
     Q_INVOKABLE void wait(int milliseconds);
+    // Runs the event loop until `condition` returns true (asked every 20 ms
+    // and once at the start) or `timeoutMs` have passed; returns the last
+    // answer. A throw in `condition` is the script's error.
+    Q_INVOKABLE bool waitUntil(const QJSValue& condition, int timeoutMs = 10000);
     Q_INVOKABLE bool screenshot(const QString& file);
     // The file's text (read as UTF-8), or null when it cannot be read.
     Q_INVOKABLE QJSValue readFile(const QString& file);

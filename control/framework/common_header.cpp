@@ -124,13 +124,20 @@ void CCommonHeader::OnCommand(int index) {
             }
             break;
         }
-        case kSmartFunctionIndex:
+        case kSmartFunctionIndex: {
+            // Only a way back from the normal arming group restores the token
+            // saved on the way there; a click within the smart group keeps the
+            // scene the operator is on.
+            const bool fromNormalArming = normalArming_.Control()->GetSelected() != 0;
             normalArming_.Control()->SetSelected(0);
             smartFunction_.Control()->SetSelected(1);
             manager->ShowPage(manager->CurrentPage());
-            context.SetReferenceScene(QString(), manager->ArmingSceneToken());
+            if (fromNormalArming) {
+                context.SetReferenceScene(QString(), manager->ArmingSceneToken());
+            }
             switch_.Show(1);
             break;
+        }
         case kNormalArmingIndex:
             normalArming_.Control()->SetSelected(1);
             smartFunction_.Control()->SetSelected(0);

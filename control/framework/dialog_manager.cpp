@@ -235,9 +235,13 @@ void CDialogManager::ShowPage(int page) {
     IManagedPage* smartConfig = Page(PageKind::SmartConfig);
     IManagedPage* arming = Page(PageKind::NormalArming);
 
-    if (page == 3) {
+    // The analytics pages' scene token is kept when the normal arming group
+    // is entered, not when its page is shown again (its own token would
+    // replace the one to come back to).
+    if (page == 3 && !armingShown_) {
         armingSceneToken_ = context_.SceneToken();
     }
+    armingShown_ = page == 3;
     for (int i = 0; i < 4; ++i) {
         QWidget* window = pages_[i]->Window();
         if (i == page) {

@@ -183,4 +183,5 @@ private:
     CAudioVideoPlay session_{vexo::TheComStr().Language()};
     int smartStatus_ = 1;
     QString armingSceneToken_;
+    bool armingShown_ = false;  // page 3 is the page shown
 };

@@ -38,11 +38,22 @@ void SendProgressIfOpen(CDlgLoad& dialog, int percent, const LoginJob& job) {
     }
 }
 
+// The process-wide marker goes once the worker no longer needs the manager
+// and the UI thread has left the loading dialog, whichever comes last; the
+// job's mutex is held.
+void ReleaseMarkerWhenBothDone(LoginJob& job) {
+    if (job.holdsMarker && job.workerDone && job.dialogClosed) {
+        job.holdsMarker = false;
+        loginInProgress = 0;
+    }
+}
+
 // The worker's last touch of the job: a manager parked while it loaded is
 // deleted on the UI thread once the modal loop has returned as well.
 void FinishWorker(const std::shared_ptr<LoginJob>& job) {
     std::lock_guard lock(job->mutex);
     job->workerDone = true;
+    ReleaseMarkerWhenBothDone(*job);
     if (job->orphan && job->dialogClosed) {
         if (QCoreApplication* app = QCoreApplication::instance()) {
             QMetaObject::invokeMethod(
@@ -73,7 +84,30 @@ void LoadDeviceData(CDialogManager* manager, LoginJob& job) {
     if (go()) {
         manager->Refresh();
     }
-    SendProgressWhenOpen(dialog, 100, &job);
+    // The last step: 100 % closes the dialog, and from the moment the UI
+    // thread runs it the worker is done with the manager. Marking that on
+    // the UI thread, in the same call, lets the control release the marker
+    // as it leaves the dialog: a Destroy and a new login right after a
+    // login returned find no worker in the way.
+    std::shared_ptr<LoginJob> shared = job.shared_from_this();
+    while (!dialog.HasWindow() && !job.abandoned) {
+        std::this_thread::sleep_for(10ms);
+    }
+    if (!job.abandoned) {
+        QMetaObject::invokeMethod(
+            &dialog,
+            [&dialog, shared]() {
+                if (shared->abandoned) {
+                    return;  // the worker's own finish deals with a parked manager
+                }
+                {
+                    std::lock_guard lock(shared->mutex);
+                    shared->workerDone = true;
+                }
+                dialog.OnLoadProgress(100);
+            },
+            Qt::BlockingQueuedConnection);
+    }
 }
 
 void RunLogin(CDialogManager* manager, std::shared_ptr<LoginJob> job) {
@@ -86,37 +120,17 @@ void RunLogin(CDialogManager* manager, std::shared_ptr<LoginJob> job) {
         {
             std::lock_guard lock(job->mutex);
             job->pagesReady = 0;
+            job->holdsMarker = false;
+            loginInProgress = 0;
         }
-        loginInProgress = 0;
         // The dialog may not be up yet; it must see 100 % to close.
         SendProgressWhenOpen(dialog, 100, job.get());
-        FinishWorker(job);
-        VEXOPLAY_Cleanup();
-        VEXONET_Cleanup();
-        return;
-    }
-    LoadDeviceData(manager, *job);
-
-    // The UI thread closes the dialog and creates the pages; after that the
-    // manager may already be gone, so look at it only from the UI thread.
-    {
-        std::unique_lock lock(job->mutex);
-        while (!(job->dialogClosed && job->pagesReady != 0)) {
-            job->changed.wait_for(lock, job->dialogClosed ? 100ms : 1000ms);
-        }
-    }
-    if (QCoreApplication* app = QCoreApplication::instance(); app && !job->abandoned) {
-        QMetaObject::invokeMethod(
-            app,
-            [manager, job]() {
-                if (!job->abandoned) {
-                    manager->HandDeviceInfoToPanes();
-                }
-            },
-            Qt::BlockingQueuedConnection);
+    } else {
+        // The UI thread closes the dialog, creates the pages and hands the
+        // credentials to the panes; the manager may be gone after 100 %.
+        LoadDeviceData(manager, *job);
     }
     FinishWorker(job);
-    loginInProgress = 0;
     VEXOPLAY_Cleanup();
     VEXONET_Cleanup();
 }
@@ -132,8 +146,8 @@ bool LeaveLoadingDialog(LoginJob& job) {
     {
         std::lock_guard lock(job.mutex);
         job.dialogClosed = true;
+        ReleaseMarkerWhenBothDone(job);
         loggedIn = job.pagesReady != 0 && !job.abandoned;
-        job.pagesReady = 0;
         if (job.workerDone) {
             parked = std::move(job.orphan);
         }
@@ -150,6 +164,7 @@ bool StartLoginWorker(CDialogManager* manager, std::shared_ptr<LoginJob> job) {
     if (!loginInProgress.compare_exchange_strong(idle, 1)) {
         return false;
     }
+    job->holdsMarker = true;
     std::thread(RunLogin, manager, std::move(job)).detach();
     return true;
 }

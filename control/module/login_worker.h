@@ -7,7 +7,6 @@
 
 #include <QString>
 #include <atomic>
-#include <condition_variable>
 #include <memory>
 #include <mutex>
 
@@ -26,22 +25,24 @@ namespace vexo {
 // into it. The control then parks the manager in `orphan`: the worker skips
 // its remaining steps, and the manager is deleted on the UI thread once
 // both the worker is done and the modal loop has returned.
-struct LoginJob {
+struct LoginJob : std::enable_shared_from_this<LoginJob> {
     LoginJob();
     ~LoginJob();
 
     std::mutex mutex;
-    std::condition_variable changed;
-    int pagesReady = 1;                  // cleared by a failed login and while pages are made
+    int pagesReady = 1;                  // cleared by a failed login
     bool dialogClosed = false;           // the UI thread has left the loading dialog
     bool workerDone = false;             // the worker will not touch the manager again
+    bool holdsMarker = false;            // a login worker's job: the process-wide marker is ours
     std::atomic<bool> abandoned{false};  // the control let go of the manager
     std::unique_ptr<CDialogManager> orphan;
 };
 
 // Called by the UI thread once it has left the loading dialog's modal loop:
-// records that, and deletes a parked manager whose worker is done. Returns
-// whether the login succeeded (pages may be created).
+// records that, deletes a parked manager whose worker is done and releases
+// the login marker when the worker no longer needs the manager. Returns
+// whether the login succeeded (pages may be created, and the UI thread
+// hands the credentials to the panes).
 bool LeaveLoadingDialog(LoginJob& job);
 
 // Starts the login worker for `manager`. False (nothing started) when a

@@ -20,9 +20,16 @@
 //   GetConfig called from inside a loading dialog that is already up (a
 //   login's or another GetConfig's) returns an empty text at once: the
 //   manager has one dialog, and its worker needs it.
+// - After a login the UI thread, not the worker, hands the credentials to
+//   the video panes, right after it has made the pages: the worker is done
+//   once the dialog reached 100 %, so the login marker is free as soon as
+//   SetDeviceLoginInfo returns and a Destroy with a new login in the same
+//   script turn logs in like a first one.
 // - SetConfig has no such window: its exchange blocks the UI thread, and
 //   after its one modal loop (the refusal popup) it no longer touches the
-//   manager.
+//   manager. Without a page manager it makes a temporary one of its own,
+//   never the control's, so a login started from inside the popup keeps
+//   its manager.
 // - SetConfig's refusal with a temporary manager shows the device's error
 //   text untranslated: such a manager never downloaded the localisation.
 #include "vexo_smart_ocx_ctrl.h"
@@ -114,12 +121,8 @@ bool CVexoSmartOcxCtrl::SetDeviceLoginInfo(const QString& pDevIp, const QString&
     if (loggedIn && kept) {
         m_manager->CreatePages(this, rect());
         m_manager->ShowPage(0);
+        m_manager->HandDeviceInfoToPanes();
     }
-    {
-        std::lock_guard lock(job->mutex);
-        job->pagesReady = 1;
-    }
-    job->changed.notify_all();
     if (!kept) {
         return false;
     }
@@ -175,15 +178,16 @@ QString CVexoSmartOcxCtrl::GetConfig(const QString& pDevIp, const QString& pUser
 
 bool CVexoSmartOcxCtrl::SetConfig(const QString& pDevIp, const QString& pUsername,
                                   const QString& pPassword, const QString& pConfig) {
-    const bool temporary = m_manager == nullptr;
-    if (temporary) {
-        m_manager = std::make_unique<CDialogManager>(&vexo::ThePageFactory());
+    // The temporary manager belongs to this call alone: a manager a host
+    // creates from inside the refusal popup (a timer's login) is the
+    // control's and stays.
+    std::unique_ptr<CDialogManager> temporary;
+    CDialogManager* manager = m_manager.get();
+    if (manager == nullptr) {
+        temporary = std::make_unique<CDialogManager>(&vexo::ThePageFactory());
+        manager = temporary.get();
     }
-    const int result = m_manager->SetBatchConfig(pDevIp, pUsername, pPassword, pConfig);
-    if (temporary) {
-        m_manager.reset();
-    }
-    return result != 0;
+    return manager->SetBatchConfig(pDevIp, pUsername, pPassword, pConfig) != 0;
 }
 
 bool CVexoSmartOcxCtrl::Destroy() {

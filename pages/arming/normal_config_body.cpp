@@ -95,6 +95,7 @@ void CNormalConfigBody::PeriodicUpdate() {
     if (session != nullptr && CurrentEntry() != nullptr && currentTab_ == kParamTab &&
         enginePort_ < 0 && session->PlayPort() >= 0 && session->FirstFrameDrawn()) {
         BuildParamPanel(false);
+        m_page->Pane().MarkOverlayDrawn(true);
     }
 }
 

@@ -172,6 +172,7 @@ void CSceneSetBodyTitle::PeriodicUpdate() {
     if (m_session != nullptr && !SelectedModule().isEmpty() && enginePort_ < 0 &&
         m_session->PlayPort() >= 0 && m_session->FirstFrameDrawn()) {
         LoadData();
+        MarkOverlayDrawn(true);
     }
 }
 

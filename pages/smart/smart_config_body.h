@@ -52,7 +52,12 @@ public:
     // Every other control notification goes to the panel.
     bool Dispatch(const vexo::AutoNotification& notification);
     // Draws the current panel's geometry again (the live video started).
-    void RedrawGeometry() { controller_.Rebuild(); }
+    // Builds the panel again over the picture; the tab shown keeps its
+    // controls (a rebuild makes every row visible).
+    void RedrawGeometry() {
+        controller_.Rebuild();
+        controller_.ShowAll(tab_ == kParamTab);
+    }
     void Paint(QPainter& painter) const;
     // Stores the rule's schedule and linkage the operator marked for the
     // batch export in the manager's caches.

@@ -267,12 +267,14 @@ void CSmartConfigSet::OnTimer(int id) {
         body_->SetVideo(&session->Overlay(), QRect(QPoint(0, 0), video->size()),
                         session->PlayPort());
         body_->RedrawGeometry();
+        Pane().MarkOverlayDrawn(true);
     }
 }
 
 void CSmartConfigSet::hideEvent(QHideEvent* event) {
     CVideoPageDialog::hideEvent(event);
     previewAsked_ = false;
+    Pane().MarkOverlayDrawn(false);
 }
 
 bool CSmartConfigSet::eventFilter(QObject* watched, QEvent* event) {

@@ -142,6 +142,13 @@ void CAVPlayBase::StopPreview() {
     if (CanUseSession()) {
         m_session->StopRealPlay();
     }
+    MarkOverlayDrawn(false);
+}
+
+void CAVPlayBase::MarkOverlayDrawn(bool drawn) {
+    if (QWidget* video = VideoWindow()) {
+        video->setProperty("vexoOverlayDrawn", drawn);
+    }
 }
 
 void CAVPlayBase::Destroy() {

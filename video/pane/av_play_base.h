@@ -55,6 +55,10 @@ public:
     // login or the stream fails.
     bool StartPreview();
     void StopPreview();
+    // Records on the video window (dynamic property "vexoOverlayDrawn") that
+    // the page's panel has drawn its geometry over the live picture, so that
+    // host scripts can wait for that state; stopping the preview clears it.
+    void MarkOverlayDrawn(bool drawn);
     // Stops the session and deletes the window and the buttons.
     void Destroy();
 

@@ -3,12 +3,10 @@
 function check(condition, what) { if (!condition) throw new Error("check failed: " + what); }
 const expectedConfig = host.args[host.args.length - 1];
 const progId = "VEXOSMARTOCX.VexoSmartOcxCtrl.1";
-// A login's worker ends an event-loop turn after the pages appear; until
-// then the next login is refused, so a successful one is given that turn.
+// Logins follow each other in the same script turn: once SetDeviceLoginInfo
+// has returned, the next one is not refused.
 function login(c, password = host.password) {
-    const ok = c.SetDeviceLoginInfo(host.device, host.user, password, 1);
-    host.wait(500);
-    return ok;
+    return c.SetDeviceLoginInfo(host.device, host.user, password, 1);
 }
 
 // A control whose window was never shown has no window: refused, nothing started.
@@ -30,6 +28,17 @@ check(control.SetConfig(host.device, host.user, host.password, "{ not a configur
       "SetConfig of a broken text fails");
 check(ui.messages().length === 1, "the device's refusal is shown");
 check(ui.page() === -1, "the configuration calls leave no pages");
+
+// A login a host timer starts from inside that refusal popup keeps its
+// pages: SetConfig deletes only the manager it made for itself.
+let timerLogin = null;
+host.later(0, () => { timerLogin = login(control); });
+check(control.SetConfig(host.device, host.user, host.password, "{ not a configuration") === false,
+      "SetConfig refused again");
+check(host.waitUntil(() => timerLogin !== null) && timerLogin === true, "the timer's login");
+check(ui.page() === 0, "its pages stay after SetConfig returned");
+ui.messages();
+check(control.Destroy() && ui.page() === -1, "Destroy");
 
 // A wrong password shows no pages; the first login after all that works.
 check(login(control, "wrong") === false && ui.page() === -1, "a wrong password fails, no pages");

@@ -21,6 +21,11 @@ check(scenes.length >= 2, "the device has two scenes or more");
 let mark = sim.journalLength();
 check(ui.openScene(1), "the second scene opens");
 check(commands(mark).indexOf("CMD_PTZLock") >= 0, "entering takes the PTZ lock");
+// Timer 1001, 200 ms after the page shows, starts the video and drives the
+// dome to the scene's view; later PTZ commands are the operator's and the
+// renewals'.
+check(host.waitUntil(() => commands(mark).indexOf("CMD_MovePTZPosition") >= 0),
+      "the dome is driven to the scene's view: " + JSON.stringify(commands(mark)));
 check(ui.find(NAME).text === scenes[1].SceneName, "the name field holds the scene's name");
 
 // Refusals: a message under "tips", and not a command to the device.
@@ -78,21 +83,23 @@ check(ui.click(18102), "back to the PTZ tab");
 
 // Timer 1002 (shortened for the test) renews the lock: release, take again.
 mark = sim.journalLength();
-host.wait(1500);
-const renewal = commands(mark).filter(op => op.indexOf("PTZ") >= 0);
+const ptzCommands = () => commands(mark).filter(op => op.indexOf("PTZ") >= 0);
+host.waitUntil(() => ptzCommands().length >= 2);
+const renewal = ptzCommands();
 check(renewal.length >= 2 && renewal[0] === "CMD_PTZUnLock" && renewal[1] === "CMD_PTZLock",
       "the lock is renewed: " + JSON.stringify(renewal));
 
 // A refused renewal shows the device's text; the page stays.
 check(sim.control({script: {op: "CMD_PTZLock", reply: JSON.stringify(
           {ack: "1", errinfo: "PTZ is locked by another user", info: ""})}}), "the lock is refused");
-host.wait(900);
-const lockMessages = ui.messages();
+let lockMessages = [];
+host.waitUntil(() => (lockMessages = lockMessages.concat(ui.messages())).length >= 1);
 check(lockMessages.length >= 1 && lockMessages[0].title === "error" && lockMessages[0].text.length > 0,
       "the refusal shows the device's text: " + JSON.stringify(lockMessages));
 check(ui.page() === 1, "the page stays");
 check(sim.control({clear: true}), "knobs cleared");
-host.wait(700);
+mark = sim.journalLength();
+check(host.waitUntil(() => commands(mark).indexOf("CMD_PTZLock") >= 0), "a renewal the device accepts");
 ui.messages();
 
 mark = sim.journalLength();
@@ -109,7 +116,8 @@ for (let id = 18150; id <= 18300; ++id) {
 }
 check(JSON.stringify(tileFunctions.sort()) === '["Face Detection","Loitering"]',
       "the tile shows the saved functions: " + JSON.stringify(tileFunctions));
+// Two renewal periods with nothing sent: an absence cannot be polled for.
 mark = sim.journalLength();
-host.wait(1500);
+host.wait(1200);
 check(commands(mark).indexOf("CMD_PTZLock") < 0, "no renewal after return");
 check(ui.messages().length === 0, "no message: " + JSON.stringify(ui.messages()));

@@ -23,17 +23,14 @@ for (const language of ["english", "chinese"]) {
     enterPage();
     check(ui.click(functionButton(2)), "the intrusion function");
     check(ui.click(18462), "the intrusion rule with its region");
-    host.wait(1500);
+    check(host.waitUntil(() => ui.property(15030, "vexoOverlayDrawn") === true), "the geometry is drawn over the picture");
     check(host.screenshot(folder + "/smart-region-" + language + ".png"), "shot");
     check(ui.click(functionButton(1)) && ui.click(18461), "the wire rule");
     check(ui.click(11000), "its wire made editable");
-    host.wait(800);
     check(host.screenshot(folder + "/smart-wire-" + language + ".png"), "shot");
     check(ui.click(18396), "Arming Interval");
-    host.wait(300);
     check(host.screenshot(folder + "/smart-arming-" + language + ".png"), "shot");
     check(ui.click(18397), "Linkage Method");
-    host.wait(300);
     check(host.screenshot(folder + "/smart-linkage-" + language + ".png"), "shot");
     check(control.Destroy(), "destroyed");
 }

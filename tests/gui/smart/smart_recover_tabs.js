@@ -8,7 +8,7 @@ function choose(caption) {
         if (ui.find(id).visible && ui.find(id).text === caption) {
             const clicked = ui.click(id);
             // Under load the rule bar may need a few turns of the event loop.
-            for (let i = 0; i < 30 && !ui.find(18461).visible; ++i) host.wait(100);
+            host.waitUntil(() => ui.find(18461).visible, 3000);
             return clicked;
         }
     }

@@ -15,7 +15,6 @@ function enterIntrusion() {
     }
     // Choosing another function and back reads the rule list again.
     check(ui.click(other) && ui.click(intrusion), "the Intrusion function");
-    host.wait(300);
 }
 function ops(mark, op) {
     return sim.journal(mark).filter(e => e.request && e.request.op === op).map(e => e.request.info);

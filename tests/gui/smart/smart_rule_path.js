@@ -14,7 +14,7 @@ function enterFunction(caption) {
     let id = 18310;
     while (id < 18400 && !(ui.find(id).visible && ui.find(id).text === caption)) ++id;
     check(ui.click(id), "function " + caption);
-    host.wait(1500);  // the video starts and the geometry is drawn on it
+    check(host.waitUntil(() => ui.property(15030, "vexoOverlayDrawn") === true), "the geometry is drawn over the picture");
 }
 function readRule(fun, token) {
     const reply = sim.cmd("CMD_GetRuleModuleParam", {SceneToken: kScene, SmartFunName: fun, RuleToken: token});
@@ -34,7 +34,6 @@ function dragOnVideo(x1, y1, x2, y2) {
         ui.mouse(15030, "release", x2, y2);
     });
     check(ui.mouse(15030, "press", x1, y1), "press on the video");
-    host.wait(100);
 }
 // Device space of the 640 x 360 video window.
 function near(actual, expected, what) {
@@ -52,7 +51,6 @@ function sameExcept(before, after, changed) {
 check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
 enterFunction("Intrusion");
 check(ui.click(18451), "Add");  // the third rule, Intrusion_Event 03
-host.wait(1500);
 const before = readRule("zelk:Intrusion_Event", "Intrusion_Event 03");
 
 // The region's top-left corner (-0.6, 0.6) sits at (128, 72) of the video.
@@ -61,7 +59,6 @@ check(ui.select(12100, "Delayed"), "alarm mode");
 check(ui.setText(13101, "9"), "time threshold");
 const mark = sim.journalLength();
 check(ui.click(18392), "Save");
-host.wait(300);
 let messages = ui.messages();
 check(messages.length === 1 && messages[0].text === "Save Success" && messages[0].title === "tips", JSON.stringify(messages));
 const after = readRule("zelk:Intrusion_Event", "Intrusion_Event 03");
@@ -77,12 +74,10 @@ check(modifies.length === 1 && modifies[0].request.info.RuleToken === "Intrusion
 // A wire: its drawing button makes it editable, its end follows the mouse.
 enterFunction("Wire Crossing");
 check(ui.click(18461), "rule 01");
-host.wait(1000);
 const wireBefore = readRule("zelk:Wire_Cross_Event", "Wire_Cross_Event 01");
 check(ui.click(11000), "the wire's drawing button");
 dragOnVideo(480, 180, 500, 150);  // its end (0.5, 0)
 check(ui.click(18392), "Save");
-host.wait(300);
 messages = ui.messages();
 check(messages.length === 1 && messages[0].text === "Save Success", JSON.stringify(messages));
 const wireAfter = readRule("zelk:Wire_Cross_Event", "Wire_Cross_Event 01");
