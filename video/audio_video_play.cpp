@@ -221,5 +221,7 @@ bool CAudioVideoPlay::Login(const QString& address, const QString& user, const Q
     const std::string narrowAddress = vexo::ToNarrow(address);
     const std::string setup = vexo::ToNarrow(BuildSetupXml(user, password));
     loginId_ = VEXONET_LoginEx(narrowAddress.c_str(), setup.c_str());
+    // The library keeps its error per thread: read it on the login's own.
+    lastLoginError_ = loginId_ >= 0 ? 0 : VEXONET_GetLastError();
     return loginId_ >= 0;
 }
