@@ -1,7 +1,8 @@
 #pragma once
 // CSmartUiEngine: turns parameter rows into live controls on a page. It
 // places each row (labels 280 pixels wide, rows 36 apart, a second column
-// when a tall panel runs out of room), creates the auto-generated controls
+// when a tall panel runs out of room and the panel is wide enough for two;
+// otherwise the panel scrolls), creates the auto-generated controls
 // through one builder per ControlKind, registers drawing parameters with the
 // page's overlay, keeps linked rows shown or hidden as values change, takes
 // each control notification by offset, and reads the controls back into a
@@ -21,6 +22,7 @@
 
 #include "auto_controls.h"
 #include "auto_notification.h"
+#include "panel_viewport.h"
 #include "param_rows.h"
 #include "row_geometry_text.h"
 
@@ -39,9 +41,12 @@ public:
     CSmartUiEngine& operator=(const CSmartUiEngine&) = delete;
 
     // Where the panel goes: rows start 10 pixels right of the header's left
-    // edge and 10 below its bottom; `panel` decides the second column. The
-    // overlay (may be null) is drawn into `videoRect` on play port `port`;
-    // `parse` (may be null) translates static texts back into values.
+    // edge and 10 below its bottom; `panel` decides the second column, and
+    // from the header's bottom to its own bottom it is the area the rows are
+    // shown in (scrolled when they need more). The overlay (may be null) is
+    // drawn into `videoRect` on play port `port`; `parse` (may be null)
+    // translates static texts back into values. A new area applies from the
+    // next build after Clear.
     void SetArea(QWidget* parent, const QRect& header, const QRect& panel,
                  CShowAIConfig* overlay = nullptr, const CSmartXmlParse* parse = nullptr,
                  const QRect& videoRect = {}, int port = -1);
@@ -114,6 +119,14 @@ private:
     void BuildSpec(const ControlSpec& spec, bool isLabel);
     // The row's y after the second-column check.
     int RowY();
+    // True when a second column beside the rows laid out so far stays
+    // inside the panel and clear of them.
+    bool SecondColumnFits() const;
+    // The window the controls go into, and a page rectangle in its pixels;
+    // Place also counts the rectangle into the panel's extent.
+    QWidget* ControlParent() const;
+    QRect Place(const QRect& pageRect);
+    QRect ViewportArea() const;
     void RunFirstLinkEvaluation();
     // ApplyLinks for every combo box and every check box but label boxes,
     // with the value each shows.
@@ -179,6 +192,7 @@ private:
     QRect panel_;
     QFont font_;
     int indent_ = 0;
+    bool oneColumn_ = false;  // the second column did not fit: the panel scrolls
     int ptzNumber_ = 0;
     int focusIndex_ = -1;
 
@@ -200,6 +214,9 @@ private:
     IdWindow bitmapIds_{11000, 0, 50};
     IdWindow sliderIds_{19000, 0, 50};
     IdWindow spinIds_{14000, 0, 50};
+
+    std::unique_ptr<PanelViewport> viewport_;
+    QRect extent_;  // every control built, page pixels
 
     CShowAIConfig* overlay_ = nullptr;
     const CSmartXmlParse* parse_ = nullptr;
