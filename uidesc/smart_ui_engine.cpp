@@ -20,6 +20,8 @@ int CSmartUiEngine::IdWindow::Take() {
 CSmartUiEngine::CSmartUiEngine() : font_(CComFont(20, 7, QStringLiteral("微软雅黑")).Font()) {}
 
 CSmartUiEngine::~CSmartUiEngine() {
+    // The overlay may already be gone with its session: it is not touched.
+    toolOut_ = false;
     Clear();
 }
 
@@ -51,6 +53,7 @@ int CSmartUiEngine::ControlCount() const {
 }
 
 void CSmartUiEngine::Clear() {
+    PutToolAway();
     checkBoxes_.clear();
     xpButtons_.clear();
     combos_.clear();
@@ -77,6 +80,7 @@ void CSmartUiEngine::Clear() {
 }
 
 void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
+    PutToolAway();
     if (clearOverlay) {
         if (overlay_) {
             for (const auto& [key, shape] : shapes_) {
@@ -111,9 +115,13 @@ void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
     if (!limits.empty()) {
         y_ += rowStep_;  // close the last line of limit groups
     }
-    // Each build starts its linked rows in the state their controls show.
+    // Each build starts its linked rows in the state their controls show,
+    // and its wires with the arrows of their rule's direction.
     built_ = 0;
     RunFirstLinkEvaluation();
+    for (const auto& combo : combos_) {
+        ShowDirectionOnWire(*combo);
+    }
     if (parent_) {
         parent_->update();
     }
