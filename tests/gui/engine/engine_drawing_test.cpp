@@ -40,34 +40,6 @@ protected:
     }
 };
 
-// Pixels of the 704 x 576 video: x 176 is -0.5, 528 is 0.5; y 144 is 0.5,
-// 432 is -0.5.
-TEST_F(EngineDrawing, ARegionTheDeviceHeldEmptyIsDrawnByClicksAndSaved) {
-    Param("Region", "UI_Static_And_PenBmpBtn_RectBmpBtn");
-    Param("Other", "UI_Static_And_PenBmpBtn_RectBmpBtn");
-    record_.objectParams["Region"];
-    record_.objectParams["Other"].polygons = {Square()};
-    Build();
-    EXPECT_EQ(overlay_.Polygon("Region"), nullptr) << "nothing to draw";
-    EXPECT_EQ(Collected("Region").geometry, QString()) << "untouched: left as it was";
-
-    ClickTool("Region");
-    EXPECT_TRUE(engine_.DrawingToolOut());
-    EXPECT_EQ(overlay_.Polygon("Other")->editable, 0);
-    for (const QPoint p : {QPoint(176, 144), QPoint(528, 144), QPoint(616, 288), QPoint(528, 432),
-                           QPoint(176, 432)}) {
-        Click(p.x(), p.y());
-    }
-    Click(180, 140);  // on the start point: closed
-    EXPECT_EQ(Collected("Region").geometry,
-              QStringLiteral("5|(-0.500000,0.500000),(0.500000,0.500000),(0.750000,0.000000),"
-                             "(0.500000,-0.500000),(-0.500000,-0.500000)"));
-
-    ClickTool("Region");  // the second click puts the tool away
-    EXPECT_FALSE(engine_.DrawingToolOut());
-    EXPECT_EQ(overlay_.Polygon("Other")->editable, 1);
-}
-
 // The region row's rectangle button draws a region of four corners.
 TEST_F(EngineDrawing, TheRectangleButtonOfARegionRowDrawsFourCorners) {
     Param("Region", "UI_Static_And_PenBmpBtn_RectBmpBtn");
@@ -94,22 +66,6 @@ TEST_F(EngineDrawing, ASaveClosesARegionInProgress) {
     EXPECT_EQ(Collected("Region").geometry,
               QStringLiteral("3|(-0.500000,0.500000),(0.500000,0.500000),(0.000000,-0.500000)"));
     EXPECT_FALSE(overlay_.ToolDrawing());
-}
-
-// The delete tool empties the row; the device's empty form is the value
-// without its polygon.
-TEST_F(EngineDrawing, TheDeleteToolSavesTheEmptyForm) {
-    const char* type = "UI_Static_And_Face_PenBmpBtn_DeleteBmpBtn_AllShow";
-    Param("Exclude", type);
-    record_.objectParams["Exclude"].polygons = {Square()};
-    Build();
-    ClickTool("Exclude", 1);
-    EXPECT_FALSE(engine_.DrawingToolOut()) << "deleting leaves no tool out";
-    const ObjectValueText collected = Collected("Exclude");
-    EXPECT_EQ(collected.geometry, QStringLiteral("0|"));
-    ParamValue value = record_.objectParams["Exclude"];
-    StoreObjectValueText(table_.Lookup(type), collected, value);
-    EXPECT_TRUE(value.polygons.empty());
 }
 
 // An untouched shape saves the device's own text, even where pixels could

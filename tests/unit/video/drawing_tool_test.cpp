@@ -87,19 +87,6 @@ TEST_F(DrawingTool, PuttingTheToolAwayGivesUpAnUnfinishedShape) {
     EXPECT_EQ(renderer.GetGeometryText("a"), QStringLiteral("4|(10,10),(100,10),(100,80),(10,80)"));
 }
 
-// A rectangle row's rectangle keeps its rectangle kind; a key the device
-// held nothing for gets its first shape.
-TEST_F(DrawingTool, ARectangleByDragForAKeyWithoutShape) {
-    renderer.StartTool(port, "r", ShapeForm::Rectangle, DrawGesture::Rectangle);
-    renderer.OnButtonDown(1, {300, 200}, kView);
-    renderer.OnMouseMove(1, {200, 150}, kView);
-    EXPECT_EQ(renderer.Polygon("r")->points[0], (GeoPoint{200, 150}));
-    renderer.OnButtonUp(0, {120, 100}, kView);
-    EXPECT_EQ(renderer.Polygon("r")->shapeKind, kShapeRectangle);
-    EXPECT_EQ(renderer.GetGeometryText("r"),
-              QStringLiteral("4|(120,100),(120,200),(300,200),(300,100)"));
-}
-
 // A wire drawn anew keeps the old one's margin and arrows; the new line
 // follows the cursor after its first click.
 TEST_F(DrawingTool, AWireByTwoClicksKeepsItsMarginAndArrows) {
@@ -117,18 +104,6 @@ TEST_F(DrawingTool, AWireByTwoClicksKeepsItsMarginAndArrows) {
               std::tuple(1, 0, 0.1f));
     EXPECT_EQ(line.editable, 1);
     EXPECT_EQ(renderer.GetGeometryText("w"), QStringLiteral("2|0.100|(50,50),(250,50)"));
-}
-
-// A segment has no arrows to turn: its outline items lie on the line.
-TEST_F(DrawingTool, ASegmentHasNoArrows) {
-    renderer.StartTool(port, "s", ShapeForm::Segment, DrawGesture::TwoClicks);
-    Click(20, 300);
-    Click(600, 300);
-    const LineRecord& line = *renderer.Line("s");
-    EXPECT_EQ(std::tuple(line.lineKind, line.arrowAVisible, line.arrowBVisible),
-              std::tuple(kLineSegment, 0, 0));
-    EXPECT_EQ(renderer.GetGeometryText("s"), QStringLiteral("0|(20,300),(600,300)"));
-    EXPECT_FALSE(renderer.SetArrows("s", true, true));
 }
 
 // The delete tool empties a key until it is drawn again; Escape during a new
