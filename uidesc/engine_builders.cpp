@@ -284,20 +284,7 @@ CAutoBitmapBtn* EngineBuilders::AddDrawingButton(CSmartUiEngine& e, const Contro
 }
 
 void EngineBuilders::RegisterShape(CSmartUiEngine& e, const ControlSpec& spec, int shapeType) {
-    CSmartUiEngine::Shape& shape = e.shapes_[spec.name];
-    shape.deviceText = spec.items.value(0);
-    shape.overlayType = shapeType;
-    shape.pixelText.clear();
-    if (!e.overlay_ || shapeType == kShapeNone) {
-        return;
-    }
-    const QString pixels = DevicePixelText(shape.deviceText, shapeType, e.videoRect_);
-    if (!pixels.isEmpty() &&
-        DrawEngineShape(*e.overlay_, e.port_, shapeType, spec.name, pixels, e.videoRect_)) {
-        // What the overlay gives back for an untouched shape, so saving it
-        // keeps the device's own text.
-        shape.pixelText = e.overlay_->GetGeometryText(spec.name);
-    }
+    e.RegisterShape(spec.name, spec.items.value(0), shapeType);
 }
 
 void EngineBuilders::Drawing(CSmartUiEngine& e, const ControlSpec& spec, bool) {

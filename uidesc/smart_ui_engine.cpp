@@ -20,6 +20,8 @@ int CSmartUiEngine::IdWindow::Take() {
 CSmartUiEngine::CSmartUiEngine() : font_(CComFont(20, 7, QStringLiteral("微软雅黑")).Font()) {}
 
 CSmartUiEngine::~CSmartUiEngine() {
+    // The overlay may already be gone with its session: it is not touched.
+    toolOut_ = false;
     Clear();
 }
 
@@ -66,6 +68,7 @@ int CSmartUiEngine::ControlCount() const {
 }
 
 void CSmartUiEngine::Clear() {
+    PutToolAway();
     checkBoxes_.clear();
     xpButtons_.clear();
     combos_.clear();
@@ -94,6 +97,7 @@ void CSmartUiEngine::Clear() {
 }
 
 void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
+    PutToolAway();
     if (clearOverlay) {
         if (overlay_) {
             for (const auto& [key, shape] : shapes_) {
@@ -131,9 +135,13 @@ void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
     if (!limits.empty()) {
         y_ += rowStep_;  // close the last line of limit groups
     }
-    // Each build starts its linked rows in the state their controls show.
+    // Each build starts its linked rows in the state their controls show,
+    // and its wires with the arrows of their rule's direction.
     built_ = 0;
     RunFirstLinkEvaluation();
+    for (const auto& combo : combos_) {
+        ShowDirectionOnWire(*combo);
+    }
     if (viewport_) {
         viewport_->Fit(extent_);
         viewport_->Show(ControlCount() > 0);

@@ -63,6 +63,9 @@ public:
     void OnEditChange(int offset);
     void OnXpButtonClicked(int offset);
     void OnCheckBoxClicked(int offset);
+    // Puts the button's drawing tool out on the overlay for its row (the
+    // next input on the video draws the row's new shape), or away again
+    // when it is out; the delete tool empties the row's shape at once.
     void OnDrawingButtonClicked(int offset);
     void OnSpinDelta(int offset, int delta);
     void OnSliderReleased(int offset);
@@ -76,6 +79,9 @@ public:
     // into the record's object values.
     void CollectValues(ParamRecord& record, std::map<QString, ObjectValueText>& objects) const;
     void ApplyLinks(const QString& name, const QString& value);
+
+    // True while one of this panel's drawing tools is out on the overlay.
+    bool DrawingToolOut() const;
 
     // Read access for pages, tools and tests.
     int X() const { return x_; }
@@ -111,9 +117,30 @@ private:
     // A drawing parameter as registered with the overlay.
     struct Shape {
         QString deviceText;  // the row's GeometryText (device form)
-        QString pixelText;   // what the overlay was given; empty: not drawn
+        QString pixelText;   // what the overlay gave back once drawn; empty: not drawn
         int overlayType = 0;
+        // More points than the overlay holds: drawn as the device keeps
+        // them, never edited; redrawing it reduces it, and the operator is
+        // told so once, before the first drawing.
+        int devicePoints = 0;
+        bool outlineOnly = false;
+        bool warned = false;
     };
+    // Registers a drawing row and draws its geometry on the overlay.
+    void RegisterShape(const QString& name, const QString& deviceText, int shapeType);
+    void StartDrawingTool(CAutoBitmapBtn& button);
+    // Puts away a tool this panel put out; another panel's tool stays.
+    void PutToolAway();
+    // Listens to the overlay for shapes the operator changed on the video.
+    void ClaimOverlay();
+    void OnShapeChanged(const QString& key);
+    // A wire's rule direction: the combo "Direction" of the wire's owner,
+    // when the owner has that one wire. Its arrows and the combo follow
+    // each other.
+    CAutoComboBox* DirectionComboOf(const QString& wire) const;
+    QString WireOfDirection(const CAutoComboBox& combo) const;
+    void ShowDirectionOnWire(const CAutoComboBox& combo);
+    void SwapLook(CAutoBitmapBtn& button);
 
     void LayoutRow(const ParamDescriptor& row);
     void BuildSpec(const ControlSpec& spec, bool isLabel);
@@ -246,6 +273,8 @@ private:
     int ptzGroupCount_ = 0;
     int ptzGroupBase_ = -1;
     CAutoBitmapBtn* currentDrawing_ = nullptr;
+    bool toolOut_ = false;  // currentDrawing_'s tool is out on the overlay
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);  // see ClaimOverlay
 };
 
 }  // namespace vexo

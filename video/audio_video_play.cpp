@@ -41,6 +41,8 @@ bool CAudioVideoPlay::StopRealPlay() {
     if (realHandle_ >= 0 && !VEXONET_StopRealData(realHandle_)) {
         return false;
     }
+    // A drawing tool belongs to the page that showed this stream.
+    overlay_->StopTool();
     // No callback of the stream runs any more: the port is the UI
     // thread's alone from here.
     const int32_t port = port_;
@@ -192,6 +194,24 @@ bool CAudioVideoPlay::OnButtonDown(uint32_t flags, int x, int y) {
     }
     return overlay_->OnButtonDown(flags, QPoint(x - videoRect_.left(), y - videoRect_.top()),
                                   QRect(0, 0, videoRect_.width(), videoRect_.height()));
+}
+
+void CAudioVideoPlay::OnButtonUp(uint32_t flags, int x, int y) {
+    if (CanEdit()) {
+        overlay_->OnButtonUp(flags, QPoint(x - videoRect_.left(), y - videoRect_.top()),
+                             QRect(0, 0, videoRect_.width(), videoRect_.height()));
+    }
+}
+
+void CAudioVideoPlay::OnDoubleClick(uint32_t flags, int x, int y) {
+    if (CanEdit()) {
+        overlay_->OnDoubleClick(flags, QPoint(x - videoRect_.left(), y - videoRect_.top()),
+                                QRect(0, 0, videoRect_.width(), videoRect_.height()));
+    }
+}
+
+bool CAudioVideoPlay::OnEscape() {
+    return CanEdit() && overlay_->CancelDrawing();
 }
 
 QString CAudioVideoPlay::BuildSetupXml(const QString& user, const QString& password) {

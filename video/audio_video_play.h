@@ -79,6 +79,11 @@ public:
     // Mouse input in video-window coordinates, while playing.
     void OnMouseMove(uint32_t flags, int x, int y);
     bool OnButtonDown(uint32_t flags, int x, int y);
+    void OnButtonUp(uint32_t flags, int x, int y);
+    void OnDoubleClick(uint32_t flags, int x, int y);
+    // Escape on the video: abandons a shape being drawn (the old one comes
+    // back). False when nothing was being drawn.
+    bool OnEscape();
 
     // For the pane and for tests.
     int32_t RealDataHandle() const { return realHandle_; }

@@ -43,6 +43,7 @@ CNormalConfigBody::~CNormalConfigBody() = default;
 
 void CNormalConfigBody::Create(CNormalArmingSet* page) {
     m_page = page;
+    page->Pane().RouteVideoInput();  // the alarm's regions are drawn on the video
     font_ = vexo::ModuleFirstFont().Font();
     list_.Create(page, kAlarmListRect, font_);
 

@@ -29,6 +29,7 @@ void CSceneSetBodyTitle::Create(QWidget* parent) {
     SetParentWnd(parent);
     CreateVideoWindow(kVideoRect);
     CreateButtons();
+    RouteVideoInput();  // the module panels' geometry is drawn on the video
     PlaceEngine();
 }
 
