@@ -15,10 +15,12 @@ function click(x, y) {
 check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
 check(ui.click(18007), "the normal arming group");
 check(host.waitUntil(() => ui.page() === 3), "the normal arming page");
+// The first alarm's panel is drawn once the video plays; the motion alarm's,
+// chosen then, is drawn over it at once.
+check(host.waitUntil(() => ui.property(VIDEO, "vexoOverlayDrawn") === true), "the video plays");
 let alarm = FIRST_ALARM;
 while (ui.find(alarm).exists && ui.find(alarm).text !== "Motion Detection") ++alarm;
 check(ui.click(alarm), "the motion alarm");
-check(host.waitUntil(() => ui.property(VIDEO, "vexoOverlayDrawn") === true), "the region is drawn over the picture");
 
 // The 560 x 315 video: x = 280 + 280 fx, y = 157 - 157 fy (integer halves).
 const corners = [[60, 40], [500, 50], [480, 280], [90, 260]];

@@ -23,8 +23,8 @@ function near(actual, [x, y], what) {
 check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
 const scene = sim.cmd("CMD_GetSceneList").info.SceneList[0].SceneToken;
 check(ui.openScene(0), "the first scene's settings");
-// The tab is chosen before the first picture: the panel is built again over
-// it, and the video window says so.
+// Chosen before the first picture, the tab's panel is built again over it;
+// chosen later, it is drawn at once. Either way the video window says so.
 let tab = 18103;
 while (tab < 18108 && ui.find(tab).text !== "Camera Calibration") ++tab;
 check(ui.click(tab), "the Camera Calibration tab");
