@@ -133,6 +133,11 @@ void CSmartUiEngine::StartDrawingTool(CAutoBitmapBtn& button) {
 }
 
 void CSmartUiEngine::OnShapeChanged(const QString& key) {
+    FollowShape(key);
+    CommitStep();  // the shape's change, and the direction that followed it
+}
+
+void CSmartUiEngine::FollowShape(const QString& key) {
     const auto it = shapes_.find(key);
     if (!overlay_ || it == shapes_.end() || it->second.overlayType != kShapeLine) {
         return;
@@ -201,6 +206,20 @@ void CSmartUiEngine::ShowDirectionOnWire(const CAutoComboBox& combo) {
     if (const auto arrows = ArrowsOfDirection(ComboValue(combo))) {
         overlay_->SetArrows(wire, arrows->a, arrows->b);
     }
+}
+
+int CSmartUiEngine::ShapeTypeOf(const QString& name) const {
+    const auto it = shapes_.find(name);
+    return it == shapes_.end() || it->second.outlineOnly ? kShapeNone : it->second.overlayType;
+}
+
+QString CSmartUiEngine::LabelOf(const QString& name) const {
+    for (const auto& label : statics_) {
+        if (label->Name() == name && rowLabels_.contains(label.get()) && label->Control()) {
+            return label->Control()->text();
+        }
+    }
+    return name;
 }
 
 }  // namespace vexo

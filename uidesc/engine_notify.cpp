@@ -187,6 +187,18 @@ void CSmartUiEngine::OnSliderReleased(int offset) {
 }
 
 bool CSmartUiEngine::Dispatch(const AutoNotification& n) {
+    // What the notification changes, including what it sets off (an edit
+    // that a spin fills in, a wire that follows its direction), is one step.
+    ++dispatchDepth_;
+    const bool taken = Route(n);
+    --dispatchDepth_;
+    if (taken) {
+        CommitStep();
+    }
+    return taken;
+}
+
+bool CSmartUiEngine::Route(const AutoNotification& n) {
     const int offset = AutoOffsetOfId(n.id);
     switch (AutoClassOfId(n.id)) {
         case kAutoComboBoxClass:

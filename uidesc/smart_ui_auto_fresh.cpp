@@ -239,6 +239,9 @@ bool CSmartUiAutoFresh::Save() {
             ok = false;
         }
     }
+    if (ok) {
+        engine_.ResetHistory();  // what is saved is not undone
+    }
     return ok;
 }
 

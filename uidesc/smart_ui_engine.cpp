@@ -1,5 +1,6 @@
 #include "smart_ui_engine.h"
 
+#include <QUndoStack>
 #include <algorithm>
 
 #include "com_font.h"
@@ -17,7 +18,9 @@ int CSmartUiEngine::IdWindow::Take() {
     return base + first + next++;
 }
 
-CSmartUiEngine::CSmartUiEngine() : font_(CComFont(20, 7, QStringLiteral("微软雅黑")).Font()) {}
+CSmartUiEngine::CSmartUiEngine()
+    : font_(CComFont(20, 7, QStringLiteral("微软雅黑")).Font()),
+      history_(std::make_unique<QUndoStack>()) {}
 
 CSmartUiEngine::~CSmartUiEngine() {
     // The overlay may already be gone with its session: it is not touched.
@@ -94,6 +97,10 @@ void CSmartUiEngine::Clear() {
     currentDrawing_ = nullptr;
     focusIndex_ = -1;
     built_ = 0;
+    // The steps name controls that are gone. (The overlay is not asked for
+    // anything here: it may be gone with its session.)
+    history_->clear();
+    committed_ = {};
 }
 
 void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
@@ -149,6 +156,8 @@ void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
     if (parent_) {
         parent_->update();
     }
+    // A new panel starts a new history.
+    ResetHistory();
 }
 
 int CSmartUiEngine::RowY() {
@@ -226,6 +235,7 @@ void CSmartUiEngine::ShowAll(bool show) {
         apply(c);
     for (auto& c : listBoxes_)
         apply(c);
+    panelShown_ = show;
     if (viewport_) {
         viewport_->Show(show && ControlCount() > 0);
     }

@@ -22,11 +22,13 @@
 
 #include "auto_controls.h"
 #include "auto_notification.h"
+#include "engine_history.h"
 #include "panel_viewport.h"
 #include "param_rows.h"
 #include "row_geometry_text.h"
 
 class CSmartXmlParse;
+class QUndoStack;
 struct ParamRecord;
 
 namespace vexo {
@@ -83,6 +85,27 @@ public:
     // True while one of this panel's drawing tools is out on the overlay.
     bool DrawingToolOut() const;
 
+    // Undo and redo: every change the operator makes to the panel's values
+    // or shapes is one step (typing into one edit is one step), until the
+    // panel is built again or ResetHistory (after a save). Undo first gives
+    // up a shape being drawn. False when there was nothing to do.
+    bool Undo();
+    bool Redo();
+    void ResetHistory();
+    QUndoStack& History() { return *history_; }
+    // For the undo steps: puts values and shapes back, and tells a typed
+    // edit from the other controls.
+    void ApplyChange(const PanelChange& change);
+    bool IsTextEditAt(size_t index) const;
+
+    // The panel's drawing rows, for the point table: the overlay they are
+    // drawn on, its video rectangle, a row's overlay shape type (kShapeNone
+    // for a name that is no drawing row of the panel) and its label.
+    CShowAIConfig* Overlay() const { return overlay_; }
+    const QRect& VideoRect() const { return videoRect_; }
+    int ShapeTypeOf(const QString& name) const;
+    QString LabelOf(const QString& name) const;
+
     // Read access for pages, tools and tests.
     int X() const { return x_; }
     int Y() const { return y_; }
@@ -134,6 +157,8 @@ private:
     // Listens to the overlay for shapes the operator changed on the video.
     void ClaimOverlay();
     void OnShapeChanged(const QString& key);
+    // A wire's direction combo follows its arrows.
+    void FollowShape(const QString& key);
     // A wire's rule direction: the combo "Direction" of the wire's owner,
     // when the owner has that one wire. Its arrows and the combo follow
     // each other.
@@ -154,6 +179,12 @@ private:
     QWidget* ControlParent() const;
     QRect Place(const QRect& pageRect);
     QRect ViewportArea() const;
+    bool Route(const AutoNotification& notification);
+    // Records what changed since the last step as a new step.
+    void CommitStep();
+    PanelState CaptureState() const;
+    template <class Fn>
+    void ForEachControlIndexed(Fn fn);
     void RunFirstLinkEvaluation();
     // ApplyLinks for every combo box and every check box but label boxes,
     // with the value each shows.
@@ -275,6 +306,12 @@ private:
     CAutoBitmapBtn* currentDrawing_ = nullptr;
     bool toolOut_ = false;  // currentDrawing_'s tool is out on the overlay
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);  // see ClaimOverlay
+
+    std::unique_ptr<QUndoStack> history_;
+    PanelState committed_;     // the panel as the last step left it
+    int dispatchDepth_ = 0;    // a notification's own changes are one step
+    bool restoring_ = false;   // an undo step is putting values back
+    bool panelShown_ = false;  // the last ShowAll showed the panel
 };
 
 }  // namespace vexo

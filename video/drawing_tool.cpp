@@ -179,6 +179,7 @@ void CShowAIConfig::EmptyShape(int32_t port, const QString& key) {
     TakeShape(key);
     emptied_.insert(key);
     NotifyShape(key);
+    NotifyView();
 }
 
 bool CShowAIConfig::SetArrows(const QString& key, bool arrowA, bool arrowB) {
@@ -371,6 +372,7 @@ void CShowAIConfig::FinishTool() {
     tool.drawing = ClickDrawing(tool.gesture);
     lastDrawingKey_ = key;
     NotifyShape(key);
+    SelectShape(key, -1);  // the new shape is the one to adjust next
 }
 
 }  // namespace vexo

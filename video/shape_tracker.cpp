@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "shape_hit.h"
+#include "shape_snap.h"
 
 namespace vexo {
 
@@ -42,7 +43,8 @@ protected:
         switch (event->type()) {
             case QEvent::MouseMove:
                 if (watched == window_ && !finished_) {
-                    Move(static_cast<QMouseEvent*>(event)->position());
+                    const auto* mouse = static_cast<QMouseEvent*>(event);
+                    Move(mouse->position(), !(mouse->modifiers() & Qt::AltModifier));
                 }
                 return true;
             case QEvent::MouseButtonRelease:
@@ -84,7 +86,8 @@ private:
         loop_.quit();
     }
 
-    void Move(QPointF position) {
+    // Alt held places the point freely; otherwise it snaps.
+    void Move(QPointF position, bool snap) {
         // Window pixels to video pixels, the space of the press point; the
         // result is a 16-bit coordinate.
         const QPointF local = position - QPointF(tracker_.origin_);
@@ -94,8 +97,12 @@ private:
         if (!bounds.contains(p.x, p.y)) {
             return;
         }
-        tracker_.MoveHandleTo(handle_, AddClamped(p.x, -int64_t{offset_.x}),
-                              AddClamped(p.y, -int64_t{offset_.y}));
+        GeoPoint target{AddClamped(p.x, -int64_t{offset_.x}), AddClamped(p.y, -int64_t{offset_.y})};
+        std::vector<GeoPoint> others;
+        if (snap && tracker_.SnapTargets(handle_, others)) {
+            target = SnapPoint(target, bounds.size(), others);
+        }
+        tracker_.MoveHandleTo(handle_, target.x, target.y);
     }
 
     CShapeTracker& tracker_;
@@ -143,6 +150,10 @@ void CShapeTracker::GetHandlePoint(int, int& x, int& y) const {
 }
 
 void CShapeTracker::MoveHandleTo(int, int, int) {}
+
+bool CShapeTracker::SnapTargets(int, std::vector<GeoPoint>&) const {
+    return false;
+}
 
 void CShapeTracker::SetShapePointer(void*) {}
 

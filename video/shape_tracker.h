@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QRect>
+#include <vector>
 
 #include "geometry_records.h"
 
@@ -28,6 +29,9 @@ public:
     virtual void GetHandlePoint(int handle, int& x, int& y) const;
     virtual void MoveHandleTo(int handle, int x, int y);
     virtual void SetShapePointer(void* record);
+    // The other points a dragged handle lines up with; false when the
+    // handle moves the whole shape (or the band), which does not snap.
+    virtual bool SnapTargets(int handle, std::vector<GeoPoint>& others) const;
     virtual int GetHandleSize() const { return handleSize_; }
     virtual void SetHandleSize(int size) { handleSize_ = size; }
 

@@ -132,6 +132,11 @@ void CRectShapeTracker::MoveHandleTo(int handle, int x, int y) {
     overlay::RedrawPolygon(Port(), Items(), *record_);
 }
 
+bool CRectShapeTracker::SnapTargets(int handle, std::vector<GeoPoint>&) const {
+    // A corner's neighbours follow it: only the frame's edges pull it.
+    return handle >= 0 && handle < 4;
+}
+
 // Region.
 
 int CRegionShapeTracker::HitTest(QPoint point) const {
@@ -175,6 +180,19 @@ void CRegionShapeTracker::MoveHandleTo(int handle, int x, int y) {
     overlay::RedrawPolygon(Port(), Items(), *record_);
 }
 
+bool CRegionShapeTracker::SnapTargets(int handle, std::vector<GeoPoint>& others) const {
+    const int count = record_ == nullptr ? 0 : std::clamp(record_->count, 0, kMaxPolygonPoints);
+    if (handle < 0 || handle >= count) {
+        return false;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (i != handle) {
+            others.push_back(record_->points[i]);
+        }
+    }
+    return true;
+}
+
 // Wire.
 
 int CWireShapeTracker::HitTest(QPoint point) const {
@@ -213,6 +231,14 @@ void CWireShapeTracker::MoveHandleTo(int handle, int x, int y) {
     geometry::ComputeBand(*record_, record_->box.height());
     SetBand(record_->band);
     overlay::RedrawLine(Port(), Items(), *record_);
+}
+
+bool CWireShapeTracker::SnapTargets(int handle, std::vector<GeoPoint>& others) const {
+    if (record_ == nullptr || (handle != 1 && handle != 2)) {
+        return false;
+    }
+    others.push_back(handle == 1 ? record_->end : record_->start);
+    return true;
 }
 
 // Line.
@@ -254,6 +280,14 @@ void CLineShapeTracker::MoveHandleTo(int handle, int x, int y) {
     overlay::RedrawLine(Port(), Items(), *record_);
 }
 
+bool CLineShapeTracker::SnapTargets(int handle, std::vector<GeoPoint>& others) const {
+    if (record_ == nullptr || (handle != 0 && handle != 1)) {
+        return false;
+    }
+    others.push_back(handle == 0 ? record_->end : record_->start);
+    return true;
+}
+
 // Point.
 
 void CPointShapeTracker::GetHandlePoint(int, int& x, int& y) const {
@@ -267,6 +301,10 @@ void CPointShapeTracker::MoveHandleTo(int, int x, int y) {
     }
     record_->point = {x, y};
     overlay::RedrawPoint(Port(), Items(), *record_);
+}
+
+bool CPointShapeTracker::SnapTargets(int, std::vector<GeoPoint>&) const {
+    return true;
 }
 
 }  // namespace vexo

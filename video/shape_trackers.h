@@ -16,6 +16,7 @@ public:
     int HitTest(QPoint point) const override;
     void GetHandlePoint(int handle, int& x, int& y) const override;
     void MoveHandleTo(int handle, int x, int y) override;
+    bool SnapTargets(int handle, std::vector<GeoPoint>& others) const override;
 
 private:
     PolygonRecord* record_;
@@ -28,6 +29,7 @@ public:
     int HitTest(QPoint point) const override;
     void GetHandlePoint(int handle, int& x, int& y) const override;
     void MoveHandleTo(int handle, int x, int y) override;
+    bool SnapTargets(int handle, std::vector<GeoPoint>& others) const override;
     void SetShapePointer(void* record) override { record_ = static_cast<PolygonRecord*>(record); }
 
 private:
@@ -41,6 +43,7 @@ public:
     int HitTest(QPoint point) const override;
     void GetHandlePoint(int handle, int& x, int& y) const override;
     void MoveHandleTo(int handle, int x, int y) override;
+    bool SnapTargets(int handle, std::vector<GeoPoint>& others) const override;
 
 private:
     LineRecord* record_;
@@ -55,6 +58,7 @@ public:
     int HitTest(QPoint point) const override;
     void GetHandlePoint(int handle, int& x, int& y) const override;
     void MoveHandleTo(int handle, int x, int y) override;
+    bool SnapTargets(int handle, std::vector<GeoPoint>& others) const override;
     void SetShapePointer(void* record) override { record_ = static_cast<LineRecord*>(record); }
 
 private:
@@ -68,6 +72,7 @@ public:
     int HitTest(QPoint) const override { return 1; }
     void GetHandlePoint(int handle, int& x, int& y) const override;
     void MoveHandleTo(int handle, int x, int y) override;
+    bool SnapTargets(int handle, std::vector<GeoPoint>& others) const override;
 
 private:
     PointRecord* record_;

@@ -233,6 +233,11 @@ bool CShowAIConfig::DeleteOverlay(const QString& key, bool keep) {
         drawing_ = 0;
         firstClickRestarts_ = 1;
     }
+    if (selectedKey_ == key) {
+        selectedKey_.clear();
+        selectedPoint_ = -1;
+        NotifyView();
+    }
     return true;
 }
 
@@ -389,15 +394,36 @@ bool CShowAIConfig::OnButtonDown(uint32_t, QPoint point, const QRect& view) {
 }
 
 void CShowAIConfig::TrackOrTurn(PressTarget& target, QPoint point) {
+    // The pressed shape becomes the one the operator works on, and the
+    // pressed handle its point (a press inside it: the whole shape).
+    int selected = -1;
+    if (target.tracker) {
+        const auto points = ShapePoints(target.key);
+        for (int i = 0; i < static_cast<int>(points.size()); ++i) {
+            if (HandleOfPoint(target.key, i) == target.handle) {
+                selected = i;
+            }
+        }
+        if (Point(target.key) != nullptr) {
+            selected = 0;
+        }
+    }
+    SelectShape(target.key, selected);
     if (target.tracker) {
         appendPoints_ = target.handle;
+        const ShapeSnapshot before = Snapshot(target.key);
         target.tracker->Track(window_.data(), point);
+        if (!SameShape(before, Snapshot(target.key))) {
+            NotifyShape(target.key);
+            NotifyView();
+        }
         return;
     }
     if (target.arrowOf != nullptr) {
         ToggleArrow(*target.arrowOf, point);
         Redraw(target.key);
         NotifyShape(target.key);
+        NotifyView();
     }
 }
 
@@ -658,18 +684,7 @@ void CShowAIConfig::Select(QPoint point) {
             }
         }
     }
-    auto apply = [&](auto& map) {
-        for (auto& [key, record] : map) {
-            const uint8_t selected = key == hitKey ? 1 : 0;
-            if (record.selected != selected) {
-                record.selected = selected;
-                Redraw(key);
-            }
-        }
-    };
-    apply(polygons_);
-    apply(lines_);
-    apply(points_);
+    SelectShape(hitKey, Point(hitKey) != nullptr ? 0 : -1);
 }
 
 const PolygonRecord* CShowAIConfig::Polygon(const QString& key) const {

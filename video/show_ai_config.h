@@ -46,6 +46,18 @@ private:
 // for that rule.
 enum class ShapeForm { Region, Rectangle, Wire, DirectedWire, Segment, Point };
 
+// Everything the renderer holds for one key: what an undo step puts back.
+struct ShapeSnapshot {
+    std::optional<PolygonRecord> polygon;
+    std::optional<LineRecord> line;
+    std::optional<PointRecord> point;
+    std::optional<std::pair<std::vector<GeoPoint>, bool>> outline;  // points, closed
+    bool emptied = false;
+};
+// True when the two hold the same geometry (points, arrows, margin, whether
+// emptied); whether a shape is editable or selected does not count.
+bool SameShape(const ShapeSnapshot& a, const ShapeSnapshot& b);
+
 class CShowAIConfig {
 public:
     CShowAIConfig() = default;
@@ -139,8 +151,36 @@ public:
     // Called with the key after the operator changed a shape's kind of
     // content on the video: a drawing finished, a shape emptied, an arrow
     // turned. One listener at a time, named by its owner.
+    // Tracking a shape with the mouse, typing its points and moving it with
+    // the keys count as changes too.
     void SetShapeListener(const void* owner, std::function<void(const QString&)> listener);
     void RemoveShapeListener(const void* owner);
+    // Told after every change of a shape or of the selection, whoever made
+    // it (an undo included): views that show the selected shape refresh.
+    void AddViewListener(const void* owner, std::function<void()> listener);
+    void RemoveViewListener(const void* owner);
+
+    // Undo and redo: a key's whole shape, and putting one back. Restore
+    // keeps whether the key is editable and selected now.
+    ShapeSnapshot Snapshot(const QString& key) const;
+    void Restore(const QString& key, const ShapeSnapshot& shape);
+
+    // The shape the operator works on: the last one pressed, drawn or
+    // clicked, and its point (a polygon's corner, 0 and 1 a line's start and
+    // end), -1 for the whole shape. Empty when none.
+    const QString& SelectedKey() const { return selectedKey_; }
+    int SelectedPoint() const { return selectedPoint_; }
+    void SelectShape(const QString& key, int point);
+    // The points of a key's shape in video pixels: a polygon's corners, a
+    // line's start and end, a point. Empty for an unknown key.
+    std::vector<GeoPoint> ShapePoints(const QString& key) const;
+    // Exact input: moves point `index` of the key's shape (-1: the whole
+    // shape, so that its first point lands on `to`) as dragging that handle
+    // would, inside the video. False when nothing moved.
+    bool MoveShapePoint(const QString& key, int index, GeoPoint to);
+    // Moves the selected point, or the selected shape when no point is
+    // selected, by (dx, dy) pixels. False when nothing moved.
+    bool NudgeSelection(int dx, int dy);
 
     // Read access for the pane and for tests.
     const PolygonRecord* Polygon(const QString& key) const;
@@ -152,15 +192,7 @@ public:
     const QString& LastDrawingKey() const { return lastDrawingKey_; }
 
 private:
-    // Everything the renderer holds for one key, taken out whole (its items
-    // deleted) and put back whole (its items added again).
-    struct KeyShape {
-        std::optional<PolygonRecord> polygon;
-        std::optional<LineRecord> line;
-        std::optional<PointRecord> point;
-        std::optional<std::pair<std::vector<GeoPoint>, bool>> outline;  // points, closed
-        bool emptied = false;
-    };
+    using KeyShape = ShapeSnapshot;
     KeyShape TakeShape(const QString& key);
     void PutShape(const QString& key, const KeyShape& shape);
 
@@ -183,6 +215,9 @@ private:
     void FinishTool();
     void SetEditable(const QString& key, uint8_t editable);
     void NotifyShape(const QString& key);
+    void NotifyView();
+    // The tracker handle of a shape's point (-1: the whole shape).
+    int HandleOfPoint(const QString& key, int index) const;
     void ClearPolygon(const QString& key);
     void Redraw(const QString& key);
     // What a press lands on: a tracker ready to follow it, or a wire whose
@@ -219,6 +254,9 @@ private:
     std::optional<Tool> tool_;
     const void* listenerOwner_ = nullptr;
     std::function<void(const QString&)> listener_;
+    std::vector<std::pair<const void*, std::function<void()>>> viewListeners_;
+    QString selectedKey_;
+    int selectedPoint_ = -1;
 
     uint8_t drawing_ = 0;
     uint8_t firstClickRestarts_ = 1;

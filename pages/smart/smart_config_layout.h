@@ -46,5 +46,11 @@ inline constexpr int kTabArmingOffset = 396;
 inline constexpr int kTabLinkageOffset = 397;
 inline constexpr QPoint kSaveTopLeft{1054, 626};
 inline constexpr QPoint kRecoverTopLeft{1162, 626};
+// Undo and redo, left of Save; the point table under the video's buttons.
+inline constexpr int kUndoOffset = 470;
+inline constexpr int kRedoOffset = 471;
+inline constexpr QRect kUndoRect{966, 626, 40, 36};
+inline constexpr QRect kRedoRect{1008, 626, 40, 36};
+inline constexpr QRect kPointTableRect{10, 560, 640, 100};
 
 }  // namespace vexo::smart

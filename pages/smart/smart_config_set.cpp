@@ -1,6 +1,8 @@
 #include "smart_config_set.h"
 
+#include <QKeyEvent>
 #include <QPainter>
+#include <QUndoStack>
 #include <algorithm>
 
 #include "com_str.h"
@@ -29,6 +31,54 @@ void CSmartConfigSet::OnInitDialog() {
     header_.Create(this);
     ruleTitle_.Create(this);
     body_->Create(this);
+    const bool chinese = vexo::TheComStr().Language() == u"chinese";
+    undo_.Create(kXpBase + kUndoOffset, this, kUndoRect, vexo::kAutoStyleNone,
+                 QStringLiteral("\u21B6"));
+    redo_.Create(kXpBase + kRedoOffset, this, kRedoRect, vexo::kAutoStyleNone,
+                 QStringLiteral("\u21B7"));
+    undo_.Control()->setToolTip(chinese ? QStringLiteral("撤销 (Ctrl+Z)")
+                                        : QStringLiteral("Undo (Ctrl+Z)"));
+    redo_.Control()->setToolTip(chinese ? QStringLiteral("重做 (Ctrl+Shift+Z, Ctrl+Y)")
+                                        : QStringLiteral("Redo (Ctrl+Shift+Z, Ctrl+Y)"));
+    for (vexo::CAutoXpBtn* button : {&undo_, &redo_}) {
+        button->SetImages(541, 542);
+    }
+    QUndoStack& history = body_->Controller().Engine().History();
+    connect(&history, &QUndoStack::indexChanged, this, [this] { SyncHistoryButtons(); });
+    connect(&history, &QUndoStack::cleanChanged, this, [this] { SyncHistoryButtons(); });
+    pointTable_.Create(this, kPointTableRect);
+    SyncHistoryButtons();
+}
+
+void CSmartConfigSet::SyncHistoryButtons() {
+    if (!body_) {
+        return;
+    }
+    vexo::CSmartUiEngine& engine = body_->Controller().Engine();
+    const bool shown =
+        body_->CurrentTab() == CSmartConfigBody::kParamTab && body_->Controller().HasPanel();
+    undo_.Show(shown ? 1 : 0);
+    redo_.Show(shown ? 1 : 0);
+    if (undo_.Control() && redo_.Control()) {
+        undo_.Control()->setEnabled(engine.History().canUndo());
+        redo_.Control()->setEnabled(engine.History().canRedo());
+    }
+}
+
+void CSmartConfigSet::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool undo = key == Qt::Key_Z && mods == Qt::ControlModifier;
+    const bool redo = (key == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier)) ||
+                      (key == Qt::Key_Y && mods == Qt::ControlModifier);
+    if (body_ && body_->CurrentTab() == CSmartConfigBody::kParamTab && (undo || redo)) {
+        vexo::CSmartUiEngine& engine = body_->Controller().Engine();
+        undo ? engine.Undo() : engine.Redo();
+        SyncHistoryButtons();
+        event->accept();
+        return;
+    }
+    CVideoPageDialog::keyPressEvent(event);
 }
 
 void CSmartConfigSet::Enter(const QString& sceneName, const QString& sceneToken,
@@ -101,6 +151,8 @@ void CSmartConfigSet::SelectRule(int current) {
         body_->ShowRule(sceneToken_, funName_, ruleTitle_.CurrentToken(),
                         ruleTitle_.Slots().StoredTokens());
     }
+    SyncHistoryButtons();
+    pointTable_.Refresh();
     update();
 }
 
@@ -198,7 +250,15 @@ bool CSmartConfigSet::OnCommand(int offset) {
         }
         return true;
     }
-    return body_->OnCommand(offset) || CVideoPageDialog::OnCommand(offset);
+    if (offset == kUndoOffset || offset == kRedoOffset) {
+        vexo::CSmartUiEngine& engine = body_->Controller().Engine();
+        offset == kUndoOffset ? engine.Undo() : engine.Redo();
+        SyncHistoryButtons();
+        return true;
+    }
+    const bool taken = body_->OnCommand(offset) || CVideoPageDialog::OnCommand(offset);
+    SyncHistoryButtons();  // a tab, Save or Recover
+    return taken;
 }
 
 bool CSmartConfigSet::OnAutoNotify(const vexo::AutoNotification& notification) {
@@ -244,6 +304,8 @@ void CSmartConfigSet::OnTimer(int id) {
         body_->SetVideo(&session->Overlay(), QRect(QPoint(0, 0), video->size()),
                         session->PlayPort());
         body_->RedrawGeometry();
+        pointTable_.Attach(&body_->Controller().Engine());
+        SyncHistoryButtons();
         Pane().MarkOverlayDrawn(true);
     }
 }
@@ -252,6 +314,16 @@ void CSmartConfigSet::hideEvent(QHideEvent* event) {
     CVideoPageDialog::hideEvent(event);
     previewAsked_ = false;
     Pane().MarkOverlayDrawn(false);
+    // Another page: what was done here is no longer undone from there.
+    if (body_) {
+        body_->Controller().Engine().ResetHistory();
+    }
+    pointTable_.Refresh();
+}
+
+void CSmartConfigSet::showEvent(QShowEvent* event) {
+    CVideoPageDialog::showEvent(event);
+    pointTable_.Refresh();
 }
 
 void CSmartConfigSet::paintEvent(QPaintEvent* event) {

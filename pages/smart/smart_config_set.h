@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "engine_point_table.h"
 #include "smart_config_body.h"
 #include "smart_config_header.h"
 #include "smart_fun_title.h"
@@ -51,6 +52,10 @@ protected:
     bool OnCommand(int offset) override;
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // Ctrl+Z undoes the panel's last step; Ctrl+Shift+Z and Ctrl+Y redo
+    // it (keys the focused control leaves unused come here).
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SelectFunction(const QString& funName);
@@ -62,11 +67,17 @@ private:
     QString FunctionOfIndex(int index) const;
     // Points the session's overlay at this page's video window.
     void ClaimOverlay();
+    // The undo and redo buttons show with Save on the parameter tab, and
+    // are enabled while there is a step to undo or redo.
+    void SyncHistoryButtons();
 
     CSmartConfigHeader header_;
     CSmartFunTitle funTitle_;
     CSmartRuleTitle ruleTitle_;
     std::unique_ptr<CSmartConfigBody> body_;  // made with the page's device context
+    vexo::CAutoXpBtn undo_;
+    vexo::CAutoXpBtn redo_;
+    vexo::CPointTable pointTable_;
     QString sceneName_;
     QString sceneToken_;
     QString funName_;

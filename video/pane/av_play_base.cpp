@@ -451,6 +451,18 @@ bool CAVPlayBase::OnEscape() {
     return CanUseSession() && m_session->OnEscape();
 }
 
+bool CAVPlayBase::OnArrowKey(int dx, int dy) {
+    if (!CanUseSession() || !m_session->IsPlaying()) {
+        return false;
+    }
+    vexo::CShowAIConfig& overlay = m_session->Overlay();
+    if (overlay.SelectedKey().isEmpty()) {
+        return false;
+    }
+    overlay.NudgeSelection(dx, dy);
+    return true;  // taken even at the edge, where the shape cannot go on
+}
+
 void CAVPlayBase::RouteVideoInput() {
     QWidget* video = VideoWindow();
     if (video == nullptr || m_inputRouter) {

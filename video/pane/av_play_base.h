@@ -87,6 +87,9 @@ public:
     void OnButtonUp(uint32_t flags, int x, int y);
     void OnDoubleClick(uint32_t flags, int x, int y);
     bool OnEscape();
+    // An arrow key on the video: moves the selected point, or the selected
+    // shape, by (dx, dy) pixels. False when no shape is selected.
+    bool OnArrowKey(int dx, int dy);
     // Sends the video window's left-button presses, moves, releases and
     // double clicks, and Escape, to the session: the operator draws and
     // edits the page's geometry there. The window takes the keyboard focus

@@ -36,11 +36,23 @@ bool CVideoInputRouter::eventFilter(QObject* watched, QEvent* event) {
                               p.y());
             return true;
         }
-        case QEvent::KeyPress:
-            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && pane_.OnEscape()) {
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Escape && pane_.OnEscape()) {
+                return true;
+            }
+            // The arrows move the selected point (or shape) a pixel at a
+            // time, ten with Shift.
+            const int step = key->modifiers() & Qt::ShiftModifier ? 10 : 1;
+            const int dx =
+                key->key() == Qt::Key_Left ? -step : (key->key() == Qt::Key_Right ? step : 0);
+            const int dy =
+                key->key() == Qt::Key_Up ? -step : (key->key() == Qt::Key_Down ? step : 0);
+            if ((dx != 0 || dy != 0) && pane_.OnArrowKey(dx, dy)) {
                 return true;
             }
             break;
+        }
         default:
             break;
     }
