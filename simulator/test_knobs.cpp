@@ -54,6 +54,31 @@ int TestKnobs::LatencyMs() const {
     return latencyMs_;
 }
 
+void TestKnobs::SetHangMs(int ms) {
+    std::lock_guard lock(mutex_);
+    if (ms == 0) {
+        EndHangLocked();
+    } else {
+        hangUntil_ =
+            ms < 0 ? Clock::time_point::max() : Clock::now() + std::chrono::milliseconds(ms);
+    }
+}
+
+void TestKnobs::EndHangLocked() {
+    hangUntil_.reset();
+    hangEnded_.notify_all();
+}
+
+void TestKnobs::WaitWhileHung() {
+    // Short slices: a stop sets only an atomic flag (it may come from a
+    // signal handler), so nobody notifies.
+    constexpr auto kSlice = std::chrono::milliseconds(50);
+    std::unique_lock lock(mutex_);
+    while (!released_ && hangUntil_ && Clock::now() < *hangUntil_) {
+        hangEnded_.wait_until(lock, std::min(*hangUntil_, Clock::now() + kSlice));
+    }
+}
+
 void TestKnobs::SetScript(const std::string& command, const std::string& replyText) {
     std::lock_guard lock(mutex_);
     scripts_[command] = replyText;
@@ -91,6 +116,7 @@ void TestKnobs::Clear() {
     latencyMs_ = 0;
     scripts_.clear();
     faults_.clear();
+    EndHangLocked();
 }
 
 std::string TestKnobs::Apply(const Json::Value& control) {
@@ -105,6 +131,12 @@ std::string TestKnobs::Apply(const Json::Value& control) {
             return "latency_ms must be an integer";
         }
         SetLatencyMs(control["latency_ms"].asInt());
+    }
+    if (control.isMember("hang_ms")) {
+        if (!control["hang_ms"].isInt()) {
+            return "hang_ms must be an integer";
+        }
+        SetHangMs(control["hang_ms"].asInt());
     }
     if (control.isMember("script")) {
         const Json::Value& script = control["script"];
