@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "auto_base.h"
+#include "control_idle.h"
 #include "popup_answerer.h"
 
 namespace host {
@@ -187,7 +188,7 @@ bool UiDriver::click(int id) {
     // press and release at its centre.
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->click();
-        QCoreApplication::processEvents();
+        ProcessUntilIdle();
         return true;
     }
     const QPoint centre = widget->rect().center();
@@ -196,7 +197,7 @@ bool UiDriver::click(int id) {
     if (guard) {  // the press may have closed or deleted it
         SendMouse(guard, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
     }
-    QCoreApplication::processEvents();
+    ProcessUntilIdle();
     return true;
 }
 
@@ -210,7 +211,7 @@ bool UiDriver::doubleClick(int id) {
     SendMouse(widget, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
     SendMouse(widget, QEvent::MouseButtonDblClick, centre, Qt::LeftButton, Qt::LeftButton);
     SendMouse(widget, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
-    QCoreApplication::processEvents();
+    ProcessUntilIdle();
     return true;
 }
 
@@ -244,7 +245,7 @@ bool UiDriver::setText(int id, const QString& text) {
     } else {
         return false;
     }
-    QCoreApplication::processEvents();
+    ProcessUntilIdle();
     return true;
 }
 
@@ -264,7 +265,7 @@ bool UiDriver::select(int id, const QJSValue& indexOrText) {
         list->setCurrentRow(index);
         emit list->itemClicked(list->item(index));
     }
-    QCoreApplication::processEvents();
+    ProcessUntilIdle();
     return true;
 }
 
@@ -300,7 +301,7 @@ bool UiDriver::mouse(int id, const QString& kind, double x, double y) {
                 .arg(kind));
         return false;
     }
-    QCoreApplication::processEvents();
+    ProcessUntilIdle();
     return true;
 }
 
@@ -365,7 +366,7 @@ bool UiDriver::openScene(int index) {
             bool opened = false;
             if (QMetaObject::invokeMethod(widget, "OpenSceneAt", Q_RETURN_ARG(bool, opened),
                                           Q_ARG(int, index))) {
-                QCoreApplication::processEvents();
+                ProcessUntilIdle();
                 return opened;
             }
         }

@@ -131,7 +131,7 @@ void DeviceServer::Stop() {
     server_.stop();
 }
 
-void DeviceServer::GoOffline(int ms) {
+void DeviceServer::GoOffline(int ms, const httplib::Request& request) {
     {
         std::lock_guard lock(offlineMutex_);
         if (stopping_ || offlineUntil_) {
@@ -141,7 +141,21 @@ void DeviceServer::GoOffline(int ms) {
     }
     // The workers of held requests must end before the server can.
     knobs_.SetHangMs(0);
+    // Stopping closes only the listening socket; kept-alive connections
+    // would go on serving their next request.
+    DropConnectionsExcept(boundPort_, request.remote_port);
     server_.stop();
+}
+
+bool DeviceServer::DroppedOffline(const httplib::Request& request) {
+    {
+        std::lock_guard lock(offlineMutex_);
+        if (!offlineUntil_) {
+            return false;
+        }
+    }
+    DropConnection(request);
+    return true;
 }
 
 void DeviceServer::ApplyLatency() const {
@@ -184,6 +198,9 @@ std::string DeviceServer::HandleSmartBody(const std::string& body,
 
 void DeviceServer::Routes() {
     server_.Post("/vexo/v1/login", [this](const httplib::Request& req, httplib::Response& res) {
+        if (DroppedOffline(req)) {
+            return;
+        }
         knobs_.Journal("", req.path, req.body);
         knobs_.WaitWhileHung();
         ApplyLatency();
@@ -204,6 +221,9 @@ void DeviceServer::Routes() {
     });
 
     server_.Post("/vexo/v1/smart", [this](const httplib::Request& req, httplib::Response& res) {
+        if (DroppedOffline(req)) {
+            return;
+        }
         knobs_.Journal(req.get_header_value("X-Vexo-Session"), req.path, req.body);
         knobs_.WaitWhileHung();
         ApplyLatency();
@@ -250,6 +270,9 @@ void DeviceServer::Routes() {
     });
 
     server_.Post("/vexo/v1/ptz", [this](const httplib::Request& req, httplib::Response& res) {
+        if (DroppedOffline(req)) {
+            return;
+        }
         knobs_.Journal(req.get_header_value("X-Vexo-Session"), req.path, req.body);
         knobs_.WaitWhileHung();
         ApplyLatency();
@@ -284,6 +307,9 @@ void DeviceServer::Routes() {
     });
 
     camera::AddStreamRoute(server_, camera_, [this](const auto& req, auto& res) {
+        if (DroppedOffline(req)) {
+            return false;
+        }
         knobs_.Journal(req.get_header_value("X-Vexo-Session"), req.path,
                        req.get_param_value("code"));
         return Authenticate(req, res).has_value();
@@ -292,6 +318,9 @@ void DeviceServer::Routes() {
     // The device's own files, without authentication. Only the published
     // names are served, so no path can reach outside the data folder.
     server_.Get(R"(/files/([^/]+))", [this](const httplib::Request& req, httplib::Response& res) {
+        if (DroppedOffline(req)) {
+            return;
+        }
         knobs_.WaitWhileHung();
         const std::string name = req.matches[1];
         for (const char* file : kPublishedFiles) {
@@ -333,7 +362,8 @@ void DeviceServer::Routes() {
             sessions_.SetExpirySeconds(control["session_expiry"].asInt());
         }
         if (control["offline_ms"].isInt() && control["offline_ms"].asInt() > 0) {
-            GoOffline(control["offline_ms"].asInt());
+            res.set_header("Connection", "close");
+            GoOffline(control["offline_ms"].asInt(), req);
         }
         Json::Value ok;
         ok["ok"] = true;

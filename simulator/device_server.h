@@ -47,9 +47,10 @@ public:
     // Safe in a signal handler.
     void Stop();
     // The device is gone for `ms`: it stops listening (connections are
-    // refused) and closes the open ones, then listens again on its port.
+    // refused) and closes the open ones but that of `request` (the one
+    // that sent it away, answered last), then listens again on its port.
     // A hang ends with it.
-    void GoOffline(int ms);
+    void GoOffline(int ms, const httplib::Request& request);
     // From now on "CMD_GetConfigInfo" announces the files at https
     // addresses on `port` (see tls_file_server.h).
     void AnnounceHttpsFiles(int port) { httpsFilesPort_ = port; }
@@ -65,6 +66,9 @@ private:
     // The session of a request, or nullopt after answering 401.
     std::optional<CommandContext> Authenticate(const httplib::Request& req, httplib::Response& res);
     void ApplyLatency() const;
+    // While offline a request that slipped in is dropped unanswered; true
+    // when `request` was.
+    bool DroppedOffline(const httplib::Request& request);
     // Ends the time offline (now or once it has passed); false when the
     // server is to stop instead.
     bool WaitOutOffline();

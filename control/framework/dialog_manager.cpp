@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "action_gate.h"
 #include "batch_export.h"
 #include "com_str.h"
 #include "common_header.h"
@@ -21,7 +22,10 @@ int PageIndex(PageKind kind) {
 
 }  // namespace
 
-CDialogManager::CDialogManager(IPageFactory* factory) : factory_(factory) {}
+CDialogManager::CDialogManager(IPageFactory* factory) : factory_(factory) {
+    // The UI thread's exchanges pass the action gate from the first manager on.
+    vexo::ActionGate::Instance();
+}
 
 CDialogManager::~CDialogManager() {
     DestroyPages();
