@@ -202,7 +202,10 @@ void DeviceServer::Routes() {
             return;
         }
         knobs_.Journal("", req.path, req.body);
-        knobs_.WaitWhileHung();
+        if (!knobs_.WaitWhileHung()) {
+            DropConnection(req);
+            return;
+        }
         ApplyLatency();
         const auto user = digest_.Verify(
             req.get_header_value("Authorization"), req.method,
@@ -225,7 +228,10 @@ void DeviceServer::Routes() {
             return;
         }
         knobs_.Journal(req.get_header_value("X-Vexo-Session"), req.path, req.body);
-        knobs_.WaitWhileHung();
+        if (!knobs_.WaitWhileHung()) {
+            DropConnection(req);
+            return;
+        }
         ApplyLatency();
         const auto context = Authenticate(req, res);
         if (!context) {
@@ -274,7 +280,10 @@ void DeviceServer::Routes() {
             return;
         }
         knobs_.Journal(req.get_header_value("X-Vexo-Session"), req.path, req.body);
-        knobs_.WaitWhileHung();
+        if (!knobs_.WaitWhileHung()) {
+            DropConnection(req);
+            return;
+        }
         ApplyLatency();
         if (!Authenticate(req, res)) {
             return;
@@ -321,7 +330,10 @@ void DeviceServer::Routes() {
         if (DroppedOffline(req)) {
             return;
         }
-        knobs_.WaitWhileHung();
+        if (!knobs_.WaitWhileHung()) {
+            DropConnection(req);
+            return;
+        }
         const std::string name = req.matches[1];
         for (const char* file : kPublishedFiles) {
             if (name != file) {

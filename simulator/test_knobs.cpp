@@ -59,24 +59,30 @@ void TestKnobs::SetHangMs(int ms) {
     if (ms == 0) {
         EndHangLocked();
     } else {
+        EndHangLocked();  // requests held by an earlier hang are dropped
         hangUntil_ =
             ms < 0 ? Clock::time_point::max() : Clock::now() + std::chrono::milliseconds(ms);
     }
 }
 
 void TestKnobs::EndHangLocked() {
+    if (hangUntil_) {
+        ++hangsEnded_;
+    }
     hangUntil_.reset();
     hangEnded_.notify_all();
 }
 
-void TestKnobs::WaitWhileHung() {
+bool TestKnobs::WaitWhileHung() {
     // Short slices: a stop sets only an atomic flag (it may come from a
     // signal handler), so nobody notifies.
     constexpr auto kSlice = std::chrono::milliseconds(50);
     std::unique_lock lock(mutex_);
+    const int ended = hangsEnded_;
     while (!released_ && hangUntil_ && Clock::now() < *hangUntil_) {
         hangEnded_.wait_until(lock, std::min(*hangUntil_, Clock::now() + kSlice));
     }
+    return !released_ && hangsEnded_ == ended;
 }
 
 void TestKnobs::SetScript(const std::string& command, const std::string& replyText) {

@@ -36,14 +36,16 @@ public:
     int LatencyMs() const;
 
     // A hung device accepts connections and reads requests but answers
-    // none: `ms` > 0 hangs for that long, < 0 until the hang is switched off
-    // (0) or the knobs are cleared. Requests held when it ends are carried
-    // out then, as by a device that stalled and came back.
+    // none: `ms` > 0 holds every answer for that long (the requests are
+    // carried out then); < 0 answers nothing until the hang is switched off
+    // (0) or the knobs are cleared, and the requests it held are dropped
+    // unanswered, never carried out.
     void SetHangMs(int ms);
-    // Holds the calling request while the device hangs.
-    void WaitWhileHung();
-    // Lets every held request go for good: the server is stopping. Safe in
-    // a signal handler.
+    // Holds the calling request while the device hangs; false when the
+    // request is to be dropped.
+    bool WaitWhileHung();
+    // Lets every held request go for good (dropped): the server is
+    // stopping. Safe in a signal handler.
     void ReleaseHeld() { released_ = true; }
 
     // A scripted reply is sent verbatim, in place of the device's own.
@@ -71,6 +73,8 @@ private:
     // When the hang ends; unset while the device answers, the far future
     // for a hang without an end.
     std::optional<Clock::time_point> hangUntil_;
+    // Counts the hangs switched off: a request held across one is dropped.
+    int hangsEnded_ = 0;
     std::atomic<bool> released_{false};
     std::ofstream journal_;
     int latencyMs_ = 0;

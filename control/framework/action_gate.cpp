@@ -43,7 +43,7 @@ ActionGate::~ActionGate() {
 }
 
 bool ActionGate::MaySend() {
-    return true;
+    return !(active_ && timedOut_);
 }
 
 void ActionGate::Run(const std::function<void()>& call) {
@@ -57,6 +57,7 @@ void ActionGate::Finished(const std::string& command, const Json::Value& info,
     if (IsTransportFailure(failure) && !report_) {
         report_ = Report{command, info, failure};
     }
+    timedOut_ = timedOut_ || failure == ExchangeFailure::NoAnswer;
 }
 
 void ActionGate::Begin() {
@@ -88,6 +89,7 @@ void ActionGate::EndIfUnwound() {
 
 void ActionGate::End() {
     active_ = false;
+    timedOut_ = false;
     qApp->setProperty(kBusyProperty, false);
     if (const std::optional<Report> report = std::exchange(report_, std::nullopt)) {
         ShowMessage(ExchangeFailureMessage(report->command, report->info, report->failure),

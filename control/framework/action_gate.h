@@ -8,6 +8,9 @@
 // (no answer, no connection, an unreadable answer), the operator is told
 // once, at the end of the action, with the first such command's purpose.
 // (A device's refusal is shown by the page, with the device's own text.)
+// A device that stops answering costs one link time-out per action: after
+// the first time-out the action's remaining commands are not sent; the
+// next action tries again.
 //
 // While an action runs the application object carries the dynamic property
 // "vexoBusy" = true, and "vexoBusyLoopLevel" the level of the event loop the
@@ -54,6 +57,7 @@ private:
         ExchangeFailure failure;
     };
     bool active_ = false;
+    bool timedOut_ = false;
     bool endCheckPending_ = false;
     int baseLoopLevel_ = 0;
     std::optional<Report> report_;

@@ -123,23 +123,33 @@ TEST_F(DeviceHttp, PtzLockHolderAloneMovesTheHead) {
     EXPECT_EQ(Ptz(b, 8, 1), 200);
 }
 
-// A hung device takes each request in and answers none until the hang
-// ends; a hang with an end answers late.
+// A hung device takes each request in and answers none; when the hang is
+// switched off what it held is dropped, never carried out. A hang with an
+// end answers late instead.
 TEST_F(DeviceHttp, AHangHoldsEveryAnswerUntilItEnds) {
     const std::string session = Login();
+    const auto scenes = [&] {
+        return Smart(session, "CMD_GetSceneList", "")["info"]["SceneList"].size();
+    };
+    const size_t before = scenes();
+    const std::string add = R"({"info": {"SceneName": "Held"}, "op": "CMD_AddScene"})";
     for (const char* ending : {R"({"hang_ms": 0})", R"({"clear": true})"}) {
         ASSERT_EQ(sim_.ControlText(R"({"hang_ms": -1})"), 200);
-        const int before = sim_.JournalCount("/vexo/v1/smart");
-        EXPECT_EQ(Status(session, 400).code, CURLE_OPERATION_TIMEDOUT) << ending;
-        EXPECT_EQ(sim_.JournalCount("/vexo/v1/smart"), before + 1) << "the request arrived";
+        const int journalled = sim_.JournalCount("/vexo/v1/smart");
+        EXPECT_EQ(Http(Url("/vexo/v1/smart"), &add, session, false, 400).code,
+                  CURLE_OPERATION_TIMEDOUT)
+            << ending;
+        EXPECT_EQ(sim_.JournalCount("/vexo/v1/smart"), journalled + 1) << "the request arrived";
         ASSERT_EQ(sim_.ControlText(ending), 200);
         EXPECT_EQ(Status(session, 2000).status, 200) << ending;
     }
+    EXPECT_EQ(scenes(), before) << "nothing held was carried out";
 
     ASSERT_EQ(sim_.ControlText(R"({"hang_ms": 600})"), 200);
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(Status(session, 5000).status, 200);
+    EXPECT_EQ(Http(Url("/vexo/v1/smart"), &add, session, false, 5000).status, 200);
     EXPECT_GE(SecondsSince(start), 0.5);
+    EXPECT_EQ(scenes(), before + 1);
 }
 
 // Gone: connections are refused at once; afterwards the device listens on
