@@ -13,6 +13,8 @@ namespace {
 // runs, with the level of the event loop the action began in.
 constexpr char kBusyProperty[] = "vexoBusy";
 constexpr char kBusyLoopLevelProperty[] = "vexoBusyLoopLevel";
+// True while a device exchange of that action is in flight.
+constexpr char kExchangingProperty[] = "vexoExchanging";
 
 // Only a caller at the action's own loop level (or an outer one) can wait
 // for its end; one called from inside it (a timer's script code during the
@@ -35,6 +37,18 @@ void ProcessUntilIdle(int limitMs) {
         wake.start(20);
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
+}
+
+bool ReadyForInput() {
+    // An idle control takes the action at once: events processed here would
+    // run a script's timers (host.later) before the action, not after it.
+    if (!qApp->property(kBusyProperty).toBool()) {
+        return true;
+    }
+    ProcessUntilIdle();
+    // Still busy only from inside the action: input held while the device
+    // works, but a dialog the action opened (a chooser) takes it.
+    return !qApp->property(kExchangingProperty).toBool();
 }
 
 }  // namespace host

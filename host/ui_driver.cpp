@@ -179,6 +179,9 @@ void UiDriver::SendMouse(QWidget* widget, QEvent::Type type, const QPointF& posi
 }
 
 bool UiDriver::click(int id) {
+    if (!ReadyForInput()) {
+        return false;
+    }
     QWidget* widget = Usable(id);
     if (!widget) {
         return false;
@@ -202,6 +205,9 @@ bool UiDriver::click(int id) {
 }
 
 bool UiDriver::doubleClick(int id) {
+    if (!ReadyForInput()) {
+        return false;
+    }
     QWidget* widget = Usable(id);
     if (!widget) {
         return false;
@@ -225,6 +231,9 @@ QJSValue UiDriver::property(int id, const QString& name) {
 }
 
 bool UiDriver::setText(int id, const QString& text) {
+    if (!ReadyForInput()) {
+        return false;
+    }
     QWidget* widget = Usable(id);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(text);
@@ -250,6 +259,9 @@ bool UiDriver::setText(int id, const QString& text) {
 }
 
 bool UiDriver::select(int id, const QJSValue& indexOrText) {
+    if (!ReadyForInput()) {
+        return false;
+    }
     QWidget* widget = Usable(id);
     const QStringList items = widget ? ItemsOf(widget) : QStringList();
     const int index = indexOrText.isNumber()
@@ -281,6 +293,9 @@ bool UiDriver::check(int id, bool on) {
 }
 
 bool UiDriver::mouse(int id, const QString& kind, double x, double y) {
+    if (!ReadyForInput()) {
+        return false;
+    }
     QWidget* widget = Usable(id);
     if (!widget) {
         return false;
@@ -358,6 +373,9 @@ QJSValue UiDriver::shade(int id, int columns, int rows) {
 }
 
 bool UiDriver::openScene(int index) {
+    if (!ReadyForInput()) {
+        return false;
+    }
     // The scene settings page offers what a scene tile's settings button
     // does; the host only knows the page by its number.
     for (QWidget* widget : QApplication::allWidgets()) {

@@ -1,12 +1,17 @@
 #include "action_gate.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
 #include <QThread>
-#include <QTimer>
 #include <QVariant>
+#include <atomic>
+#include <thread>
 
+#include "busy_strip.h"
 #include "com_str.h"
 #include "exchange_messages.h"
+#include "timer_set.h"
 #include "ui_helpers.h"
 
 namespace vexo {
@@ -34,11 +39,19 @@ ActionGate* ActionGate::Instance() {
                                                                                      : nullptr;
 }
 
-ActionGate::ActionGate(QObject* parent) : QObject(parent) {}
+ActionGate::ActionGate(QObject* parent) : QObject(parent) {
+    stripDelay_.setSingleShot(true);
+    stripDelay_.setInterval(kStripDelayMs);
+    connect(&stripDelay_, &QTimer::timeout, this, [this] { ShowStrips(active_); });
+}
 
 ActionGate::~ActionGate() {
     if (g_instance == this) {
         g_instance = nullptr;
+    }
+    // Work deferred to an end that never came (the application goes).
+    for (const std::function<void()>& work : std::exchange(deferred_, {})) {
+        work();
     }
 }
 
@@ -48,7 +61,30 @@ bool ActionGate::MaySend() {
 
 void ActionGate::Run(const std::function<void()>& call) {
     Begin();
-    call();
+    if (++depth_ == 1) {
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        qApp->setProperty(kExchangingProperty, true);
+    }
+    {
+        QEventLoop loop;
+        std::atomic<bool> done{false};
+        std::thread worker([&call, &done, &loop] {
+            call();
+            done = true;
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        // The operator's input stays queued until the action is over; paint
+        // events, the video and timers go on.
+        if (!done) {
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+        }
+        worker.join();
+    }
+    if (--depth_ == 0) {
+        QGuiApplication::restoreOverrideCursor();
+        qApp->setProperty(kExchangingProperty, false);
+        ScheduleEndCheck(0);
+    }
 }
 
 void ActionGate::Finished(const std::string& command, const Json::Value& info,
@@ -60,6 +96,38 @@ void ActionGate::Finished(const std::string& command, const Json::Value& info,
     timedOut_ = timedOut_ || failure == ExchangeFailure::NoAnswer;
 }
 
+bool ActionGate::Busy() const {
+    return active_ && (depth_ > 0 || LoopLevel() > baseLoopLevel_);
+}
+
+void ActionGate::DeferUntilIdle(std::function<void()> work) {
+    if (Busy()) {
+        deferred_.push_back(std::move(work));
+    } else {
+        work();
+    }
+}
+
+void ActionGate::AddSurface(QWidget* control) {
+    for (const QPointer<BusyStrip>& strip : strips_) {
+        if (strip && strip->parentWidget() == control) {
+            return;
+        }
+    }
+    std::erase_if(strips_, [](const QPointer<BusyStrip>& strip) { return strip.isNull(); });
+    strips_.emplace_back(new BusyStrip(control));
+}
+
+void ActionGate::ShowStrips(bool show) {
+    for (const QPointer<BusyStrip>& strip : strips_) {
+        if (strip && show) {
+            strip->Start();
+        } else if (strip) {
+            strip->Stop();
+        }
+    }
+}
+
 void ActionGate::Begin() {
     if (active_) {
         return;
@@ -68,20 +136,25 @@ void ActionGate::Begin() {
     baseLoopLevel_ = LoopLevel();
     qApp->setProperty(kBusyLoopLevelProperty, baseLoopLevel_);
     qApp->setProperty(kBusyProperty, true);
+    HoldTimers();
+    stripDelay_.start();
+    ScheduleEndCheck(0);
+}
+
+void ActionGate::ScheduleEndCheck(int delayMs) {
     if (!endCheckPending_) {
         endCheckPending_ = true;
-        QMetaObject::invokeMethod(this, &ActionGate::EndIfUnwound, Qt::QueuedConnection);
+        QTimer::singleShot(delayMs, this, &ActionGate::EndIfUnwound);
     }
 }
 
 void ActionGate::EndIfUnwound() {
     endCheckPending_ = false;
-    if (!active_) {
-        return;
+    if (!active_ || depth_ > 0) {
+        return;  // the exchange in flight looks again when it returns
     }
     if (LoopLevel() > baseLoopLevel_) {
-        endCheckPending_ = true;
-        QTimer::singleShot(kEndRetryMs, this, &ActionGate::EndIfUnwound);
+        ScheduleEndCheck(kEndRetryMs);
         return;
     }
     End();
@@ -90,11 +163,21 @@ void ActionGate::EndIfUnwound() {
 void ActionGate::End() {
     active_ = false;
     timedOut_ = false;
+    stripDelay_.stop();
+    ShowStrips(false);
     qApp->setProperty(kBusyProperty, false);
-    if (const std::optional<Report> report = std::exchange(report_, std::nullopt)) {
+    const std::optional<Report> report = std::exchange(report_, std::nullopt);
+    const std::vector<std::function<void()>> deferred = std::exchange(deferred_, {});
+    for (const std::function<void()>& work : deferred) {
+        work();
+    }
+    // An action whose pages were taken down meanwhile has nobody to tell.
+    if (report && deferred.empty()) {
         ShowMessage(ExchangeFailureMessage(report->command, report->info, report->failure),
                     TheComStr()->error);
     }
+    // Last: a page timer's handler may begin the next action.
+    ReleaseTimers();
 }
 
 }  // namespace vexo

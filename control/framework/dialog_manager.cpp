@@ -40,6 +40,28 @@ void CDialogManager::DestroyPages() {
     pages_[PageIndex(PageKind::NormalArming)].reset();
 }
 
+void CDialogManager::Retire() {
+    for (const auto& page : pages_) {
+        if (page) {
+            for (int timer : {kPageTimer, kPtzLockTimer}) {
+                page->KillTimer(timer);
+            }
+        }
+        if (QWidget* window = page ? page->Window() : nullptr) {
+            window->hide();
+            window->setParent(nullptr);
+        }
+    }
+    if (header_) {
+        header_->hide();
+        header_->setParent(nullptr);
+    }
+    loadDialog_.setParent(nullptr, loadDialog_.windowFlags());
+    if (DeviceCommandChannel* channel = context_.Channel()) {
+        channel->Cut();
+    }
+}
+
 void CDialogManager::SetDeviceLoginInfo(const QString& address, const QString& user,
                                         const QString& password, int loginArg) {
     address_ = address;
@@ -196,6 +218,9 @@ void CDialogManager::CreatePages(QWidget* parent, const QRect& rect) {
     layoutRect_ = rect;
     if (factory_ == nullptr || parent == nullptr) {
         return;
+    }
+    if (vexo::ActionGate* gate = vexo::ActionGate::Instance()) {
+        gate->AddSurface(parent);
     }
     const auto create = [&](PageKind kind) {
         auto page = factory_->CreatePage(kind, &session_);
