@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QImage>
 #include <QJSEngine>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -309,12 +311,54 @@ bool UiDriver::mouse(int id, const QString& kind, double x, double y) {
     } else if (kind == QLatin1String("release")) {
         m_held = Qt::NoButton;
         SendMouse(widget, QEvent::MouseButtonRelease, position, Qt::LeftButton, m_held);
+    } else if (kind == QLatin1String("double")) {
+        // What the system sends for the second press of a double click.
+        m_held = Qt::LeftButton;
+        SendMouse(widget, QEvent::MouseButtonDblClick, position, Qt::LeftButton, m_held);
     } else {
-        m_engine.throwError(
-            QStringLiteral(
-                "ui.mouse: the kind must be \"press\", \"move\" or \"release\", not \"%1\"")
-                .arg(kind));
+        m_engine.throwError(QStringLiteral("ui.mouse: the kind must be \"press\", \"move\", "
+                                           "\"release\" or \"double\", not \"%1\"")
+                                .arg(kind));
         return false;
+    }
+    ProcessUntilIdle();
+    return true;
+}
+
+bool UiDriver::key(int id, const QString& sequence) {
+    if (!ReadyForInput()) {
+        return false;
+    }
+    const QKeySequence keys = QKeySequence::fromString(sequence, QKeySequence::PortableText);
+    if (keys.isEmpty() || keys[0].key() == Qt::Key_unknown) {
+        m_engine.throwError(QStringLiteral("ui.key: \"%1\" names no key").arg(sequence));
+        return false;
+    }
+    QWidget* widget = Usable(id);
+    if (!widget) {
+        return false;
+    }
+    // Each combination of the sequence is pressed and released in turn.
+    QPointer<QWidget> guard(widget);
+    for (int i = 0; i < keys.count() && guard; ++i) {
+        const QKeyCombination combination = keys[i];
+        const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
+        const int code = combination.key();
+        // A printable key without Ctrl, Alt or Meta also types its character.
+        QString text;
+        if (!(modifiers & ~Qt::ShiftModifier) && code >= Qt::Key_Space &&
+            code <= Qt::Key_AsciiTilde) {
+            text = QChar(code);
+            if (!(modifiers & Qt::ShiftModifier)) {
+                text = text.toLower();
+            }
+        }
+        QKeyEvent press(QEvent::KeyPress, code, modifiers, text);
+        QApplication::sendEvent(guard, &press);
+        if (guard) {
+            QKeyEvent release(QEvent::KeyRelease, code, modifiers, text);
+            QApplication::sendEvent(guard, &release);
+        }
     }
     ProcessUntilIdle();
     return true;

@@ -32,6 +32,7 @@ public:
     Q_INVOKABLE bool select(int id, const QJSValue& indexOrText);
     Q_INVOKABLE bool check(int id, bool on);
     Q_INVOKABLE bool mouse(int id, const QString& kind, double x, double y);
+    Q_INVOKABLE bool key(int id, const QString& sequence);
     Q_INVOKABLE bool drag(int id, int x1, int y1, int x2, int y2);
     Q_INVOKABLE int page();
     Q_INVOKABLE bool openScene(int index);

@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -10,8 +11,8 @@
 namespace vexo {
 namespace {
 
-// The folder every installation of the control shares in the user's cache.
-constexpr std::string_view kCacheFolderName = "vexo-smart-control";
+// The control's folder in the user's cache, below which each device has one.
+constexpr std::string_view kCacheFolderName = "vexo";
 
 void MakeFolders(const std::string& path) {
     for (size_t slash = path.find('/', 1); slash != std::string::npos;
@@ -48,31 +49,28 @@ std::string LoadedModuleDirectory() {
     return file.substr(0, file.rfind('/') + 1);
 }
 
-std::string UserCacheModuleDirectory() {
+std::string DeviceCacheDirectory(const std::string& deviceAddress) {
     std::string cache;
     if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && xdg[0] == '/') {
-        cache = xdg;
+        cache = WithSlash(xdg) + std::string(kCacheFolderName);
     } else if (const char* home = std::getenv("HOME"); home && home[0] == '/') {
-        cache = std::string(home) + "/.cache";
+        cache = WithSlash(home) + ".cache/" + std::string(kCacheFolderName);
     } else {
-        return {};
+        cache = "/tmp/vexo-" + std::to_string(::getuid());
     }
-    const std::string folder = WithSlash(cache) + std::string(kCacheFolderName);
+    std::string device;
+    for (const char c : deviceAddress) {
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                           (c >= '0' && c <= '9') || c == '.' || c == '-';
+        device.push_back(plain ? c : '_');
+    }
+    // "." and ".." are made of plain characters but name no folder of their own.
+    if (device.empty() || device.find_first_not_of('.') == std::string::npos) {
+        device = "device" + device;
+    }
+    const std::string folder = WithSlash(cache) + device;
     MakeFolders(folder);
     return folder + "/";
-}
-
-std::string WritableModuleDirectory(const std::string& moduleDirectory) {
-    struct stat info {};
-    if (!moduleDirectory.empty() && ::stat(moduleDirectory.c_str(), &info) == 0 &&
-        S_ISDIR(info.st_mode) && ::access(moduleDirectory.c_str(), W_OK | X_OK) == 0) {
-        return WithSlash(moduleDirectory);
-    }
-    return UserCacheModuleDirectory();
-}
-
-std::string ModuleDirectory() {
-    return WritableModuleDirectory(LoadedModuleDirectory());
 }
 
 }  // namespace vexo

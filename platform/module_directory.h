@@ -1,8 +1,8 @@
 #pragma once
-// Where the control keeps the files it downloads from the device: the folder
-// of the loaded module (the shared library or program holding this code),
-// or, when that folder is not writable (a system-wide install), a folder in
-// the user's cache that stands in for it.
+// Where the control keeps the files it downloads from a device. The module's
+// own folder is only read: an installed module's folder is shared by every
+// user and not theirs to write. Each device gets a folder of its own in the
+// user's cache, so that two devices (or two controls) never share files.
 
 #include <string>
 
@@ -12,15 +12,11 @@ namespace vexo {
 // empty when the system cannot tell.
 std::string LoadedModuleDirectory();
 
-// The stand-in below the user's cache ($XDG_CACHE_HOME, else ~/.cache),
-// created when missing, with a trailing '/'; empty when there is no home.
-std::string UserCacheModuleDirectory();
-
-// `moduleDirectory` when it is an existing writable folder, else the
-// user's cache stand-in.
-std::string WritableModuleDirectory(const std::string& moduleDirectory);
-
-// WritableModuleDirectory(LoadedModuleDirectory()).
-std::string ModuleDirectory();
+// The folder of one device's files: $XDG_CACHE_HOME/vexo/<device>/, else
+// ~/.cache/vexo/<device>/, else /tmp/vexo-<uid>/<device>/; created (mode
+// 0700) when missing, with a trailing '/'. <device> is the address with
+// every character other than A-Z, a-z, 0-9, '.', '-' written as '_' (and
+// "device" for an empty address), so an address never leaves the folder.
+std::string DeviceCacheDirectory(const std::string& deviceAddress);
 
 }  // namespace vexo

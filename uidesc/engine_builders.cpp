@@ -42,7 +42,7 @@ Control* EngineBuilders::Add(CSmartUiEngine& e, List& list, CSmartUiEngine::IdWi
                              const QRect& rect, const ControlSpec& spec, unsigned style,
                              const QString& text) {
     auto control = std::make_unique<Control>();
-    control->Create(ids.Take(), e.parent_, rect, style, text);
+    control->Create(ids.Take(), e.ControlParent(), e.Place(rect), style, text);
     control->StoreSpec(spec.name, spec.ValueRecord());
     control->SetLinks(spec.linked, spec.links);
     if (auto* widget = control->Control()) {
@@ -210,7 +210,7 @@ CAutoSpinBtnCtrl* EngineBuilders::AddSpin(CSmartUiEngine& e, const ControlSpec& 
                                           int current) {
     const int y = e.RowY();
     auto* spin = Add<CAutoSpinBtnCtrl>(e, e.spins_, e.spinIds_,
-                                       QRect(e.x_, y, kSpinWidth - 2, kControlHeight), spec);
+                                       QRect(e.x_, y, kSpinWidth, kControlHeight), spec);
     e.x_ += kSpinWidth;
     const QString minText = LeadingDigitText(spec.items.value(minIndex));
     const QString maxText = LeadingDigitText(spec.items.value(maxIndex));
@@ -245,7 +245,7 @@ void EngineBuilders::EditSpinSlider(CSmartUiEngine& e, const ControlSpec& spec, 
     AddSpin(e, spec, edit, 1, 2, LeadingDigits(text));
     const int y = e.RowY();
     auto* slider = Add<CAutoSliderCtrl>(e, e.sliders_, e.sliderIds_,
-                                        QRect(e.x_ + 4, y, kSliderWidth, kControlHeight), spec);
+                                        QRect(e.x_, y, kSliderWidth, kControlHeight), spec);
     slider->SetRange(LeadingDigits(spec.items.value(1)), LeadingDigits(spec.items.value(2)));
     slider->SetPos(LeadingDigits(spec.items.value(0)));
     e.spinGroups_.back().slider = slider;
@@ -254,7 +254,6 @@ void EngineBuilders::EditSpinSlider(CSmartUiEngine& e, const ControlSpec& spec, 
 void EngineBuilders::Time(CSmartUiEngine& e, const ControlSpec& spec, bool) {
     CAutoEdit* hours = AddEdit(e, spec, 50, spec.items.value(0));
     AddSpin(e, spec, hours, 1, 2, LeadingDigits(spec.items.value(0)));
-    e.x_ += kButtonGap;
     CAutoEdit* minutes = AddEdit(e, spec, 50, spec.items.value(3));
     AddSpin(e, spec, minutes, 4, 5, LeadingDigits(spec.items.value(3)));
     e.timeEdits_[spec.name] = {hours, minutes};
@@ -279,26 +278,13 @@ CAutoBitmapBtn* EngineBuilders::AddDrawingButton(CSmartUiEngine& e, const Contro
                            ? button->BitmapSize()
                            : QSize(24, 24);
     if (auto* widget = button->Control()) {
-        widget->setGeometry(QRect(QPoint(e.x_, y - 2), size));
+        widget->setGeometry(e.Place(QRect(QPoint(e.x_, y - 2), size)));
     }
     return button;
 }
 
 void EngineBuilders::RegisterShape(CSmartUiEngine& e, const ControlSpec& spec, int shapeType) {
-    CSmartUiEngine::Shape& shape = e.shapes_[spec.name];
-    shape.deviceText = spec.items.value(0);
-    shape.overlayType = shapeType;
-    shape.pixelText.clear();
-    if (!e.overlay_ || shapeType == kShapeNone) {
-        return;
-    }
-    const QString pixels = DevicePixelText(shape.deviceText, shapeType, e.videoRect_);
-    if (!pixels.isEmpty() &&
-        DrawEngineShape(*e.overlay_, e.port_, shapeType, spec.name, pixels, e.videoRect_)) {
-        // What the overlay gives back for an untouched shape, so saving it
-        // keeps the device's own text.
-        shape.pixelText = e.overlay_->GetGeometryText(spec.name);
-    }
+    e.RegisterShape(spec.name, spec.items.value(0), shapeType);
 }
 
 void EngineBuilders::Drawing(CSmartUiEngine& e, const ControlSpec& spec, bool) {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "engine_overlay.h"
 #include "panel_metrics.h"
 #include "show_ai_config.h"
 #include "smart_ui_engine.h"
@@ -41,6 +42,7 @@ void CSmartUiEngine::OnComboSelChange(int offset) {
     }
     if (CAutoComboBox* combo = FindByOffset(combos_, offset)) {
         ApplyLinks(combo->Name(), ComboValue(*combo));
+        ShowDirectionOnWire(*combo);
     }
 }
 
@@ -115,14 +117,24 @@ void CSmartUiEngine::OnDrawingButtonClicked(int offset) {
     if (!button) {
         return;
     }
+    if (button->Tool() == kDeleteTool) {
+        // Deleting is done at once; no tool stays out for it.
+        if (overlay_) {
+            ClaimOverlay();
+            overlay_->EmptyShape(port_, button->Name());
+        }
+        return;
+    }
+    if (button == currentDrawing_ && DrawingToolOut()) {
+        PutToolAway();  // a second click puts the tool away
+        return;
+    }
+    PutToolAway();  // another button's tool, or one the overlay already put away
     currentDrawing_ = button;
     if (ptzGroupCount_ == 0) {
-        // Outside a limit panel the button shows whether it is the one in use.
-        ImageSet& set = drawingImages_[button];
-        std::swap(set.normal, set.disabled);
-        set.swapped = !set.swapped;
-        button->LoadBitmaps(set.normal, set.pressed, set.focused, set.disabled);
+        SwapLook(*button);  // outside a limit panel: the button in use shows it
     }
+    StartDrawingTool(*button);
 }
 
 void CSmartUiEngine::OnSpinDelta(int offset, int delta) {

@@ -25,6 +25,9 @@ int OverlayShapeOfKind(int kind) {
         case kControlWireAllSolid:
         case kControlWireOneSolid:
             return kShapeLine;
+        case kControlLineButton:
+        case kControlPolylineSpin:
+            return kShapeSegment;
         case kControlFacePolygonButton:
         case kControlFaceRectButton:
         case kControlFacePolygonDeleteButton:
@@ -34,10 +37,86 @@ int OverlayShapeOfKind(int kind) {
     }
 }
 
+std::optional<DrawingToolChoice> DrawingToolOf(int toolCode, int shapeType) {
+    std::optional<DrawGesture> gesture;
+    switch (toolCode) {
+        case 2:  // pen
+        case 9:  // face pen
+            gesture = DrawGesture::Polygon;
+            break;
+        case 1:   // rectangle
+        case 6:   // rectangle of a region row
+        case 8:   // face rectangle
+        case 10:  // face rectangle of a face region row
+            gesture = DrawGesture::Rectangle;
+            break;
+        case 3:  // wire
+        case 4:  // wire of one arrow
+        case 7:  // line
+            gesture = DrawGesture::TwoClicks;
+            break;
+        case 5:
+            gesture = DrawGesture::OneClick;
+            break;
+        default:
+            return std::nullopt;
+    }
+    // The row decides the shape: a rectangle drawn for a region row is a
+    // region of four corners.
+    switch (shapeType) {
+        case kShapeRectangleType:
+            return DrawingToolChoice{ShapeForm::Rectangle, *gesture};
+        case kShapePolygonType:
+        case kShapeFace:
+            return DrawingToolChoice{ShapeForm::Region, *gesture};
+        case kShapeLine:
+            return DrawingToolChoice{ShapeForm::Wire, DrawGesture::TwoClicks};
+        case kShapeSegment:
+            return DrawingToolChoice{ShapeForm::Segment, DrawGesture::TwoClicks};
+        case kShapePoint:
+            return DrawingToolChoice{ShapeForm::Point, DrawGesture::OneClick};
+        default:
+            return std::nullopt;
+    }
+}
+
 namespace {
 
-// The overlay keeps at most eight points per shape.
-constexpr int kMaxOverlayPoints = 8;
+bool OneOf(const QString& value, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        if (value.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<WireArrows> ArrowsOfDirection(const QString& value) {
+    if (OneOf(value, {"BothWays", "Any"})) {
+        return WireArrows{true, true};
+    }
+    if (OneOf(value, {"AtoB", "Left"})) {
+        return WireArrows{true, false};
+    }
+    if (OneOf(value, {"BtoA", "Right"})) {
+        return WireArrows{false, true};
+    }
+    return std::nullopt;
+}
+
+QString DirectionOfArrows(WireArrows arrows, const QStringList& values) {
+    for (const QString& value : values) {
+        const auto shown = ArrowsOfDirection(value);
+        if (shown && shown->a == arrows.a && shown->b == arrows.b) {
+            return value;
+        }
+    }
+    return {};
+}
+
+namespace {
 
 QString PairsText(const std::vector<QPoint>& points) {
     QString text;
@@ -68,6 +147,7 @@ QString DevicePixelText(const QString& deviceText, int shapeType, const QRect& v
     }
     switch (shapeType) {
         case kShapeLine:
+        case kShapeSegment:
             return pixels.size() == 2 ? QStringLiteral("0|") + PairsText(pixels) : QString();
         case kShapePoint:
             return QStringLiteral("1|") + PairsText({pixels.front()});
@@ -92,6 +172,7 @@ QString PixelDeviceText(const QString& pixelText, int shapeType, const QRect& vi
     }
     switch (shapeType) {
         case kShapeLine:
+        case kShapeSegment:
             return pairs.size() == 2 ? QStringLiteral("2|") + pairs.join(u',') : QString();
         case kShapePoint:
             return QStringLiteral("1|") + pairs.front();
@@ -110,6 +191,8 @@ bool DrawEngineShape(CShowAIConfig& overlay, int port, int shapeType, const QStr
             return overlay.DrawRegion(port, 0, 1, pixelText, key);
         case kShapePoint:
             return overlay.DrawPoint(port, key, pixelText);
+        case kShapeSegment:
+            return overlay.DrawSegment(port, key, pixelText);
         case kShapeLine:
             if (!overlay.DrawLine(port, 0, 2, pixelText, key)) {
                 return false;
@@ -119,6 +202,32 @@ bool DrawEngineShape(CShowAIConfig& overlay, int port, int shapeType, const QStr
         default:
             return false;
     }
+}
+
+int DevicePixelPoints(const QString& deviceText, const QRect& video, int cap,
+                      std::vector<GeoPoint>& pixels) {
+    std::vector<PointF> points;
+    pixels.clear();
+    if (video.width() < 2 || video.height() < 2 || !ReadGeometryPoints(deviceText, cap, points)) {
+        return -1;
+    }
+    for (const PointF& p : points) {
+        pixels.push_back(geometry::DeviceToPixel(p.X, p.Y, video.width(), video.height()));
+    }
+    return static_cast<int>(points.size());
+}
+
+bool SamePixelPoints(const QString& a, const QString& b) {
+    static const QRegularExpression pair(QStringLiteral("\\((-?\\d+),(-?\\d+)\\)"));
+    QStringList first;
+    for (auto it = pair.globalMatch(a); it.hasNext();) {
+        first << it.next().captured(0);
+    }
+    QStringList second;
+    for (auto it = pair.globalMatch(b); it.hasNext();) {
+        second << it.next().captured(0);
+    }
+    return first == second;
 }
 
 }  // namespace vexo

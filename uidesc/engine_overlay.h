@@ -6,10 +6,13 @@
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "show_ai_config.h"
 
 namespace vexo {
-
-class CShowAIConfig;
 
 // Overlay shape types of drawing rows.
 enum EngineShapeType : int {
@@ -18,10 +21,35 @@ enum EngineShapeType : int {
     kShapePolygonType = 2,
     kShapeRectangleType = 3,
     kShapePoint = 4,
+    kShapeSegment = 5,  // a plain line: calibration and horizon lines
     kShapeFace = 6,
 };
 
 int OverlayShapeOfKind(int kind);
+
+// The most points a shape on the overlay holds.
+constexpr int kMaxOverlayPoints = 8;
+
+// What a drawing button's tool code draws for a row of `shapeType`: the
+// shape's form on the overlay and the gesture that makes it. None for the
+// delete tool (14), for unknown codes and for rows the overlay does not draw.
+struct DrawingToolChoice {
+    ShapeForm form;
+    DrawGesture gesture;
+};
+constexpr int kDeleteTool = 14;
+std::optional<DrawingToolChoice> DrawingToolOf(int toolCode, int shapeType);
+
+// A wire's arrows for its rule's direction value ("AtoB" and "Left" show
+// arrow A, "BtoA" and "Right" arrow B, "BothWays" and "Any" both); none for
+// other values. And back: the one of `values` that names these arrows,
+// empty when none does.
+struct WireArrows {
+    bool a = true;
+    bool b = true;
+};
+std::optional<WireArrows> ArrowsOfDirection(const QString& value);
+QString DirectionOfArrows(WireArrows arrows, const QStringList& values);
 
 // Device form ("N|(fx,fy),...", floats in [-1, 1]) to the pixel text the
 // overlay draws for that shape type in a `video`-sized window: polygons and
@@ -37,5 +65,14 @@ QString PixelDeviceText(const QString& pixelText, int shapeType, const QRect& vi
 // Draws a pixel text on the overlay under `key`; false when refused.
 bool DrawEngineShape(CShowAIConfig& overlay, int port, int shapeType, const QString& key,
                      const QString& pixelText, const QRect& video);
+
+// The number of points a device text announces and holds (up to `cap`),
+// and those points in `video` pixels; -1 when the text does not read.
+int DevicePixelPoints(const QString& deviceText, const QRect& video, int cap,
+                      std::vector<GeoPoint>& pixels);
+
+// True when the two pixel texts hold the same points in the same order
+// (whatever else they say: a wire's direction digit or margin).
+bool SamePixelPoints(const QString& a, const QString& b);
 
 }  // namespace vexo

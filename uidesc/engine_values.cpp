@@ -73,9 +73,14 @@ QString CSmartUiEngine::ObjectGeometry(const QString& name) const {
         return {};
     }
     const Shape& shape = it->second;
-    if (overlay_ && !shape.pixelText.isEmpty()) {
+    if (overlay_ && shape.overlayType != kShapeNone) {
+        // What the video shows is what is saved, whether the shape was drawn
+        // when the panel was built or only by the operator.
+        if (overlay_->IsEmptied(name)) {
+            return shape.deviceText.isEmpty() ? QString() : QStringLiteral("0|");
+        }
         const QString now = overlay_->GetGeometryText(name);
-        if (!now.isEmpty() && now != shape.pixelText) {
+        if (!now.isEmpty() && !SamePixelPoints(now, shape.pixelText)) {
             const QString edited = PixelDeviceText(now, shape.overlayType, videoRect_);
             if (!edited.isEmpty()) {
                 return edited;
@@ -115,6 +120,11 @@ void CSmartUiEngine::CollectValues(ParamRecord& record,
         }
         return stored;
     };
+    // A shape still being drawn is closed when it can be, else given up:
+    // what is saved is a finished shape.
+    if (overlay_ && toolOut_ && currentDrawing_ && overlay_->ToolKey() == currentDrawing_->Name()) {
+        overlay_->CompleteDrawing();
+    }
     QSet<QString> plainDone;
     ForEachControl([&](const auto& control) {
         const AutoValueRecord& value = control.Value();

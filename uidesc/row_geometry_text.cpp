@@ -147,6 +147,23 @@ void StoreObjectValueText(UiType type, const ObjectValueText& collected, ParamVa
         !ReadGeometryPoints(collected.geometry, cap, points)) {
         return;
     }
+    if (points.empty()) {
+        // "0|": the operator emptied the shape. The device's empty form is
+        // the value without it.
+        auto dropFirst = [](auto& list) {
+            if (!list.empty()) {
+                list.erase(list.begin());
+            }
+        };
+        if (cap == 4) {
+            dropFirst(value.rectangles);
+        } else if (cap == 1) {
+            dropFirst(value.points);
+        } else {
+            dropFirst(value.polygons);
+        }
+        return;
+    }
     switch (cap) {
         case 4:
             if (points.size() == 4) {

@@ -45,8 +45,9 @@ struct ObjectValueText {
 // row's type (count capped, then that many "(x,y)" pairs) and replaces the
 // first shape of the list that type stores (rectangle, polygon or point;
 // further shapes stay); an empty or unreadable text leaves the geometry as
-// it was; each attribute pair sets that attribute. The value's
-// own text and everything else it carries are kept.
+// it was; "0|" (an emptied shape) removes that first shape; each attribute
+// pair sets that attribute. The value's own text and everything else it
+// carries are kept.
 void StoreObjectValueText(UiType type, const ObjectValueText& collected, ParamValue& value);
 
 // Reads up to `cap` points from "N|(x,y),(x,y)...": the count is capped, the

@@ -20,6 +20,8 @@ int CSmartUiEngine::IdWindow::Take() {
 CSmartUiEngine::CSmartUiEngine() : font_(CComFont(20, 7, QStringLiteral("微软雅黑")).Font()) {}
 
 CSmartUiEngine::~CSmartUiEngine() {
+    // The overlay may already be gone with its session: it is not touched.
+    toolOut_ = false;
     Clear();
 }
 
@@ -42,6 +44,21 @@ void CSmartUiEngine::ResetLayout() {
     x_ = header_.left() + 10;
     y_ = header_.top() + header_.height() + 10;
     indent_ = 0;
+    oneColumn_ = false;
+}
+
+QRect CSmartUiEngine::ViewportArea() const {
+    const int top = header_.top() + header_.height();
+    return QRect(panel_.left(), top, panel_.width(), panel_.top() + panel_.height() - top);
+}
+
+QWidget* CSmartUiEngine::ControlParent() const {
+    return viewport_ ? viewport_->Content() : parent_.data();
+}
+
+QRect CSmartUiEngine::Place(const QRect& pageRect) {
+    extent_ |= pageRect;
+    return viewport_ ? viewport_->FromPage(pageRect) : pageRect;
 }
 
 int CSmartUiEngine::ControlCount() const {
@@ -51,6 +68,7 @@ int CSmartUiEngine::ControlCount() const {
 }
 
 void CSmartUiEngine::Clear() {
+    PutToolAway();
     checkBoxes_.clear();
     xpButtons_.clear();
     combos_.clear();
@@ -60,6 +78,8 @@ void CSmartUiEngine::Clear() {
     spins_.clear();
     sliders_.clear();
     listBoxes_.clear();
+    viewport_.reset();
+    extent_ = QRect();
     for (IdWindow* window : {&checkIds_, &xpIds_, &comboIds_, &staticIds_, &editIds_, &bitmapIds_,
                              &sliderIds_, &spinIds_}) {
         window->next = 0;
@@ -77,6 +97,7 @@ void CSmartUiEngine::Clear() {
 }
 
 void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
+    PutToolAway();
     if (clearOverlay) {
         if (overlay_) {
             for (const auto& [key, shape] : shapes_) {
@@ -84,6 +105,9 @@ void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
             }
         }
         shapes_.clear();
+    }
+    if (!viewport_ && parent_ && !ViewportArea().isEmpty()) {
+        viewport_ = std::make_unique<PanelViewport>(parent_, ViewportArea());
     }
     std::vector<ParamDescriptor> limits;
     for (const ParamDescriptor& row : rows) {
@@ -111,9 +135,17 @@ void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
     if (!limits.empty()) {
         y_ += rowStep_;  // close the last line of limit groups
     }
-    // Each build starts its linked rows in the state their controls show.
+    // Each build starts its linked rows in the state their controls show,
+    // and its wires with the arrows of their rule's direction.
     built_ = 0;
     RunFirstLinkEvaluation();
+    for (const auto& combo : combos_) {
+        ShowDirectionOnWire(*combo);
+    }
+    if (viewport_) {
+        viewport_->Fit(extent_);
+        viewport_->Show(ControlCount() > 0);
+    }
     if (parent_) {
         parent_->update();
     }
@@ -121,12 +153,25 @@ void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
 
 int CSmartUiEngine::RowY() {
     const int bottom = panel_.top() + panel_.height();
-    if (indent_ == 0 && bottom > 500 && y_ + 60 > bottom) {
-        indent_ = panel_.width() / 2;
-        y_ = header_.top() + header_.height() + 10;
-        x_ = header_.left() + 10 + indent_;
+    if (indent_ == 0 && !oneColumn_ && bottom > 500 && y_ + 60 > bottom) {
+        if (SecondColumnFits()) {
+            indent_ = panel_.width() / 2;
+            y_ = header_.top() + header_.height() + 10;
+            x_ = header_.left() + 10 + indent_;
+        } else {
+            // Rows as wide as half the panel or wider: they go on downwards
+            // and the panel scrolls.
+            oneColumn_ = true;
+        }
     }
     return y_;
+}
+
+bool CSmartUiEngine::SecondColumnFits() const {
+    const int start = header_.left() + 10;
+    const int half = panel_.width() / 2;
+    const int width = extent_.isEmpty() ? 0 : extent_.right() + 1 - start;
+    return width <= half && start + half + width <= panel_.left() + panel_.width();
 }
 
 void CSmartUiEngine::LayoutRow(const ParamDescriptor& row) {
@@ -181,6 +226,9 @@ void CSmartUiEngine::ShowAll(bool show) {
         apply(c);
     for (auto& c : listBoxes_)
         apply(c);
+    if (viewport_) {
+        viewport_->Show(show && ControlCount() > 0);
+    }
     // Showing everything must not show a row its links hide.
     if (show) {
         EvaluateAllLinks();

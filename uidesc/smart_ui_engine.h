@@ -1,7 +1,8 @@
 #pragma once
 // CSmartUiEngine: turns parameter rows into live controls on a page. It
 // places each row (labels 280 pixels wide, rows 36 apart, a second column
-// when a tall panel runs out of room), creates the auto-generated controls
+// when a tall panel runs out of room and the panel is wide enough for two;
+// otherwise the panel scrolls), creates the auto-generated controls
 // through one builder per ControlKind, registers drawing parameters with the
 // page's overlay, keeps linked rows shown or hidden as values change, takes
 // each control notification by offset, and reads the controls back into a
@@ -21,6 +22,7 @@
 
 #include "auto_controls.h"
 #include "auto_notification.h"
+#include "panel_viewport.h"
 #include "param_rows.h"
 #include "row_geometry_text.h"
 
@@ -39,9 +41,12 @@ public:
     CSmartUiEngine& operator=(const CSmartUiEngine&) = delete;
 
     // Where the panel goes: rows start 10 pixels right of the header's left
-    // edge and 10 below its bottom; `panel` decides the second column. The
-    // overlay (may be null) is drawn into `videoRect` on play port `port`;
-    // `parse` (may be null) translates static texts back into values.
+    // edge and 10 below its bottom; `panel` decides the second column, and
+    // from the header's bottom to its own bottom it is the area the rows are
+    // shown in (scrolled when they need more). The overlay (may be null) is
+    // drawn into `videoRect` on play port `port`; `parse` (may be null)
+    // translates static texts back into values. A new area applies from the
+    // next build after Clear.
     void SetArea(QWidget* parent, const QRect& header, const QRect& panel,
                  CShowAIConfig* overlay = nullptr, const CSmartXmlParse* parse = nullptr,
                  const QRect& videoRect = {}, int port = -1);
@@ -58,6 +63,9 @@ public:
     void OnEditChange(int offset);
     void OnXpButtonClicked(int offset);
     void OnCheckBoxClicked(int offset);
+    // Puts the button's drawing tool out on the overlay for its row (the
+    // next input on the video draws the row's new shape), or away again
+    // when it is out; the delete tool empties the row's shape at once.
     void OnDrawingButtonClicked(int offset);
     void OnSpinDelta(int offset, int delta);
     void OnSliderReleased(int offset);
@@ -71,6 +79,9 @@ public:
     // into the record's object values.
     void CollectValues(ParamRecord& record, std::map<QString, ObjectValueText>& objects) const;
     void ApplyLinks(const QString& name, const QString& value);
+
+    // True while one of this panel's drawing tools is out on the overlay.
+    bool DrawingToolOut() const;
 
     // Read access for pages, tools and tests.
     int X() const { return x_; }
@@ -106,14 +117,43 @@ private:
     // A drawing parameter as registered with the overlay.
     struct Shape {
         QString deviceText;  // the row's GeometryText (device form)
-        QString pixelText;   // what the overlay was given; empty: not drawn
+        QString pixelText;   // what the overlay gave back once drawn; empty: not drawn
         int overlayType = 0;
+        // More points than the overlay holds: drawn as the device keeps
+        // them, never edited; redrawing it reduces it, and the operator is
+        // told so once, before the first drawing.
+        int devicePoints = 0;
+        bool outlineOnly = false;
+        bool warned = false;
     };
+    // Registers a drawing row and draws its geometry on the overlay.
+    void RegisterShape(const QString& name, const QString& deviceText, int shapeType);
+    void StartDrawingTool(CAutoBitmapBtn& button);
+    // Puts away a tool this panel put out; another panel's tool stays.
+    void PutToolAway();
+    // Listens to the overlay for shapes the operator changed on the video.
+    void ClaimOverlay();
+    void OnShapeChanged(const QString& key);
+    // A wire's rule direction: the combo "Direction" of the wire's owner,
+    // when the owner has that one wire. Its arrows and the combo follow
+    // each other.
+    CAutoComboBox* DirectionComboOf(const QString& wire) const;
+    QString WireOfDirection(const CAutoComboBox& combo) const;
+    void ShowDirectionOnWire(const CAutoComboBox& combo);
+    void SwapLook(CAutoBitmapBtn& button);
 
     void LayoutRow(const ParamDescriptor& row);
     void BuildSpec(const ControlSpec& spec, bool isLabel);
     // The row's y after the second-column check.
     int RowY();
+    // True when a second column beside the rows laid out so far stays
+    // inside the panel and clear of them.
+    bool SecondColumnFits() const;
+    // The window the controls go into, and a page rectangle in its pixels;
+    // Place also counts the rectangle into the panel's extent.
+    QWidget* ControlParent() const;
+    QRect Place(const QRect& pageRect);
+    QRect ViewportArea() const;
     void RunFirstLinkEvaluation();
     // ApplyLinks for every combo box and every check box but label boxes,
     // with the value each shows.
@@ -179,6 +219,7 @@ private:
     QRect panel_;
     QFont font_;
     int indent_ = 0;
+    bool oneColumn_ = false;  // the second column did not fit: the panel scrolls
     int ptzNumber_ = 0;
     int focusIndex_ = -1;
 
@@ -200,6 +241,9 @@ private:
     IdWindow bitmapIds_{11000, 0, 50};
     IdWindow sliderIds_{19000, 0, 50};
     IdWindow spinIds_{14000, 0, 50};
+
+    std::unique_ptr<PanelViewport> viewport_;
+    QRect extent_;  // every control built, page pixels
 
     CShowAIConfig* overlay_ = nullptr;
     const CSmartXmlParse* parse_ = nullptr;
@@ -229,6 +273,8 @@ private:
     int ptzGroupCount_ = 0;
     int ptzGroupBase_ = -1;
     CAutoBitmapBtn* currentDrawing_ = nullptr;
+    bool toolOut_ = false;  // currentDrawing_'s tool is out on the overlay
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);  // see ClaimOverlay
 };
 
 }  // namespace vexo

@@ -20,8 +20,9 @@ void CSmartXmlParse::AttachChannel(std::unique_ptr<DeviceCommandChannel> channel
 }
 
 std::string CSmartXmlParse::DescriptionFolder() const {
-    return vexo::DescriptionFolder(moduleDirectory_.empty() ? vexo::ModuleDirectory()
-                                                            : moduleDirectory_);
+    return vexo::DescriptionFolder(moduleDirectory_.empty()
+                                       ? vexo::DeviceCacheDirectory(vexo::ToNarrow(deviceAddress_))
+                                       : moduleDirectory_);
 }
 
 bool CSmartXmlParse::FetchDescriptionFiles() {

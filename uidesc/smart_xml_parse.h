@@ -44,8 +44,8 @@ public:
     // not download keeps the previous path. Always true.
     bool FetchDescriptionFiles();
 
-    // The folder the device's files go to: the module directory (see
-    // module_directory.h) unless one was set here.
+    // The folder the device's files go to: the logged-in device's folder in
+    // the user's cache (see module_directory.h) unless one was set here.
     void SetModuleDirectory(const std::string& directory) { moduleDirectory_ = directory; }
     std::string DescriptionFolder() const;
     void SetDownloadLimits(const vexo::DownloadLimits& limits) { downloadLimits_ = limits; }
@@ -221,5 +221,6 @@ private:
     std::unique_ptr<DeviceCommandChannel> channel_;
     vexo::LocalisationTables localisation_;
     std::string moduleDirectory_;
+    QString deviceAddress_;  // of the last Login, naming its cache folder
     vexo::DownloadLimits downloadLimits_;
 };

@@ -19,6 +19,7 @@ int OnChannel(DeviceCommandChannel* channel, Command command) {
 
 int CSmartXmlParse::Login(CAudioVideoPlay* session, const QString& address, const QString& user,
                           const QString& password) {
+    deviceAddress_ = address;
     return OnChannel(channel_.get(), [&](DeviceCommandChannel& c) {
         return c.ParamInit(session, address, user, password);
     });

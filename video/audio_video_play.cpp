@@ -41,6 +41,8 @@ bool CAudioVideoPlay::StopRealPlay() {
     if (realHandle_ >= 0 && !VEXONET_StopRealData(realHandle_)) {
         return false;
     }
+    // A drawing tool belongs to the page that showed this stream.
+    overlay_->StopTool();
     // No callback of the stream runs any more: the port is the UI
     // thread's alone from here.
     const int32_t port = port_;
@@ -194,6 +196,24 @@ bool CAudioVideoPlay::OnButtonDown(uint32_t flags, int x, int y) {
                                   QRect(0, 0, videoRect_.width(), videoRect_.height()));
 }
 
+void CAudioVideoPlay::OnButtonUp(uint32_t flags, int x, int y) {
+    if (CanEdit()) {
+        overlay_->OnButtonUp(flags, QPoint(x - videoRect_.left(), y - videoRect_.top()),
+                             QRect(0, 0, videoRect_.width(), videoRect_.height()));
+    }
+}
+
+void CAudioVideoPlay::OnDoubleClick(uint32_t flags, int x, int y) {
+    if (CanEdit()) {
+        overlay_->OnDoubleClick(flags, QPoint(x - videoRect_.left(), y - videoRect_.top()),
+                                QRect(0, 0, videoRect_.width(), videoRect_.height()));
+    }
+}
+
+bool CAudioVideoPlay::OnEscape() {
+    return CanEdit() && overlay_->CancelDrawing();
+}
+
 QString CAudioVideoPlay::BuildSetupXml(const QString& user, const QString& password) {
     // Four slots, filled user, password, user, password. QString::arg would
     // read "%1" inside a credential as a marker, so the slots are filled by
@@ -221,5 +241,7 @@ bool CAudioVideoPlay::Login(const QString& address, const QString& user, const Q
     const std::string narrowAddress = vexo::ToNarrow(address);
     const std::string setup = vexo::ToNarrow(BuildSetupXml(user, password));
     loginId_ = VEXONET_LoginEx(narrowAddress.c_str(), setup.c_str());
+    // The library keeps its error per thread: read it on the login's own.
+    lastLoginError_ = loginId_ >= 0 ? 0 : VEXONET_GetLastError();
     return loginId_ >= 0;
 }

@@ -36,6 +36,9 @@ public:
     bool Login(const QString& address, const QString& user, const QString& password);
 
     int32_t LoginId() const { return loginId_; }
+    // The network library's error code of the last failed Login (0 after a
+    // successful one), for the operator's message.
+    int32_t LastLoginError() const { return lastLoginError_; }
 
     // The overlay renderer that draws rule geometry over this session's
     // video; owned by the session and deleted with it.
@@ -76,6 +79,11 @@ public:
     // Mouse input in video-window coordinates, while playing.
     void OnMouseMove(uint32_t flags, int x, int y);
     bool OnButtonDown(uint32_t flags, int x, int y);
+    void OnButtonUp(uint32_t flags, int x, int y);
+    void OnDoubleClick(uint32_t flags, int x, int y);
+    // Escape on the video: abandons a shape being drawn (the old one comes
+    // back). False when nothing was being drawn.
+    bool OnEscape();
 
     // For the pane and for tests.
     int32_t RealDataHandle() const { return realHandle_; }
@@ -98,6 +106,7 @@ private:
     void OpenHeader(const uint8_t* buffer, int32_t length);
 
     int32_t loginId_ = -1;
+    int32_t lastLoginError_ = 0;
     int32_t realHandle_ = -1;
     // Written by the network thread (port) and the painting thread (flag),
     // read by the UI thread.

@@ -38,11 +38,18 @@ struct PolygonRecord {
     GeoPoint points[kMaxPolygonPoints];
 };
 
+// Line kinds of a line record: a wire turns both arrows freely, a directed
+// wire shows one at a time, a segment (a calibration or horizon line) has
+// none.
+constexpr int32_t kLineWire = 3;
+constexpr int32_t kLineDirectedWire = 4;
+constexpr int32_t kLineSegment = 5;
+
 struct LineRecord {
     uint8_t editable = 0;
     uint8_t valid = 0;
     uint8_t selected = 0;
-    int32_t lineKind = 0;   // 3 wire, 4 directed wire
+    int32_t lineKind = 0;   // kLineWire, kLineDirectedWire or kLineSegment
     int32_t direction = 0;  // 0 both arrows, 1 and 2 one arrow
     GeoPoint start;
     GeoPoint end;

@@ -113,6 +113,16 @@ float Opacity(uint8_t visible) {
     return visible != 0 ? 1.0f : 0.0f;
 }
 
+// The outline of arrow A or B; a segment has no arrows, so its two outline
+// items lie on the segment itself.
+std::vector<int32_t> ArrowOutline(const LineRecord& line, const GeoPoint* arrow) {
+    if (line.lineKind == kLineSegment) {
+        const GeoPoint ends[2] = {line.start, line.end};
+        return Flat(ends, 2);
+    }
+    return Closed(arrow, 3);
+}
+
 }  // namespace
 
 void AddPolygonItems(int32_t port, int regionKind, const PolygonRecord& record, ItemList& items) {
@@ -148,7 +158,7 @@ void AddLineItems(int32_t port, const LineRecord& line, ItemList& items) {
     items.push_back({AddBlock(port, line.arrowB, 3, Opacity(line.arrowBVisible)), kItemBlock});
     items.push_back({AddBlock(port, line.band, 4, 0.5f), kItemBlock});
     for (const GeoPoint* arrow : {line.arrowA, line.arrowB}) {
-        std::vector<int32_t> flat = Closed(arrow, 3);
+        std::vector<int32_t> flat = ArrowOutline(line, arrow);
         const MultLineDesc desc = LineDesc(flat, kGreen, 2);
         items.push_back({VEXOPLAY_AddDrawMultLine(port, &desc), kItemMultLine});
     }
@@ -245,8 +255,8 @@ void RedrawLine(int32_t port, const ItemList& items, const LineRecord& line) {
                 break;
             case kItemMultLine: {
                 const GeoPoint ends[2] = {line.start, line.end};
-                std::vector<int32_t> flat = multLine == 0   ? Closed(line.arrowA, 3)
-                                            : multLine == 1 ? Closed(line.arrowB, 3)
+                std::vector<int32_t> flat = multLine == 0   ? ArrowOutline(line, line.arrowA)
+                                            : multLine == 1 ? ArrowOutline(line, line.arrowB)
                                                             : Flat(ends, 2);
                 const MultLineDesc desc = LineDesc(flat, colour, 2);
                 VEXOPLAY_EditDrawMultLine(port, item.id, &desc);

@@ -9,6 +9,7 @@
 #include "overlay_items.h"
 #include "shape_hit.h"
 #include "shape_trackers.h"
+#include "vexoplay.h"
 
 namespace vexo {
 
@@ -78,6 +79,7 @@ bool CShowAIConfig::DrawRegion(int32_t port, int16_t number, int32_t kind, const
     record.label = number;
     record.shapeKind = kind == 1 ? kShapePolygon : (kind == 10 ? kShapeRectangle : 0);
     polygons_[key] = record;
+    emptied_.erase(key);
     overlay::AddPolygonItems(port_, kind, record, items_[key]);
     return true;
 }
@@ -113,11 +115,56 @@ bool CShowAIConfig::DrawLine(int32_t port, int16_t, int32_t type, const QString&
     }
     line.editable = 0;
     line.valid = 1;
-    line.lineKind = type == 2 ? 3 : 4;
+    line.lineKind = type == 2 ? kLineWire : kLineDirectedWire;
     geometry::ComputeArrows(line);
     geometry::ComputeBand(line, line.box.height());
     lines_[key] = line;
+    emptied_.erase(key);
     overlay::AddLineItems(port_, line, items_[key]);
+    return true;
+}
+
+bool CShowAIConfig::DrawSegment(int32_t port, const QString& key, const QString& text) {
+    port_ = port;
+    LineRecord line;
+    if (!geometry::ParseLineText(text, line)) {
+        return false;
+    }
+    line.valid = 1;
+    line.lineKind = kLineSegment;
+    line.arrowAVisible = 0;
+    line.arrowBVisible = 0;
+    line.direction = 0;
+    geometry::ComputeBand(line, 0);
+    lines_[key] = line;
+    emptied_.erase(key);
+    overlay::AddLineItems(port_, line, items_[key]);
+    return true;
+}
+
+bool CShowAIConfig::DrawOutline(int32_t port, const QString& key,
+                                const std::vector<GeoPoint>& points, bool closed) {
+    port_ = port;
+    if (points.size() < 2) {
+        return false;
+    }
+    outlines_[key] = {points, closed};
+    emptied_.erase(key);
+    std::vector<int32_t> flat;
+    for (const GeoPoint& p : points) {
+        flat.push_back(p.x);
+        flat.push_back(p.y);
+    }
+    if (closed) {
+        flat.push_back(points.front().x);
+        flat.push_back(points.front().y);
+    }
+    MultLineDesc desc{};
+    desc.points = flat.data();
+    desc.pointCount = static_cast<int32_t>(flat.size() / 2);
+    desc.colour = overlay::kGreen;
+    desc.lineWidth = 2;
+    items_[key].push_back({VEXOPLAY_AddDrawMultLine(port_, &desc), kItemMultLine});
     return true;
 }
 
@@ -131,6 +178,7 @@ bool CShowAIConfig::DrawPoint(int32_t port, const QString& key, const QString& t
     record.valid = 1;
     record.kind = kPointKind;
     points_[key] = record;
+    emptied_.erase(key);
     overlay::AddPointItems(port_, record, items_[key]);
     return true;
 }
@@ -161,10 +209,21 @@ bool CShowAIConfig::DeleteOverlay(const QString& key, bool keep) {
         }
         return true;
     }
+    if (tool_ && tool_->key == key) {
+        // The shape goes away with its tool; the other keys take input again.
+        for (const auto& [other, editable] : tool_->editable) {
+            if (other != key) {
+                SetEditable(other, editable);
+            }
+        }
+        tool_.reset();
+    }
     std::lock_guard lock(clickMutex_);
     polygons_.erase(key);
     lines_.erase(key);
     points_.erase(key);
+    outlines_.erase(key);
+    emptied_.erase(key);
     if (auto* items = FindIn(items_, key)) {
         overlay::DeleteItems(port_, *items);
         items_.erase(key);
@@ -239,6 +298,8 @@ bool CShowAIConfig::SetLineBox(const QString& key, const QRect& box) {
 }
 
 void CShowAIConfig::Rescale(const QRect& oldRect, const QRect& newRect) {
+    // A drawing in progress was made in the old pixels: it is given up.
+    CancelDrawing();
     videoRect_ = newRect;
     const bool degenerate = oldRect.width() == 0 || oldRect.height() == 0;
     auto scale = [&](GeoPoint& p) {
@@ -249,6 +310,11 @@ void CShowAIConfig::Rescale(const QRect& oldRect, const QRect& newRect) {
     };
     for (auto& [key, polygon] : polygons_) {
         for (GeoPoint& p : polygon.points) {
+            scale(p);
+        }
+    }
+    for (auto& [key, outline] : outlines_) {
+        for (GeoPoint& p : outline.first) {
             scale(p);
         }
     }
@@ -282,10 +348,29 @@ void CShowAIConfig::Redraw(const QString& key) {
         overlay::RedrawLine(port_, *items, *line);
     } else if (const auto* point = Point(key)) {
         overlay::RedrawPoint(port_, *items, *point);
+    } else if (const auto* outline = Outline(key); outline && !items->empty()) {
+        std::vector<int32_t> flat;
+        for (const GeoPoint& p : *outline) {
+            flat.push_back(p.x);
+            flat.push_back(p.y);
+        }
+        if (outlines_.at(key).second) {
+            flat.push_back(outline->front().x);
+            flat.push_back(outline->front().y);
+        }
+        MultLineDesc desc{};
+        desc.points = flat.data();
+        desc.pointCount = static_cast<int32_t>(flat.size() / 2);
+        desc.colour = overlay::kGreen;
+        desc.lineWidth = 2;
+        VEXOPLAY_EditDrawMultLine(port_, items->front().id, &desc);
     }
 }
 
 bool CShowAIConfig::OnButtonDown(uint32_t, QPoint point, const QRect& view) {
+    if (tool_ && ToolPress(point, view)) {
+        return true;
+    }
     {
         std::lock_guard lock(clickMutex_);
         if (!clickKey_.isEmpty() && ClickDraw(point)) {
@@ -293,18 +378,27 @@ bool CShowAIConfig::OnButtonDown(uint32_t, QPoint point, const QRect& view) {
         }
     }
     PressTarget target = FindPressTarget(point, view);
+    if (target.tracker || target.arrowOf != nullptr) {
+        TrackOrTurn(target, point);
+        return true;
+    }
+    if (!tool_) {
+        Select(point);  // with a tool out, the other shapes take no input
+    }
+    return true;
+}
+
+void CShowAIConfig::TrackOrTurn(PressTarget& target, QPoint point) {
     if (target.tracker) {
         appendPoints_ = target.handle;
         target.tracker->Track(window_.data(), point);
-        return true;
+        return;
     }
     if (target.arrowOf != nullptr) {
         ToggleArrow(*target.arrowOf, point);
         Redraw(target.key);
-        return true;
+        NotifyShape(target.key);
     }
-    Select(point);
-    return true;
 }
 
 std::unique_ptr<CShapeTracker> CShowAIConfig::MakeTracker(const QString& key, const QRect& view) {
@@ -390,10 +484,16 @@ CShowAIConfig::PressTarget CShowAIConfig::FindPressTarget(QPoint point, const QR
             continue;
         }
         const double toLine = hit::DistanceToSegment(p, line.start, line.end);
+        // An arrow is a small target drawn on its wire: it ranks as an edge,
+        // and before the wire's body and band around it, which would
+        // otherwise take every press on an arrow close to the line.
+        const bool onArrow =
+            line.lineKind != kLineSegment &&
+            (hit::PointInPolygon(p, line.arrowA, 3) || hit::PointInPolygon(p, line.arrowB, 3));
         if (canTrack) {
             auto tracker = MakeTracker(key, view);
             const int handle = tracker->HitTest(point);
-            if (handle >= 0) {
+            if (handle == 1 || handle == 2 || (handle >= 0 && !onArrow)) {
                 PressTarget target =
                     handle == 1   ? candidateAt(key, kRankHandle, distanceTo(line.start))
                     : handle == 2 ? candidateAt(key, kRankHandle, distanceTo(line.end))
@@ -405,8 +505,7 @@ CShowAIConfig::PressTarget CShowAIConfig::FindPressTarget(QPoint point, const QR
                 continue;
             }
         }
-        // An arrow is a small target drawn on its wire: it ranks as an edge.
-        if (hit::PointInPolygon(p, line.arrowA, 3) || hit::PointInPolygon(p, line.arrowB, 3)) {
+        if (onArrow) {
             PressTarget target = candidateAt(key, kRankEdge, toLine);
             target.arrowOf = &line;
             offer(std::move(target));
@@ -475,6 +574,10 @@ bool CShowAIConfig::ClickDraw(QPoint point) {
 }
 
 void CShowAIConfig::OnMouseMove(uint32_t, QPoint point, const QRect&) {
+    if (ToolDrawing()) {
+        ToolStep(tool_->drawing.Move(ToGeo(point)));
+        return;
+    }
     std::lock_guard lock(clickMutex_);
     if (drawing_ == 0 || clickKey_.isEmpty()) {
         return;
@@ -580,6 +683,10 @@ const PointRecord* CShowAIConfig::Point(const QString& key) const {
 }
 const ItemList* CShowAIConfig::Items(const QString& key) const {
     return FindIn(items_, key);
+}
+const std::vector<GeoPoint>* CShowAIConfig::Outline(const QString& key) const {
+    const auto* outline = FindIn(outlines_, key);
+    return outline == nullptr ? nullptr : &outline->first;
 }
 
 }  // namespace vexo

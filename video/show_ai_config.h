@@ -10,10 +10,15 @@
 #include <QPointer>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <set>
+#include <vector>
 
+#include "click_drawing.h"
 #include "geometry_records.h"
 #include "shape_tracker.h"
 
@@ -36,6 +41,10 @@ private:
     int32_t first_;
     int32_t second_;
 };
+
+// The form a rule's shape takes in the renderer: what a drawing tool makes
+// for that rule.
+enum class ShapeForm { Region, Rectangle, Wire, DirectedWire, Segment, Point };
 
 class CShowAIConfig {
 public:
@@ -60,6 +69,13 @@ public:
                   const QString& key);
     // Overlay type 5: a cross-hair point.
     bool DrawPoint(int32_t port, const QString& key, const QString& text);
+    // A plain line "D|(x1,y1),(x2,y2)" without arrows (a calibration or
+    // horizon line); edited like a wire.
+    bool DrawSegment(int32_t port, const QString& key, const QString& text);
+    // A shape with more points than a record holds, drawn as the device
+    // keeps it (closed for a region) and never edited: it reads back empty.
+    bool DrawOutline(int32_t port, const QString& key, const std::vector<GeoPoint>& points,
+                     bool closed);
     // By overlay type (1, 2, 3, 5; 4 draws nothing and answers false).
     bool Draw(int32_t port, int32_t type, int16_t number, int32_t kind, const QString& text,
               const QString& key);
@@ -89,16 +105,84 @@ public:
     // an arrow is turned. A press on no editable shape selects one.
     bool OnButtonDown(uint32_t flags, QPoint point, const QRect& view);
     void OnMouseMove(uint32_t flags, QPoint point, const QRect& view);
+    // Release and double click matter only to a drawing tool (a rectangle
+    // ends at the release, a double click closes a polygon).
+    void OnButtonUp(uint32_t flags, QPoint point, const QRect& view);
+    void OnDoubleClick(uint32_t flags, QPoint point, const QRect& view);
+
+    // Drawing tools. StartTool makes `key` the shape a tool draws: the next
+    // press on the video starts a new shape of `form` with `gesture`, and the
+    // finished shape replaces the key's old one. A press on one of the key's
+    // own handles (or a wire's arrow) still edits the shape there is. While
+    // a tool is out, every other key's shape stays drawn but takes no input.
+    void StartTool(int32_t port, const QString& key, ShapeForm form, DrawGesture gesture);
+    // Puts the tool away: a drawing in progress is closed when it can be
+    // (a polygon of three points or more) and abandoned otherwise; the other
+    // keys take input again.
+    void StopTool();
+    // Escape: abandons the drawing in progress and restores the shape that
+    // was there; the tool stays out for another try. False when nothing
+    // was being drawn.
+    bool CancelDrawing();
+    // Closes or abandons a drawing in progress, as StopTool does, but leaves
+    // the tool out.
+    void CompleteDrawing();
+    bool ToolActive() const { return tool_.has_value(); }
+    QString ToolKey() const { return tool_ ? tool_->key : QString(); }
+    bool ToolDrawing() const { return tool_ && tool_->drawing.Started(); }
+    // The delete tool: the key's shape is removed and the key reads back as
+    // emptied until it is drawn again.
+    void EmptyShape(int32_t port, const QString& key);
+    bool IsEmptied(const QString& key) const { return emptied_.count(key) != 0; }
+    // Shows or hides a wire's two arrows (as its rule's direction says).
+    bool SetArrows(const QString& key, bool arrowA, bool arrowB);
+    // Called with the key after the operator changed a shape's kind of
+    // content on the video: a drawing finished, a shape emptied, an arrow
+    // turned. One listener at a time, named by its owner.
+    void SetShapeListener(const void* owner, std::function<void(const QString&)> listener);
+    void RemoveShapeListener(const void* owner);
 
     // Read access for the pane and for tests.
     const PolygonRecord* Polygon(const QString& key) const;
     const LineRecord* Line(const QString& key) const;
     const PointRecord* Point(const QString& key) const;
     const ItemList* Items(const QString& key) const;
+    const std::vector<GeoPoint>* Outline(const QString& key) const;
     bool IsDrawing() const { return drawing_ != 0; }
     const QString& LastDrawingKey() const { return lastDrawingKey_; }
 
 private:
+    // Everything the renderer holds for one key, taken out whole (its items
+    // deleted) and put back whole (its items added again).
+    struct KeyShape {
+        std::optional<PolygonRecord> polygon;
+        std::optional<LineRecord> line;
+        std::optional<PointRecord> point;
+        std::optional<std::pair<std::vector<GeoPoint>, bool>> outline;  // points, closed
+        bool emptied = false;
+    };
+    KeyShape TakeShape(const QString& key);
+    void PutShape(const QString& key, const KeyShape& shape);
+
+    struct Tool {
+        QString key;
+        ShapeForm form = ShapeForm::Region;
+        DrawGesture gesture = DrawGesture::Polygon;
+        ClickDrawing drawing{DrawGesture::Polygon};
+        // The next press starts a drawing; after one is finished the new
+        // shape is edited like any other until the tool comes out again.
+        bool armed = true;
+        KeyShape before;  // the key's shape when the drawing started
+        // The editable bytes of every key when the tool came out.
+        std::map<QString, uint8_t> editable;
+    };
+    bool ToolPress(QPoint point, const QRect& view);
+    void ToolStep(ClickDrawing::Step step);
+    // Shows the drawing in progress (or finished) in the tool key's record.
+    void ShowDrawing();
+    void FinishTool();
+    void SetEditable(const QString& key, uint8_t editable);
+    void NotifyShape(const QString& key);
     void ClearPolygon(const QString& key);
     void Redraw(const QString& key);
     // What a press lands on: a tracker ready to follow it, or a wire whose
@@ -116,6 +200,7 @@ private:
         LineRecord* arrowOf = nullptr;
     };
     PressTarget FindPressTarget(QPoint point, const QRect& view);
+    void TrackOrTurn(PressTarget& target, QPoint point);
     std::unique_ptr<CShapeTracker> MakeTracker(const QString& key, const QRect& view);
     bool ClickDraw(QPoint point);
     void FinishClickDrawingLocked();
@@ -129,6 +214,11 @@ private:
     std::map<QString, LineRecord> lines_;
     std::map<QString, PointRecord> points_;
     std::map<QString, ItemList> items_;
+    std::map<QString, std::pair<std::vector<GeoPoint>, bool>> outlines_;
+    std::set<QString> emptied_;
+    std::optional<Tool> tool_;
+    const void* listenerOwner_ = nullptr;
+    std::function<void(const QString&)> listener_;
 
     uint8_t drawing_ = 0;
     uint8_t firstClickRestarts_ = 1;

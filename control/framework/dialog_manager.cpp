@@ -448,10 +448,10 @@ CDialogManager::NestedRecordMap CDialogManager::Records(NestedCache cache) const
     return NestedMap(cache);
 }
 
-bool CDialogManager::UpdateScene(const SceneRecord& scene) {
+bool CDialogManager::RenameScene(const QString& token, const QString& name) {
     for (SceneRecord& record : scenes_) {
-        if (record.token == scene.token) {
-            record = scene;
+        if (record.token == token) {
+            record.name = name;
             return true;
         }
     }

@@ -139,9 +139,10 @@ public:
     // and says which scene is the current one.
     std::vector<SceneRecord>& EditScenes() { return scenes_; }
     void SetCurrentScene(int index) { currentScene_ = index; }
-    // Replaces the record of the scene with `scene`'s token (the scene
-    // settings page after a save); false when no scene has that token.
-    bool UpdateScene(const SceneRecord& scene);
+    // Gives the scene with `token` its saved name (the scene settings page
+    // after a save); the record's other fields stay the manager's. False
+    // when no scene has that token.
+    bool RenameScene(const QString& token, const QString& name);
     const QStringList& SmartFunctionNames() const { return smartFunctionNames_; }
     const std::vector<NormalAlarmFun>& NormalAlarmFunctions() const { return normalAlarmFuns_; }
     const QStringList& NormalAlarmNames() const { return normalAlarmNames_; }

@@ -41,9 +41,12 @@ public:
                                int streamSelector) {}
 
     // Pages never link each other; they reach one another through these.
-    // Scene settings page: takes a copy of the scene to edit and refreshes
-    // itself (the index page calls it before showing page 1).
-    virtual void OpenScene(const SceneRecord& scene) {}
+    // Scene settings page: LoadScene takes a copy of the scene to edit;
+    // RefreshScene reads the scene's modules and functions for it. The
+    // index page loads the scene, shows page 1 (which takes the PTZ lock),
+    // makes the scene the device's current one and then refreshes.
+    virtual void LoadScene(const SceneRecord& scene) {}
+    virtual void RefreshScene() {}
     // Smart configuration page: enters the scene with the smart function of
     // command index `functionIndex` selected (-1: the scene's first one).
     virtual void Enter(const QString& sceneName, const QString& sceneToken, int functionIndex) {}

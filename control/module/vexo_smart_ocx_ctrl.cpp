@@ -39,18 +39,22 @@
 #include "vexo_smart_ocx_ctrl.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 
 #include "action_gate.h"
+#include "auto_base.h"
 #include "com_str.h"
 #include "dialog_manager.h"
+#include "login_failure.h"
 #include "login_marker.h"
 #include "login_worker.h"
 #include "page_factory.h"
 #include "stock_events.h"
 #include "ui_font.h"
+#include "ui_helpers.h"
 #include "vexonet.h"
 #include "vexoplay.h"
 
@@ -105,6 +109,7 @@ void CVexoSmartOcxCtrl::DeletePageManager() {
 
 void CVexoSmartOcxCtrl::ReplacePageManager() {
     DeletePageManager();
+    ShowStateLine({});
     m_manager = std::make_unique<CDialogManager>(&vexo::ThePageFactory());
 }
 
@@ -143,6 +148,15 @@ bool CVexoSmartOcxCtrl::SetDeviceLoginInfo(const QString& pDevIp, const QString&
         m_manager->CreatePages(this, rect());
         m_manager->ShowPage(0);
         m_manager->HandDeviceInfoToPanes();
+    } else if (kept) {
+        // The worker's login failed: say why, in the popup and on the
+        // control's empty area.
+        const bool chinese = vexo::TheComStr().Language() == QLatin1String("chinese");
+        const QString line = vexo::NotLoggedInLine(
+            vexo::LoginFailureReason(m_manager->Session().LastLoginError(), chinese), chinese);
+        ShowStateLine(line);
+        vexo::ShowMessage(line, vexo::TheComStr().Texts().error);
+        return false;
     }
     if (!kept) {
         return false;
@@ -213,6 +227,7 @@ bool CVexoSmartOcxCtrl::SetConfig(const QString& pDevIp, const QString& pUsernam
 
 bool CVexoSmartOcxCtrl::Destroy() {
     DeletePageManager();
+    ShowStateLine({});
     update();
     return true;
 }
@@ -223,9 +238,29 @@ void CVexoSmartOcxCtrl::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QColor(128, 128, 128));
 }
 
+void CVexoSmartOcxCtrl::ShowStateLine(const QString& line) {
+    if (line.isEmpty()) {
+        delete m_stateLabel;
+        return;
+    }
+    if (!m_stateLabel) {
+        m_stateLabel = new QLabel(this);
+        m_stateLabel->setProperty(vexo::kAutoIdProperty, kStateLineId);
+        m_stateLabel->setStyleSheet(QStringLiteral("color: white; font-size: 16px;"));
+        m_stateLabel->setWordWrap(true);
+        m_stateLabel->setAlignment(Qt::AlignCenter);
+    }
+    m_stateLabel->setText(line);
+    m_stateLabel->setGeometry(rect().adjusted(16, 16, -16, -16));
+    m_stateLabel->show();
+}
+
 void CVexoSmartOcxCtrl::resizeEvent(QResizeEvent* event) {
     if (m_manager) {
         m_manager->LayoutPages(rect());
+    }
+    if (m_stateLabel) {
+        m_stateLabel->setGeometry(rect().adjusted(16, 16, -16, -16));
     }
     QWidget::resizeEvent(event);
 }

@@ -4,6 +4,8 @@
 // the DISPIDs to these names); the stock events are signals with the
 // arguments hosts know from the mouse and key handlers.
 
+#include <QLabel>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -33,6 +35,9 @@ public:
                                const QString& pPassword, const QString& pConfig);
     Q_INVOKABLE bool Destroy();
 
+    // The identifier of the line that says why the control shows no pages.
+    static constexpr int kStateLineId = 240;
+
 signals:
     void MouseDown(int Button, int Shift, int x, int y);
     void MouseMove(int Button, int Shift, int x, int y);
@@ -51,10 +56,15 @@ private:
     void DeletePageManager();
     void ReplacePageManager();
     bool HasWindow() const;
+    // Shows `line` where the pages would be; an empty one removes it.
+    void ShowStateLine(const QString& line);
 
     std::unique_ptr<CDialogManager> m_manager;
     // The hand-over with the login worker of the current manager.
     std::shared_ptr<vexo::LoginJob> m_loginJob;
+    // "Not logged in: ..." after a failed login, where the pages would be
+    // (identifier kStateLineId); none otherwise.
+    QPointer<QLabel> m_stateLabel;
     // The same for a running GetConfig and its configuration reader.
     std::shared_ptr<vexo::LoginJob> m_configJob;
 };

@@ -43,6 +43,7 @@ CNormalConfigBody::~CNormalConfigBody() = default;
 
 void CNormalConfigBody::Create(CNormalArmingSet* page) {
     m_page = page;
+    page->Pane().RouteVideoInput();  // the alarm's regions are drawn on the video
     font_ = vexo::ModuleFirstFont().Font();
     list_.Create(page, kAlarmListRect, font_);
 
@@ -94,7 +95,7 @@ void CNormalConfigBody::PeriodicUpdate() {
     CAudioVideoPlay* session = m_page ? m_page->Pane().Session() : nullptr;
     if (session != nullptr && CurrentEntry() != nullptr && currentTab_ == kParamTab &&
         enginePort_ < 0 && session->PlayPort() >= 0 && session->FirstFrameDrawn()) {
-        BuildParamPanel(false);
+        BuildParamPanel();
         m_page->Pane().MarkOverlayDrawn(true);
     }
 }
@@ -162,7 +163,7 @@ void CNormalConfigBody::SelectAlarm(int index) {
     QStringList requiredFuns;
     Manager()->DeviceContext().GetNormalAlarmRequireFuns(alarm.type, requiredFuns);
     CreateTabs(requiredFuns);
-    BuildParamPanel(false);
+    BuildParamPanel();
     ShowTab(kParamTab);
 }
 
@@ -200,7 +201,7 @@ void CNormalConfigBody::CreateTabs(const QStringList& requiredFuns) {
     }
 }
 
-int CNormalConfigBody::BuildParamPanel(bool reset) {
+int CNormalConfigBody::BuildParamPanel() {
     const vexo::NormalAlarmEntry* alarm = CurrentEntry();
     CDialogManager* manager = Manager();
     if (alarm == nullptr || manager == nullptr) {
@@ -213,7 +214,7 @@ int CNormalConfigBody::BuildParamPanel(bool reset) {
     record.funName = alarm->type;
     record.token = alarm->token;
     vexo::ParamRows rows;
-    const int read = manager->DeviceContext().BuildNormalAlarmPanel(reset, record, rows);
+    const int read = manager->DeviceContext().BuildNormalAlarmPanel(false, record, rows);
     record_ = record;
     engine_.BuildPanel(rows, true);
     engine_.ShowAll(currentTab_ == kParamTab);
@@ -321,12 +322,10 @@ void CNormalConfigBody::Recover() {
     if (CurrentEntry() == nullptr) {
         return;
     }
+    // A normal alarm has no reset command: on every tab Recover drops the
+    // edits and shows what the device holds.
     if (currentTab_ == kParamTab) {
-        // A refused reset shows the device's error text (the panel builder).
-        if (BuildParamPanel(true)) {
-            const vexo::ComTexts& texts = vexo::TheComStr().Texts();
-            vexo::ShowMessage(texts.recoverSuccess, texts.tips);
-        }
+        BuildParamPanel();
         return;
     }
     ShowTab(currentTab_);

@@ -53,8 +53,8 @@ public:
     void ShowTab(int tab);
     // Saves what the current tab shows, and only that.
     void Save();
-    // Parameters: the device's defaults, read back. The other tabs: the
-    // device's stored week or linkage again, edits dropped.
+    // The current tab's edits dropped and the device's stored parameters,
+    // week or linkage shown again (a normal alarm has no reset command).
     void Recover();
     // Timer 1001 while the page shows: builds the panel again over the
     // picture once the video plays, so that its regions are drawn.
@@ -84,8 +84,8 @@ private:
     // Gives the engine its panel area and the live picture's overlay.
     void PlaceEngine();
     void CreateTabs(const QStringList& requiredFuns);
-    // Reads (or resets) the alarm's data and builds its panel; 1 when read.
-    int BuildParamPanel(bool reset);
+    // Reads the alarm's data and builds its panel; 1 when read.
+    int BuildParamPanel();
     void SaveParameters();
     void SetTabSelection(int tab);
     void ClearEditors();

@@ -48,7 +48,8 @@ std::vector<QString> CNormalSceneTourBody::RowEntryNames() const {
     return names;
 }
 
-void CNormalSceneTourBody::LoadRanges() {
+void CNormalSceneTourBody::LoadExtras() {
+    // One "CMD_GetParamRange" per plain value of the tour data.
     ranges_.clear();
     stayRange_.reset();
     if (Context() == nullptr) {
@@ -68,7 +69,6 @@ void CNormalSceneTourBody::LoadRanges() {
 }
 
 void CNormalSceneTourBody::BuildRows() {
-    LoadRanges();
     const vexo::ComTexts& texts = vexo::TheComStr().Texts();
     const int top = Area().top() + 8;
     const int left = Area().left();

@@ -35,14 +35,12 @@ public:
     const std::optional<vexo::tour::StayRange>& StayRange() const { return stayRange_; }
 
 protected:
+    void LoadExtras() override;
     void BuildRows() override;
     std::vector<QString> RowEntryNames() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // One "CMD_GetParamRange" per plain value of the tour data.
-    void LoadRanges();
-
     std::vector<std::unique_ptr<vexo::CAutoStatic>> stayCells_;
     std::vector<std::unique_ptr<vexo::CAutoBtnPush>> clearFlags_;
     std::unique_ptr<vexo::CAutoEdit> stayEdit_;

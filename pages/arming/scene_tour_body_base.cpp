@@ -21,6 +21,7 @@ void CSceneTourBodyBase::Init(QWidget* parent, const QRect& area) {
     parent_ = parent;
     area_ = area;
     Load();
+    LoadExtras();
     rowNames_ = RowEntryNames();
     if (static_cast<int>(rowNames_.size()) > kMaxRows) {
         rowNames_.resize(kMaxRows);
@@ -28,6 +29,17 @@ void CSceneTourBodyBase::Init(QWidget* parent, const QRect& area) {
     static const std::vector<SceneRecord> kNoScenes;
     choices_ =
         vexo::tour::BuildSceneChoices(scenes_ ? *scenes_ : kNoScenes, QStringLiteral("None"));
+    if (parent_ != nullptr) {
+        BuildRows();
+    }
+}
+
+void CSceneTourBodyBase::Relayout(const QRect& area) {
+    // What the controls hold goes into the record first: the rows are made
+    // again from it.
+    StoreRows();
+    DestroyControls();
+    area_ = area;
     if (parent_ != nullptr) {
         BuildRows();
     }

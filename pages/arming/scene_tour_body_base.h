@@ -47,6 +47,9 @@ public:
     // Load, then one row of controls per tour entry. `area` is the part of
     // the page the rows share.
     void Init(QWidget* parent, const QRect& area);
+    // Builds the rows again inside `area` from the record as edited so far;
+    // nothing is read from the device.
+    void Relayout(const QRect& area);
     // Destroys the row controls (the record stays).
     virtual void DestroyControls();
     // Empties the record, sets its type and reads it from the device; false
@@ -64,6 +67,8 @@ public:
     int RowCount() const { return static_cast<int>(rowNames_.size()); }
 
 protected:
+    // What the body reads besides the tour record, once per Load.
+    virtual void LoadExtras() {}
     // Builds the body's own controls for `rowNames_` inside `area_`.
     virtual void BuildRows() = 0;
     // Writes what the controls hold back into the record before a save.

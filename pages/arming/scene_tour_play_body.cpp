@@ -25,8 +25,11 @@ CSceneTourPlayBody::~CSceneTourPlayBody() = default;
 void CSceneTourPlayBody::SetArea(QWidget* parent, const QRect& area) {
     parent_ = parent;
     m_rect = area;
-    if (shown_) {
-        ShowKind(kind_);
+    if (shown_ && normalButton_.Control()) {
+        // A new size only moves things: the rows keep what the operator
+        // changed and not yet saved.
+        PlaceButtons();
+        Current().Relayout(RowsArea());
     }
 }
 
@@ -64,24 +67,18 @@ void CSceneTourPlayBody::ShowKind(Kind kind) {
     }
     kind_ = kind;
     const vexo::ComTexts& texts = vexo::TheComStr().Texts();
-    const int left = m_rect.left() + 20;
-    const int top = m_rect.top() + kKindButtonTop;
     if (!normalButton_.Control()) {
-        normalButton_.Create(kXpBase + kNormalTourIndex, parent_,
-                             QRect(QPoint(left, top), kKindButtonSize), vexo::kAutoStyleNone,
-                             texts.sceneTour);
+        normalButton_.Create(kXpBase + kNormalTourIndex, parent_, QRect(QPoint(), kKindButtonSize),
+                             vexo::kAutoStyleNone, texts.sceneTour);
         normalButton_.SetImages(260, 261);
-        timerButton_.Create(
-            kXpBase + kTimerTourIndex, parent_,
-            QRect(QPoint(left + kKindButtonSize.width() + 10, top), kKindButtonSize),
-            vexo::kAutoStyleNone, texts.sceneRtcTour);
+        timerButton_.Create(kXpBase + kTimerTourIndex, parent_, QRect(QPoint(), kKindButtonSize),
+                            vexo::kAutoStyleNone, texts.sceneRtcTour);
         timerButton_.SetImages(260, 261);
-        saveButton_.Create(kXpBase + kSaveIndex, parent_, QRect(QPoint(0, 0), kSaveSize),
+        saveButton_.Create(kXpBase + kSaveIndex, parent_, QRect(QPoint(), kSaveSize),
                            vexo::kAutoStyleNone, texts.save);
         saveButton_.SetImages(545, 544);
     }
-    saveButton_.Control()->move(m_rect.left() + (m_rect.width() - kSaveSize.width()) / 2,
-                                m_rect.bottom() - kSaveBand + 10);
+    PlaceButtons();
     normalButton_.Control()->SetSelected(kind == Kind::Normal ? 1 : 0);
     timerButton_.Control()->SetSelected(kind == Kind::Timer ? 1 : 0);
     normalButton_.Show(1);
@@ -90,6 +87,15 @@ void CSceneTourPlayBody::ShowKind(Kind kind) {
     normal_.DestroyControls();
     timer_.DestroyControls();
     Current().Init(parent_, RowsArea());
+}
+
+void CSceneTourPlayBody::PlaceButtons() {
+    const int left = m_rect.left() + 20;
+    const int top = m_rect.top() + kKindButtonTop;
+    normalButton_.Control()->move(left, top);
+    timerButton_.Control()->move(left + kKindButtonSize.width() + 10, top);
+    saveButton_.Control()->move(m_rect.left() + (m_rect.width() - kSaveSize.width()) / 2,
+                                m_rect.bottom() - kSaveBand + 10);
 }
 
 bool CSceneTourPlayBody::OnCommand(int index) {

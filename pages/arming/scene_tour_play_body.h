@@ -3,7 +3,8 @@
 // the normal tour ("Scene Tour", 18060) or the timer tour ("Scene RTC
 // Tour", 18061); each switch reads the chosen tour from the device again,
 // so unsaved edits of the other tour are dropped. "Save" (18062) sends the
-// shown tour.
+// shown tour. A new area (the window was resized) only lays the shown tour
+// out again: its unsaved edits stay.
 
 #include <QRect>
 
@@ -23,7 +24,8 @@ public:
     CSceneTourPlayBody(CSmartXmlParse* context, const std::vector<SceneRecord>* scenes);
     ~CSceneTourPlayBody() override;
 
-    // The area of the page the tours use.
+    // The area of the page the tours use; moves the shown tour's controls
+    // without reading it again.
     void SetArea(QWidget* parent, const QRect& area);
     // Shows the area with the normal tour (true) or removes its controls.
     void Show(bool shown);
@@ -42,6 +44,7 @@ public:
 
 private:
     void ShowKind(Kind kind);
+    void PlaceButtons();
     CSceneTourBodyBase& Current();
     QRect RowsArea() const;
 

@@ -1,5 +1,7 @@
 #include "scene_tour_rules.h"
 
+#include <QRegularExpression>
+
 namespace vexo::tour {
 
 namespace {
@@ -81,11 +83,17 @@ QString OutOfRangeText(const QString& outOfRange, const StayRange& range) {
 }
 
 int MinutesOfTime(const QString& text) {
-    const QStringList parts = text.split(QLatin1Char(':'));
-    int hours = 0;
-    int minutes = 0;
-    if (parts.size() != 2 || !ReadDecimal(parts[0], hours) || !ReadDecimal(parts[1], minutes) ||
-        hours < 0 || hours > 24 || minutes < 0 || minutes > 59) {
+    // Exactly the device's "HH:MM"; "24:00" is the end of the day and the
+    // only time with hour 24. Anything else is a broken value, never read
+    // as a nearby time.
+    static const QRegularExpression form(QStringLiteral("^([0-9]{2}):([0-9]{2})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch()) {
+        return -1;
+    }
+    const int hours = match.captured(1).toInt();
+    const int minutes = match.captured(2).toInt();
+    if (hours > 24 || minutes > 59 || (hours == 24 && minutes != 0)) {
         return -1;
     }
     return hours * 60 + minutes;

@@ -50,7 +50,9 @@ bool IsStayTimeAllowed(const QString& text, const std::optional<StayRange>& rang
 // The refusal text: "out of range" followed by ":", min, "-" and max.
 QString OutOfRangeText(const QString& outOfRange, const StayRange& range);
 
-// A time written "%02d:%02d" as minutes of the day; -1 when malformed.
+// A time written "HH:MM" (two digits each, hours 0 to 24, minutes 0 to 59,
+// "24:00" the only time with hour 24) as minutes of the day; -1 for
+// anything else, which is the device's broken value.
 int MinutesOfTime(const QString& text);
 // The choices offered for start and end: whole hours "%02d:00".
 QString HourText(int hour);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QComboBox>
 #include <QLabel>
 
 #include "com_str.h"
@@ -128,8 +129,14 @@ void CTimerSceneTourBody::BuildRows() {
 
 void CTimerSceneTourBody::ShowRowTime(vexo::CAutoComboBox& choice, const QString& time) {
     const int minutes = tour::MinutesOfTime(time);
-    // A time between whole hours (or none) shows no choice until one is made.
-    choice.SetCurSel(minutes >= 0 && minutes % 60 == 0 ? minutes / 60 : -1);
+    const bool wholeHour = minutes >= 0 && minutes % 60 == 0;
+    // A time between whole hours, or a broken one, shows no choice until one
+    // is made, and shows the device's text as it is: the row keeps that text
+    // unless the operator picks an hour.
+    choice.SetCurSel(wholeHour ? minutes / 60 : -1);
+    if (QComboBox* box = choice.Control()) {
+        box->setPlaceholderText(wholeHour ? QString() : time);
+    }
 }
 
 std::vector<tour::TimeWindow> CTimerSceneTourBody::Windows() const {

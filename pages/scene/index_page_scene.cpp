@@ -1,27 +1,48 @@
 #include "index_page_scene.h"
 
 #include <QFontMetrics>
-#include <QLabel>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "command_records.h"
 #include "image_catalog.h"
 #include "smart_fun_id_data.h"
+#include "two_line_text.h"
 
 namespace {
 
 constexpr int kTileTop = 50;
-constexpr int kFunctionsPerLine = 5;
+// Inside the function area: five buttons to a row, 58 apart, rows 84 apart
+// (the button, then its name in two lines); two rows are in view.
+constexpr QPoint kFirstButton(8, 2);
+constexpr int kFunctionsPerRow = 5;
 constexpr int kFunctionStep = 58;
-constexpr int kFunctionLineStep = 76;
-constexpr int kFunctionLabelHeight = 20;
+constexpr int kFunctionRowStep = 84;
+constexpr int kVisibleRows = 2;
 constexpr QSize kFunctionSize(48, 48);
+constexpr int kLabelWidth = 60;
+constexpr int kLabelHeight = 32;
+constexpr int kLabelFontPixels = 11;
+// The function area, from the tile's top-left corner: below the title
+// band, as wide as the tile's white body.
+constexpr int kFunctionAreaHeight = kVisibleRows * kFunctionRowStep;
+constexpr QRect kFunctionArea(8, 48, 305, kFunctionAreaHeight);
+// A slim bar in the tile's colours, without arrows.
+constexpr int kScrollBarWidth = 6;
+constexpr char kScrollBarStyle[] =
+    "QScrollBar:vertical { width: %1px; margin: 0; background: transparent; }"
+    "QScrollBar::handle:vertical { background: #C9D1DC; border-radius: 3px; min-height: 24px; }"
+    "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+    "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }";
 
 }  // namespace
 
 CIndexPageScene::CIndexPageScene(int sceneIndex, int slot) : sceneIndex_(sceneIndex), slot_(slot) {}
 
-CIndexPageScene::~CIndexPageScene() = default;
+CIndexPageScene::~CIndexPageScene() {
+    delete functionArea_.data();
+}
 
 void CIndexPageScene::Create(QWidget* parent, const SceneRecord& scene,
                              const std::vector<vexo::CSmartFunIdData>& functions, int pageWidth) {
@@ -47,42 +68,68 @@ void CIndexPageScene::Create(QWidget* parent, const SceneRecord& scene,
     // One button per entry of the scene's first function list, in the
     // pictures of the function table; texts that name no function of the
     // table get no button.
-    int placed = 0;
+    std::vector<const vexo::CSmartFunIdData*> shown;
     for (const QString& text : scene.functionTexts) {
         const auto entry = std::find_if(functions.begin(), functions.end(), [&](const auto& f) {
             return f.slot == slot_ && f.firstText == text;
         });
-        if (entry == functions.end() || entry->idOffset > kLastFunctionIndex) {
-            continue;
+        if (entry != functions.end() && entry->idOffset <= kLastFunctionIndex) {
+            shown.push_back(&*entry);
         }
-        const QPoint at(x + 16 + (placed % kFunctionsPerLine) * kFunctionStep,
-                        y + 56 + (placed / kFunctionsPerLine) * kFunctionLineStep);
-        if (at.y() + kFunctionSize.height() + kFunctionLabelHeight > y + kTileSize.height()) {
-            break;  // the tile is full
-        }
+    }
+    QWidget* content = CreateFunctionArea(parent, static_cast<int>(shown.size()));
+    QFont small = content->font();
+    small.setPixelSize(kLabelFontPixels);
+    const QFontMetrics metrics(small);
+    for (size_t place = 0; place < shown.size(); ++place) {
+        const vexo::CSmartFunIdData& entry = *shown[place];
+        const QPoint at =
+            kFirstButton + QPoint(static_cast<int>(place) % kFunctionsPerRow * kFunctionStep,
+                                  static_cast<int>(place) / kFunctionsPerRow * kFunctionRowStep);
         auto button = std::make_unique<vexo::CAutoXpBtn>();
-        button->Create(entry->CommandId(), parent, QRect(at, kFunctionSize));
-        button->SetImages(entry->normalImage, entry->selectedImage);
-        button->SetToolTipText(entry->secondText);
-        button->Control()->setToolTip(entry->secondText);
-        functionIndexes_.push_back(entry->idOffset);
+        button->Create(entry.CommandId(), content, QRect(at, kFunctionSize));
+        button->SetImages(entry.normalImage, entry.selectedImage);
+        button->SetToolTipText(entry.secondText);
+        button->Control()->setToolTip(entry.secondText);
+        functionIndexes_.push_back(entry.idOffset);
         functions_.push_back(std::move(button));
-        auto label = std::make_unique<QLabel>(parent);
-        QFont small = label->font();
-        small.setPixelSize(11);
-        label->setFont(small);
-        label->setText(
-            QFontMetrics(small).elidedText(entry->secondText, Qt::ElideRight, kFunctionStep - 2));
-        label->setGeometry(at.x() - (kFunctionStep - kFunctionSize.width()) / 2,
-                           at.y() + kFunctionSize.height() + 2, kFunctionStep,
-                           kFunctionLabelHeight);
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setToolTip(entry->secondText);
-        label->show();
+        auto label = std::make_unique<vexo::CAutoStatic>();
+        label->Create(kFunctionLabelBase + entry.idOffset, content,
+                      QRect(at.x() - (kLabelWidth - kFunctionSize.width()) / 2,
+                            at.y() + kFunctionSize.height() + 2, kLabelWidth, kLabelHeight),
+                      vexo::kAutoStyleNone,
+                      vexo::TwoLineText(entry.secondText, metrics, kLabelWidth));
+        label->Control()->setFont(small);
+        label->Control()->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->Control()->setToolTip(entry.secondText);
         functionLabels_.push_back(std::move(label));
-        ++placed;
     }
     SetCurrent(scene.selected != 0);
+}
+
+QWidget* CIndexPageScene::CreateFunctionArea(QWidget* parent, int count) {
+    auto* area = new QScrollArea(parent);
+    functionArea_ = area;
+    area->setGeometry(kFunctionArea.translated(position_));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The page paints the tile's picture; the area only holds the buttons.
+    area->viewport()->setAutoFillBackground(false);
+    QScrollBar* bar = area->verticalScrollBar();
+    bar->setStyleSheet(QString::fromLatin1(kScrollBarStyle).arg(kScrollBarWidth));
+    bar->setProperty(vexo::kAutoIdProperty, kFunctionScrollId + slot_);
+
+    auto* content = new QWidget;
+    const int rows = std::max(1, (count + kFunctionsPerRow - 1) / kFunctionsPerRow);
+    content->resize(kFunctionArea.width() - kScrollBarWidth, rows * kFunctionRowStep);
+    area->setWidget(content);
+    content->setAutoFillBackground(false);  // setWidget turned it on
+    // One notch of the wheel (three steps) moves one row; set after the
+    // content, which sets its own step.
+    bar->setSingleStep(kFunctionRowStep / 3);
+    area->show();
+    return content;
 }
 
 void CIndexPageScene::SetCurrent(bool current) {

@@ -221,12 +221,19 @@ void CIndexPageSceneBody::OpenSceneSettings(int slot) {
     }
     manager->SetCurrentScene(index);
     const SceneRecord scene = manager->Scenes()[index];
-    if (IManagedPage* sceneSet = manager->Page(PageKind::SceneSet)) {
-        sceneSet->OpenScene(scene);
+    IManagedPage* sceneSet = manager->Page(PageKind::SceneSet);
+    if (sceneSet) {
+        sceneSet->LoadScene(scene);
     }
+    // Page 1 takes the PTZ lock, the scene becomes the device's current one
+    // under it, and only then does the page read the scene's modules and
+    // functions.
     manager->ShowPage(1);
     if (manager->DeviceContext().SetCurScene(scene.token)) {
         SelectOnly(index);
+    }
+    if (sceneSet) {
+        sceneSet->RefreshScene();
     }
 }
 

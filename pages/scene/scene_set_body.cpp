@@ -29,6 +29,7 @@ void CSceneSetBodyTitle::Create(QWidget* parent) {
     SetParentWnd(parent);
     CreateVideoWindow(kVideoRect);
     CreateButtons();
+    RouteVideoInput();  // the module panels' geometry is drawn on the video
     PlaceEngine();
 }
 
@@ -155,6 +156,9 @@ void CSceneSetBodyTitle::LoadData() {
     context.BuildModulePanel(false, module, rows, &record);
     engine_.BuildPanel(rows, true);
     engine_.ShowAll(true);
+    if (enginePort_ >= 0) {
+        MarkOverlayDrawn(true);  // built on the playing video: drawn over it at once
+    }
 }
 
 int CSceneSetBodyTitle::ReloadModule() {

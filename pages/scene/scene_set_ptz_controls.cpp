@@ -65,6 +65,22 @@ private:
     CSceneSetBaseWithPtz& part_;
 };
 
+// The pad's round face under the wedges. The wedges' shapes let presses on
+// the hub and in the gaps between them through to it; it takes them (the
+// pad filter has already started the move) so that they stop here.
+class CSceneSetBaseWithPtz::PadFace : public QWidget {
+public:
+    PadFace(QWidget* parent, const QRect& rect) : QWidget(parent) {
+        setGeometry(rect);
+        setMask(QRegion(this->rect(), QRegion::Ellipse));
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { event->accept(); }
+};
+
 CSceneSetBaseWithPtz::CSceneSetBaseWithPtz() = default;
 
 CSceneSetBaseWithPtz::~CSceneSetBaseWithPtz() {
@@ -73,6 +89,7 @@ CSceneSetBaseWithPtz::~CSceneSetBaseWithPtz() {
             wedge.Control()->removeEventFilter(padFilter_.get());
         }
     }
+    delete padFace_.data();
 }
 
 void CSceneSetBaseWithPtz::Create(QWidget* parent, QPoint origin) {
@@ -90,6 +107,10 @@ void CSceneSetBaseWithPtz::CreatePad(QWidget* parent) {
     const QPoint centre = origin_ + kPadCentreOffset;
     const QRect rect(centre - QPoint(size.width() / 2, size.height() / 2), size);
     padFilter_ = std::make_unique<PadFilter>(*this);
+    // Created first, so that the wedges lie above it.
+    padFace_ = new PadFace(parent, rect);
+    padFace_->installEventFilter(padFilter_.get());
+    padFace_->show();
     for (int wedge = 0; wedge < 8; ++wedge) {
         wedges_[wedge].Create(kPadId + wedge, parent, rect);
         wedges_[wedge].SetImages(kWedgeImages + wedge, kWedgePressedImages + wedge);
@@ -164,6 +185,9 @@ void CSceneSetBaseWithPtz::CreateSpeedAndPreset(QWidget* parent) {
 
 void CSceneSetBaseWithPtz::Show(bool show) {
     const int visible = show ? 1 : 0;
+    if (padFace_) {
+        padFace_->setVisible(show);
+    }
     for (auto& wedge : wedges_) {
         wedge.Show(visible);
     }

@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <array>
 #include <memory>
 
@@ -23,7 +24,9 @@ class QWidget;
 class CSceneSetBaseWithPtz : public CSceneSetBase, public vexo::PtzCommandTarget {
 public:
     // The pad's eight wedges, from up clockwise: 21000 to 21007. Each covers
-    // the whole pad and is cut to its wedge by a mask.
+    // the whole pad and is cut to its wedge by a mask. Under them lies the
+    // pad's round face, which takes the presses that land on the hub or
+    // between two wedges: every press on the pad moves the dome.
     static constexpr int kPadId = 21000;
     static constexpr int kPanSpeedId = 12000 + 1;
     static constexpr int kTiltSpeedId = 12000 + 2;
@@ -52,8 +55,9 @@ public:
     void StopPtzCommand(int command) override;
 
     // A left press on the pad at `pos` (pad pixels) starts the direction
-    // of its angle from the pad's centre, whichever wedge took it: the
-    // wedges only show where the directions lie. The release stops it.
+    // of its angle from the pad's centre, whichever wedge (or the face
+    // between them) took it: the wedges only show where the directions lie.
+    // The release stops it.
     void PadPressed(QPointF pos, QSize padSize);
     void PadReleased();
 
@@ -68,12 +72,14 @@ protected:
 
 private:
     class PadFilter;
+    class PadFace;
     void CreatePad(QWidget* parent);
     void CreateLensRows(QWidget* parent);
     void CreateSpeedAndPreset(QWidget* parent);
 
-    std::array<vexo::CAutoPngBtn, 8> wedges_;
     std::unique_ptr<PadFilter> padFilter_;
+    QPointer<QWidget> padFace_;
+    std::array<vexo::CAutoPngBtn, 8> wedges_;
     int padCommand_ = -1;  // the direction held on the pad, -1 when none
     std::array<vexo::CAutoStatic, 6> labels_;
     std::array<vexo::CAutoXpBtn, 6> lens_;

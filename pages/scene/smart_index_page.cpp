@@ -213,7 +213,8 @@ bool CSmartIndexPage::AddScene() {
     manager->SetCurrentScene(index);
     manager->BuildSceneFunctionLists();
     if (IManagedPage* sceneSet = manager->Page(PageKind::SceneSet)) {
-        sceneSet->OpenScene(manager->Scenes()[index]);
+        sceneSet->LoadScene(manager->Scenes()[index]);
+        sceneSet->RefreshScene();
     }
     manager->ShowPage(1);
     if (context.SetCurScene(token)) {

@@ -52,11 +52,6 @@ void CSmartSceneSet::SetTimer(int id, int intervalMs) {
     CPageDialog::SetTimer(id, intervalMs);
 }
 
-void CSmartSceneSet::OpenScene(const SceneRecord& scene) {
-    LoadScene(scene);
-    RefreshScene();
-}
-
 bool CSmartSceneSet::OpenSceneAt(int index) {
     CDialogManager* manager = Manager();
     if (manager == nullptr || index < 0 || index >= int(manager->Scenes().size())) {
@@ -190,7 +185,10 @@ void CSmartSceneSet::Save() {
     if (manager == nullptr) {
         return;
     }
-    const QString name = header_->Name();
+    // The name field belongs to the "PTZ" tab: a module tab's save stores
+    // that module only and leaves the name (checked as the scene's own).
+    const bool ptzTab = editMode_ == CSceneSetBodyTitle::kPtzTab;
+    const QString name = ptzTab ? header_->Name() : scene_.name;
     switch (sceneset::CheckSceneSave(scene_.kind, scene_.token, name, manager->Scenes())) {
         case sceneset::SaveRefusal::kAutoTrackingScene:
             vexo::ShowMessage(texts.autoTrackingNoEdit, texts.tips);
@@ -208,18 +206,19 @@ void CSmartSceneSet::Save() {
             break;
     }
     int saved = 0;
-    if (editMode_ == CSceneSetBodyTitle::kPtzTab) {
+    if (ptzTab) {
         if (ptz_) {
             saved = ptz_->SaveScene(name);
         }
     } else {
         saved = body_->SaveModule();
     }
-    if (saved) {
-        // The manager's record takes the new name; its function lists are
-        // rebuilt from the device's answer when the operator returns.
+    if (saved && ptzTab) {
+        // Only the name goes into the manager's record: the page's copy was
+        // taken before the scene became current, so its selected flag is
+        // stale, and the function lists are rebuilt on the way back.
         scene_.name = name;
-        manager->UpdateScene(scene_);
+        manager->RenameScene(scene_.token, name);
     }
     body_->PostSaveUpdate();
     if (saved) {

@@ -40,18 +40,17 @@ public:
     explicit CSmartSceneSet(CAudioVideoPlay* session);
     ~CSmartSceneSet() override;
 
-    // The index page's way in: a copy of the scene, then a refresh.
-    void OpenScene(const SceneRecord& scene) override;
     void SetDeviceInfo(const QString& address, const QString& user, const QString& password,
                        int streamSelector) override;
     void SetTimer(int id, int intervalMs) override;
     bool OnAutoNotify(const vexo::AutoNotification& notification) override;
 
-    // Copies the scene into the page and shows its name.
-    void LoadScene(const SceneRecord& scene);
-    // Rebuilds the save strip, the body's tabs and data, and the optional
-    // parts for the scene's kind.
-    void RefreshScene();
+    // The index page's way in (see IManagedPage): LoadScene copies the
+    // scene into the page and shows its name; RefreshScene rebuilds the
+    // save strip, the body's tabs and data, and the optional parts for the
+    // scene's kind.
+    void LoadScene(const SceneRecord& scene) override;
+    void RefreshScene() override;
     void Save();
     void Recover();
     void Return();

@@ -1,6 +1,5 @@
 #include "smart_config_set.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -12,28 +11,16 @@
 
 using namespace vexo::smart;
 
-namespace {
-// The session's mouse flag for a held left button.
-constexpr uint32_t kLeftButtonFlag = 0x0001;
-}  // namespace
-
 CSmartConfigSet::CSmartConfigSet(CAudioVideoPlay* session)
     : CVideoPageDialog(2, kTemplateSize, true, session) {}
 
-CSmartConfigSet::~CSmartConfigSet() {
-    if (QWidget* video = Pane().VideoWindow()) {
-        video->removeEventFilter(this);
-    }
-}
+CSmartConfigSet::~CSmartConfigSet() = default;
 
 void CSmartConfigSet::OnInitDialog() {
     Pane().SetParentWnd(this);
     Pane().CreateVideoWindow(kSmartVideoRect);
     Pane().CreateButtons();
-    if (QWidget* video = Pane().VideoWindow()) {
-        video->setMouseTracking(true);
-        video->installEventFilter(this);
-    }
+    Pane().RouteVideoInput();
     header_.SetPage(this);
     funTitle_.SetPage(this);
     ruleTitle_.SetPage(this);
@@ -224,19 +211,9 @@ bool CSmartConfigSet::OnAutoNotify(const vexo::AutoNotification& notification) {
     if (CPageDialog::OnAutoNotify(notification)) {
         return true;
     }
-    if (!body_ || !body_->Dispatch(notification)) {
-        return false;
-    }
-    // A drawing button makes its shape editable on the video.
-    if (notification.code == vexo::AutoNotify::Clicked &&
-        vexo::IsInAutoRange(notification.id, vexo::AutoIdBase(vexo::kAutoBitmapButtonClass))) {
-        if (const vexo::CAutoBitmapBtn* button =
-                body_->Controller().Engine().CurrentDrawingButton();
-            button && Pane().Session()) {
-            Pane().Session()->Overlay().DeleteOverlay(button->Name(), true);
-        }
-    }
-    return true;
+    // A drawing button puts its tool out on the video (the engine tells
+    // the overlay).
+    return body_ && body_->Dispatch(notification);
 }
 
 void CSmartConfigSet::ClaimOverlay() {
@@ -275,27 +252,6 @@ void CSmartConfigSet::hideEvent(QHideEvent* event) {
     CVideoPageDialog::hideEvent(event);
     previewAsked_ = false;
     Pane().MarkOverlayDrawn(false);
-}
-
-bool CSmartConfigSet::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != Pane().VideoWindow()) {
-        return CVideoPageDialog::eventFilter(watched, event);
-    }
-    // The video window's mouse input edits the geometry through the pane.
-    if (event->type() == QEvent::MouseButtonPress) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) {
-            const QPoint p = mouse->position().toPoint();
-            Pane().OnButtonDown(kLeftButtonFlag, p.x(), p.y());
-            return true;
-        }
-    } else if (event->type() == QEvent::MouseMove) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        const QPoint p = mouse->position().toPoint();
-        Pane().OnMouseMove(mouse->buttons() & Qt::LeftButton ? kLeftButtonFlag : 0, p.x(), p.y());
-        return true;
-    }
-    return CVideoPageDialog::eventFilter(watched, event);
 }
 
 void CSmartConfigSet::paintEvent(QPaintEvent* event) {

@@ -51,7 +51,6 @@ protected:
     bool OnCommand(int offset) override;
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SelectFunction(const QString& funName);

@@ -45,6 +45,8 @@ trap cleanup EXIT
 mkdir -p "$work/out" "$work/tmp/DebugHelperFiles"
 export VEXO_REGISTRY="$work/registry/components.json"
 export TMPDIR="$work/tmp"
+# The device's files go to the user's cache: each run keeps its own.
+export XDG_CACHE_HOME="$work/cache"
 
 options=(--script "$script")
 [ -n "$progid" ] && options+=(--progid "$progid")

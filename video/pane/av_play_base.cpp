@@ -8,6 +8,7 @@
 #include "audio_video_play.h"
 #include "geometry_forms.h"
 #include "image_catalog.h"
+#include "video_input_router.h"
 
 namespace {
 
@@ -432,4 +433,31 @@ void CAVPlayBase::OnMouseMove(uint32_t flags, int x, int y) {
 
 bool CAVPlayBase::OnButtonDown(uint32_t flags, int x, int y) {
     return CanUseSession() && m_session->OnButtonDown(flags, x, y);
+}
+
+void CAVPlayBase::OnButtonUp(uint32_t flags, int x, int y) {
+    if (CanUseSession()) {
+        m_session->OnButtonUp(flags, x, y);
+    }
+}
+
+void CAVPlayBase::OnDoubleClick(uint32_t flags, int x, int y) {
+    if (CanUseSession()) {
+        m_session->OnDoubleClick(flags, x, y);
+    }
+}
+
+bool CAVPlayBase::OnEscape() {
+    return CanUseSession() && m_session->OnEscape();
+}
+
+void CAVPlayBase::RouteVideoInput() {
+    QWidget* video = VideoWindow();
+    if (video == nullptr || m_inputRouter) {
+        return;
+    }
+    m_inputRouter = std::make_unique<CVideoInputRouter>(*this);
+    video->setMouseTracking(true);  // the outline follows the cursor while drawing
+    video->setFocusPolicy(Qt::ClickFocus);
+    video->installEventFilter(m_inputRouter.get());
 }

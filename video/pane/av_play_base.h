@@ -13,10 +13,12 @@
 #include <QString>
 #include <cstdint>
 #include <map>
+#include <memory>
 
 #include "auto_controls.h"
 
 class CAudioVideoPlay;
+class QObject;
 class QWidget;
 
 class CAVPlayBase {
@@ -82,6 +84,14 @@ public:
     int SetMetadataOption(const QString& option);
     void OnMouseMove(uint32_t flags, int x, int y);
     bool OnButtonDown(uint32_t flags, int x, int y);
+    void OnButtonUp(uint32_t flags, int x, int y);
+    void OnDoubleClick(uint32_t flags, int x, int y);
+    bool OnEscape();
+    // Sends the video window's left-button presses, moves, releases and
+    // double clicks, and Escape, to the session: the operator draws and
+    // edits the page's geometry there. The window takes the keyboard focus
+    // when it is clicked.
+    void RouteVideoInput();
 
     // State, for the parts and tests.
     QWidget* VideoWindow() const;
@@ -120,6 +130,8 @@ protected:
     int32_t m_editState = kIdle;
 
 private:
+    std::unique_ptr<QObject> m_inputRouter;  // RouteVideoInput's event filter
+
     void BeginEdit(const QString& key, int state);
     void EndEdit(const QString& key);
     void EndWire(const QString& key);

@@ -17,7 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int first = tour::FirstRowNumber(record);
     vexo::fuzz::Require(first >= 0 && first <= 1000000, "first row number is bounded");
     std::vector<tour::TimeWindow> windows;
-    for (const auto& [name, entry] : record.entries) {
+    // A plain loop variable: clang 14 refuses structured bindings captured by
+    // the lambda below.
+    for (const auto& item : record.entries) {
+        const auto& entry = item.second;
         ParamRange range;
         range.rangeMap = entry.attributes;
         const auto stay = tour::StayRangeOf(range);

@@ -4,6 +4,9 @@
 // untouched panel reading back what the device holds is the round trip's
 // (tests/integration/uidesc), a shape moved on the video smart_rule_path.js's.
 
+#include <QScrollArea>
+#include <QScrollBar>
+
 #include "panel_fixture.h"
 
 namespace vexo::test {
@@ -24,6 +27,85 @@ TEST_F(EngineLayout, RowsMoveToTheSecondColumnNearTheBottom) {
     EXPECT_EQ(moved->Rect().topLeft(), QPoint(10 + 500 + 280, 10));
     const CAutoStatic* label = Named(engine_.Statics(), "P15");
     EXPECT_EQ(label->Rect().left(), 10 + 500 + 25);  // after the label's check box
+}
+
+// An edit, its spin (25 wide) and its slider stand side by side; so do the
+// hours and the minutes of a time.
+TEST_F(EngineLayout, SpinsAre25WideAndTheRunAdvancesBy25) {
+    Param("Level", "UI_Static_And_Edit_Spin_Slider");
+    Param("At", "UI_Static_And_Edit_Spin_time");
+    Build();
+    const QRect edit = Named(engine_.Edits(), "Level")->Rect();
+    const QRect spin = Named(engine_.Spins(), "Level")->Rect();
+    EXPECT_EQ(spin, QRect(edit.right() + 1, edit.top(), 25, 20));
+    EXPECT_EQ(Named(engine_.Sliders(), "Level")->Rect().left(), spin.right() + 1);
+    const QRect hours = Named(engine_.Edits(), "At")->Rect();
+    const QRect hourSpin = Named(engine_.Spins(), "At")->Rect();
+    EXPECT_EQ(hourSpin, QRect(hours.right() + 1, hours.top(), 25, 20));
+    EXPECT_EQ(Named(engine_.Edits(), "At", 1)->Rect().left(), hourSpin.right() + 1);
+}
+
+// The panel of a page too narrow for two columns of its rows (the smart
+// configuration page's): a tall one goes on downwards and scrolls, each row
+// clear of the others and inside the page, the last one reached at the end.
+TEST_F(EngineLayout, ATallPanelTooNarrowForTwoColumnsScrolls) {
+    page_.resize(1280, 750);
+    page_.show();
+    const QRect panel(660, 200, 610, 420);
+    engine_.SetArea(&page_, QRect(660, 200, 610, 0), panel, &overlay_, nullptr,
+                    QRect(0, 0, 704, 576));
+    // The simulator's largest panel, the intrusion rule's kinds, three times.
+    for (int copy = 0; copy < 3; ++copy) {
+        for (const char* type :
+             {"UI_Static_And_PushBtn", "UI_Static_And_PenBmpBtn_RectBmpBtn",
+              "UI_Static_And_Edit_Spin_Slider", "UI_Static_And_ComboBoxUnEdit",
+              "UI_Static_And_Edit_Spin", "UI_Static_And_ComboBoxUnEdit", "UI_Static_And_Edit"}) {
+            Param(QStringLiteral("P%1").arg(params_.size()), type);
+        }
+    }
+    Build();
+    engine_.ShowAll(true);
+
+    std::map<QString, QRect> rows;  // every control of a row, page pixels
+    std::vector<const QWidget*> lastRow;
+    const auto visit = [&](const auto& list) {
+        for (const auto& control : list) {
+            const QWidget* widget = control->Control();
+            const QRect rect(widget->mapTo(&page_, QPoint(0, 0)), widget->size());
+            EXPECT_GE(rect.left(), panel.left()) << control->Name().toStdString();
+            EXPECT_LE(rect.right(), panel.right()) << control->Name().toStdString();
+            rows[control->Name()] |= rect;
+            if (control->Name() == "P20") {
+                lastRow.push_back(widget);
+            }
+        }
+    };
+    visit(engine_.CheckBoxes());
+    visit(engine_.ComboBoxes());
+    visit(engine_.Statics());
+    visit(engine_.Edits());
+    visit(engine_.DrawingButtons());
+    visit(engine_.Spins());
+    visit(engine_.Sliders());
+    ASSERT_EQ(rows.size(), 21u);
+    for (auto a = rows.begin(); a != rows.end(); ++a) {
+        for (auto b = std::next(a); b != rows.end(); ++b) {
+            EXPECT_FALSE(a->second.intersects(b->second))
+                << a->first.toStdString() << " over " << b->first.toStdString();
+        }
+    }
+
+    // The panel's scroll bar (scripts find it by its identifier) reaches the
+    // last row.
+    auto* area = page_.findChild<QScrollArea*>();
+    ASSERT_TRUE(area && area->verticalScrollBar()->isVisible());
+    EXPECT_EQ(area->verticalScrollBar()->property(kAutoIdProperty).toInt(), 19050);
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    const QRect band(area->viewport()->mapTo(&page_, QPoint(0, 0)), area->viewport()->size());
+    ASSERT_FALSE(lastRow.empty());
+    for (const QWidget* widget : lastRow) {
+        EXPECT_TRUE(band.contains(QRect(widget->mapTo(&page_, QPoint(0, 0)), widget->size())));
+    }
 }
 
 // A control made hidden stays hidden when the panel is shown.

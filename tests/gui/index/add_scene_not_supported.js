@@ -5,11 +5,9 @@ check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "log
 const mark = sim.journalLength();
 ui.messages();
 check(ui.click(18005), "add scene");
+// The page handles the press from its event loop.
 let shown = [];
-for (let waited = 0; shown.length === 0 && waited < 5000; waited += 50) {
-    host.wait(50);  // the page handles the press from its event loop
-    shown = ui.messages();
-}
+host.waitUntil(() => (shown = shown.concat(ui.messages())).length > 0);
 const texts = shown.map(m => m.title + ": " + m.text);
 check(JSON.stringify(texts) === '["tips: Not support"]', "not supported: " + JSON.stringify(texts));
 check(!sim.journal(mark).some(e => e.request && e.request.op === "CMD_AddScene"), "nothing sent");

@@ -4,16 +4,22 @@
 function check(c, what) { if (!c) throw new Error("check failed: " + what); }
 const out = host.args[0] + "/";
 const lang = host.language;
+// A picture in the video window, not the empty window: its cells differ.
+function picture() {
+    const shade = ui.shade(15030, 4, 3);
+    return shade !== null && Math.max(...shade) - Math.min(...shade) > 20;
+}
 check(control.SetLanguage(lang), "language");
 check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
-host.wait(300);
+check(host.waitUntil(() => ui.find(15700).visible), "the scene tiles");
 host.screenshot(out + "index-" + lang + ".png");
+// The page runs its strip's presses from its event loop.
 check(ui.click(18002), "tours");
-host.wait(300);
+check(host.waitUntil(() => ui.find(12600).visible), "the scene tour's rows");
 host.screenshot(out + "tour-normal-" + lang + ".png");
 check(ui.click(18061), "timer tour");
-host.wait(300);
+check(host.waitUntil(() => ui.find(12650).visible), "the RTC tour's rows");
 host.screenshot(out + "tour-timer-" + lang + ".png");
 check(ui.click(18001), "sound view");
-host.wait(2500);
+check(host.waitUntil(() => ui.find(18110).visible && picture()), "the sound view's picture");
 host.screenshot(out + "sound-" + lang + ".png");

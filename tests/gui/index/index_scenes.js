@@ -12,7 +12,10 @@ function login() {
 }
 function tiles() { return [0, 1, 2].filter(s => ui.find(15700 + s).visible); }
 function deviceScenes() { const r = sim.cmd("CMD_GetSceneList", {}); check(r.ok, "scene list"); return r.info; }
-function click(id) { check(ui.click(id), "click " + id); host.wait(100); }
+// The page runs a press from its event loop: each click below waits for
+// what it brings (or, for a cancelled question, for the question).
+function click(id) { check(ui.click(id), "click " + id); }
+function asked() { return host.waitUntil(() => ui.messages().length > 0); }
 
 login();
 check(tiles().length === 3 && ui.find(18051).visible && !ui.find(18052).exists, "3 scenes: one page");
@@ -24,9 +27,9 @@ host.screenshot(host.args[0] + "/index-scenes.png");
 // in the scene settings page.
 let mark = sim.journalLength();
 click(18005);
+check(host.waitUntil(() => ui.page() === 1), "new scene opened in the scene settings page");
 const added = sent(mark, "CMD_AddScene");
 check(added.length === 1 && added[0].info.SceneName === "202001020905073", "name from the clock");
-check(ui.page() === 1, "new scene opened in the scene settings page");
 const token = deviceScenes().SceneList.filter(s => s.SceneName === "202001020905073")[0].SceneToken;
 check(sent(mark, "CMD_SetCurScene").some(r => r.info.SceneToken === token), "new scene made current");
 check(ui.click(18007), "leave the scene settings page (its PTZ lock goes)");
@@ -36,19 +39,23 @@ login();
 check(ui.find(18052).visible && !ui.find(18053).exists, "4 scenes: two pages");
 check(ui.find(15700).text === "202001020905073" && tiles().length === 1, "the current scene's page");
 click(18051);
-check(tiles().length === 3, "page 1 has three tiles");
+check(host.waitUntil(() => tiles().length === 3), "page 1 has three tiles");
 click(18052);
-check(tiles().length === 1 && tiles()[0] === 0, "page 2: one tile in slot 0");
+check(host.waitUntil(() => tiles().length === 1) && tiles()[0] === 0, "page 2: one tile in slot 0");
 
 // Set current on page 1's second tile: nothing goes out on Cancel.
 click(18051);
+check(host.waitUntil(() => tiles().length === 3), "page 1 again");
 ui.answer("cancel");
+ui.messages();
 mark = sim.journalLength();
 click(18012);
+check(asked(), "set current asks first");
 check(sent(mark, "CMD_SetCurScene").length === 0, "cancelled set current sends nothing");
 check(ui.property(18012, "vexoCurrent") === false, "cancelled: tile not current");
 ui.answer("ok");
 click(18012);
+check(host.waitUntil(() => ui.property(18012, "vexoCurrent") === true), "set current after OK");
 check(sent(mark, "CMD_SetCurScene").length === 1, "set current sent after OK");
 check(ui.property(18012, "vexoCurrent") === true && ui.property(18011, "vexoCurrent") === false,
       "the tile became current, the others not");
@@ -56,17 +63,20 @@ check(deviceScenes().SelectSceneToken === "Scene_002", "device selected the scen
 
 // Delete another scene (the third): the selection stays.
 ui.answer("cancel");
+ui.messages();
 mark = sim.journalLength();
 click(18019);
+check(asked(), "delete asks first");
 check(sent(mark, "CMD_DelScene").length === 0, "cancelled delete sends nothing");
 ui.answer("ok");
 click(18019);
-check(sent(mark, "CMD_DelScene").length === 1 && deviceScenes().SceneList.length === 3,
-      "delete sent after OK");
+check(host.waitUntil(() => sent(mark, "CMD_DelScene").length === 1), "delete sent after OK");
+check(deviceScenes().SceneList.length === 3, "the device deleted the scene");
 check(ui.property(18012, "vexoCurrent") === true, "deleting another scene keeps the selection");
 
 // Delete the selected scene: no tile is current any more.
 click(18018);
+check(host.waitUntil(() => tiles().length === 2), "the selected scene's tile goes");
 check(deviceScenes().SceneList.length === 2, "selected scene deleted");
 check(tiles().every(s => ui.property(18011 + s, "vexoCurrent") === false), "none selected");
 
@@ -77,11 +87,11 @@ for (let id = 18150; id <= 18300; ++id) {
 }
 check(functionButtons.length > 0, "the default scene shows its functions");
 click(functionButtons[0]);
-check(ui.page() === 2, "function button opens page 2");
+check(host.waitUntil(() => ui.page() === 2), "function button opens page 2");
 
 // The settings button: page 1 with that scene made current.
 login();
 mark = sim.journalLength();
 click(18020);
-check(ui.page() === 1, "settings button opens page 1");
+check(host.waitUntil(() => ui.page() === 1), "settings button opens page 1");
 check(sent(mark, "CMD_SetCurScene").length === 1, "and makes the scene current");

@@ -19,8 +19,9 @@ function addressesAlarm(request) {
 }
 
 check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
-check(ui.click(18007), "normal arming group");
-host.wait(200);
+check(ui.click(18007) && ui.page() === 3, "normal arming group");
+// Once the picture plays the panel is built again over it; the script goes on after.
+check(host.waitUntil(() => ui.property(15030, "vexoOverlayDrawn") === true), "the panel over the picture");
 ui.messages();
 
 // Arming interval: read and written for the alarm.

@@ -15,8 +15,9 @@ check(sim.control({script: {op: "CMD_GetAllNormalAlarmFunName",
       "alarm list scripted");
 
 check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
-check(ui.click(18007), "normal arming group");
-host.wait(200);
+check(ui.click(18007) && ui.page() === 3, "normal arming group");
+// Once the picture plays the panel is built again over it; the script goes on after.
+check(host.waitUntil(() => ui.property(15030, "vexoOverlayDrawn") === true), "the panel over the picture");
 check(ui.find(kFirstAlarm + 99).exists && !ui.find(kFirstAlarm + 100).exists, "100 buttons");
 check(ui.find(kFirstAlarm + 1).text === "Alarm Input (AlarmIn 2)", "known type by display name");
 check(ui.find(kFirstAlarm + 98).text === "zelk:Odd_Event", "unknown type by its name");

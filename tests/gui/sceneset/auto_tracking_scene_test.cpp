@@ -19,8 +19,9 @@ TEST_F(AutoTrackingScene, IsNotSavedAndTakesTheDomePositionAsItsPoint) {
     ASSERT_NE(page, nullptr);
     SceneRecord scene = Manager()->Scenes().at(1);
     scene.kind = 0;
-    page->OpenScene(scene);
+    page->LoadScene(scene);
     Manager()->ShowPage(1);
+    page->RefreshScene();
     ASSERT_NE(page->AutoTracking(), nullptr);
     EXPECT_EQ(page->Ptz(), nullptr);
     EXPECT_NE(AutoWidget(18000 + CSceneSetAutoTracking::kAutoGetIndex), nullptr);

@@ -143,6 +143,19 @@ TEST_F(Tracking, ClicksOffEveryHandleTurnArrowsOrSelect) {
     EXPECT_EQ(renderer.Polygon("b-inner")->selected, 0) << "a click on nothing deselects";
 }
 
+// A short wire's arrows lie within its line's handle distance: a press on
+// one turns the arrow, it does not take the whole line.
+TEST_F(Tracking, APressOnAnArrowCloseToItsWireTurnsIt) {
+    // d = s = 30: arrow A is (130,100),(160,100),(145,125); the press lies
+    // 9 pixels off the wire.
+    ASSERT_TRUE(renderer.DrawLine(port, 1, 2, "0|(100,100),(340,100)", "w"));
+    Editable("w");
+    PressAndThen({145, 109}, [&] { Release({145, 109}); });
+    EXPECT_EQ(renderer.Line("w")->arrowAVisible, 0);
+    EXPECT_EQ(renderer.Line("w")->direction, 2);
+    EXPECT_EQ(renderer.Line("w")->start, (GeoPoint{100, 100}));
+}
+
 TEST_F(Tracking, ClickDrawingNotifiesTheWindow) {
     ASSERT_TRUE(renderer.DrawRegion(port, 0, 4, "clear", "zone"));
     for (QPoint p : {QPoint(50, 50), QPoint(400, 60), QPoint(300, 400)}) {

@@ -72,9 +72,14 @@ TEST(TourTimes, WholeHoursAndMalformedTimes) {
     EXPECT_EQ(tour::HourText(7), "07:00");
     EXPECT_EQ(tour::MinutesOfTime("24:00"), 1440);
     EXPECT_EQ(tour::MinutesOfTime("09:30"), 570);
-    EXPECT_EQ(tour::MinutesOfTime("9"), -1);
-    EXPECT_EQ(tour::MinutesOfTime("25:00"), -1);
-    EXPECT_EQ(tour::MinutesOfTime(""), -1);
+    EXPECT_EQ(tour::MinutesOfTime("00:00"), 0);
+    EXPECT_EQ(tour::MinutesOfTime("23:59"), 1439);
+    // Read strictly: only "HH:MM" within the day, hour 24 only as "24:00".
+    for (const char* broken :
+         {"9", "25:00", "", "24:0010", "24:01", "24:30", "9:30", "09:3", "09:60", "-1:00", " 09:00",
+          "09:00 ", "+9:00", "09:00:00", "0x9:00"}) {
+        EXPECT_EQ(tour::MinutesOfTime(QString::fromLatin1(broken)), -1) << broken;
+    }
 }
 
 TEST(TourRows, TimerRowsNumberInBlocksOfThirteen) {

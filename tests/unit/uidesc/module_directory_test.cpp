@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "description_files.h"
 #include "module_directory.h"
@@ -18,21 +20,31 @@ TEST(ModuleDirectory, IsTheFolderOfTheLoadedProgram) {
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.back(), '/');
     EXPECT_TRUE(std::filesystem::equivalent(folder, exe.substr(0, exe.rfind('/') + 1)));
-    EXPECT_EQ(vexo::ModuleDirectory(), folder);  // the build folder is writable
 }
 
-TEST(ModuleDirectory, AFolderThatCannotBeWrittenGivesWayToTheUserCache) {
+TEST(DeviceCacheDirectory, OneFolderPerDeviceInTheUserCacheThatNoAddressLeaves) {
     TempFolder cache;
     const char* old = std::getenv("XDG_CACHE_HOME");
     const std::string saved = old ? old : "";
     ::setenv("XDG_CACHE_HOME", cache.Path().c_str(), 1);
-    const std::string standIn = vexo::WritableModuleDirectory("/nonexistent/vexo/module/");
-    const std::string written = vexo::WritableModuleDirectory(cache.Path());
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"127.0.0.1:8080", "127.0.0.1_8080"},
+        {"[fe80::1]:443", "_fe80__1__443"},
+        {"../../etc", ".._.._etc"},
+        {"..", "device.."},
+        {"", "device"},
+        {"cam/../../x", "cam_.._.._x"},
+    };
+    std::vector<std::string> folders;
+    for (const auto& [address, name] : cases) {
+        folders.push_back(vexo::DeviceCacheDirectory(address));
+    }
     old ? ::setenv("XDG_CACHE_HOME", saved.c_str(), 1) : ::unsetenv("XDG_CACHE_HOME");
-    EXPECT_EQ(standIn, cache.Path() + "/vexo-smart-control/");
-    EXPECT_TRUE(std::filesystem::is_directory(standIn));
-    EXPECT_EQ(written, cache.Path() + "/");
-    EXPECT_EQ(vexo::DescriptionFolder(standIn), standIn + "//tempfile//");
+    for (size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_EQ(folders[i], cache.Path() + "/vexo/" + cases[i].second + "/") << cases[i].first;
+        EXPECT_TRUE(std::filesystem::is_directory(folders[i])) << folders[i];
+    }
+    EXPECT_EQ(vexo::DescriptionFolder(folders[0]), folders[0] + "//tempfile//");
 }
 
 TEST(DeviceFileNames, OnlyPlainNamesInsideTheFolderAreAccepted) {

@@ -1,0 +1,41 @@
+// Drawing on the normal arming page: the motion alarm's region drawn anew
+// by clicks and closed by a double click, read back from the device after
+// Save.
+function check(c, what) { if (!c) throw new Error("check failed: " + what); }
+const VIDEO = 15030, PEN = 11000, SAVE = 18110, FIRST_ALARM = 18200;
+const motion = {NormalAlarmType: "zelk:Motion_Event", NormalAlarmToken: "Motion 01"};
+
+function points(text) {
+    return text.replace(/^\d+\|/, "").match(/\(([^)]*)\)/g).map(p => p.slice(1, -1).split(",").map(Number));
+}
+function click(x, y) {
+    check(ui.mouse(VIDEO, "press", x, y) && ui.mouse(VIDEO, "release", x, y), "a click at " + x + "," + y);
+}
+
+check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
+check(ui.click(18007), "the normal arming group");
+check(host.waitUntil(() => ui.page() === 3), "the normal arming page");
+// The first alarm's panel is drawn once the video plays; the motion alarm's,
+// chosen then, is drawn over it at once.
+check(host.waitUntil(() => ui.property(VIDEO, "vexoOverlayDrawn") === true), "the video plays");
+let alarm = FIRST_ALARM;
+while (ui.find(alarm).exists && ui.find(alarm).text !== "Motion Detection") ++alarm;
+check(ui.click(alarm), "the motion alarm");
+
+// The 560 x 315 video: x = 280 + 280 fx, y = 157 - 157 fy (integer halves).
+const corners = [[60, 40], [500, 50], [480, 280], [90, 260]];
+check(ui.click(PEN), "the region's pen");
+corners.forEach(([x, y]) => click(x, y));
+check(ui.mouse(VIDEO, "double", 90, 260) && ui.mouse(VIDEO, "release", 90, 260), "a double click closes it");
+check(ui.click(SAVE), "Save");
+check(ui.messages().some(m => m.text === "Save Success"), "saved");
+
+const read = sim.cmd("CMD_GetNormalAlarmData", motion);
+check(read.ok, "the device reads the alarm: " + read.error);
+const region = points(read.info.MotionRegion.polygon[0].VexoPolygon);
+check(region.length === 4, "four corners: " + JSON.stringify(region));
+corners.forEach(([x, y], i) => {
+    const expected = [(x - 280) / 280, (157 - y) / 157];
+    check(Math.abs(region[i][0] - expected[0]) <= 1 / 280 && Math.abs(region[i][1] - expected[1]) <= 1 / 157,
+          "corner " + i + ": " + region[i] + " is not " + expected);
+});

@@ -1,0 +1,87 @@
+// Drawing regions by clicks on the smart configuration page: a rule whose
+// region the device holds empty gets a five-corner region, Escape during a
+// drawing keeps the region there was, and the eighth corner closes a region.
+// Each time the device is read after Save.
+function check(c, what) { if (!c) throw new Error("check failed: " + what); }
+const kScene = "Scene_001", kFun = "zelk:Intrusion_Event";
+const VIDEO = 15030, PEN = 11000, SAVE = 18392;
+const folder = host.args[0];
+
+function enterFunction(caption) {
+    for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) if (ui.find(id).visible) ui.click(id);
+    check(ui.page() === 2, "the smart configuration page is entered");
+    let id = 18310;
+    while (id < 18400 && !(ui.find(id).visible && ui.find(id).text === caption)) ++id;
+    check(ui.click(id), "function " + caption);
+    check(host.waitUntil(() => ui.property(VIDEO, "vexoOverlayDrawn") === true), "the geometry is drawn over the picture");
+}
+function readRule(token) {
+    const reply = sim.cmd("CMD_GetRuleModuleParam", {SceneToken: kScene, SmartFunName: kFun, RuleToken: token});
+    check(reply.ok, "the device reads " + token + ": " + reply.error);
+    return reply.info;
+}
+function regionOf(token) {
+    const polygons = readRule(token).DetectionRegion.polygon || [];
+    check(polygons.length === 1, token + " holds one region: " + JSON.stringify(polygons));
+    return polygons[0].VexoPolygon;
+}
+function points(text) {
+    return text.replace(/^\d+\|/, "").match(/\(([^)]*)\)/g).map(p => p.slice(1, -1).split(",").map(Number));
+}
+function click(x, y) {
+    check(ui.mouse(VIDEO, "press", x, y) && ui.mouse(VIDEO, "release", x, y), "a click at " + x + "," + y);
+}
+function save() {
+    check(ui.click(SAVE), "Save");
+    const messages = ui.messages();
+    check(messages.length === 1 && messages[0].text === "Save Success", JSON.stringify(messages));
+}
+// The 640 x 360 video: one pixel is 1/320 of device x and 1/180 of device y.
+function sameWithinAPixel(actual, pixels, what) {
+    check(actual.length === pixels.length, what + ": " + actual.length + " points, not " + pixels.length);
+    pixels.forEach(([x, y], i) => {
+        const expected = [(x - 320) / 320, (180 - y) / 180];
+        check(Math.abs(actual[i][0] - expected[0]) <= 1 / 320 && Math.abs(actual[i][1] - expected[1]) <= 1 / 180,
+              what + " point " + i + ": " + actual[i] + " is not " + expected);
+    });
+}
+
+const emptied = sim.cmd("CMD_ModifyRuleModuleParam", {SceneToken: kScene, SmartFunName: kFun,
+    RuleToken: "Intrusion_Event 01", CMDType: "Modify", RuleModuleData: {DetectionRegion: {name: "", simp: null}}});
+check(emptied.ok, "the device empties the region: " + emptied.error);
+check(readRule("Intrusion_Event 01").DetectionRegion.polygon === undefined, "the region is empty");
+
+check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
+enterFunction("Intrusion");
+check(ui.click(18461), "rule 01");
+
+// Five corners, then a press on the first one closes the region.
+check(ui.click(PEN), "the region's pen");
+const five = [[160, 60], [480, 70], [560, 200], [400, 320], [120, 260]];
+five.slice(0, 4).forEach(([x, y]) => click(x, y));
+check(ui.mouse(VIDEO, "move", 250, 300), "the outline follows the cursor");
+check(host.screenshot(folder + "/region-drawing.png"), "shot while drawing");
+click(five[4][0], five[4][1]);
+click(five[0][0] + 4, five[0][1] - 3);
+check(host.screenshot(folder + "/region-drawn.png"), "shot of the region");
+save();
+const drawn = regionOf("Intrusion_Event 01");
+sameWithinAPixel(points(drawn), five, "the drawn region");
+
+// Escape in the middle of a new drawing: the region there was stays.
+check(ui.click(PEN) && ui.click(PEN), "the pen put away and out again");
+[[200, 100], [300, 100], [300, 200]].forEach(([x, y]) => click(x, y));
+check(ui.key(VIDEO, "Escape"), "Escape");
+check(host.screenshot(folder + "/region-escaped.png"), "shot after Escape");
+save();
+check(regionOf("Intrusion_Event 01") === drawn, "Escape kept the region: " + regionOf("Intrusion_Event 01"));
+
+// Rule 02: the eighth corner closes its new region; a click after that adds
+// no corner.
+check(ui.click(18462), "rule 02");
+check(ui.click(PEN), "rule 02's pen");
+const eight = [[100, 40], [200, 30], [300, 40], [420, 50], [600, 110], [590, 250], [420, 330], [150, 300]];
+eight.forEach(([x, y]) => click(x, y));
+click(630, 350);
+save();
+sameWithinAPixel(points(regionOf("Intrusion_Event 02")), eight, "the eight-corner region");
