@@ -21,6 +21,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "command_records.h"
@@ -39,6 +40,16 @@ public:
     // any failure. A command sent before ParamInit bound a video session, or
     // after Cut, fails with 0 and sends nothing.
     int SendCommand(const std::string& command, Json::Value params, Json::Value& reply);
+
+    // Asks the device, side by side, for every range of `paramNames` (of one
+    // function and event) not kept yet, and keeps the answers; GetParamRange
+    // then takes them without a round trip. What failed is asked again
+    // there, one by one, and reported as usual.
+    void PrefetchRanges(const QString& funText, const QString& eventText,
+                        const QStringList& paramNames);
+    // Forgets the range answers kept so far: the next GetParamRange asks the
+    // device again (after a Refresh, when the device may have restarted).
+    void ForgetRanges() { ranges_.clear(); }
 
     // Copies the last "errinfo" text the device sent; always returns 1.
     int GetLastErrorText(QString& text) const;
@@ -150,4 +161,8 @@ private:
     CAudioVideoPlay* session_ = nullptr;
     // Per scene token, the analytics functions the device reported enabled.
     std::map<QString, QStringList> sceneFunctions_;
+    // The device's range answers of this login ("info" of "CMD_GetParamRange")
+    // by parameter, function and event: a device's ranges do not change while
+    // it runs, so each is asked once per login and Refresh.
+    std::map<std::tuple<QString, QString, QString>, Json::Value> ranges_;
 };

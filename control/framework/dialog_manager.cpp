@@ -127,6 +127,9 @@ void CDialogManager::BuildFunctionIdTable() {
 }
 
 int CDialogManager::Refresh() {
+    if (DeviceCommandChannel* channel = context_.Channel()) {
+        channel->ForgetRanges();
+    }
     context_.GetSmartStatus(smartStatus_);
     if (smartStatus_ != 0) {
         LoadScenes();
