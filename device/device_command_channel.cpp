@@ -37,44 +37,78 @@ std::string DeviceCommandChannel::BuildRequestText(const std::string& command,
     return vexo::StyledJson(request);
 }
 
-int DeviceCommandChannel::ApplyReply(std::string_view replyText, QString& lastErrorText,
-                                     Json::Value& reply) {
+vexo::ExchangeFailure DeviceCommandChannel::ReadReply(std::string_view replyText,
+                                                      QString& lastErrorText, Json::Value& reply) {
+    using vexo::ExchangeFailure;
     Json::Value root;
     if (!vexo::ParseJson(replyText, root) || !root.isObject()) {
-        return 0;
+        return ExchangeFailure::Unreadable;
     }
     // A reply whose "ack" or "errinfo" is not a text is not a device answer
     // this channel understands: it fails and changes nothing.
     const bool hasAck = IsPresent(root, "ack");
     const bool hasErrInfo = IsPresent(root, "errinfo");
     if ((hasAck && !root["ack"].isString()) || (hasErrInfo && !root["errinfo"].isString())) {
-        return 0;
+        return ExchangeFailure::Unreadable;
     }
-    const int result = hasAck && !AckMeansRefused(root["ack"].asString()) ? 1 : 0;
+    const bool acknowledged = hasAck && !AckMeansRefused(root["ack"].asString());
     if (hasErrInfo) {
         lastErrorText = vexo::FromNarrow(root["errinfo"].asString());
     }
     if (IsPresent(root, "info")) {
         reply = root["info"];
     }
-    return result;
+    return acknowledged ? ExchangeFailure::None : ExchangeFailure::Refused;
+}
+
+int DeviceCommandChannel::ApplyReply(std::string_view replyText, QString& lastErrorText,
+                                     Json::Value& reply) {
+    return ReadReply(replyText, lastErrorText, reply) == vexo::ExchangeFailure::None ? 1 : 0;
 }
 
 int DeviceCommandChannel::SendCommand(const std::string& command, Json::Value params,
                                       Json::Value& reply) {
+    using vexo::ExchangeFailure;
+    vexo::ExchangeGate* gate = vexo::ExchangeGate::OfThisThread();
     if (session_ == nullptr) {
+        lastFailure_ = ExchangeFailure::Unreachable;
+        return 0;
+    }
+    if (cut_ || (gate != nullptr && !gate->MaySend())) {
+        lastFailure_ = ExchangeFailure::NotSent;
         return 0;
     }
     const std::string request = BuildRequestText(command, params);
-    char* replyText = nullptr;
-    int32_t replyLength = 0;
-    VEXONET_OperateSmartFun(session_->LoginId(), request.c_str(), &replyText, &replyLength);
-    if (replyText == nullptr) {
-        return 0;
+    const int32_t loginId = session_->LoginId();
+    // The library call may run on another thread (the gate's choice): it
+    // gets its own copies and hands back a copy of the reply, because the
+    // library's reply buffer belongs to the thread that sent the command.
+    std::string replyCopy;
+    bool answered = false;
+    int linkError = VEXONET_OK;
+    const auto call = [&request, loginId, &replyCopy, &answered, &linkError] {
+        char* replyText = nullptr;
+        int32_t replyLength = 0;
+        VEXONET_OperateSmartFun(loginId, request.c_str(), &replyText, &replyLength);
+        if (replyText != nullptr) {
+            // Up to the terminating NUL; the buffer is never released here.
+            replyCopy.assign(replyText, std::strlen(replyText));
+            answered = true;
+        } else {
+            linkError = VEXONET_GetLastError();
+        }
+    };
+    if (gate != nullptr) {
+        gate->Run(call);
+    } else {
+        call();
     }
-    // The library owns the buffer until the next command: read it now, up to
-    // its terminating NUL, and never release it.
-    return ApplyReply(std::string_view(replyText, std::strlen(replyText)), lastErrorText_, reply);
+    lastFailure_ = answered ? ReadReply(replyCopy, lastErrorText_, reply)
+                            : vexo::FailureOfLinkError(linkError);
+    if (gate != nullptr) {
+        gate->Finished(command, params, lastFailure_);
+    }
+    return lastFailure_ == ExchangeFailure::None ? 1 : 0;
 }
 
 int DeviceCommandChannel::GetLastErrorText(QString& text) const {

@@ -11,6 +11,8 @@
 // reads (after a reset, an add or a scene change) never change the result.
 //
 // Not thread-safe: each thread that sends commands uses a channel of its own.
+// On a thread with an exchange gate (exchange_gate.h) the library call
+// itself runs wherever the gate puts it; the channel is only touched here.
 
 #include <json/value.h>
 
@@ -19,9 +21,11 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "command_records.h"
+#include "exchange_gate.h"
 #include "param_record.h"
 
 class CAudioVideoPlay;
@@ -33,12 +37,27 @@ public:
     DeviceCommandChannel& operator=(const DeviceCommandChannel&) = delete;
 
     // One exchange. Returns 1 when the device acknowledged the command, 0 on
-    // any failure. A command sent before ParamInit bound a video session
-    // fails with 0 and sends nothing.
+    // any failure. A command sent before ParamInit bound a video session, or
+    // after Cut, fails with 0 and sends nothing.
     int SendCommand(const std::string& command, Json::Value params, Json::Value& reply);
+
+    // Asks the device, side by side, for every range of `paramNames` (of one
+    // function and event) not kept yet, and keeps the answers; GetParamRange
+    // then takes them without a round trip. What failed is asked again
+    // there, one by one, and reported as usual.
+    void PrefetchRanges(const QString& funText, const QString& eventText,
+                        const QStringList& paramNames);
+    // Forgets the range answers kept so far: the next GetParamRange asks the
+    // device again (after a Refresh, when the device may have restarted).
+    void ForgetRanges() { ranges_.clear(); }
 
     // Copies the last "errinfo" text the device sent; always returns 1.
     int GetLastErrorText(QString& text) const;
+    // How the last SendCommand ended (None after a success).
+    vexo::ExchangeFailure LastFailure() const { return lastFailure_; }
+    // From now on nothing is sent: the channel's owner is going away while
+    // an action that uses it is still running.
+    void Cut() { cut_ = true; }
 
     // Binds the channel to the video session, logs the session into the
     // device and sends "CMD_ParamInit" (its reply is not read). Returns 0 only
@@ -53,6 +72,10 @@ public:
     // "errinfo" and "info" as the channel does. Public so that the reply
     // handling can be exercised without a device.
     static int ApplyReply(std::string_view replyText, QString& lastErrorText, Json::Value& reply);
+    // The same, telling a refusal (None or Refused) from a text that is no
+    // reply at all (Unreadable).
+    static vexo::ExchangeFailure ReadReply(std::string_view replyText, QString& lastErrorText,
+                                           Json::Value& reply);
 
     // Scenes.
     int GetSceneList(std::vector<SceneRecord>& scenes);
@@ -133,7 +156,13 @@ private:
     int QuerySceneFunctions(const QString& sceneToken, QStringList* funNames);
 
     QString lastErrorText_;
+    vexo::ExchangeFailure lastFailure_ = vexo::ExchangeFailure::None;
+    bool cut_ = false;
     CAudioVideoPlay* session_ = nullptr;
     // Per scene token, the analytics functions the device reported enabled.
     std::map<QString, QStringList> sceneFunctions_;
+    // The device's range answers of this login ("info" of "CMD_GetParamRange")
+    // by parameter, function and event: a device's ranges do not change while
+    // it runs, so each is asked once per login and Refresh.
+    std::map<std::tuple<QString, QString, QString>, Json::Value> ranges_;
 };

@@ -107,14 +107,20 @@ int DeviceCommandChannel::ResetModuleParam(const QString& sceneToken, ParamRecor
 
 int DeviceCommandChannel::GetParamRange(const QString& funText, const QString& eventText,
                                         ParamRange& range) {
+    auto key = std::make_tuple(range.paramName, funText, eventText);
+    if (const auto kept = ranges_.find(key); kept != ranges_.end()) {
+        ReadParamRange(kept->second, range);
+        return 1;
+    }
     Json::Value reply;
     if (!SendCommand("CMD_GetParamRange",
                      CommandInfo({{"ParamName", range.paramName},
                                   {"ParamFunction", funText},
                                   {"ParamEvent", eventText}}),
                      reply)) {
-        return 0;
+        return 0;  // a refusal is not kept: the next panel asks again
     }
     ReadParamRange(reply, range);
+    ranges_.emplace(std::move(key), std::move(reply));
     return 1;
 }

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "control_idle.h"
 #include "host_window.h"
 #include "popup_answerer.h"
 #include "sim_bridge.h"
@@ -86,6 +87,7 @@ QJSValue ScriptControl::invoke(const QString& name, const QVariantList& argument
     QVariant result;
     QString error;
     const vexo::HRESULT called = m_control.dispatch->Invoke(dispId, arguments, result, error);
+    ProcessUntilIdle();
     if (vexo::Failed(called)) {
         m_engine.throwError(QStringLiteral("%1 (%2)").arg(
             error, QString::fromStdString(vexo::HResultText(called))));

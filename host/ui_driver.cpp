@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "auto_base.h"
+#include "control_idle.h"
 #include "popup_answerer.h"
 
 namespace host {
@@ -180,6 +181,9 @@ void UiDriver::SendMouse(QWidget* widget, QEvent::Type type, const QPointF& posi
 }
 
 bool UiDriver::click(int id) {
+    if (!ReadyForInput()) {
+        return false;
+    }
     QWidget* widget = Usable(id);
     if (!widget) {
         return false;
@@ -189,7 +193,7 @@ bool UiDriver::click(int id) {
     // press and release at its centre.
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->click();
-        QCoreApplication::processEvents();
+        ProcessUntilIdle();
         return true;
     }
     const QPoint centre = widget->rect().center();
@@ -198,11 +202,14 @@ bool UiDriver::click(int id) {
     if (guard) {  // the press may have closed or deleted it
         SendMouse(guard, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
     }
-    QCoreApplication::processEvents();
+    ProcessUntilIdle();
     return true;
 }
 
 bool UiDriver::doubleClick(int id) {
+    if (!ReadyForInput()) {
+        return false;
+    }
     QWidget* widget = Usable(id);
     if (!widget) {
         return false;
@@ -212,7 +219,7 @@ bool UiDriver::doubleClick(int id) {
     SendMouse(widget, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
     SendMouse(widget, QEvent::MouseButtonDblClick, centre, Qt::LeftButton, Qt::LeftButton);
     SendMouse(widget, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
-    QCoreApplication::processEvents();
+    ProcessUntilIdle();
     return true;
 }
 
@@ -226,6 +233,9 @@ QJSValue UiDriver::property(int id, const QString& name) {
 }
 
 bool UiDriver::setText(int id, const QString& text) {
+    if (!ReadyForInput()) {
+        return false;
+    }
     QWidget* widget = Usable(id);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(text);
@@ -246,11 +256,14 @@ bool UiDriver::setText(int id, const QString& text) {
     } else {
         return false;
     }
-    QCoreApplication::processEvents();
+    ProcessUntilIdle();
     return true;
 }
 
 bool UiDriver::select(int id, const QJSValue& indexOrText) {
+    if (!ReadyForInput()) {
+        return false;
+    }
     QWidget* widget = Usable(id);
     const QStringList items = widget ? ItemsOf(widget) : QStringList();
     const int index = indexOrText.isNumber()
@@ -266,7 +279,7 @@ bool UiDriver::select(int id, const QJSValue& indexOrText) {
         list->setCurrentRow(index);
         emit list->itemClicked(list->item(index));
     }
-    QCoreApplication::processEvents();
+    ProcessUntilIdle();
     return true;
 }
 
@@ -282,6 +295,9 @@ bool UiDriver::check(int id, bool on) {
 }
 
 bool UiDriver::mouse(int id, const QString& kind, double x, double y) {
+    if (!ReadyForInput()) {
+        return false;
+    }
     QWidget* widget = Usable(id);
     if (!widget) {
         return false;
@@ -305,11 +321,14 @@ bool UiDriver::mouse(int id, const QString& kind, double x, double y) {
                                 .arg(kind));
         return false;
     }
-    QCoreApplication::processEvents();
+    ProcessUntilIdle();
     return true;
 }
 
 bool UiDriver::key(int id, const QString& sequence) {
+    if (!ReadyForInput()) {
+        return false;
+    }
     const QKeySequence keys = QKeySequence::fromString(sequence, QKeySequence::PortableText);
     if (keys.isEmpty() || keys[0].key() == Qt::Key_unknown) {
         m_engine.throwError(QStringLiteral("ui.key: \"%1\" names no key").arg(sequence));
@@ -341,7 +360,7 @@ bool UiDriver::key(int id, const QString& sequence) {
             QApplication::sendEvent(guard, &release);
         }
     }
-    QCoreApplication::processEvents();
+    ProcessUntilIdle();
     return true;
 }
 
@@ -398,6 +417,9 @@ QJSValue UiDriver::shade(int id, int columns, int rows) {
 }
 
 bool UiDriver::openScene(int index) {
+    if (!ReadyForInput()) {
+        return false;
+    }
     // The scene settings page offers what a scene tile's settings button
     // does; the host only knows the page by its number.
     for (QWidget* widget : QApplication::allWidgets()) {
@@ -406,7 +428,7 @@ bool UiDriver::openScene(int index) {
             bool opened = false;
             if (QMetaObject::invokeMethod(widget, "OpenSceneAt", Q_RETURN_ARG(bool, opened),
                                           Q_ARG(int, index))) {
-                QCoreApplication::processEvents();
+                ProcessUntilIdle();
                 return opened;
             }
         }

@@ -1,7 +1,9 @@
 #include "timer_set.h"
 
+#include <QPointer>
 #include <QTimerEvent>
 #include <mutex>
+#include <vector>
 
 namespace vexo {
 namespace {
@@ -12,6 +14,13 @@ std::map<int, int>& Overrides() {
     return overrides;
 }
 
+// The hold belongs to the UI thread, like the pages' timers.
+int g_holds = 0;
+std::vector<QPointer<TimerSet>>& SetsWithHeldExpiries() {
+    static std::vector<QPointer<TimerSet>> sets;
+    return sets;
+}
+
 int EffectiveInterval(int id, int requested) {
     std::lock_guard lock(overrideMutex);
     const auto it = Overrides().find(id);
@@ -19,6 +28,23 @@ int EffectiveInterval(int id, int requested) {
 }
 
 }  // namespace
+
+void HoldTimers() {
+    ++g_holds;
+}
+
+void ReleaseTimers() {
+    if (g_holds == 0 || --g_holds > 0) {
+        return;
+    }
+    std::vector<QPointer<TimerSet>> sets = std::move(SetsWithHeldExpiries());
+    SetsWithHeldExpiries().clear();
+    for (const QPointer<TimerSet>& set : sets) {
+        if (set) {  // an earlier handler may have deleted it
+            set->DeliverHeld();
+        }
+    }
+}
 
 void SetTimerIntervalOverride(int id, int intervalMs) {
     std::lock_guard lock(overrideMutex);
@@ -67,9 +93,29 @@ int TimerSet::RequestedInterval(int id) const {
     return it == requested_.end() ? 0 : it->second;
 }
 
+void TimerSet::DeliverHeld() {
+    while (!held_.empty() && g_holds == 0) {
+        const int id = *held_.begin();
+        held_.erase(held_.begin());
+        if (IsActive(id) && handler_) {
+            handler_(id);  // may begin another action, which holds again
+        }
+    }
+    if (!held_.empty()) {
+        SetsWithHeldExpiries().emplace_back(this);
+    }
+}
+
 void TimerSet::timerEvent(QTimerEvent* event) {
     for (const auto& [id, qtId] : qtTimers_) {
         if (qtId == event->timerId()) {
+            if (holdable_ && g_holds > 0) {
+                if (held_.empty()) {
+                    SetsWithHeldExpiries().emplace_back(this);
+                }
+                held_.insert(id);
+                return;
+            }
             // The handler may kill or restart timers: call it last.
             const int number = id;
             if (handler_) {

@@ -7,10 +7,16 @@
 // Tests shorten long timers (the PTZ lock's four minutes, the loading
 // dialog's one-second steps) with SetTimerIntervalOverride: the override
 // applies process-wide to every later SetTimer of that number.
+//
+// A page's timer must not run its handler in the middle of an operator
+// action whose device exchange keeps the event loop turning: a set made
+// holdable keeps each expiry that comes while the timers are held
+// (HoldTimers) and delivers it, once per timer, after ReleaseTimers.
 
 #include <QObject>
 #include <functional>
 #include <map>
+#include <set>
 
 namespace vexo {
 
@@ -27,15 +33,28 @@ public:
     bool IsActive(int id) const { return qtTimers_.count(id) != 0; }
     // The interval the owner asked for (before any override); 0 when idle.
     int RequestedInterval(int id) const;
+    // Whether expiries wait while the timers are held (see above).
+    void SetHoldable(bool holdable) { holdable_ = holdable; }
+
+    // Delivers the expiries kept while held (the timer still running).
+    void DeliverHeld();
 
 protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
     Handler handler_;
+    bool holdable_ = false;
+    std::set<int> held_;            // timer numbers that expired while held
     std::map<int, int> qtTimers_;   // timer number -> Qt timer id
     std::map<int, int> requested_;  // timer number -> interval asked for
 };
+
+// Holds the holdable timers of the calling (UI) thread; holds nest. The
+// last release delivers the kept expiries at once: release where their
+// handlers may run.
+void HoldTimers();
+void ReleaseTimers();
 
 // Process-wide interval for timer number `id` (ms); 0 or less removes it.
 void SetTimerIntervalOverride(int id, int intervalMs);

@@ -20,6 +20,18 @@ while IFS= read -r bench; do
     fi
     echo
 done < <(sort "$build/benchmarks.txt")
+# Scripted runs: host scripts that drive the control as an operator does
+# and print their own figures.
+echo "== operator_actions (every action 10 times, the device 100 ms away)"
+if ! "$(dirname "$0")/../tests/support/run_host_test.sh" --host "$build/host/vexo-host" \
+    --script "$(dirname "$0")/../tests/gui/exchange/exchange_gaps.js" \
+    --simulator "$build/simulator/vexo-devsim" --sim-cmd "$build/tools/vexo-cmd/vexo-cmd" \
+    --simulator-arg --latency-ms --simulator-arg 100 -- 10; then
+    echo "!! operator_actions failed" >&2
+    failed+=(operator_actions)
+fi
+echo
+
 if [ ${#failed[@]} -gt 0 ]; then
     echo "failed benchmarks: ${failed[*]}" >&2
     exit 1

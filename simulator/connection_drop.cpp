@@ -20,14 +20,14 @@ int PortOf(const sockaddr_storage& address) {
     return -1;
 }
 
-}  // namespace
-
-bool DropConnection(const httplib::Request& request) {
+// Calls `visit(fd, localPort, remotePort)` for every connected socket of the
+// process; stops when it returns true.
+template <class Visit>
+void ForEachConnection(Visit visit) {
     DIR* dir = ::opendir("/proc/self/fd");
     if (dir == nullptr) {
-        return false;
+        return;
     }
-    bool dropped = false;
     while (const dirent* entry = ::readdir(dir)) {
         const int fd = std::atoi(entry->d_name);
         if (fd <= 2) {
@@ -41,14 +41,34 @@ bool DropConnection(const httplib::Request& request) {
             ::getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &peerSize) != 0) {
             continue;
         }
-        if (PortOf(local) == request.local_port && PortOf(peer) == request.remote_port) {
-            ::shutdown(fd, SHUT_RDWR);
-            dropped = true;
+        if (visit(fd, PortOf(local), PortOf(peer))) {
             break;
         }
     }
     ::closedir(dir);
+}
+
+}  // namespace
+
+bool DropConnection(const httplib::Request& request) {
+    bool dropped = false;
+    ForEachConnection([&](int fd, int localPort, int remotePort) {
+        if (localPort == request.local_port && remotePort == request.remote_port) {
+            ::shutdown(fd, SHUT_RDWR);
+            dropped = true;
+        }
+        return dropped;
+    });
     return dropped;
+}
+
+void DropConnectionsExcept(int localPort, int keepRemotePort) {
+    ForEachConnection([&](int fd, int local, int remote) {
+        if (local == localPort && remote != keepRemotePort) {
+            ::shutdown(fd, SHUT_RDWR);
+        }
+        return false;
+    });
 }
 
 }  // namespace devsim

@@ -11,4 +11,9 @@ namespace devsim {
 
 bool DropConnection(const httplib::Request& request);
 
+// Shuts down every connection accepted on `localPort` but the one from
+// `keepRemotePort` (the device going off the network while it answers the
+// request that sent it there).
+void DropConnectionsExcept(int localPort, int keepRemotePort);
+
 }  // namespace devsim

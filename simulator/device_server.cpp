@@ -83,15 +83,79 @@ int DeviceServer::Bind(const std::string& host, int port) {
         port == 0 ? server_.bind_to_any_port(host) : (server_.bind_to_port(host, port) ? port : -1);
     const bool v6 = host.find(':') != std::string::npos;
     boundAddress_ = (v6 ? "[" + host + "]" : host) + ":" + std::to_string(bound);
+    boundHost_ = host;
+    boundPort_ = bound;
     return bound;
 }
 
 bool DeviceServer::Serve() {
-    return server_.listen_after_bind();
+    for (;;) {
+        const bool served = server_.listen_after_bind();
+        if (!WaitOutOffline()) {
+            return served;
+        }
+    }
+}
+
+bool DeviceServer::WaitOutOffline() {
+    std::optional<std::chrono::steady_clock::time_point> until;
+    {
+        std::lock_guard lock(offlineMutex_);
+        until = offlineUntil_;
+    }
+    if (!until) {
+        return false;  // a plain stop
+    }
+    // Short sleeps: a stop only sets a flag (it may come from a signal
+    // handler).
+    constexpr auto kSlice = std::chrono::milliseconds(20);
+    while (!stopping_ && std::chrono::steady_clock::now() < *until) {
+        std::this_thread::sleep_for(kSlice);
+    }
+    // The port was ours a moment ago; a few tries ride out a slow release.
+    bool bound = false;
+    for (int attempt = 0; attempt < 50 && !stopping_ && !bound; ++attempt) {
+        bound = server_.bind_to_port(boundHost_, boundPort_);
+        if (!bound) {
+            std::this_thread::sleep_for(kSlice);
+        }
+    }
+    std::lock_guard lock(offlineMutex_);
+    offlineUntil_.reset();
+    return bound && !stopping_;
 }
 
 void DeviceServer::Stop() {
+    stopping_ = true;
+    knobs_.ReleaseHeld();  // held requests would keep the server's workers
     server_.stop();
+}
+
+void DeviceServer::GoOffline(int ms, const httplib::Request& request) {
+    {
+        std::lock_guard lock(offlineMutex_);
+        if (stopping_ || offlineUntil_) {
+            return;
+        }
+        offlineUntil_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    }
+    // The workers of held requests must end before the server can.
+    knobs_.SetHangMs(0);
+    // Stopping closes only the listening socket; kept-alive connections
+    // would go on serving their next request.
+    DropConnectionsExcept(boundPort_, request.remote_port);
+    server_.stop();
+}
+
+bool DeviceServer::DroppedOffline(const httplib::Request& request) {
+    {
+        std::lock_guard lock(offlineMutex_);
+        if (!offlineUntil_) {
+            return false;
+        }
+    }
+    DropConnection(request);
+    return true;
 }
 
 void DeviceServer::ApplyLatency() const {
@@ -134,7 +198,14 @@ std::string DeviceServer::HandleSmartBody(const std::string& body,
 
 void DeviceServer::Routes() {
     server_.Post("/vexo/v1/login", [this](const httplib::Request& req, httplib::Response& res) {
+        if (DroppedOffline(req)) {
+            return;
+        }
         knobs_.Journal("", req.path, req.body);
+        if (!knobs_.WaitWhileHung()) {
+            DropConnection(req);
+            return;
+        }
         ApplyLatency();
         const auto user = digest_.Verify(
             req.get_header_value("Authorization"), req.method,
@@ -153,7 +224,14 @@ void DeviceServer::Routes() {
     });
 
     server_.Post("/vexo/v1/smart", [this](const httplib::Request& req, httplib::Response& res) {
+        if (DroppedOffline(req)) {
+            return;
+        }
         knobs_.Journal(req.get_header_value("X-Vexo-Session"), req.path, req.body);
+        if (!knobs_.WaitWhileHung()) {
+            DropConnection(req);
+            return;
+        }
         ApplyLatency();
         const auto context = Authenticate(req, res);
         if (!context) {
@@ -198,7 +276,14 @@ void DeviceServer::Routes() {
     });
 
     server_.Post("/vexo/v1/ptz", [this](const httplib::Request& req, httplib::Response& res) {
+        if (DroppedOffline(req)) {
+            return;
+        }
         knobs_.Journal(req.get_header_value("X-Vexo-Session"), req.path, req.body);
+        if (!knobs_.WaitWhileHung()) {
+            DropConnection(req);
+            return;
+        }
         ApplyLatency();
         if (!Authenticate(req, res)) {
             return;
@@ -231,6 +316,9 @@ void DeviceServer::Routes() {
     });
 
     camera::AddStreamRoute(server_, camera_, [this](const auto& req, auto& res) {
+        if (DroppedOffline(req)) {
+            return false;
+        }
         knobs_.Journal(req.get_header_value("X-Vexo-Session"), req.path,
                        req.get_param_value("code"));
         return Authenticate(req, res).has_value();
@@ -239,6 +327,13 @@ void DeviceServer::Routes() {
     // The device's own files, without authentication. Only the published
     // names are served, so no path can reach outside the data folder.
     server_.Get(R"(/files/([^/]+))", [this](const httplib::Request& req, httplib::Response& res) {
+        if (DroppedOffline(req)) {
+            return;
+        }
+        if (!knobs_.WaitWhileHung()) {
+            DropConnection(req);
+            return;
+        }
         const std::string name = req.matches[1];
         for (const char* file : kPublishedFiles) {
             if (name != file) {
@@ -277,6 +372,10 @@ void DeviceServer::Routes() {
         }
         if (control["session_expiry"].isInt()) {
             sessions_.SetExpirySeconds(control["session_expiry"].asInt());
+        }
+        if (control["offline_ms"].isInt() && control["offline_ms"].asInt() > 0) {
+            res.set_header("Connection", "close");
+            GoOffline(control["offline_ms"].asInt(), req);
         }
         Json::Value ok;
         ok["ok"] = true;

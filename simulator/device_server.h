@@ -5,7 +5,11 @@
 
 #include <httplib.h>
 
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 
 #include "camera_streams.h"
@@ -38,9 +42,15 @@ public:
 
     // Binds; port 0 picks a free one. Returns the bound port, or -1.
     int Bind(const std::string& host, int port);
-    // Serves until Stop (blocks).
+    // Serves until Stop (blocks), through any time offline.
     bool Serve();
+    // Safe in a signal handler.
     void Stop();
+    // The device is gone for `ms`: it stops listening (connections are
+    // refused) and closes the open ones but that of `request` (the one
+    // that sent it away, answered last), then listens again on its port.
+    // A hang ends with it.
+    void GoOffline(int ms, const httplib::Request& request);
     // From now on "CMD_GetConfigInfo" announces the files at https
     // addresses on `port` (see tls_file_server.h).
     void AnnounceHttpsFiles(int port) { httpsFilesPort_ = port; }
@@ -56,9 +66,20 @@ private:
     // The session of a request, or nullopt after answering 401.
     std::optional<CommandContext> Authenticate(const httplib::Request& req, httplib::Response& res);
     void ApplyLatency() const;
+    // While offline a request that slipped in is dropped unanswered; true
+    // when `request` was.
+    bool DroppedOffline(const httplib::Request& request);
+    // Ends the time offline (now or once it has passed); false when the
+    // server is to stop instead.
+    bool WaitOutOffline();
 
     ServerSettings settings_;
     std::string boundAddress_;  // "host:port", for clients that send no Host
+    std::string boundHost_;
+    int boundPort_ = -1;
+    std::atomic<bool> stopping_{false};
+    std::mutex offlineMutex_;
+    std::optional<std::chrono::steady_clock::time_point> offlineUntil_;
     StateFolder state_;
     SessionStore sessions_;
     DigestAuthenticator digest_;

@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
         server.Knobs().OpenJournal(options->journal);
     }
     server.Knobs().SetLatencyMs(options->latencyMs);
+    server.Knobs().SetHangMs(options->hangMs);
     for (const auto& [command, text] : options->scripts) {
         server.Knobs().SetScript(command, text);
     }

@@ -72,6 +72,8 @@ std::string UsageText() {
            "  --digest ALG         md5, sha256 or both (default both)\n"
            "  --journal FILE       append every request as a JSON line\n"
            "  --latency-ms N       delay every answer\n"
+           "  --hang-ms N          hold every answer N ms; -1: answer nothing until the\n"
+           "                       hang is switched off, dropping what was held\n"
            "  --script CMD=FILE    answer CMD with the text of FILE\n"
            "  --fault CMD=KIND     malformed, empty, drop or status500 (CMD may be *)\n"
            "  --video-codec C      h264 (default) or mjpeg for the live streams\n"
@@ -163,6 +165,11 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
         } else if (arg == "--latency-ms") {
             if (!needValue() || !ParseInt(value, 0, 600000, options.latencyMs)) {
                 error = error.empty() ? "bad latency " + value : error;
+                return std::nullopt;
+            }
+        } else if (arg == "--hang-ms") {
+            if (!needValue() || !ParseInt(value, -1, 3600000, options.hangMs)) {
+                error = error.empty() ? "bad hang " + value : error;
                 return std::nullopt;
             }
         } else if (arg == "--https-port") {

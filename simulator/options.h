@@ -16,6 +16,7 @@ struct Options {
     ServerSettings settings;
     std::string journal;
     int latencyMs = 0;
+    int hangMs = 0;              // see TestKnobs::SetHangMs
     int httpsPort = -1;          // -1: no https port for the device's files
     bool announceHttps = false;  // "CMD_GetConfigInfo" answers https addresses
     std::vector<std::pair<std::string, std::string>> scripts;  // command, reply text

@@ -54,6 +54,37 @@ int TestKnobs::LatencyMs() const {
     return latencyMs_;
 }
 
+void TestKnobs::SetHangMs(int ms) {
+    std::lock_guard lock(mutex_);
+    if (ms == 0) {
+        EndHangLocked();
+    } else {
+        EndHangLocked();  // requests held by an earlier hang are dropped
+        hangUntil_ =
+            ms < 0 ? Clock::time_point::max() : Clock::now() + std::chrono::milliseconds(ms);
+    }
+}
+
+void TestKnobs::EndHangLocked() {
+    if (hangUntil_) {
+        ++hangsEnded_;
+    }
+    hangUntil_.reset();
+    hangEnded_.notify_all();
+}
+
+bool TestKnobs::WaitWhileHung() {
+    // Short slices: a stop sets only an atomic flag (it may come from a
+    // signal handler), so nobody notifies.
+    constexpr auto kSlice = std::chrono::milliseconds(50);
+    std::unique_lock lock(mutex_);
+    const int ended = hangsEnded_;
+    while (!released_ && hangUntil_ && Clock::now() < *hangUntil_) {
+        hangEnded_.wait_until(lock, std::min(*hangUntil_, Clock::now() + kSlice));
+    }
+    return !released_ && hangsEnded_ == ended;
+}
+
 void TestKnobs::SetScript(const std::string& command, const std::string& replyText) {
     std::lock_guard lock(mutex_);
     scripts_[command] = replyText;
@@ -91,6 +122,7 @@ void TestKnobs::Clear() {
     latencyMs_ = 0;
     scripts_.clear();
     faults_.clear();
+    EndHangLocked();
 }
 
 std::string TestKnobs::Apply(const Json::Value& control) {
@@ -105,6 +137,12 @@ std::string TestKnobs::Apply(const Json::Value& control) {
             return "latency_ms must be an integer";
         }
         SetLatencyMs(control["latency_ms"].asInt());
+    }
+    if (control.isMember("hang_ms")) {
+        if (!control["hang_ms"].isInt()) {
+            return "hang_ms must be an integer";
+        }
+        SetHangMs(control["hang_ms"].asInt());
     }
     if (control.isMember("script")) {
         const Json::Value& script = control["script"];

@@ -1,6 +1,7 @@
 #include "smart_ui_auto_fresh.h"
 
 #include "com_str.h"
+#include "row_range_prefetch.h"
 #include "smart_xml_parse.h"
 
 namespace vexo {
@@ -165,6 +166,7 @@ void CSmartUiAutoFresh::AddRows(const QString& ownerKind, const ParamRecord& rec
     inputs.uiType = [this](const QString& text) { return parse_->UiTypeOf(text); };
     inputs.wireMarginText = TheComStr()->wireMargin;
     inputs.pixelText = TheComStr()->pixel;
+    vexo::PrefetchRowRanges(parse_->Channel(), inputs, record.funName);
     vexo::BuildRows(inputs, rows);
 }
 

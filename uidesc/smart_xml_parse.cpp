@@ -67,6 +67,12 @@ void CSmartXmlParse::GetIdentifierOfText(const QString& text, QString& identifie
 bool CSmartXmlParse::ShowDeviceError() const {
     QString errorText;
     if (channel_) {
+        // No answer, no device text: the UI thread's action gate tells the
+        // operator what happened instead of repeating an older text.
+        if (channel_->LastFailure() != vexo::ExchangeFailure::Refused &&
+            channel_->LastFailure() != vexo::ExchangeFailure::None) {
+            return false;
+        }
         channel_->GetLastErrorText(errorText);
     }
     return vexo::ShowDeviceErrorText(localisation_, vexo::TheComStr().Language(), errorText);

@@ -2,6 +2,7 @@
 // which parameter lists and which device records make up one panel.
 
 #include "com_str.h"
+#include "row_range_prefetch.h"
 #include "smart_xml_parse.h"
 
 namespace {
@@ -42,6 +43,7 @@ void CSmartXmlParse::BuildParamRows(const QString& ownerKind, const vexo::ParamL
     inputs.uiType = [this](const QString& text) { return UiTypeOf(text); };
     inputs.wireMarginText = vexo::TheComStr()->wireMargin;
     inputs.pixelText = vexo::TheComStr()->pixel;
+    vexo::PrefetchRowRanges(channel, inputs, record.funName);
     vexo::BuildRows(inputs, rows);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "action_gate.h"
 #include "batch_export.h"
 #include "com_str.h"
 #include "common_header.h"
@@ -21,7 +22,10 @@ int PageIndex(PageKind kind) {
 
 }  // namespace
 
-CDialogManager::CDialogManager(IPageFactory* factory) : factory_(factory) {}
+CDialogManager::CDialogManager(IPageFactory* factory) : factory_(factory) {
+    // The UI thread's exchanges pass the action gate from the first manager on.
+    vexo::ActionGate::Instance();
+}
 
 CDialogManager::~CDialogManager() {
     DestroyPages();
@@ -34,6 +38,28 @@ void CDialogManager::DestroyPages() {
     }
     header_.reset();
     pages_[PageIndex(PageKind::NormalArming)].reset();
+}
+
+void CDialogManager::Retire() {
+    for (const auto& page : pages_) {
+        if (page) {
+            for (int timer : {kPageTimer, kPtzLockTimer}) {
+                page->KillTimer(timer);
+            }
+        }
+        if (QWidget* window = page ? page->Window() : nullptr) {
+            window->hide();
+            window->setParent(nullptr);
+        }
+    }
+    if (header_) {
+        header_->hide();
+        header_->setParent(nullptr);
+    }
+    loadDialog_.setParent(nullptr, loadDialog_.windowFlags());
+    if (DeviceCommandChannel* channel = context_.Channel()) {
+        channel->Cut();
+    }
 }
 
 void CDialogManager::SetDeviceLoginInfo(const QString& address, const QString& user,
@@ -101,6 +127,9 @@ void CDialogManager::BuildFunctionIdTable() {
 }
 
 int CDialogManager::Refresh() {
+    if (DeviceCommandChannel* channel = context_.Channel()) {
+        channel->ForgetRanges();
+    }
     context_.GetSmartStatus(smartStatus_);
     if (smartStatus_ != 0) {
         LoadScenes();
@@ -192,6 +221,9 @@ void CDialogManager::CreatePages(QWidget* parent, const QRect& rect) {
     layoutRect_ = rect;
     if (factory_ == nullptr || parent == nullptr) {
         return;
+    }
+    if (vexo::ActionGate* gate = vexo::ActionGate::Instance()) {
+        gate->AddSurface(parent);
     }
     const auto create = [&](PageKind kind) {
         auto page = factory_->CreatePage(kind, &session_);

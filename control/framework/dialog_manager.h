@@ -71,6 +71,11 @@ public:
     bool HasPages() const;
     // Deletes the header and the pages (the destructor does it as well).
     void DestroyPages();
+    // For a manager to be deleted once the operator action in progress has
+    // ended: its pages and header leave the control (hidden, without a
+    // parent, timers stopped) and its channel sends nothing more, so the
+    // handler still running on it finishes harmlessly.
+    void Retire();
     // Page 0 index, 1 scene settings (holds the PTZ lock), 2 smart
     // configuration, 3 normal arming. Nothing before all pages exist.
     void ShowPage(int page);

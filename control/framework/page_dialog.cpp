@@ -11,6 +11,8 @@ constexpr int kXpBase = 18000;
 
 CPageDialog::CPageDialog(int pageNumber, QSize templateSize, bool titleBand)
     : titleBand_(titleBand), timers_([this](int id) { OnTimer(id); }) {
+    // A page's timer waits for the end of an operator action in progress.
+    timers_.SetHoldable(true);
     setProperty(kPageProperty, pageNumber);
     resize(templateSize);
 }

@@ -32,6 +32,10 @@
 //   its manager.
 // - SetConfig's refusal with a temporary manager shows the device's error
 //   text untranslated: such a manager never downloaded the localisation.
+// - Destroy, SetLanguage, a new login or deleting the control while an
+//   operator action runs (a host's timer fires inside the action's device
+//   exchange) retires the page manager at once (its pages leave the
+//   window) and deletes it when the action has ended.
 #include "vexo_smart_ocx_ctrl.h"
 
 #include <QKeyEvent>
@@ -40,6 +44,7 @@
 #include <QPainter>
 #include <QPointer>
 
+#include "action_gate.h"
 #include "auto_base.h"
 #include "com_str.h"
 #include "dialog_manager.h"
@@ -82,6 +87,22 @@ void CVexoSmartOcxCtrl::DeletePageManager() {
                 job->orphan = std::move(m_manager);
             }
         }
+    }
+    vexo::ActionGate* gate = vexo::ActionGate::Instance();
+    if (m_manager && gate && gate->Busy()) {
+        // An operator action may be half-way through a handler of this
+        // manager further down the stack (a host's timer called us from
+        // inside its exchange): retire it now, delete it when the action
+        // has ended. It keeps its own hold on the libraries meanwhile.
+        m_manager->Retire();
+        VEXONET_Init();
+        VEXOPLAY_Init();
+        gate->DeferUntilIdle(
+            [parked = std::shared_ptr<CDialogManager>(std::move(m_manager))]() mutable {
+                parked.reset();
+                VEXOPLAY_Cleanup();
+                VEXONET_Cleanup();
+            });
     }
     m_manager.reset();
 }

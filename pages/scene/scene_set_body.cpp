@@ -136,6 +136,13 @@ void CSceneSetBodyTitle::SelectTab(int index) {
 
 void CSceneSetBodyTitle::ClearPanel() {
     engine_.Clear();
+    shownModule_.clear();
+}
+
+void CSceneSetBodyTitle::LoadDataUnlessShown() {
+    if (shownModule_.isEmpty() || shownModule_ != SelectedModule()) {
+        LoadData();
+    }
 }
 
 void CSceneSetBodyTitle::LoadData() {
@@ -156,6 +163,7 @@ void CSceneSetBodyTitle::LoadData() {
     context.BuildModulePanel(false, module, rows, &record);
     engine_.BuildPanel(rows, true);
     engine_.ShowAll(true);
+    shownModule_ = module;
     if (enginePort_ >= 0) {
         MarkOverlayDrawn(true);  // built on the playing video: drawn over it at once
     }

@@ -45,6 +45,10 @@ public:
     void SelectTab(int index);
     // Builds the selected module tab's panel from the device.
     void LoadData();
+    // The same, unless that panel is already built: the page's start (200 ms
+    // after it is shown, later after a slow exchange) must not throw away a
+    // tab the operator opened and began to edit meanwhile.
+    void LoadDataUnlessShown();
     void PeriodicUpdate();
 
     // Owner-drawn buttons: tabs, play and stop, the engine's buttons.
@@ -82,6 +86,7 @@ private:
     QStringList metadataMenu_;
     ParamRecord scenePosition_;
     std::map<QString, ParamRecord> records_;
+    QString shownModule_;  // the module whose panel is built, if any
     vexo::CSmartUiEngine engine_;
     int enginePort_ = -1;  // the play port the panel was built for
 };

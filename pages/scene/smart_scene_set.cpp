@@ -123,7 +123,7 @@ void CSmartSceneSet::OnTimer(int id) {
 
 void CSmartSceneSet::StartVideoAndMoveDome() {
     body_->StartPreview();
-    body_->LoadData();
+    body_->LoadDataUnlessShown();
     PtzPosition position;
     CDialogManager* manager = Manager();
     if (manager != nullptr && body_->StoredPosition(position)) {

@@ -1,12 +1,14 @@
 #pragma once
-// One login to one device: a libcurl handle that keeps its connection alive,
-// the session token, and the reply buffer handed to the caller.
+// One login to one device: a small pool of libcurl handles, each keeping its
+// connection alive, and the session token they share.
 
 #include <curl/curl.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace vexonet {
 
@@ -20,6 +22,10 @@ inline constexpr size_t kMaxAnswerBytes = 16u * 1024u * 1024u;
 
 class DeviceLink {
 public:
+    // Connections one login keeps open at most: independent commands of one
+    // operator action may travel side by side, and no device is flooded.
+    static constexpr int kMaxConnections = 4;
+
     DeviceLink(std::string baseUrl, std::string user, std::string password);
     ~DeviceLink();
     DeviceLink(const DeviceLink&) = delete;
@@ -31,10 +37,13 @@ public:
     // POSTs `body` to `path` with the session header. When the device has
     // forgotten the session (401), logs in again once and repeats the
     // request. On success `answer` holds the body of the 200 answer.
+    // Thread-safe: each call takes an idle kept-alive connection of the
+    // login (a new one while fewer than kMaxConnections exist), else waits
+    // for one within its time-out.
     int Exchange(const std::string& path, const std::string& body, const Timeouts& timeouts,
                  std::string& answer);
 
-    // Calls on one login are serialised by this mutex, held for a whole call.
+    // Serialises logins and renewals, and guards the session token.
     std::mutex& CallMutex() { return callMutex_; }
 
     // "http://host:port" of the device, for the stream threads.
@@ -52,9 +61,18 @@ private:
         long status = 0;
     };
     using Clock = std::chrono::steady_clock;
+    class Connection;
 
-    Outcome Perform(const std::string& path, const std::string& body, bool authenticate,
-                    long connectMs, Clock::time_point deadline, std::string& answer);
+    // An idle handle of the pool, or a new one while fewer than
+    // kMaxConnections exist; null when none frees up before `deadline`.
+    CURL* Acquire(Clock::time_point deadline);
+    void Release(CURL* handle);
+
+    Outcome Perform(CURL* handle, const std::string& path, const std::string& body,
+                    const std::string* session, long connectMs, Clock::time_point deadline,
+                    std::string& answer);
+    // Logs in on `handle` (call with CallMutex held).
+    int LoginUntil(CURL* handle, long connectMs, Clock::time_point deadline);
     int LoginUntil(long connectMs, Clock::time_point deadline);
 
     std::string baseUrl_;
@@ -62,7 +80,11 @@ private:
     std::string password_;
     std::string session_;
     std::mutex callMutex_;
-    CURL* curl_ = nullptr;
+
+    std::mutex poolMutex_;
+    std::condition_variable poolFreed_;
+    std::vector<CURL*> idle_;
+    int handles_ = 0;  // idle and in use
 };
 
 }  // namespace vexonet

@@ -172,7 +172,7 @@ int VEXONET_OperateSmartFun(int32_t loginId, const char* request, char** reply,
     if (!link) {
         return Fail(VEXONET_ERR_LOGIN_ID, 0);
     }
-    std::lock_guard lock(link->CallMutex());
+    // Calls on one login may run side by side (DeviceLink keeps a pool).
     std::string answer;
     const int error = link->Exchange("/vexo/v1/smart", request, CurrentTimeouts(), answer);
     if (error != VEXONET_OK) {
@@ -200,7 +200,7 @@ int VEXONET_PTZControl(int32_t loginId, int32_t channel, int32_t command, int32_
                   "\"stop\": %d}",
                   static_cast<int>(channel), static_cast<int>(command), static_cast<int>(param1),
                   static_cast<int>(param2), stop != 0 ? 1 : 0);
-    std::lock_guard lock(link->CallMutex());
+    // Calls on one login may run side by side (DeviceLink keeps a pool).
     std::string answer;
     const int error = link->Exchange("/vexo/v1/ptz", body, CurrentTimeouts(), answer);
     if (error != VEXONET_OK) {

@@ -86,6 +86,8 @@ VEXONET_API const char* VEXONET_GetErrorText(int32_t code);
  * holds its length; the buffer belongs to the library and stays valid until
  * the calling thread's next VEXONET_OperateSmartFun on the same login id (or
  * the thread's end). The caller copies it and never frees it.
+ * Thread-safe: calls on one login from several threads run side by side
+ * on up to four kept-alive connections.
  * Returns 1 on success, 0 on failure (*reply is then left untouched). */
 VEXONET_API int VEXONET_OperateSmartFun(int32_t loginId, const char* request, char** reply,
                                         int32_t* replyLength);

@@ -55,6 +55,54 @@ TEST_F(CommandOutcomes, ModifySceneCollectsRefusedFunctionsAndRefreshesTheCache)
     EXPECT_EQ(channel_.ModifyScene("s1", "Gate", {}, refused), 1);
 }
 
+// A device's ranges do not change while it runs: each parameter's range is
+// asked once per login, until a Refresh forgets them; a refusal is not kept.
+TEST_F(CommandOutcomes, RangeAnswersAreKeptUntilForgotten) {
+    auto range = [this](const char* name, const char* fun = "intrusion") {
+        ParamRange asked{name, {}, {}};
+        const int result = channel_.GetParamRange(fun, "Rule", asked);
+        return std::make_pair(result, asked.description);
+    };
+    Refuse("CMD_GetParamRange");
+    EXPECT_EQ(range("Sensitivity").first, 0);
+    Acknowledge("CMD_GetParamRange", R"({"description": "1-100"})");
+    EXPECT_EQ(range("Sensitivity"), std::make_pair(1, QString("1-100")));
+    EXPECT_EQ(Commands().size(), 2u) << "the refusal was not kept";
+    Acknowledge("CMD_GetParamRange", R"({"description": "changed"})");
+    EXPECT_EQ(range("Sensitivity"), std::make_pair(1, QString("1-100")));
+    EXPECT_EQ(Commands().size(), 2u);
+    EXPECT_EQ(range("Sensitivity", "crowd"), std::make_pair(1, QString("changed")));
+    EXPECT_EQ(range("Level"), std::make_pair(1, QString("changed")));
+    EXPECT_EQ(Commands().size(), 4u) << "another function or parameter is asked";
+
+    channel_.ForgetRanges();
+    EXPECT_EQ(range("Sensitivity"), std::make_pair(1, QString("changed")));
+    EXPECT_EQ(Commands().size(), 5u);
+}
+
+// A panel's ranges go out together; GetParamRange then takes them without a
+// round trip, and what the device refused is asked again (and shown) there.
+TEST_F(CommandOutcomes, PrefetchedRangesAreTakenWithoutAnotherCommand) {
+    Acknowledge("CMD_GetParamRange", R"({"description": "0-9"})");
+    channel_.PrefetchRanges("intrusion", "Rule", {"A", "B", "A", "C"});
+    EXPECT_EQ(Commands().size(), 3u) << "each name once";
+    for (const char* name : {"A", "B", "C"}) {
+        ParamRange range{name, {}, {}};
+        EXPECT_EQ(channel_.GetParamRange("intrusion", "Rule", range), 1);
+        EXPECT_EQ(range.description, "0-9");
+    }
+    EXPECT_EQ(Commands().size(), 3u);
+
+    Refuse("CMD_GetParamRange", "no such parameter");
+    channel_.PrefetchRanges("intrusion", "Rule", {"A", "D", "E"});
+    EXPECT_EQ(Commands().size(), 5u) << "the kept one is not asked";
+    EXPECT_NE(LastError(), "no such parameter") << "a prefetch leaves the error text alone";
+    ParamRange range{"D", {}, {}};
+    EXPECT_EQ(channel_.GetParamRange("intrusion", "Rule", range), 0);
+    EXPECT_EQ(LastError(), "no such parameter");
+    EXPECT_EQ(Commands().size(), 6u);
+}
+
 const char* kRuleReply = R"({"Token": "r1", "Sensitivity": "70"})";
 
 TEST_F(CommandOutcomes, ResetsAndAddsReadTheRecordBack) {

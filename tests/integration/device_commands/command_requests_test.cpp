@@ -90,6 +90,7 @@ const std::vector<Operation>& Operations() {
          R"({"SceneToken": "s1", "ModuleName": "standard_labels", "CMDType": "Reset"})"},
         {"CMD_GetParamRange",
          [](C& c) {
+             c.ForgetRanges();  // a kept answer would spare the device the command
              return c.GetParamRange("intrusion", "Rule", range = {"Sensitivity", {}, {}});
          },
          R"({"ParamName": "Sensitivity", "ParamFunction": "intrusion", "ParamEvent": "Rule"})"},

@@ -1,11 +1,13 @@
 // The simulated device over its network face: what its file server refuses,
-// and the PTZ lock on the PTZ endpoint. (Request limits and
-// persistence across a kill are the device model's and the PTZ link's.)
+// the PTZ lock on the PTZ endpoint, and the knobs that hang the device or
+// take it off the network. (Request limits and persistence across a kill
+// are the device model's and the PTZ link's.)
 
 #include <curl/curl.h>
 #include <gtest/gtest.h>
 #include <json/writer.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -15,6 +17,7 @@
 namespace {
 
 struct Answer {
+    CURLcode code = CURLE_OK;
     long status = 0;
     std::string body;
 };
@@ -25,14 +28,14 @@ size_t Collect(char* data, size_t size, size_t count, void* out) {
 }
 
 Answer Http(const std::string& url, const std::string* post = nullptr,
-            const std::string& session = {}, bool digest = false) {
+            const std::string& session = {}, bool digest = false, long timeoutMs = 60000) {
     Answer answer;
     CURL* curl = curl_easy_init();
     curl_slist* headers = nullptr;
     curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Collect);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &answer.body);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT, 60L);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, timeoutMs);
     if (post != nullptr) {
         curl_easy_setopt(curl, CURLOPT_POSTFIELDS, post->data());
         curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(post->size()));
@@ -47,7 +50,8 @@ Answer Http(const std::string& url, const std::string* post = nullptr,
         curl_easy_setopt(curl, CURLOPT_USERNAME, vexo::test::SimProcess::kUser);
         curl_easy_setopt(curl, CURLOPT_PASSWORD, vexo::test::SimProcess::kPassword);
     }
-    if (curl_easy_perform(curl) == CURLE_OK) {
+    answer.code = curl_easy_perform(curl);
+    if (answer.code == CURLE_OK) {
         curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &answer.status);
     }
     curl_slist_free_all(headers);
@@ -82,8 +86,18 @@ protected:
         return Http(Url("/vexo/v1/ptz"), &body, session).status;
     }
 
+    // One "CMD_GetSmartStatus" that waits at most `timeoutMs`.
+    Answer Status(const std::string& session, long timeoutMs) {
+        const std::string body = R"({"info": "", "op": "CMD_GetSmartStatus"})";
+        return Http(Url("/vexo/v1/smart"), &body, session, false, timeoutMs);
+    }
+
     vexo::test::SimProcess sim_{{"--digest", "md5"}};
 };
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
 
 // The files at the addresses "CMD_GetConfigInfo" gives are fetched and
 // compared by the description download test; nothing else is served.
@@ -107,6 +121,54 @@ TEST_F(DeviceHttp, PtzLockHolderAloneMovesTheHead) {
     ASSERT_EQ(Smart(a, "CMD_PTZUnLock", "")["ack"].asString(), "0");
     EXPECT_EQ(Ptz(b, 8, 0), 200);
     EXPECT_EQ(Ptz(b, 8, 1), 200);
+}
+
+// A hung device takes each request in and answers none; when the hang is
+// switched off what it held is dropped, never carried out. A hang with an
+// end answers late instead.
+TEST_F(DeviceHttp, AHangHoldsEveryAnswerUntilItEnds) {
+    const std::string session = Login();
+    const auto scenes = [&] {
+        return Smart(session, "CMD_GetSceneList", "")["info"]["SceneList"].size();
+    };
+    const size_t before = scenes();
+    const std::string add = R"({"info": {"SceneName": "Held"}, "op": "CMD_AddScene"})";
+    for (const char* ending : {R"({"hang_ms": 0})", R"({"clear": true})"}) {
+        ASSERT_EQ(sim_.ControlText(R"({"hang_ms": -1})"), 200);
+        const int journalled = sim_.JournalCount("/vexo/v1/smart");
+        EXPECT_EQ(Http(Url("/vexo/v1/smart"), &add, session, false, 400).code,
+                  CURLE_OPERATION_TIMEDOUT)
+            << ending;
+        EXPECT_EQ(sim_.JournalCount("/vexo/v1/smart"), journalled + 1) << "the request arrived";
+        ASSERT_EQ(sim_.ControlText(ending), 200);
+        EXPECT_EQ(Status(session, 2000).status, 200) << ending;
+    }
+    EXPECT_EQ(scenes(), before) << "nothing held was carried out";
+
+    ASSERT_EQ(sim_.ControlText(R"({"hang_ms": 600})"), 200);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Http(Url("/vexo/v1/smart"), &add, session, false, 5000).status, 200);
+    EXPECT_GE(SecondsSince(start), 0.5);
+    EXPECT_EQ(scenes(), before + 1);
+}
+
+// Gone: connections are refused at once; afterwards the device listens on
+// its port again and still knows its sessions.
+TEST_F(DeviceHttp, OfflineRefusesConnectionsThenComesBackOnItsPort) {
+    const std::string session = Login();
+    ASSERT_EQ(sim_.ControlText(R"({"hang_ms": -1})"), 200);  // going offline ends it
+    ASSERT_EQ(sim_.ControlText(R"({"offline_ms": 1500})"), 200);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Status(session, 2000).code, CURLE_COULDNT_CONNECT);
+    EXPECT_LT(SecondsSince(start), 0.5);
+
+    Answer back;
+    while (SecondsSince(start) < 10 && back.status != 200) {
+        back = Status(session, 2000);
+    }
+    EXPECT_EQ(back.status, 200) << back.body;
+    EXPECT_GE(SecondsSince(start), 1.0);
+    EXPECT_EQ(vexo::test::ParseJson(back.body)["ack"].asString(), "0") << "the session survived";
 }
 
 }  // namespace

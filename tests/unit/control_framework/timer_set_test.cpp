@@ -42,3 +42,29 @@ TEST(TimerSet, HandlerMayKillItsOwnTimer) {
     QTest::qWait(60);
     EXPECT_EQ(fired, 1);
 }
+
+// While an operator action holds the timers, a holdable set keeps its
+// expiries and delivers each timer once after the release; other sets (the
+// loading dialog's) run on.
+TEST(TimerSet, HeldExpiriesArriveOnceAfterTheRelease) {
+    std::vector<int> held;
+    std::vector<int> free;
+    vexo::TimerSet page([&](int id) { held.push_back(id); });
+    vexo::TimerSet dialog([&](int id) { free.push_back(id); });
+    page.SetHoldable(true);
+    vexo::HoldTimers();
+    vexo::HoldTimers();  // holds nest
+    page.SetTimer(1001, 5);
+    page.SetTimer(1002, 5);
+    dialog.SetTimer(1, 5);
+    QTest::qWait(60);
+    EXPECT_TRUE(held.empty());
+    EXPECT_FALSE(free.empty());
+    vexo::ReleaseTimers();
+    EXPECT_TRUE(held.empty()) << "still held once";
+    page.KillTimer(1002);  // a timer killed meanwhile is not delivered
+    page.KillTimer(1001);
+    page.SetTimer(1001, 100000);  // running again, but not yet expired
+    vexo::ReleaseTimers();
+    EXPECT_EQ(held, std::vector<int>{1001});
+}
