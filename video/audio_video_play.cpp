@@ -3,6 +3,7 @@
 #include <QMetaObject>
 #include <QVariant>
 
+#include "blocking_call.h"
 #include "narrow_text.h"
 #include "vexonet.h"
 #include "vexoplay.h"
@@ -27,13 +28,22 @@ bool CAudioVideoPlay::StartRealPlay(int32_t selector, QObject* window, const QRe
     // Stream code 2 is the device's main stream, 5 its sub stream; the
     // mode 3 is the HTTP link, the only one the network library has.
     const int32_t request[3] = {0, 0, selector == 1 ? 2 : 5};
-    realHandle_ = VEXONET_StartRealData(loginId_, request, &CAudioVideoPlay::OnRealData,
-                                        VEXONET_LINK_HTTP, this);
-    if (realHandle_ < 0) {
-        lastError_ = VEXONET_GetLastError();
+    // The start waits for the device's answer: one round trip, run where
+    // the thread's runner puts it (the UI thread keeps its window alive).
+    int32_t handle = -1;
+    int error = 0;
+    const int32_t loginId = loginId_;
+    vexo::RunBlockingCall([&handle, &error, loginId, &request, this] {
+        handle = VEXONET_StartRealData(loginId, request, &CAudioVideoPlay::OnRealData,
+                                       VEXONET_LINK_HTTP, this);
+        error = handle < 0 ? VEXONET_GetLastError() : 0;
+    });
+    if (handle < 0) {
+        lastError_ = error;
         realHandle_ = -1;
         return false;
     }
+    realHandle_ = handle;
     return true;
 }
 
@@ -240,8 +250,14 @@ QString CAudioVideoPlay::BuildSetupXml(const QString& user, const QString& passw
 bool CAudioVideoPlay::Login(const QString& address, const QString& user, const QString& password) {
     const std::string narrowAddress = vexo::ToNarrow(address);
     const std::string setup = vexo::ToNarrow(BuildSetupXml(user, password));
-    loginId_ = VEXONET_LoginEx(narrowAddress.c_str(), setup.c_str());
-    // The library keeps its error per thread: read it on the login's own.
-    lastLoginError_ = loginId_ >= 0 ? 0 : VEXONET_GetLastError();
+    int32_t loginId = -1;
+    int error = 0;
+    vexo::RunBlockingCall([&] {
+        loginId = VEXONET_LoginEx(narrowAddress.c_str(), setup.c_str());
+        // The library keeps its error per thread: read it on the login's own.
+        error = loginId >= 0 ? 0 : VEXONET_GetLastError();
+    });
+    loginId_ = loginId;
+    lastLoginError_ = error;
     return loginId_ >= 0;
 }

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <thread>
 
+#include "blocking_call.h"
 #include "busy_strip.h"
 #include "com_str.h"
 #include "exchange_messages.h"
@@ -34,6 +35,10 @@ ActionGate* ActionGate::Instance() {
     if (g_instance == nullptr && app != nullptr && QThread::currentThread() == app->thread()) {
         g_instance = new ActionGate(app);
         InstallForThisThread(g_instance);
+        // The stream's start, a login and the PTZ pad's commands block on
+        // the network too: they pass the same gate.
+        SetBlockingCallRunner(
+            [gate = g_instance](const std::function<void()>& call) { gate->Run(call); });
     }
     return g_instance != nullptr && QThread::currentThread() == g_instance->thread() ? g_instance
                                                                                      : nullptr;
@@ -48,6 +53,7 @@ ActionGate::ActionGate(QObject* parent) : QObject(parent) {
 ActionGate::~ActionGate() {
     if (g_instance == this) {
         g_instance = nullptr;
+        SetBlockingCallRunner({});
     }
     // Work deferred to an end that never came (the application goes).
     for (const std::function<void()>& work : std::exchange(deferred_, {})) {

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "audio_video_play.h"
+#include "blocking_call.h"
 #include "com_str.h"
 #include "image_catalog.h"
 #include "scene_set_body.h"
@@ -239,9 +240,9 @@ void CSceneSetBaseWithPtz::PadReleased() {
 bool CSceneSetBaseWithPtz::SendPtz(int command, int param1, int param2, int stop) {
     CAudioVideoPlay* session = Page() ? Page()->Body().Session() : nullptr;
     const int32_t login = session ? session->LoginId() : -1;
-    if (VEXONET_PTZControl(login, 0, command, param1, param2, stop) == 1) {
-        return true;
-    }
-    (void)VEXONET_GetLastError();  // failed movements are silent
-    return false;
+    // One round trip to the device: the UI thread keeps its window alive.
+    int result = 0;
+    vexo::RunBlockingCall(
+        [&] { result = VEXONET_PTZControl(login, 0, command, param1, param2, stop); });
+    return result == 1;  // failed movements are silent
 }

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "action_gate.h"
+#include "blocking_call.h"
 #include "busy_strip.h"
 #include "com_str.h"
 #include "qstring_print.h"
@@ -128,4 +129,21 @@ TEST_F(ActionGateTest, PageTimersAndDeferredWorkWaitForTheEnd) {
 
     gate_->DeferUntilIdle([&] { order.push_back("at once"); });
     EXPECT_EQ(order.back(), "at once");
+}
+
+// A stream's start or a PTZ command (not a channel command) passes the same
+// gate: made on a worker while the UI thread's timers run.
+TEST_F(ActionGateTest, BlockingLibraryCallsPassTheGate) {
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(5);
+    QThread* caller = nullptr;
+    vexo::RunBlockingCall([&] {
+        caller = QThread::currentThread();
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    });
+    EXPECT_NE(caller, QThread::currentThread());
+    EXPECT_GE(ticks, 5);
+    EXPECT_TRUE(qApp->property("vexoBusy").toBool()) << "an action like any other";
 }
