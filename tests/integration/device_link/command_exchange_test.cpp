@@ -4,6 +4,7 @@
 #include <atomic>
 #include <filesystem>
 #include <thread>
+#include <vector>
 
 #include "channel_fixture.h"
 
@@ -75,29 +76,40 @@ TEST_F(ExchangeTest, ReplyBufferStaysValidUntilTheNextCommand) {
     EXPECT_EQ(VEXONET_GetLastError(), VEXONET_ERR_LOGIN_ID);
 }
 
-TEST_F(ExchangeTest, TwoThreadsOnOneLoginAreSerialised) {
-    // Each thread sends its own command and must always get its own reply:
-    // interleaved exchanges on the one connection would mix them up.
-    Script("CMD_A", R"({"ack":"0","info":"A"})");
-    Script("CMD_B", R"({"ack":"0","info":"B"})");
+// Calls on one login from several threads run side by side on the login's
+// connections; each thread always gets its own reply, and a session the
+// device forgot is renewed once for all of them.
+TEST_F(ExchangeTest, ThreadsOnOneLoginEachGetTheirOwnReply) {
+    const std::vector<std::string> names = {"A", "B", "C", "D", "E", "F"};
+    for (const std::string& name : names) {
+        Script("CMD_" + name, R"({"ack":"0","info":")" + name + "\"}");
+    }
     const int32_t id = session_.LoginId();
+    ASSERT_EQ(sim_.ControlText(R"({"forget_sessions": true})"), 200);
+    const int loginsBefore = sim_.JournalCount("/vexo/v1/login");
     std::atomic<int> mismatches{0};
-    auto worker = [&](const char* command, const char* expected) {
-        const std::string request = DeviceCommandChannel::BuildRequestText(command, Json::Value());
-        for (int i = 0; i < 150; ++i) {
+    auto worker = [&](const std::string& name) {
+        const std::string request =
+            DeviceCommandChannel::BuildRequestText("CMD_" + name, Json::Value());
+        for (int i = 0; i < 60; ++i) {
             char* reply = nullptr;
             int32_t length = 0;
             if (VEXONET_OperateSmartFun(id, request.c_str(), &reply, &length) != 1 ||
-                std::string(reply).find(std::string("\"") + expected + "\"") == std::string::npos) {
+                std::string(reply).find("\"" + name + "\"") == std::string::npos) {
                 ++mismatches;
             }
         }
     };
-    std::thread a(worker, "CMD_A", "A");
-    std::thread b(worker, "CMD_B", "B");
-    a.join();
-    b.join();
+    std::vector<std::thread> threads;
+    for (const std::string& name : names) {  // more threads than connections
+        threads.emplace_back(worker, name);
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
     EXPECT_EQ(mismatches.load(), 0);
+    // One digest login: the challenge and the authenticated request.
+    EXPECT_EQ(sim_.JournalCount("/vexo/v1/login"), loginsBefore + 2);
 }
 
 // An answer over 16 MiB is a broken device: the library stops reading it.
