@@ -24,6 +24,8 @@ struct ComTexts {
     QString saveAddedRuleFirst;  // "Please save the added rule"
     QString recoverSuccess;      // "Recover successfully"
     QString recoverFailed;       // "Recover Failed"
+    QString recoverQuestion;     // asked before Recover resets the device
+    QString recoverReloadsTip;   // tool tip of a Recover that only reloads
     QString sceneNameIllegal;    // " Scenename include illegal character."
     // Index page and header.
     QString sceneSet;            // "Scene Set"

@@ -6,6 +6,7 @@
 #include "colorref.h"
 #include "com_str.h"
 #include "dialog_manager.h"
+#include "popup_forms.h"
 #include "smart_arming_interval.h"
 #include "smart_config_layout.h"
 #include "smart_config_set.h"
@@ -235,6 +236,13 @@ bool CSmartConfigBody::Save() {
 
 void CSmartConfigBody::Recover() {
     if (tab_ != kParamTab || !controller_.HasPanel()) {
+        return;
+    }
+    // The reset cannot be undone: the device forgets the rule's region,
+    // sensitivity and name (or the modules' settings), so ask first.
+    const QWidget* button = recover_.Control();
+    const QPoint at = button ? button->mapToGlobal(QPoint(0, -160)) : QPoint();
+    if (!vexo::Confirm(at.x(), at.y(), vexo::kPopupRecoverDefaults)) {
         return;
     }
     if (controller_.Recover()) {
