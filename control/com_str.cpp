@@ -82,6 +82,8 @@ const TextRow kTextRows[] = {
     {&ComTexts::sceneFunction, u"Scene Function", u"场景功能"},
     {&ComTexts::sceneFunctionList, u"Scene Function List", u"场景功能列表"},
     {&ComTexts::intelligenceFunctionList, u"Intelligence Function List", u"智能功能列表"},
+    {&ComTexts::functionConflict, u"%1 cannot run together with %2 in one scene.",
+     u"%1与%2不能在同一场景中同时使用。"},
     {&ComTexts::currentScene, u"Current Scene", u"当前场景"},
     {&ComTexts::advanceParam, u"Advance Param", u"高级参数"},
     {&ComTexts::rule, u"Rule", u"规则"},

@@ -67,6 +67,7 @@ struct ComTexts {
     QString sceneFunction;             // "Scene Function"
     QString sceneFunctionList;         // "Scene Function List"
     QString intelligenceFunctionList;  // "Intelligence Function List"
+    QString functionConflict;          // "%1 cannot run together with %2 in one scene."
     // Smart configuration, schedules and linkage.
     QString currentScene;    // "Current Scene"
     QString advanceParam;    // "Advance Param"
