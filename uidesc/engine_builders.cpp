@@ -350,7 +350,8 @@ void EngineBuilders::PtzLimit(CSmartUiEngine& e, const ControlSpec& spec, bool) 
     if (column == 0 && count > 0) {
         e.y_ += 30;
     }
-    e.x_ = left + column * 120;
+    const int cell = e.ptzCellWidth_;
+    e.x_ = left + column * cell;
     const bool inUse = spec.items.value(1) == u"1" || count == e.ptzNumber_;
     e.ptzMarks_.push_back(spec.items.value(1));
     CAutoBitmapBtn* button = AddDrawingButton(e, spec, kPoint, 5, !inUse);
@@ -359,7 +360,7 @@ void EngineBuilders::PtzLimit(CSmartUiEngine& e, const ControlSpec& spec, bool) 
     boxSpec.hidden = 0;
     auto* box = Add<CAutoBtnPush>(
         e, e.checkBoxes_, e.checkIds_,
-        QRect(e.x_ + buttonWidth + 4, e.RowY(), 120 - buttonWidth - 8, kControlHeight), boxSpec, 0,
+        QRect(e.x_ + buttonWidth + 4, e.RowY(), cell - buttonWidth - 8, kControlHeight), boxSpec, 0,
         spec.items.value(0));
     if (QCheckBox* widget = box->Control()) {
         // The cell is fixed; a caption too wide for it is narrowed, not cut.

@@ -1,5 +1,6 @@
 #include "smart_ui_engine.h"
 
+#include <QCheckBox>
 #include <algorithm>
 
 #include "com_font.h"
@@ -123,6 +124,7 @@ void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
     std::stable_sort(limits.begin(), limits.end(), [](const auto& a, const auto& b) {
         return LeadingDigits(a.label.caption.right(2)) < LeadingDigits(b.label.caption.right(2));
     });
+    ptzCellWidth_ = PtzCellWidth(limits);
     for (size_t k = 0; k < limits.size(); ++k) {
         ControlSpec& label = limits[k].label;
         while (label.items.size() < 2) {
@@ -165,6 +167,22 @@ int CSmartUiEngine::RowY() {
         }
     }
     return y_;
+}
+
+int CSmartUiEngine::PtzCellWidth(const std::vector<ParamDescriptor>& limits) const {
+    // The drawing button, a gap, the check box with its caption and a margin.
+    constexpr int kButtonRoom = 36;
+    constexpr int kMinimum = 120;
+    int widest = 0;
+    for (const ParamDescriptor& row : limits) {
+        QCheckBox probe(row.label.items.value(0));
+        probe.setFont(font_);
+        widest = std::max(widest, probe.sizeHint().width());
+    }
+    const int left = header_.left() + 10 + indent_;
+    const int room = (panel_.left() + panel_.width() - left) / 3;
+    // Past the room of three cells the builder narrows the captions instead.
+    return std::clamp(widest + kButtonRoom + 8, kMinimum, std::max(kMinimum, room));
 }
 
 bool CSmartUiEngine::SecondColumnFits() const {

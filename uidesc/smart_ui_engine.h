@@ -149,6 +149,7 @@ private:
     // True when a second column beside the rows laid out so far stays
     // inside the panel and clear of them.
     bool SecondColumnFits() const;
+    int PtzCellWidth(const std::vector<ParamDescriptor>& limits) const;
     // The window the controls go into, and a page rectangle in its pixels;
     // Place also counts the rectangle into the panel's extent.
     QWidget* ControlParent() const;
@@ -271,6 +272,8 @@ private:
     std::map<const CAutoBitmapBtn*, ImageSet> drawingImages_;
     std::vector<QString> ptzMarks_;
     int ptzGroupCount_ = 0;
+    // Width of one limit group's cell: the widest caption's, three to a line.
+    int ptzCellWidth_ = 120;
     int ptzGroupBase_ = -1;
     CAutoBitmapBtn* currentDrawing_ = nullptr;
     bool toolOut_ = false;  // currentDrawing_'s tool is out on the overlay
