@@ -45,6 +45,7 @@ Control* EngineBuilders::Add(CSmartUiEngine& e, List& list, CSmartUiEngine::IdWi
     control->Create(ids.Take(), e.ControlParent(), e.Place(rect), style, text);
     control->StoreSpec(spec.name, spec.ValueRecord());
     control->SetLinks(spec.linked, spec.links);
+    e.lines_.Note(control->Control(), spec.linked != 0);
     if (auto* widget = control->Control()) {
         widget->setFont(e.font_);
     }

@@ -81,6 +81,7 @@ void CSmartUiEngine::Clear() {
     listBoxes_.clear();
     viewport_.reset();
     extent_ = QRect();
+    lines_.Clear();
     for (IdWindow* window : {&checkIds_, &xpIds_, &comboIds_, &staticIds_, &editIds_, &bitmapIds_,
                              &sliderIds_, &spinIds_}) {
         window->next = 0;
@@ -144,12 +145,20 @@ void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
     for (const auto& combo : combos_) {
         ShowDirectionOnWire(*combo);
     }
+    Relayout(true);
     if (viewport_) {
-        viewport_->Fit(extent_);
         viewport_->Show(ControlCount() > 0);
     }
     if (parent_) {
         parent_->update();
+    }
+}
+
+void CSmartUiEngine::Relayout(bool toTop) {
+    const QRect shown = lines_.Reflow();
+    if (viewport_) {
+        // The rows are placed in the area's pixels; the area wants page pixels.
+        viewport_->Fit(shown.isEmpty() ? shown : shown.translated(ViewportArea().topLeft()), toTop);
     }
 }
 
@@ -202,9 +211,11 @@ void CSmartUiEngine::LayoutRow(const ParamDescriptor& row) {
         x_ += row.label.advance;
     }
     BuildSpec(row.value, false);
-    if (!row.value.hidden && row.label.kind != kControlPtzLimit) {
+    const bool advances = !row.value.hidden && row.label.kind != kControlPtzLimit;
+    if (advances) {
         y_ += rowStep_;
     }
+    lines_.EndLine(indent_, advances ? rowStep_ : 0);
     for (size_t i = 0; i < row.extras.size(); ++i) {
         if (i % 2 == 0) {
             x_ = header_.left() + 10 + indent_;
@@ -214,6 +225,7 @@ void CSmartUiEngine::LayoutRow(const ParamDescriptor& row) {
         BuildSpec(row.extras[i], i % 2 == 0);
         if (i % 2 == 1 || i + 1 == row.extras.size()) {
             y_ += rowStep_;
+            lines_.EndLine(indent_, rowStep_);
         }
     }
 }
@@ -273,11 +285,17 @@ void CSmartUiEngine::EvaluateAllLinks() {
         }
     }
     for (const auto& [name, value] : drivers) {
-        ApplyLinks(name, value);
+        ApplyLinksOnly(name, value);
     }
+    Relayout(false);
 }
 
 void CSmartUiEngine::ApplyLinks(const QString& name, const QString& value) {
+    ApplyLinksOnly(name, value);
+    Relayout(false);
+}
+
+void CSmartUiEngine::ApplyLinksOnly(const QString& name, const QString& value) {
     ForEachControl([&](auto& control) {
         if (!control.Linked()) {
             return;

@@ -22,6 +22,7 @@
 
 #include "auto_controls.h"
 #include "auto_notification.h"
+#include "panel_row_lines.h"
 #include "panel_viewport.h"
 #include "param_rows.h"
 #include "row_geometry_text.h"
@@ -156,6 +157,11 @@ private:
     QRect Place(const QRect& pageRect);
     QRect ViewportArea() const;
     void RunFirstLinkEvaluation();
+    // Shows or hides the controls whose links name `name`, nothing more.
+    void ApplyLinksOnly(const QString& name, const QString& value);
+    // Closes the panel's gaps after links changed what is shown, and fits
+    // the scrolled area to the rows shown; `toTop` scrolls back to the top.
+    void Relayout(bool toTop);
     // ApplyLinks for every combo box and every check box but label boxes,
     // with the value each shows.
     void EvaluateAllLinks();
@@ -245,6 +251,7 @@ private:
 
     std::unique_ptr<PanelViewport> viewport_;
     QRect extent_;  // every control built, page pixels
+    PanelRowLines lines_;
 
     CShowAIConfig* overlay_ = nullptr;
     const CSmartXmlParse* parse_ = nullptr;
