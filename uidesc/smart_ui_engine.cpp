@@ -98,15 +98,20 @@ void CSmartUiEngine::Clear() {
     built_ = 0;
 }
 
+void CSmartUiEngine::ClearShapes() {
+    PutToolAway();
+    if (overlay_) {
+        for (const auto& [key, shape] : shapes_) {
+            overlay_->DeleteOverlay(key, false);
+        }
+    }
+    shapes_.clear();
+}
+
 void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
     PutToolAway();
     if (clearOverlay) {
-        if (overlay_) {
-            for (const auto& [key, shape] : shapes_) {
-                overlay_->DeleteOverlay(key, false);
-            }
-        }
-        shapes_.clear();
+        ClearShapes();
     }
     if (!viewport_ && parent_ && !ViewportArea().isEmpty()) {
         viewport_ = std::make_unique<PanelViewport>(parent_, ViewportArea());

@@ -56,6 +56,9 @@ public:
     void AddY(int n) { y_ += n; }
     void BuildPanel(const ParamRows& rows, bool clearOverlay);
     void Clear();
+    // Takes the panel's shapes off the video: a panel that leaves its page
+    // (another tab is chosen) takes its geometry along.
+    void ClearShapes();
     void ShowAll(bool show);
 
     // Notifications, by control offset inside the class's window; offsets
