@@ -114,6 +114,8 @@ const TextRow kTextRows[] = {
     {&ComTexts::endBeforeStart, u"The end time must be greater then start time",
      u"终止时间必须大于起止时间"},
     {&ComTexts::outOfRange, u"out of range", u"超出范围"},
+    {&ComTexts::periodTimeFormat, u"Enter the times as HH:MM, from 00:00 to 24:00.",
+     u"请按 HH:MM 输入时间，范围为 00:00 至 24:00。"},
     {&ComTexts::smartFunction, u"Smart Function", u"智能功能"},
     {&ComTexts::normalArming, u"Normal Arming", u"常规报警"},
     // The linkage group titles read the same in both languages.

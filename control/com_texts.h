@@ -98,6 +98,8 @@ struct ComTexts {
     QString periodsOverlap;  // "There is an overlap between two periods."
     QString endBeforeStart;  // "The end time must be greater then start time"
     QString outOfRange;      // "out of range"
+    // A schedule period's times typed by the operator.
+    QString periodTimeFormat;  // "Enter the times as HH:MM, from 00:00 to 24:00."
     // Page groups.
     QString smartFunction;  // "Smart Function"
     QString normalArming;   // "Normal Arming"
