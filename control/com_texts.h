@@ -24,6 +24,8 @@ struct ComTexts {
     QString saveAddedRuleFirst;  // "Please save the added rule"
     QString recoverSuccess;      // "Recover successfully"
     QString recoverFailed;       // "Recover Failed"
+    QString recoverQuestion;     // asked before Recover resets the device
+    QString recoverReloadsTip;   // tool tip of a Recover that only reloads
     QString sceneNameIllegal;    // " Scenename include illegal character."
     // Index page and header.
     QString sceneSet;            // "Scene Set"
@@ -65,6 +67,7 @@ struct ComTexts {
     QString sceneFunction;             // "Scene Function"
     QString sceneFunctionList;         // "Scene Function List"
     QString intelligenceFunctionList;  // "Intelligence Function List"
+    QString functionConflict;          // "%1 cannot run together with %2 in one scene."
     // Smart configuration, schedules and linkage.
     QString currentScene;    // "Current Scene"
     QString advanceParam;    // "Advance Param"
@@ -95,6 +98,8 @@ struct ComTexts {
     QString periodsOverlap;  // "There is an overlap between two periods."
     QString endBeforeStart;  // "The end time must be greater then start time"
     QString outOfRange;      // "out of range"
+    // A schedule period's times typed by the operator.
+    QString periodTimeFormat;  // "Enter the times as HH:MM, from 00:00 to 24:00."
     // Page groups.
     QString smartFunction;  // "Smart Function"
     QString normalArming;   // "Normal Arming"

@@ -45,6 +45,7 @@ Control* EngineBuilders::Add(CSmartUiEngine& e, List& list, CSmartUiEngine::IdWi
     control->Create(ids.Take(), e.ControlParent(), e.Place(rect), style, text);
     control->StoreSpec(spec.name, spec.ValueRecord());
     control->SetLinks(spec.linked, spec.links);
+    e.lines_.Note(control->Control(), spec.linked != 0);
     if (auto* widget = control->Control()) {
         widget->setFont(e.font_);
     }
@@ -350,7 +351,8 @@ void EngineBuilders::PtzLimit(CSmartUiEngine& e, const ControlSpec& spec, bool) 
     if (column == 0 && count > 0) {
         e.y_ += 30;
     }
-    e.x_ = left + column * 120;
+    const int cell = e.ptzCellWidth_;
+    e.x_ = left + column * cell;
     const bool inUse = spec.items.value(1) == u"1" || count == e.ptzNumber_;
     e.ptzMarks_.push_back(spec.items.value(1));
     CAutoBitmapBtn* button = AddDrawingButton(e, spec, kPoint, 5, !inUse);
@@ -359,7 +361,7 @@ void EngineBuilders::PtzLimit(CSmartUiEngine& e, const ControlSpec& spec, bool) 
     boxSpec.hidden = 0;
     auto* box = Add<CAutoBtnPush>(
         e, e.checkBoxes_, e.checkIds_,
-        QRect(e.x_ + buttonWidth + 4, e.RowY(), 120 - buttonWidth - 8, kControlHeight), boxSpec, 0,
+        QRect(e.x_ + buttonWidth + 4, e.RowY(), cell - buttonWidth - 8, kControlHeight), boxSpec, 0,
         spec.items.value(0));
     if (QCheckBox* widget = box->Control()) {
         // The cell is fixed; a caption too wide for it is narrowed, not cut.

@@ -36,7 +36,7 @@ QWidget* PanelViewport::Content() const {
     return content_.data();
 }
 
-void PanelViewport::Fit(const QRect& extent) {
+void PanelViewport::Fit(const QRect& extent, bool toTop) {
     if (!scroll_ || !content_) {
         return;
     }
@@ -55,8 +55,10 @@ void PanelViewport::Fit(const QRect& extent) {
     scroll_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     scroll_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn
                                                      : Qt::ScrollBarAlwaysOff);
-    scroll_->verticalScrollBar()->setValue(0);
-    scroll_->horizontalScrollBar()->setValue(0);
+    if (toTop) {
+        scroll_->verticalScrollBar()->setValue(0);
+        scroll_->horizontalScrollBar()->setValue(0);
+    }
 }
 
 void PanelViewport::Show(bool show) {

@@ -31,8 +31,9 @@ public:
     QRect FromPage(const QRect& rect) const { return rect.translated(-area_.topLeft()); }
 
     // Makes the content as large as `extent` (page pixels, every control
-    // built, shown or not) and starts at its top.
-    void Fit(const QRect& extent);
+    // shown) and, with `toTop`, starts at its top; otherwise the panel
+    // stays scrolled where the operator left it.
+    void Fit(const QRect& extent, bool toTop = true);
     void Show(bool show);
 
 private:

@@ -28,6 +28,12 @@ ParamList ParamsOf(const CSmartXmlParse& parse, const QString& ownerKind, const 
 
 CSmartUiAutoFresh::CSmartUiAutoFresh(CSmartXmlParse* parse) : parse_(parse) {}
 
+void CSmartUiAutoFresh::Gathered(Owner owner, const ParamRecord& record) const {
+    if (sink_) {
+        sink_(owner, record);
+    }
+}
+
 void CSmartUiAutoFresh::SetArea(QWidget* parent, const QRect& header, const QRect& panel,
                                 CShowAIConfig* overlay, const QRect& videoRect, int port) {
     port_ = port;
@@ -94,6 +100,9 @@ int CSmartUiAutoFresh::ShowRule(bool reset, const QString& scene, const QString&
     // is the one the page addresses.
     rule_.funName = funName;
     rule_.token = token;
+    if (read) {
+        Gathered(Owner::Rule, rule_);
+    }
     BuildFromRecords();
     return read;
 }
@@ -114,16 +123,26 @@ int CSmartUiAutoFresh::ShowModules(bool reset, const QString& scene, const QStri
         for (const QString& name : names) {
             ParamRecord& record = modules_[name];
             record.funName = name;
-            read &= reset ? parse_->ResetModuleParam(record) : parse_->GetModuleParam(record);
+            const int ok =
+                reset ? parse_->ResetModuleParam(record) : parse_->GetModuleParam(record);
             record.funName = name;
+            if (ok) {
+                Gathered(Owner::Module, record);
+            }
+            read &= ok;
         }
         names.clear();
         parse_->GetRuleRequireNonScene(funName, names);
         for (const QString& name : names) {
             ParamRecord& record = nonScenes_[name];
             record.funName = name;
-            read &= reset ? parse_->ResetNonSceneParam(record) : parse_->GetNonSceneParam(record);
+            const int ok =
+                reset ? parse_->ResetNonSceneParam(record) : parse_->GetNonSceneParam(record);
             record.funName = name;
+            if (ok) {
+                Gathered(Owner::NonScene, record);
+            }
+            read &= ok;
         }
     }
     BuildFromRecords();
@@ -231,12 +250,21 @@ bool CSmartUiAutoFresh::Save() {
             return false;
         }
         ok = parse_->ModifyRuleParam(rule_) != 0;
+        if (ok) {
+            Gathered(Owner::Rule, rule_);
+        }
     }
     for (const auto& [name, record] : modules_) {
-        ok = parse_->ModifyModuleParam(record) != 0 && ok;
+        if (parse_->ModifyModuleParam(record)) {
+            Gathered(Owner::Module, record);
+        } else {
+            ok = false;
+        }
     }
     for (const auto& [name, record] : nonScenes_) {
-        if (!parse_->ModifyNonSceneParam(record)) {
+        if (parse_->ModifyNonSceneParam(record)) {
+            Gathered(Owner::NonScene, record);
+        } else {
             parse_->ShowDeviceError();
             ok = false;
         }
@@ -260,20 +288,28 @@ bool CSmartUiAutoFresh::Recover() {
         ok = parse_->ResetRuleParam(rule_) != 0;  // shows a refusal itself
         rule_.funName = funName_;
         rule_.token = token;
+        if (ok) {
+            Gathered(Owner::Rule, rule_);
+        }
     }
-    const auto reset = [&](auto doReset, ParamRecord& record) {
+    const auto reset = [&](auto doReset, Owner owner, ParamRecord& record) {
         const QString name = record.funName;
-        if (!doReset(record)) {
+        const bool done = doReset(record) != 0;
+        record.funName = name;
+        if (done) {
+            Gathered(owner, record);
+        } else {
             parse_->ShowDeviceError();
             ok = false;
         }
-        record.funName = name;
     };
     for (auto& [name, record] : modules_) {
-        reset([this](ParamRecord& r) { return parse_->ResetModuleParam(r); }, record);
+        reset([this](ParamRecord& r) { return parse_->ResetModuleParam(r); }, Owner::Module,
+              record);
     }
     for (auto& [name, record] : nonScenes_) {
-        reset([this](ParamRecord& r) { return parse_->ResetNonSceneParam(r); }, record);
+        reset([this](ParamRecord& r) { return parse_->ResetNonSceneParam(r); }, Owner::NonScene,
+              record);
     }
     BuildFromRecords();
     return ok;

@@ -16,6 +16,7 @@
 
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <map>
 
 #include "auto_notification.h"
@@ -33,6 +34,10 @@ class CShowAIConfig;
 class CSmartUiAutoFresh {
 public:
     enum Mode { kRuleMode = 0, kModuleMode = 1 };
+    enum class Owner { Rule, Module, NonScene };
+    // Receives every record the controller read from the device or saved to
+    // it, as the device now holds it (the page keeps them for the export).
+    using RecordSink = std::function<void(Owner, const ParamRecord&)>;
 
     explicit CSmartUiAutoFresh(CSmartXmlParse* parse);
     CSmartUiAutoFresh(const CSmartUiAutoFresh&) = delete;
@@ -44,6 +49,7 @@ public:
     void SetArea(QWidget* parent, const QRect& header, const QRect& panel, CShowAIConfig* overlay,
                  const QRect& videoRect, int port);
     int Port() const { return port_; }
+    void SetRecordSink(RecordSink sink) { sink_ = std::move(sink); }
 
     // Collects the controls, then builds the panel of the rule `token` of
     // function `funName` on `scene` (with `reset`, after the device restored
@@ -96,9 +102,11 @@ private:
     void AddRows(const QString& ownerKind, const ParamRecord& record, ParamRows& rows);
     void BuildFromRecords();
     void Build(const ParamRows& rows);
+    void Gathered(Owner owner, const ParamRecord& record) const;
 
     CSmartXmlParse* parse_;  // not owned
     CSmartUiEngine engine_;
+    RecordSink sink_;
     int port_ = -1;
     QString scene_;
     QString funName_;

@@ -1,5 +1,6 @@
 #include "smart_ui_engine.h"
 
+#include <QCheckBox>
 #include <QUndoStack>
 #include <algorithm>
 
@@ -83,6 +84,7 @@ void CSmartUiEngine::Clear() {
     listBoxes_.clear();
     viewport_.reset();
     extent_ = QRect();
+    lines_.Clear();
     for (IdWindow* window : {&checkIds_, &xpIds_, &comboIds_, &staticIds_, &editIds_, &bitmapIds_,
                              &sliderIds_, &spinIds_}) {
         window->next = 0;
@@ -103,15 +105,20 @@ void CSmartUiEngine::Clear() {
     committed_ = {};
 }
 
+void CSmartUiEngine::ClearShapes() {
+    PutToolAway();
+    if (overlay_) {
+        for (const auto& [key, shape] : shapes_) {
+            overlay_->DeleteOverlay(key, false);
+        }
+    }
+    shapes_.clear();
+}
+
 void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
     PutToolAway();
     if (clearOverlay) {
-        if (overlay_) {
-            for (const auto& [key, shape] : shapes_) {
-                overlay_->DeleteOverlay(key, false);
-            }
-        }
-        shapes_.clear();
+        ClearShapes();
     }
     if (!viewport_ && parent_ && !ViewportArea().isEmpty()) {
         viewport_ = std::make_unique<PanelViewport>(parent_, ViewportArea());
@@ -130,6 +137,7 @@ void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
     std::stable_sort(limits.begin(), limits.end(), [](const auto& a, const auto& b) {
         return LeadingDigits(a.label.caption.right(2)) < LeadingDigits(b.label.caption.right(2));
     });
+    ptzCellWidth_ = PtzCellWidth(limits);
     for (size_t k = 0; k < limits.size(); ++k) {
         ControlSpec& label = limits[k].label;
         while (label.items.size() < 2) {
@@ -149,8 +157,8 @@ void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
     for (const auto& combo : combos_) {
         ShowDirectionOnWire(*combo);
     }
+    Relayout(true);
     if (viewport_) {
-        viewport_->Fit(extent_);
         viewport_->Show(ControlCount() > 0);
     }
     if (parent_) {
@@ -158,6 +166,14 @@ void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
     }
     // A new panel starts a new history.
     ResetHistory();
+}
+
+void CSmartUiEngine::Relayout(bool toTop) {
+    const QRect shown = lines_.Reflow();
+    if (viewport_) {
+        // The rows are placed in the area's pixels; the area wants page pixels.
+        viewport_->Fit(shown.isEmpty() ? shown : shown.translated(ViewportArea().topLeft()), toTop);
+    }
 }
 
 int CSmartUiEngine::RowY() {
@@ -174,6 +190,22 @@ int CSmartUiEngine::RowY() {
         }
     }
     return y_;
+}
+
+int CSmartUiEngine::PtzCellWidth(const std::vector<ParamDescriptor>& limits) const {
+    // The drawing button, a gap, the check box with its caption and a margin.
+    constexpr int kButtonRoom = 36;
+    constexpr int kMinimum = 120;
+    int widest = 0;
+    for (const ParamDescriptor& row : limits) {
+        QCheckBox probe(row.label.items.value(0));
+        probe.setFont(font_);
+        widest = std::max(widest, probe.sizeHint().width());
+    }
+    const int left = header_.left() + 10 + indent_;
+    const int room = (panel_.left() + panel_.width() - left) / 3;
+    // Past the room of three cells the builder narrows the captions instead.
+    return std::clamp(widest + kButtonRoom + 8, kMinimum, std::max(kMinimum, room));
 }
 
 bool CSmartUiEngine::SecondColumnFits() const {
@@ -193,9 +225,11 @@ void CSmartUiEngine::LayoutRow(const ParamDescriptor& row) {
         x_ += row.label.advance;
     }
     BuildSpec(row.value, false);
-    if (!row.value.hidden && row.label.kind != kControlPtzLimit) {
+    const bool advances = !row.value.hidden && row.label.kind != kControlPtzLimit;
+    if (advances) {
         y_ += rowStep_;
     }
+    lines_.EndLine(indent_, advances ? rowStep_ : 0);
     for (size_t i = 0; i < row.extras.size(); ++i) {
         if (i % 2 == 0) {
             x_ = header_.left() + 10 + indent_;
@@ -205,6 +239,7 @@ void CSmartUiEngine::LayoutRow(const ParamDescriptor& row) {
         BuildSpec(row.extras[i], i % 2 == 0);
         if (i % 2 == 1 || i + 1 == row.extras.size()) {
             y_ += rowStep_;
+            lines_.EndLine(indent_, rowStep_);
         }
     }
 }
@@ -265,11 +300,17 @@ void CSmartUiEngine::EvaluateAllLinks() {
         }
     }
     for (const auto& [name, value] : drivers) {
-        ApplyLinks(name, value);
+        ApplyLinksOnly(name, value);
     }
+    Relayout(false);
 }
 
 void CSmartUiEngine::ApplyLinks(const QString& name, const QString& value) {
+    ApplyLinksOnly(name, value);
+    Relayout(false);
+}
+
+void CSmartUiEngine::ApplyLinksOnly(const QString& name, const QString& value) {
     ForEachControl([&](auto& control) {
         if (!control.Linked()) {
             return;

@@ -23,6 +23,7 @@
 #include "auto_controls.h"
 #include "auto_notification.h"
 #include "engine_history.h"
+#include "panel_row_lines.h"
 #include "panel_viewport.h"
 #include "param_rows.h"
 #include "row_geometry_text.h"
@@ -57,6 +58,9 @@ public:
     void AddY(int n) { y_ += n; }
     void BuildPanel(const ParamRows& rows, bool clearOverlay);
     void Clear();
+    // Takes the panel's shapes off the video: a panel that leaves its page
+    // (another tab is chosen) takes its geometry along.
+    void ClearShapes();
     void ShowAll(bool show);
 
     // Notifications, by control offset inside the class's window; offsets
@@ -174,6 +178,7 @@ private:
     // True when a second column beside the rows laid out so far stays
     // inside the panel and clear of them.
     bool SecondColumnFits() const;
+    int PtzCellWidth(const std::vector<ParamDescriptor>& limits) const;
     // The window the controls go into, and a page rectangle in its pixels;
     // Place also counts the rectangle into the panel's extent.
     QWidget* ControlParent() const;
@@ -186,6 +191,11 @@ private:
     template <class Fn>
     void ForEachControlIndexed(Fn fn);
     void RunFirstLinkEvaluation();
+    // Shows or hides the controls whose links name `name`, nothing more.
+    void ApplyLinksOnly(const QString& name, const QString& value);
+    // Closes the panel's gaps after links changed what is shown, and fits
+    // the scrolled area to the rows shown; `toTop` scrolls back to the top.
+    void Relayout(bool toTop);
     // ApplyLinks for every combo box and every check box but label boxes,
     // with the value each shows.
     void EvaluateAllLinks();
@@ -275,6 +285,7 @@ private:
 
     std::unique_ptr<PanelViewport> viewport_;
     QRect extent_;  // every control built, page pixels
+    PanelRowLines lines_;
 
     CShowAIConfig* overlay_ = nullptr;
     const CSmartXmlParse* parse_ = nullptr;
@@ -302,6 +313,8 @@ private:
     std::map<const CAutoBitmapBtn*, ImageSet> drawingImages_;
     std::vector<QString> ptzMarks_;
     int ptzGroupCount_ = 0;
+    // Width of one limit group's cell: the widest caption's, three to a line.
+    int ptzCellWidth_ = 120;
     int ptzGroupBase_ = -1;
     CAutoBitmapBtn* currentDrawing_ = nullptr;
     bool toolOut_ = false;  // currentDrawing_'s tool is out on the overlay

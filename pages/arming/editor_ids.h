@@ -11,16 +11,18 @@
 namespace vexo::editor_ids {
 
 // Guard schedule editor.
-inline constexpr int kScheduleArea = 15650;        // the grid itself (mouse drawing)
-inline constexpr int kScheduleDayBar = 15610;      // + day (0 = Monday): the day's bar
-inline constexpr int kScheduleDayButton = 18600;   // + day: the day's name button
-inline constexpr int kScheduleCopyTo = 18610;      // + day: the day's "Copy To" button
-inline constexpr int kScheduleRuleBatch = 18620;   // copies the week to other rules
-inline constexpr int kScheduleAllClear = 18621;    // "All Clear"
-inline constexpr int kScheduleClear = 18622;       // "Clear" (the selected period)
-inline constexpr int kScheduleBatchCheck = 17600;  // "Batch Settings"
-inline constexpr int kScheduleStartLabel = 15600;  // start time of the selected period
-inline constexpr int kScheduleEndLabel = 15601;    // end time of the selected period
+inline constexpr int kScheduleArea = 15650;         // the grid itself (mouse drawing)
+inline constexpr int kScheduleDayBar = 15610;       // + day (0 = Monday): the day's bar
+inline constexpr int kScheduleDayButton = 18600;    // + day: the day's name button
+inline constexpr int kScheduleCopyTo = 18610;       // + day: the day's "Copy To" button
+inline constexpr int kScheduleRuleBatch = 18620;    // copies the week to other rules
+inline constexpr int kScheduleAllClear = 18621;     // "All Clear"
+inline constexpr int kScheduleClear = 18622;        // "Clear" (the selected period)
+inline constexpr int kScheduleBatchCheck = 17600;   // "Batch Settings"
+inline constexpr int kScheduleStartLabel = 15600;   // start time of the selected period
+inline constexpr int kScheduleEndLabel = 15601;     // end time of the selected period
+inline constexpr int kSchedulePeriodStart = 13600;  // typed start of a period (its popup)
+inline constexpr int kSchedulePeriodEnd = 13601;    // typed end of a period (its popup)
 
 // Linkage editor.
 inline constexpr int kLinkageArea = 15750;        // the panel itself

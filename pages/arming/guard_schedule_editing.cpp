@@ -1,13 +1,19 @@
 // The grid's editing with the mouse and keys: drawing a new period within
-// its free gap, selecting, moving with a double click, and the minutes a
-// finished period takes without meeting its neighbours.
+// its free gap, selecting, moving a selected period, typing a period's
+// times after a double click, and the minutes a finished period takes
+// without meeting its neighbours. Drawn and moved periods take whole
+// 5-minute steps: a pixel of the bar is more than a minute, so times read
+// off the mouse alone land on odd minutes.
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
 #include <cstdlib>
 
+#include "com_str.h"
 #include "guard_schedule_grid.h"  // the class whose editing this file holds
+#include "period_time_dialog.h"
+#include "ui_helpers.h"
 
 namespace vexo {
 namespace {
@@ -87,11 +93,16 @@ void GuardScheduleGrid::OnLButtonDown(const QPoint& point) {
     if (day < 0) {
         return;
     }
-    SelectDay(day);
     int x = point.x();
     const int hit = PeriodAt(day, x);
+    const bool selectedBefore = m_mode == kSelected && day == m_currentDay && hit == m_selected;
+    SelectDay(day);
     if (hit >= 0) {
-        SelectPeriod(day, hit);
+        if (m_movable && selectedBefore) {
+            StartMoving(day, hit, point);  // a press on the selected period picks it up
+        } else {
+            SelectPeriod(day, hit);
+        }
         return;
     }
     ClearSelection();
@@ -116,18 +127,55 @@ void GuardScheduleGrid::OnLButtonUp(const QPoint& point) {
     if (m_drawing && std::abs(point.x() - m_pressPoint.x()) > kDragDistance) {
         OnMouseMove(point);
         FinishDrawing();
+    } else if (m_mode == kMoving && std::abs(point.x() - m_moveOrigin.x()) > kDragDistance) {
+        OnMouseMove(point);
+        FinishMoving();
     }
 }
 
 void GuardScheduleGrid::OnLButtonDblClk(const QPoint& point) {
     const int day = DayAt(point);
     const int hit = day < 0 ? -1 : PeriodAt(day, point.x());
-    if (!m_movable || m_drawing || m_mode == kMoving || hit < 0) {
+    if (m_drawing || hit < 0) {
         OnLButtonDown(point);
         return;
     }
+    if (m_mode == kMoving) {
+        ClearSelection();  // the press before picked the period up: it stays put
+    }
     SelectDay(day);
     SelectPeriod(day, hit);
+    TypePeriodTimes(day, hit);
+}
+
+void GuardScheduleGrid::TypePeriodTimes(int day, int index) {
+    QString start = m_week[day][index].start;
+    QString end = m_week[day][index].end;
+    if (!AskPeriodTimes(this, start, end)) {
+        return;
+    }
+    const int from = TypedScheduleMinutes(start);
+    const int to = TypedScheduleMinutes(end);
+    const CComStr& texts = TheComStr();
+    switch (CheckTypedPeriod(m_week[day], index, from, to)) {
+        case TypedPeriodError::None:
+            m_week[day][index] = {ScheduleTimeText(from), ScheduleTimeText(to)};
+            SelectPeriod(day, index);  // its labels show the new times
+            update();
+            return;
+        case TypedPeriodError::Format:
+            ShowMessage(texts->periodTimeFormat, texts->tips);
+            return;
+        case TypedPeriodError::EndNotAfterStart:
+            ShowMessage(texts->endBeforeStart, texts->tips);
+            return;
+        case TypedPeriodError::Overlap:
+            ShowMessage(texts->periodsOverlap, texts->tips);
+            return;
+    }
+}
+
+void GuardScheduleGrid::StartMoving(int day, int hit, const QPoint& point) {
     const QRect span = PeriodRect(day, hit);
     const QRect& bar = m_bars[day];
     m_gap = FreeGapForMove(SpansOf(day), static_cast<size_t>(hit), bar.left(), bar.right());
@@ -154,8 +202,8 @@ void GuardScheduleGrid::OnMouseMove(const QPoint& point) {
         m_moveRect.moveLeft(left);
         const DayScale scale = ScaleOf(m_currentDay);
         ShowTimeLabels(m_currentDay, m_moveRect,
-                       ScheduleTimeText(scale.MinutesAt(m_moveRect.left())),
-                       ScheduleTimeText(scale.MinutesAt(m_moveRect.right())));
+                       ScheduleTimeText(SnapScheduleMinutes(scale.MinutesAt(m_moveRect.left()))),
+                       ScheduleTimeText(SnapScheduleMinutes(scale.MinutesAt(m_moveRect.right()))));
         update();
     }
 }
@@ -187,8 +235,8 @@ void GuardScheduleGrid::FinishDrawing() {
         return;
     }
     const DayScale scale = ScaleOf(m_currentDay);
-    int start = scale.MinutesAt(m_drawRect.left());
-    int end = scale.MinutesAt(m_drawRect.right());
+    int start = SnapScheduleMinutes(scale.MinutesAt(m_drawRect.left()));
+    int end = SnapScheduleMinutes(scale.MinutesAt(m_drawRect.right()));
     KeepApart(m_week[m_currentDay], -1, start, end);
     if (start < end) {
         m_week[m_currentDay].push_back({ScheduleTimeText(start), ScheduleTimeText(end)});
@@ -203,8 +251,8 @@ void GuardScheduleGrid::FinishMoving() {
     m_mode = kIdle;
     if (day >= 0 && index >= 0 && index < static_cast<int>(m_week[day].size())) {
         const DayScale scale = ScaleOf(day);
-        int start = scale.MinutesAt(moved.left());
-        int end = scale.MinutesAt(moved.right());
+        int start = SnapScheduleMinutes(scale.MinutesAt(moved.left()));
+        int end = SnapScheduleMinutes(scale.MinutesAt(moved.right()));
         KeepApart(m_week[day], index, start, end);
         if (start < end) {
             m_week[day][index] = {ScheduleTimeText(start), ScheduleTimeText(end)};

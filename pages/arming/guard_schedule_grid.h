@@ -21,6 +21,10 @@
 // stretch it (never across a neighbour: it stops 5 pixels before the next
 // period), and the next press ends it. A drag (press, move, release at
 // another point) also ends it at the release, as operators expect today.
+// Drawn and moved periods start and end on whole 5-minute steps. A double
+// click on a period lets the operator type its start and end ("HH:MM");
+// times past 24:00, an end not after the start or an overlap with another
+// period are refused with a message, and the period keeps its times.
 // Keys (once the grid has focus from a click): Delete removes the selected
 // period as "Clear" does, Escape drops a period being drawn or puts a moved
 // period back.
@@ -52,7 +56,8 @@ public:
     ~GuardScheduleGrid() override;
 
     // --- set by the host before Init (and ArmingEditor's set-up) --------------
-    // Double click on a period moves it (the analytics page's grid).
+    // A press on the selected period picks it up to be moved (the analytics
+    // page's grid); the next press, or the release of a drag, puts it down.
     void SetMovablePeriods(bool movable) { m_movable = movable; }
 
     // --- operations -------------------------------------------------------------
@@ -123,7 +128,10 @@ private:
     void SelectPeriod(int day, int index);
     void ClearSelection();
     void FinishDrawing();
+    void StartMoving(int day, int hit, const QPoint& point);
     void FinishMoving();
+    // Asks for the period's times and takes them when they can be a period.
+    void TypePeriodTimes(int day, int index);
     void ShowTimeLabels(int day, const QRect& span, const QString& start, const QString& end);
     void HideTimeLabels();
     void CopyDay(int day);

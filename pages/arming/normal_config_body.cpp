@@ -58,6 +58,8 @@ void CNormalConfigBody::Create(CNormalArmingSet* page) {
         button->SetImages(541, 542);
         button->Control()->setFont(font_);
     }
+    // A normal alarm has no reset: Recover shows again what the device holds.
+    recover_.Control()->setToolTip(texts.recoverReloadsTip);
 
     CSmartXmlParse* context = page->Manager() ? &page->Manager()->DeviceContext() : nullptr;
     schedule_ = std::make_unique<vexo::GuardScheduleGrid>(page);

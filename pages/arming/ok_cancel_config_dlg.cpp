@@ -104,6 +104,9 @@ void COkCancelConfigDlg::InitDialog() {
             case kPopupDeleteRule:
                 m_message = texts->deleteCurrentRule;
                 break;
+            case kPopupRecoverDefaults:
+                m_message = texts->recoverQuestion;
+                break;
             default:
                 m_message = m_text;
                 break;

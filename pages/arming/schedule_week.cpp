@@ -1,5 +1,6 @@
 #include "schedule_week.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -47,6 +48,40 @@ int ScheduleMinutes(const QString& timeText) {
     const int hours = LeadingNumber(colon < 0 ? timeText : timeText.left(colon));
     const int minutes = colon < 0 ? 0 : LeadingNumber(timeText.mid(colon + 1));
     return std::min(hours * 60 + minutes, kMinutesLimit);  // both <= 1e6: no overflow
+}
+
+int SnapScheduleMinutes(int minutes) {
+    const int step = kScheduleStepMinutes;
+    const int snapped = (std::clamp(minutes, 0, kDayMinutes) + step / 2) / step * step;
+    return std::min(snapped, kDayMinutes);
+}
+
+int TypedScheduleMinutes(const QString& text) {
+    static const QRegularExpression kTime(QStringLiteral("^(\\d{1,2}):(\\d{2})$"));
+    const QRegularExpressionMatch match = kTime.match(text.trimmed());
+    if (!match.hasMatch()) {
+        return -1;
+    }
+    const int hours = match.captured(1).toInt();
+    const int minutes = match.captured(2).toInt();
+    const int total = hours * 60 + minutes;
+    return minutes < 60 && total <= kDayMinutes ? total : -1;
+}
+
+TypedPeriodError CheckTypedPeriod(const ScheduleDay& day, int index, int start, int end) {
+    if (start < 0 || end < 0) {
+        return TypedPeriodError::Format;
+    }
+    if (end <= start) {
+        return TypedPeriodError::EndNotAfterStart;
+    }
+    for (int other = 0; other < static_cast<int>(day.size()); ++other) {
+        if (other != index && ScheduleMinutes(day[other].start) < end &&
+            start < ScheduleMinutes(day[other].end)) {
+            return TypedPeriodError::Overlap;
+        }
+    }
+    return TypedPeriodError::None;
 }
 
 int DayScale::MinutesAt(int x) const {

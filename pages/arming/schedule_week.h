@@ -33,6 +33,19 @@ QString ScheduleTimeText(int minutes);
 // overflows.
 int ScheduleMinutes(const QString& timeText);
 
+// Periods drawn with the mouse take whole steps of this many minutes.
+inline constexpr int kScheduleStepMinutes = 5;
+// `minutes` rounded to the nearest whole step, within 0 .. 1440.
+int SnapScheduleMinutes(int minutes);
+
+// A typed time: "H:MM" or "HH:MM" with minutes below 60, at most "24:00".
+// Returns the minutes since midnight, or -1 for any other text.
+int TypedScheduleMinutes(const QString& text);
+
+// Why typed times cannot become period `index` of `day` (-1: a new one).
+enum class TypedPeriodError { None, Format, EndNotAfterStart, Overlap };
+TypedPeriodError CheckTypedPeriod(const ScheduleDay& day, int index, int start, int end);
+
 // The time scale of one day bar: 1440 minutes from `left` + 1 to `right`.
 struct DayScale {
     int left = 0;   // the bar's left edge

@@ -56,18 +56,23 @@ void CIndexPageHeader::Create(CDialogManager* manager, QWidget* parent, int widt
     buttons_[kSwitch].Show(0);
     buttons_[kTourView].Show(0);
     buttons_[kAddScene].Show(0);
+    Offer(manager);
+    Layout(width);
+}
 
+void CIndexPageHeader::Offer(CDialogManager* manager) {
     const bool sound = manager != nullptr && AnySceneHasSoundCheck(*manager);
     buttons_[kSoundView].Show(sound ? 1 : 0);
     buttons_[kSoundView].Control()->move(kModeSize.width(), 0);
     buttons_[kTourView].Control()->move(kModeSize.width() * (sound ? 2 : 1), 0);
+    addSceneOffered_ = false;
     if (manager != nullptr) {
         CSmartXmlParse& context = manager->DeviceContext();
         buttons_[kTourView].Show(CapabilityOn(context, QStringLiteral("TourScene")) ? 1 : 0);
-        buttons_[kAddScene].Show(CapabilityOn(context, QStringLiteral("AddScene")) ? 1 : 0);
+        addSceneOffered_ = CapabilityOn(context, QStringLiteral("AddScene"));
     }
-    addSceneOffered_ = buttons_[kAddScene].Visible() != 0;
-    Layout(width);
+    // Add scene belongs to the scene view only.
+    buttons_[kAddScene].Show(addSceneOffered_ && mode_ == kSceneView ? 1 : 0);
 }
 
 void CIndexPageHeader::Layout(int width) {

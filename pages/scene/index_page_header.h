@@ -36,6 +36,11 @@ public:
     void Create(CDialogManager* manager, QWidget* parent, int width);
     // Moves the right-hand buttons for a new width.
     void Layout(int width);
+    // Shows the buttons of what the device now offers: the sound view when
+    // some scene has the sound check, the tours and add scene by the UI
+    // description's capabilities. The manager's function lists are read
+    // again after the analytics are switched on, so the strip follows them.
+    void Offer(CDialogManager* manager);
     // A mode button (0 to 2): selects it and shows or hides add scene.
     // True for the strip's own indexes 0 to 4 (5 is the page's).
     bool OnCommand(int index);

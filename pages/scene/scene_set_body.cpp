@@ -135,6 +135,9 @@ void CSceneSetBodyTitle::SelectTab(int index) {
 }
 
 void CSceneSetBodyTitle::ClearPanel() {
+    // The tab's shapes go with its panel: the video shows only the geometry
+    // of the tab being edited.
+    engine_.ClearShapes();
     engine_.Clear();
     shownModule_.clear();
 }

@@ -17,6 +17,9 @@ void CSceneSetCom::Create(QWidget* parent, QPoint topLeft) {
                     vexo::kAutoStyleNone, texts.recover);
     save_.SetImages(541, 542);
     recover_.SetImages(541, 542);
+    // Here Recover resets nothing on the device: it shows again what the
+    // device holds, which the operator cannot guess from "Recover" alone.
+    recover_.Control()->setToolTip(texts.recoverReloadsTip);
 }
 
 bool CSceneSetCom::OnCommand(int offset) {

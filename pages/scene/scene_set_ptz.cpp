@@ -6,6 +6,7 @@
 #include "com_str.h"
 #include "dialog_manager.h"
 #include "smart_scene_set.h"
+#include "ui_helpers.h"
 
 namespace {
 constexpr int kStaticBase = 15000;
@@ -179,8 +180,15 @@ void CSceneSetPtz::Move(vexo::CAutoListBox& from, vexo::CAutoListBox& to, bool a
     if (moving.isEmpty()) {
         return;
     }
-    if (checkConflicts && !sceneset::MayAddFunctions(moving, SceneFunctions(), conflicts_)) {
-        return;  // refused silently: nothing moves
+    if (checkConflicts) {
+        // Nothing moves; the operator is told which function stands in the way.
+        const auto [added, present] = sceneset::FirstConflict(moving, SceneFunctions(), conflicts_);
+        if (!added.isEmpty()) {
+            const vexo::ComTexts& texts = vexo::TheComStr().Texts();
+            vexo::ShowMessage(texts.functionConflict.arg(DisplayName(added), DisplayName(present)),
+                              texts.tips);
+            return;
+        }
     }
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
         delete source->takeItem(*row);
@@ -190,12 +198,16 @@ void CSceneSetPtz::Move(vexo::CAutoListBox& from, vexo::CAutoListBox& to, bool a
     }
 }
 
-void CSceneSetPtz::AddEntry(vexo::CAutoListBox& list, const QString& function) {
+QString CSceneSetPtz::DisplayName(const QString& function) const {
     QString text;
     if (CDialogManager* manager = Manager()) {
         text = manager->GetLocalText2(function);
     }
-    auto* item = new QListWidgetItem(text.isEmpty() ? function : text);
+    return text.isEmpty() ? function : text;
+}
+
+void CSceneSetPtz::AddEntry(vexo::CAutoListBox& list, const QString& function) {
+    auto* item = new QListWidgetItem(DisplayName(function));
     item->setData(Qt::UserRole, function);
     list.Control()->addItem(item);
 }

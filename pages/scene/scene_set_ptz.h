@@ -45,6 +45,8 @@ private:
     // Entering the scene list is refused when a conflict would arise.
     void Move(vexo::CAutoListBox& from, vexo::CAutoListBox& to, bool all, bool checkConflicts);
     void AddEntry(vexo::CAutoListBox& list, const QString& function);
+    // What the lists show for `function`: its localised name, else itself.
+    QString DisplayName(const QString& function) const;
 
     vexo::CAutoStatic title_;
     vexo::CAutoStatic sceneListLabel_;

@@ -46,31 +46,43 @@ SaveRefusal CheckSceneSave(int kind, const QString& token, const QString& name,
     if (kind == 0) {
         return SaveRefusal::kAutoTrackingScene;
     }
-    if (name.isEmpty()) {
+    const QString saved = SceneName(name);
+    if (saved.isEmpty()) {
         return SaveRefusal::kEmptyName;
     }
     for (const SceneRecord& scene : scenes) {
-        if (scene.token != token && scene.name == name) {
+        if (scene.token != token && scene.name == saved) {
             return SaveRefusal::kRepeatedName;
         }
     }
-    if (name.contains(u'&')) {
+    if (saved.contains(u'&')) {
         return SaveRefusal::kIllegalName;
     }
     return SaveRefusal::kAccepted;
 }
 
+QString SceneName(const QString& typed) {
+    return typed.trimmed();
+}
+
 bool MayAddFunctions(const QStringList& adding, const QStringList& present,
                      const FunctionConflicts& conflicts) {
+    return FirstConflict(adding, present, conflicts).first.isEmpty();
+}
+
+std::pair<QString, QString> FirstConflict(const QStringList& adding, const QStringList& present,
+                                          const FunctionConflicts& conflicts) {
     for (const auto& [first, second] : conflicts) {
         for (const QString& added : adding) {
-            if ((added == first && present.contains(second)) ||
-                (added == second && present.contains(first))) {
-                return false;
+            if (added == first && present.contains(second)) {
+                return {first, second};
+            }
+            if (added == second && present.contains(first)) {
+                return {second, first};
             }
         }
     }
-    return true;
+    return {};
 }
 
 }  // namespace sceneset

@@ -38,15 +38,25 @@ enum class SaveRefusal { kAccepted, kAutoTrackingScene, kEmptyName, kRepeatedNam
 
 // Checks the edited scene (its kind and token) under `name` against the
 // device's scene list. The scene's own record is not compared with itself;
-// every other scene is, including the last one of the list.
+// every other scene is, including the last one of the list. The name is
+// taken as SceneName gives it, so a name of blanks only is empty.
 SaveRefusal CheckSceneSave(int kind, const QString& token, const QString& name,
                            const std::vector<SceneRecord>& scenes);
 
 // Pairs of analytics functions that one scene cannot run together.
 using FunctionConflicts = std::vector<std::pair<QString, QString>>;
 
+// The name a scene is saved under: what was typed, without leading and
+// trailing blanks (they cannot be seen in the scene list).
+QString SceneName(const QString& typed);
+
 // True when none of `adding` conflicts with a function of `present`.
 bool MayAddFunctions(const QStringList& adding, const QStringList& present,
                      const FunctionConflicts& conflicts);
+
+// The first conflict that refuses `adding`: the added function and the
+// function of `present` it cannot run with; an empty pair when there is none.
+std::pair<QString, QString> FirstConflict(const QStringList& adding, const QStringList& present,
+                                          const FunctionConflicts& conflicts);
 
 }  // namespace sceneset

@@ -52,6 +52,7 @@ void CSmartIndexPage::resizeEvent(QResizeEvent* event) {
 }
 
 void CSmartIndexPage::Rebuild() {
+    header_.Offer(Manager());
     if (header_.Mode() == CIndexPageHeader::kSceneView) {
         sceneBody_.Build(false);
     }

@@ -188,7 +188,7 @@ void CSmartSceneSet::Save() {
     // The name field belongs to the "PTZ" tab: a module tab's save stores
     // that module only and leaves the name (checked as the scene's own).
     const bool ptzTab = editMode_ == CSceneSetBodyTitle::kPtzTab;
-    const QString name = ptzTab ? header_->Name() : scene_.name;
+    const QString name = ptzTab ? sceneset::SceneName(header_->Name()) : scene_.name;
     switch (sceneset::CheckSceneSave(scene_.kind, scene_.token, name, manager->Scenes())) {
         case sceneset::SaveRefusal::kAutoTrackingScene:
             vexo::ShowMessage(texts.autoTrackingNoEdit, texts.tips);
@@ -218,6 +218,7 @@ void CSmartSceneSet::Save() {
         // taken before the scene became current, so its selected flag is
         // stale, and the function lists are rebuilt on the way back.
         scene_.name = name;
+        header_->SetName(name);  // the field shows the name as saved
         manager->RenameScene(scene_.token, name);
     }
     body_->PostSaveUpdate();

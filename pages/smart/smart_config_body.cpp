@@ -6,6 +6,7 @@
 #include "colorref.h"
 #include "com_str.h"
 #include "dialog_manager.h"
+#include "popup_forms.h"
 #include "smart_arming_interval.h"
 #include "smart_config_layout.h"
 #include "smart_config_set.h"
@@ -14,6 +15,7 @@
 #include "ui_helpers.h"
 
 using namespace vexo::smart;
+using Owner = vexo::CSmartUiAutoFresh::Owner;
 
 namespace {
 
@@ -63,6 +65,8 @@ void CSmartConfigBody::Create(QWidget* parent) {
                     vexo::kAutoStyleNone, texts.recover);
     recover_.SetImages(541, 542);
     controller_.SetArea(parent, kPanelHeader, kPanelRect, nullptr, {}, -1);
+    controller_.SetRecordSink(
+        [this](Owner owner, const ParamRecord& record) { GatherRecord(owner, record); });
     // The editors fill the panel area below the tabs.
     const QRect editorRect(kPanelRect.left(), kPanelRect.top() + 4, kPanelRect.width(),
                            kSaveTopLeft.y() - kPanelRect.top() - 10);
@@ -85,6 +89,7 @@ void CSmartConfigBody::SetVideo(vexo::CShowAIConfig* overlay, const QRect& video
 
 void CSmartConfigBody::ShowRule(const QString& scene, const QString& funName, const QString& token,
                                 const QStringList& ruleTokens) {
+    StoreForExport();
     ruleTokens_ = ruleTokens;
     QStringList requiredFuns;
     if (parse_) {
@@ -100,6 +105,7 @@ void CSmartConfigBody::ShowRule(const QString& scene, const QString& funName, co
 }
 
 void CSmartConfigBody::ShowModules(const QString& scene, const QString& funName) {
+    StoreForExport();
     hasArming_ = false;
     hasLinkage_ = false;
     controller_.ShowModules(false, scene, funName);
@@ -108,6 +114,7 @@ void CSmartConfigBody::ShowModules(const QString& scene, const QString& funName)
 }
 
 void CSmartConfigBody::ShowNothing() {
+    StoreForExport();
     controller_.CollectAll();
     controller_.ClearPanel();
     armingLoadedFor_.clear();
@@ -130,6 +137,7 @@ void CSmartConfigBody::ShowTabs(bool show) {
 }
 
 void CSmartConfigBody::ChooseTab(int tab) {
+    StoreForExport();
     tab_ = tab;
     const std::pair<vexo::CAutoXpBtn*, int> tabs[] = {
         {&paramTab_, kParamTab}, {&armingTab_, kArmingTab}, {&linkageTab_, kLinkageTab}};
@@ -165,15 +173,23 @@ void CSmartConfigBody::PrepareEditor(int tab) {
     for (const QString& rule : ruleTokens_) {
         rules.push_back({RuleSlots::Caption(vexo::TheComStr()->rule, rule), rule});
     }
+    // A rule whose week or linkage the export already holds comes back with
+    // its "Batch Settings" box ticked, so leaving it again keeps it marked.
+    CDialogManager* manager = Manager();
+    ParamRecord cached;
     if (tab == kArmingTab && arming_ && armingLoadedFor_ != key) {
         arming_->SetIdentity(fun, token);
         arming_->SetRuleBatch(true, rules);
         arming_->Init();
+        arming_->SetBatchCheck(manager && manager->GetRecord(CDialogManager::SeventhOrEighth(false),
+                                                             fun, token, cached));
         armingLoadedFor_ = key;
     } else if (tab == kLinkageTab && linkage_ && linkageLoadedFor_ != key) {
         linkage_->SetIdentity(fun, token);
         linkage_->SetRuleBatch(true, rules);
         linkage_->Init();
+        linkage_->SetBatchCheck(manager && manager->GetRecord(CDialogManager::FourthOrFifth(false),
+                                                              fun, token, cached));
         linkageLoadedFor_ = key;
     }
 }
@@ -222,6 +238,13 @@ void CSmartConfigBody::Recover() {
     if (tab_ != kParamTab || !controller_.HasPanel()) {
         return;
     }
+    // The reset cannot be undone: the device forgets the rule's region,
+    // sensitivity and name (or the modules' settings), so ask first.
+    const QWidget* button = recover_.Control();
+    const QPoint at = button ? button->mapToGlobal(QPoint(0, -160)) : QPoint();
+    if (!vexo::Confirm(at.x(), at.y(), vexo::kPopupRecoverDefaults)) {
+        return;
+    }
     if (controller_.Recover()) {
         vexo::ShowMessage(vexo::TheComStr()->recoverSuccess, vexo::TheComStr()->tips);
     }
@@ -240,6 +263,28 @@ void CSmartConfigBody::Paint(QPainter& painter) const {
     painter.fillRect(card, Qt::white);
     painter.setPen(vexo::ColorFromRef(kCardFrame));
     painter.drawRect(card.adjusted(0, 0, -1, -1));
+}
+
+void CSmartConfigBody::GatherRecord(Owner owner, const ParamRecord& record) {
+    CDialogManager* manager = Manager();
+    if (!manager) {
+        return;
+    }
+    // The export holds the latest version of everything read or saved in the
+    // session: non-scene functions and modules by name, rules by function
+    // and token.
+    switch (owner) {
+        case Owner::NonScene:
+            manager->PutRecord(CDialogManager::FlatCache::First, record.funName, record);
+            break;
+        case Owner::Module:
+            manager->PutRecord(CDialogManager::FlatCache::Second, record.funName, record);
+            break;
+        case Owner::Rule:
+            manager->PutRecord(CDialogManager::NestedCache::Third, record.funName, record.token,
+                               record);
+            break;
+    }
 }
 
 void CSmartConfigBody::StoreForExport() {

@@ -62,6 +62,8 @@ public:
     // Stores the rule's schedule and linkage the operator marked for the
     // batch export in the manager's caches.
     void StoreForExport();
+    // Keeps a record the controller read or saved in the manager's caches.
+    void GatherRecord(vexo::CSmartUiAutoFresh::Owner owner, const ParamRecord& record);
 
     int CurrentTab() const { return tab_; }
     vexo::CSmartArmingInterval* Arming() const { return arming_.get(); }

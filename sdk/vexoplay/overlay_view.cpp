@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "play_port.h"
 
@@ -41,6 +42,13 @@ void OverlayView::Refresh() {
         if (testAttribute(Qt::WA_OpaquePaintEvent) != opaque) {
             setAttribute(Qt::WA_OpaquePaintEvent, opaque);
         }
+        // Tools and host scripts read off the window how many items are
+        // drawn over it, as they cannot reach the port.
+        const auto shown = port->Read([](const OverlayList& list) {
+            return std::count_if(list.Items().begin(), list.Items().end(),
+                                 [](const OverlayItem& item) { return item.shown; });
+        });
+        parentWidget()->setProperty(kShownItemsProperty, static_cast<int>(shown));
     }
     update();
 }

@@ -17,6 +17,10 @@ public:
     OverlayView(QWidget* window, std::weak_ptr<PlayPort> port);
     ~OverlayView() override;
 
+    // The window's dynamic property that holds the number of items shown
+    // over it, as of the last repaint.
+    static constexpr char kShownItemsProperty[] = "vexoOverlayItems";
+
     // A new picture or a change of the items: repaint. Once the port has a
     // picture, it covers the whole view, so the window underneath is no
     // longer painted first (that fill cost as much as the picture's blit).

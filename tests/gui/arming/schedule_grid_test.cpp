@@ -71,19 +71,22 @@ TEST_F(ScheduleGridTest, APeriodCannotBeDrawnAcrossAnother) {
     ASSERT_EQ(grid_->Save(), 1);  // the device accepts what the gap rule left
 }
 
-TEST_F(ScheduleGridTest, DoubleClickMovesAPeriodWithinItsNeighbours) {
+TEST_F(ScheduleGridTest, APressOnTheSelectedPeriodMovesItWithinItsNeighbours) {
     Click(ById(grid_, ids::kScheduleAllClear));
     Draw(3, 100, 200);
     Draw(3, 400, 500);
     const QString endBefore = grid_->Week()[3][0].end;
     // Escape puts a period being moved back.
-    Mouse(Bar(3), QEvent::MouseButtonDblClick, {150, 10}, Qt::LeftButton);
+    Click(Bar(3), {150, 10});
+    EXPECT_EQ(grid_->Mode(), GuardScheduleGrid::kSelected);
+    Mouse(Bar(3), QEvent::MouseButtonPress, {150, 10}, Qt::LeftButton);
     Mouse(Bar(3), QEvent::MouseMove, {250, 10});
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(grid_, &escape);
     EXPECT_EQ(grid_->Mode(), GuardScheduleGrid::kIdle);
     EXPECT_EQ(grid_->Week()[3][0].end, endBefore);
-    Mouse(Bar(3), QEvent::MouseButtonDblClick, {150, 10}, Qt::LeftButton);
+    Click(Bar(3), {150, 10});
+    Click(Bar(3), {150, 10});
     EXPECT_EQ(grid_->Mode(), GuardScheduleGrid::kMoving);
     Mouse(Bar(3), QEvent::MouseMove, {450, 10});  // would run into the second period
     Click(Bar(3), {450, 10});
@@ -157,7 +160,8 @@ TEST_F(ScheduleGridTest, TheNormalAlarmFormNeitherMovesNorBatches) {
     Click(ById(&grid, ids::kScheduleAllClear));
     QWidget* bar = ById(&grid, ids::kScheduleDayBar + 4);
     Drag(bar, {100, 10}, {200, 10});
-    Mouse(bar, QEvent::MouseButtonDblClick, {150, 10}, Qt::LeftButton);
+    Click(bar, {150, 10});
+    Click(bar, {150, 10});
     EXPECT_NE(grid.Mode(), GuardScheduleGrid::kMoving);
 }
 

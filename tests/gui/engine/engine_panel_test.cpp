@@ -154,12 +154,21 @@ TEST_F(EnginePtz, LimitGroupsAreNumberedAgainstTheLimitNumber) {
     record_.plainParams["LimitNumber"] = "1";
     Build();
     EXPECT_EQ(engine_.PtzLimitMarks(), (std::vector<QString>{"1", "0", "0", "0", "0"}));
-    // Three groups to a line, 120 apart; the group counted as the limit
+    // Three groups to a line, one cell apart; the group counted as the limit
     // number has its box checked.
+    const CAutoBitmapBtn* left = Named(engine_.DrawingButtons(), "LeftLimit");
     const CAutoBitmapBtn* up = Named(engine_.DrawingButtons(), "UpLimit");
     const CAutoBitmapBtn* dome = Named(engine_.DrawingButtons(), "DomePosition");
-    EXPECT_EQ(up->Rect().left(), 10 + 240);
+    const int cell = (up->Rect().left() - left->Rect().left()) / 2;
+    EXPECT_GE(cell, 120);
+    EXPECT_EQ(left->Rect().left(), 10);
     EXPECT_EQ(dome->Rect().left(), 10);
+    // The cells are as wide as the widest caption needs: none is narrowed.
+    for (const char* name : {"LeftLimit", "RightLimit", "UpLimit"}) {
+        const CAutoBtnPush* box = Named(engine_.CheckBoxes(), name);
+        EXPECT_EQ(box->Control()->font().stretch(), engine_.Font().stretch()) << name;
+        EXPECT_GE(box->Rect().width(), box->Control()->sizeHint().width()) << name;
+    }
     EXPECT_GT(dome->Rect().top(), up->Rect().top());
     EXPECT_EQ(Named(engine_.CheckBoxes(), "RightLimit")->GetCheck(), 1);
     EXPECT_EQ(Named(engine_.CheckBoxes(), "LeftLimit")->GetCheck(), 0);

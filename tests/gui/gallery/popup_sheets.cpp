@@ -45,7 +45,8 @@ int SavePopupSheets(const QString& folder) {
     const std::pair<int, const char*> forms[] = {
         {kPopupSetCurrentScene, "popup-2-set-current-scene"},
         {kPopupDeleteScene, "popup-2-delete-scene"},
-        {kPopupDeleteRule, "popup-2-delete-rule"}};
+        {kPopupDeleteRule, "popup-2-delete-rule"},
+        {kPopupRecoverDefaults, "popup-2-recover-defaults"}};
     for (const auto& [form, name] : forms) {
         COkCancelConfigDlg d;
         d.SetMode(form);

@@ -43,7 +43,7 @@ let shown = ui.messages();
 check(shown.length === 1 && shown[0].text === "Save Success", "saved: " + JSON.stringify(shown));
 const week = sim.cmd("CMD_GetGuardSchedules", alarm);
 const mondayPeriods = Object.values(week.info.Mon.simp || {});
-check(week.ok && mondayPeriods.length === 1 && /^0\|7[01][0-9]$/.test(mondayPeriods[0]) &&
+check(week.ok && mondayPeriods.length === 1 && /^0\|7[0-2][05]$/.test(mondayPeriods[0]) &&
       !week.info.Tue.simp, "the device holds the drawn week: " + JSON.stringify(week.info));
 
 // Linkage: an action ticked and saved, nothing else.

@@ -54,6 +54,10 @@ const offered = ui.find(INTELLIGENCE_LIST).items.length;
 check(ui.select(INTELLIGENCE_LIST, "Crowd Gathering") && ui.click(ADD_SELECTED), "try Crowd Gathering");
 check(JSON.stringify(ui.find(SCENE_LIST).items) === '["Face Detection"]' &&
       ui.find(INTELLIGENCE_LIST).items.length === offered, "a conflicting function is not moved");
+const conflict = ui.messages();
+check(conflict.length === 1 &&
+      conflict[0].text === "Crowd Gathering cannot run together with Face Detection in one scene.",
+      "the refusal names the conflict: " + JSON.stringify(conflict));
 check(ui.select(INTELLIGENCE_LIST, "Loitering") && ui.click(ADD_SELECTED), "add Loitering");
 check(ui.find(SCENE_LIST).items.length === 2, "Loitering added");
 

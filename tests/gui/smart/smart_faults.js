@@ -44,8 +44,10 @@ check(ui.messages()[0].text === "Save Success", "saved once the device agrees");
 // Recover refused: no success message, the panel keeps the edit.
 check(ui.setText(13102, "Gate 2"), "another name");
 refuse("CMD_ModifyRuleModuleParam", "Unknown command type");
-ui.click(18393);
-expectError("Unknown command type", "a refused recover");
+ui.click(18393);  // the question is answered OK, then the device refuses
+const recoverMessages = ui.messages();
+check(recoverMessages.length === 2 && recoverMessages[1].title === "error" &&
+      recoverMessages[1].text === "Unknown command type", "a refused recover: " + JSON.stringify(recoverMessages));
 check(ui.find(13102).text === "Gate 2", "the edit stays after a refused recover");
 clear();
 

@@ -25,7 +25,8 @@ check(ui.find(18391).visible && ui.find(18396).visible && ui.find(18397).visible
 let mark = sim.journalLength();
 check(ui.click(18393), "Recover");
 let messages = ui.messages();
-check(messages.length === 1 && messages[0].text === "Recover successfully" && messages[0].title === "tips", JSON.stringify(messages));
+// (OK to the question first: smart_recover_asks covers the question.)
+check(messages.length === 2 && messages[1].text === "Recover successfully" && messages[1].title === "tips", JSON.stringify(messages));
 const resets = ops(mark).filter(r => r.op === "CMD_ModifyRuleModuleParam");
 check(resets.length === 1 && resets[0].info.CMDType === "Reset" && resets[0].info.RuleToken === "Intrusion_Event 02", JSON.stringify(resets));
 const rule = sim.cmd("CMD_GetRuleModuleParam", owner("zelk:Intrusion_Event", "Intrusion_Event 02")).info;

@@ -33,6 +33,24 @@ TEST(ScheduleTimeText, FormsAndReadsHoursAndMinutes) {
     EXPECT_EQ(ScheduleMinutes("99999999999:00"), 1000000);  // limited, no overflow
 }
 
+TEST(ScheduleTypedTimes, WholeStepsAndTypedPeriodsWithinTheDay) {
+    EXPECT_EQ(SnapScheduleMinutes(356), 355);
+    EXPECT_EQ(SnapScheduleMinutes(358), 360);
+    EXPECT_EQ(SnapScheduleMinutes(1439), 1440);
+    EXPECT_EQ(SnapScheduleMinutes(-3), 0);
+    EXPECT_EQ(TypedScheduleMinutes("06:07"), 367);
+    EXPECT_EQ(TypedScheduleMinutes(" 6:07 "), 367);
+    EXPECT_EQ(TypedScheduleMinutes("24:00"), 1440);
+    for (const char* wrong : {"24:01", "23:60", "6:7", "0607", "06:07:00", "", "ab:cd"}) {
+        EXPECT_EQ(TypedScheduleMinutes(wrong), -1) << wrong;
+    }
+    const ScheduleDay day{{"01:00", "02:00"}, {"05:00", "06:00"}};
+    EXPECT_EQ(CheckTypedPeriod(day, 1, 120, 360), TypedPeriodError::None);  // its own old span
+    EXPECT_EQ(CheckTypedPeriod(day, 1, 110, 360), TypedPeriodError::Overlap);
+    EXPECT_EQ(CheckTypedPeriod(day, 0, 60, 60), TypedPeriodError::EndNotAfterStart);
+    EXPECT_EQ(CheckTypedPeriod(day, 0, -1, 60), TypedPeriodError::Format);
+}
+
 TEST(ScheduleFreeGap, StopsFiveBeforeTheNextPeriodAndMayPassTheBarsEnd) {
     const auto ends = [](const FreeGap& gap) { return std::pair{gap.left, gap.right}; };
     const std::vector<PixelSpan> spans{{200, 300}, {500, 600}};

@@ -40,12 +40,26 @@ TEST(SceneSave, RefusalsInTheirOrder) {
     EXPECT_EQ(CheckSceneSave(1, "S1", "Lobby West", scenes), SaveRefusal::kAccepted);
 }
 
+TEST(SceneSave, BlanksAroundTheNameAreNotPartOfIt) {
+    const std::vector<SceneRecord> scenes{{QStringLiteral("Gate"), 3, 0, {}, {}, "S2"}};
+    EXPECT_EQ(SceneName(QStringLiteral("  Porch \t")), QStringLiteral("Porch"));
+    EXPECT_EQ(SceneName(QStringLiteral(" Front  door ")), QStringLiteral("Front  door"));
+    EXPECT_EQ(CheckSceneSave(3, "S3", "   ", scenes), SaveRefusal::kEmptyName);
+    EXPECT_EQ(CheckSceneSave(3, "S3", " Gate ", scenes), SaveRefusal::kRepeatedName);
+}
+
 TEST(SceneFunctions, AConflictWithTheSceneListRefusesTheMove) {
     const FunctionConflicts conflicts{{"Face", "Crowd"}, {"Face", "Count"}};
     EXPECT_FALSE(MayAddFunctions({"Crowd"}, {"Face", "Wire"}, conflicts));
     EXPECT_FALSE(MayAddFunctions({"Wire", "Face"}, {"Count"}, conflicts));
     EXPECT_TRUE(MayAddFunctions({"Crowd", "Count"}, {"Wire"}, conflicts));
     EXPECT_TRUE(MayAddFunctions({"Crowd"}, {"Wire"}, {}));
+    // The refusal names the added function and the one already there,
+    // whichever side of the pair each is on.
+    using Pair = std::pair<QString, QString>;
+    EXPECT_EQ(FirstConflict({"Wire", "Crowd"}, {"Face"}, conflicts), Pair("Crowd", "Face"));
+    EXPECT_EQ(FirstConflict({"Face"}, {"Wire", "Count"}, conflicts), Pair("Face", "Count"));
+    EXPECT_EQ(FirstConflict({"Crowd"}, {"Wire"}, conflicts), Pair());
 }
 
 TEST(AutoTracking, TheDomePositionBecomesAOnePointGeometry) {
