@@ -1,7 +1,8 @@
 #pragma once
 // The forms of the control's popup. 2 to 6 are its modes; the confirmation
 // forms that ask a fixed question (set current scene, delete scene, delete
-// rule) behave like mode 2 and take their question from the built-in texts.
+// rule, turn the analytics off) behave like mode 2 and take their question
+// from the built-in texts.
 
 namespace vexo {
 
@@ -14,6 +15,7 @@ enum PopupForm : int {
     kPopupRuleChooser = 5,
     kPopupHourChooser = 6,
     kPopupDeleteRule = 7,
+    kPopupSmartOff = 8,
 };
 
 }  // namespace vexo

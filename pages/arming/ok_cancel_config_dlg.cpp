@@ -104,6 +104,9 @@ void COkCancelConfigDlg::InitDialog() {
             case kPopupDeleteRule:
                 m_message = texts->deleteCurrentRule;
                 break;
+            case kPopupSmartOff:
+                m_message = texts->smartOffQuestion;
+                break;
             default:
                 m_message = m_text;
                 break;
