@@ -120,7 +120,7 @@ const TextRow kTextRows[] = {
     {&ComTexts::smartOffNotice,
      u"The smart functions are off. Click Smart Switch at the top right to turn them on.",
      u"智能功能已关闭。点击右上角的“智能开关”即可开启。"},
-    {&ComTexts::ptzLockRefused, u"PTZ control is not available: %1", u"云台控制不可用：%1"},
+    {&ComTexts::ptzLockRefused, u"PTZ control is not available:", u"云台控制不可用："},
     {&ComTexts::valueRange, u"Range: %1 to %2", u"范围：%1 至 %2"},
     {&ComTexts::valueRefused, u"%1: %2", u"%1：%2"},
 };

@@ -106,7 +106,7 @@ struct ComTexts {
     // lock's refusal, value ranges of edits and the wire's end labels.
     QString smartOffQuestion;  // asked before the switch turns the analytics off
     QString smartOffNotice;    // shown in place of the analytics pages while off
-    QString ptzLockRefused;    // "%1" is the device's reason
+    QString ptzLockRefused;    // above the device's reason
     QString valueRange;        // "%1" and "%2" are the lowest and highest value
     QString valueRefused;      // "%1" the parameter, "%2" the device's text
 };

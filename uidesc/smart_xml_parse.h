@@ -159,6 +159,12 @@ public:
     // PTZ head and the analytics switch.
     int PTZLock(const QString& lockTime);
     int PTZUnLock();
+    // The PTZ lock as the last lock or release left it, so that the pages
+    // can tell whether they may move the dome and release it when they go.
+    enum class PtzLockState { Free, Held, Refused };
+    PtzLockState PtzLockNow() const { return ptzLock_; }
+    // The device's reason for the last refusal, in the current language.
+    const QString& PtzLockRefusal() const { return ptzLockRefusal_; }
     int GetPTZPosition(PtzPosition& position);
     int MovePTZPosition(float pan, float tilt, float zoom);
     int SetSmartStatus(int status);
@@ -220,6 +226,8 @@ private:
     QString sceneToken_ = QStringLiteral("0");
     std::unique_ptr<DeviceCommandChannel> channel_;
     vexo::LocalisationTables localisation_;
+    PtzLockState ptzLock_ = PtzLockState::Free;
+    QString ptzLockRefusal_;
     std::string moduleDirectory_;
     QString deviceAddress_;  // of the last Login, naming its cache folder
     vexo::DownloadLimits downloadLimits_;
