@@ -228,11 +228,16 @@ bool CSmartUiAutoFresh::Save() {
         if (rule_.token.isEmpty()) {
             return false;
         }
+    }
+    // A refusal names the value outside its range, when one is.
+    parse_->SetErrorSubject(engine_.OutOfRangeValue());
+    if (mode_ == kRuleMode) {
         ok = parse_->ModifyRuleParam(rule_) != 0;
     }
     for (const auto& [name, record] : modules_) {
         ok = parse_->ModifyModuleParam(record) != 0 && ok;
     }
+    parse_->SetErrorSubject(QString());
     for (const auto& [name, record] : nonScenes_) {
         if (!parse_->ModifyNonSceneParam(record)) {
             parse_->ShowDeviceError();

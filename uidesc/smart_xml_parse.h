@@ -95,6 +95,9 @@ public:
     // translated into the current language, under the title "error". An
     // empty text shows nothing. True when a text was handed to the display.
     bool ShowDeviceError() const;
+    // While set, ShowDeviceError puts `subject` (the value the device most
+    // likely refused, with its range) before the device's text.
+    void SetErrorSubject(const QString& subject) { errorSubject_ = subject; }
 
     // ---- Commands on the channel: reference scene, scene-bound wrappers,
     // ---- batch read and write (smart_xml_parse_commands.cpp).
@@ -227,6 +230,7 @@ private:
     std::unique_ptr<DeviceCommandChannel> channel_;
     vexo::LocalisationTables localisation_;
     PtzLockState ptzLock_ = PtzLockState::Free;
+    QString errorSubject_;
     QString ptzLockRefusal_;
     std::string moduleDirectory_;
     QString deviceAddress_;  // of the last Login, naming its cache folder
