@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "com_str.h"
-
 using vexo::RangeValidator;
 
 namespace {
@@ -49,11 +47,4 @@ TEST(RangeValidator, TakesTheValuesUnitAfterTheDigits) {
     const RangeValidator margin(0, 50, " %");
     EXPECT_EQ(Typed(margin, "20 %"), QValidator::Acceptable);
     EXPECT_EQ(Typed(margin, "20%"), QValidator::Acceptable);
-}
-
-TEST(RangeValidator, NamesItsRangeInTheCurrentLanguage) {
-    vexo::TheComStr().SetLanguage("english");
-    EXPECT_EQ(RangeValidator(0, 8000, "ms").RangeText(), "Range: 0 to 8000ms");
-    vexo::TheComStr().SetLanguage("chinese");
-    EXPECT_EQ(RangeValidator(5, 300, QString()).RangeText(), QString::fromUtf8("范围：5 至 300"));
 }
