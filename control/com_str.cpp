@@ -155,6 +155,16 @@ const TextRow kTextRows[] = {
     {&ComTexts::commonLinkage, u"常规联动", u"常规联动"},
     {&ComTexts::alarmOutputLinkage, u"联动报警输出", u"联动报警输出"},
     {&ComTexts::recordLinkage, u"录像联动", u"录像联动"},
+    // Operator aids.
+    {&ComTexts::smartOffQuestion,
+     u"Turn the smart functions off? No rule detects anything until they are turned on again.",
+     u"确定关闭智能功能吗？再次开启前，所有规则都不再检测。"},
+    {&ComTexts::smartOffNotice,
+     u"The smart functions are off. Click Smart Switch at the top right to turn them on.",
+     u"智能功能已关闭。点击右上角的“智能开关”即可开启。"},
+    {&ComTexts::ptzLockRefused, u"PTZ control is not available:", u"云台控制不可用："},
+    {&ComTexts::valueRange, u"Range: %1 to %2", u"范围：%1 至 %2"},
+    {&ComTexts::valueRefused, u"%1: %2", u"%1：%2"},
 };
 
 const char16_t* const kWeekdaysEnglish[] = {u"Monday", u"Tuesday",  u"Wednesday", u"Thursday",

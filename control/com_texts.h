@@ -143,6 +143,13 @@ struct ComTexts {
     QString commonLinkage;       // "常规联动"
     QString alarmOutputLinkage;  // "联动报警输出"
     QString recordLinkage;       // "录像联动"
+    // Operator aids: the analytics switch's question and notice, the PTZ
+    // lock's refusal, value ranges of edits and the wire's end labels.
+    QString smartOffQuestion;  // asked before the switch turns the analytics off
+    QString smartOffNotice;    // shown in place of the analytics pages while off
+    QString ptzLockRefused;    // above the device's reason
+    QString valueRange;        // "%1" and "%2" are the lowest and highest value
+    QString valueRefused;      // "%1" the parameter, "%2" the device's text
 };
 
 }  // namespace vexo

@@ -1,8 +1,8 @@
 #pragma once
 // The forms of the control's popup. 2 to 6 are its modes; the confirmation
 // forms that ask a fixed question (set current scene, delete scene, delete
-// rule, restore the device's defaults) behave like mode 2 and take their question from the built-in
-// texts.
+// rule, restore the device's defaults, turn the analytics off) behave like
+// mode 2 and take their question from the built-in texts.
 
 namespace vexo {
 
@@ -16,6 +16,7 @@ enum PopupForm : int {
     kPopupHourChooser = 6,
     kPopupDeleteRule = 7,
     kPopupRecoverDefaults = 8,
+    kPopupSmartOff = 9,
 };
 
 }  // namespace vexo

@@ -328,13 +328,22 @@ def wedge_path(index, r_in=R_IN, r_out=R_OUT, gap_deg=WEDGE_GAP_DEG):
 
 
 def wedge_arrow(index, color):
+    """An arrow with a shaft, pointing away from the centre along the wedge's
+    own direction, so that the diagonals point to their corners. A bare
+    arrowhead as wide as it is long reads as pointing sideways once turned by
+    45 degrees; the shaft and the slim head leave no doubt. The corners are
+    worked out here rather than left to an SVG transform."""
     centre = math.radians(-90 + 45 * index)
     r = (R_IN + R_OUT) / 2
-    x, y = C + r * math.cos(centre), C + r * math.sin(centre)
-    deg = 45 * index
-    # A small filled arrowhead pointing away from the centre.
-    return (f'<path d="M0,-6 L6,3.5 L-6,3.5 Z" transform="translate({x:.2f},{y:.2f}) rotate({deg})" '
-            f'fill="{color}" stroke="{color}" stroke-width="1.5" stroke-linejoin="round"/>')
+    ux, uy = math.cos(centre), math.sin(centre)  # outwards
+    vx, vy = -uy, ux  # across
+    x, y = C + r * ux, C + r * uy
+    # (along, across) of the outline: tip, head, shaft, and back the other side.
+    outline = [(7.5, 0), (1.5, 5), (1.5, 1.5), (-7.5, 1.5), (-7.5, -1.5), (1.5, -1.5), (1.5, -5)]
+    points = [(x + a * ux + c * vx, y + a * uy + c * vy) for a, c in outline]
+    d = "M" + " L".join(f"{px:.2f},{py:.2f}" for px, py in points) + " Z"
+    return (f'<path d="{d}" fill="{color}" stroke="{color}" stroke-width="1.5" '
+            f'stroke-linejoin="round"/>')
 
 
 for i in range(8):

@@ -7,6 +7,7 @@
 
 #include "engine_overlay.h"
 #include "panel_metrics.h"
+#include "range_validator.h"
 #include "show_ai_config.h"
 #include "smart_xml_parse.h"
 
@@ -206,6 +207,26 @@ void EngineBuilders::Edit(CSmartUiEngine& e, const ControlSpec& spec, bool) {
     AddEdit(e, spec, spec.width != 0 ? spec.width : 240, EditText(spec));
 }
 
+namespace {
+
+// Typing keeps to the spin's values (built from the device's range), and the
+// tool tips of edit and spin say what the range is.
+void LimitToRange(CAutoEdit* edit, CAutoSpinBtnCtrl* spin, const QList<int>& values,
+                  const QString& unit) {
+    QLineEdit* line = edit->Control();
+    if (values.isEmpty() || line == nullptr) {
+        return;
+    }
+    auto* validator = new RangeValidator(values.first(), values.last(), unit, line);
+    line->setValidator(validator);
+    line->setToolTip(validator->RangeText());
+    if (QWidget* arrows = spin->Control()) {
+        arrows->setToolTip(validator->RangeText());
+    }
+}
+
+}  // namespace
+
 CAutoSpinBtnCtrl* EngineBuilders::AddSpin(CSmartUiEngine& e, const ControlSpec& spec,
                                           CAutoEdit* edit, int minIndex, int maxIndex,
                                           int current) {
@@ -222,6 +243,7 @@ CAutoSpinBtnCtrl* EngineBuilders::AddSpin(CSmartUiEngine& e, const ControlSpec& 
     spin->coarse = values.size() > 1 && values.last() - values.first() > 400;
     spin->SetBuddy(edit);
     const QString unit = SpinUnit(spec.valueType, spec.objectText);
+    LimitToRange(edit, spin, values, spec.name == u"Wire" ? QStringLiteral(" %") : unit);
     const qsizetype at = values.indexOf(current);
     if (at >= 0 && !LeadingDigitText(edit->GetWindowText()).isEmpty()) {
         spin->SetPos(static_cast<int>(at));

@@ -249,6 +249,10 @@ bool CSmartUiAutoFresh::Save() {
         if (rule_.token.isEmpty()) {
             return false;
         }
+    }
+    // A refusal names the value outside its range, when one is.
+    parse_->SetErrorSubject(engine_.OutOfRangeValue());
+    if (mode_ == kRuleMode) {
         ok = parse_->ModifyRuleParam(rule_) != 0;
         if (ok) {
             Gathered(Owner::Rule, rule_);
@@ -261,6 +265,7 @@ bool CSmartUiAutoFresh::Save() {
             ok = false;
         }
     }
+    parse_->SetErrorSubject(QString());
     for (const auto& [name, record] : nonScenes_) {
         if (parse_->ModifyNonSceneParam(record)) {
             Gathered(Owner::NonScene, record);

@@ -85,6 +85,10 @@ public:
     // into the record's object values.
     void CollectValues(ParamRecord& record, std::map<QString, ObjectValueText>& objects) const;
     void ApplyLinks(const QString& name, const QString& value);
+    // The first value shown outside its known range, named as the operator
+    // reads it: "Sensitivity (Range: 1 to 100)"; empty when every value
+    // with a range is inside it. Names the culprit of a refused save.
+    QString OutOfRangeValue() const;
 
     // True while one of this panel's drawing tools is out on the overlay.
     bool DrawingToolOut() const;

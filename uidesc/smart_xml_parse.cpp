@@ -75,5 +75,10 @@ bool CSmartXmlParse::ShowDeviceError() const {
         }
         channel_->GetLastErrorText(errorText);
     }
-    return vexo::ShowDeviceErrorText(localisation_, vexo::TheComStr().Language(), errorText);
+    const QString language = vexo::TheComStr().Language();
+    if (!errorSubject_.isEmpty() && !errorText.isEmpty()) {
+        const QString translated = vexo::TranslateDeviceError(localisation_, language, errorText);
+        errorText = vexo::TheComStr().Texts().valueRefused.arg(errorSubject_, translated);
+    }
+    return vexo::ShowDeviceErrorText(localisation_, language, errorText);
 }

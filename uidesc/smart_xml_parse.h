@@ -95,6 +95,9 @@ public:
     // translated into the current language, under the title "error". An
     // empty text shows nothing. True when a text was handed to the display.
     bool ShowDeviceError() const;
+    // While set, ShowDeviceError puts `subject` (the value the device most
+    // likely refused, with its range) before the device's text.
+    void SetErrorSubject(const QString& subject) { errorSubject_ = subject; }
 
     // ---- Commands on the channel: reference scene, scene-bound wrappers,
     // ---- batch read and write (smart_xml_parse_commands.cpp).
@@ -159,6 +162,12 @@ public:
     // PTZ head and the analytics switch.
     int PTZLock(const QString& lockTime);
     int PTZUnLock();
+    // The PTZ lock as the last lock or release left it, so that the pages
+    // can tell whether they may move the dome and release it when they go.
+    enum class PtzLockState { Free, Held, Refused };
+    PtzLockState PtzLockNow() const { return ptzLock_; }
+    // The device's reason for the last refusal, in the current language.
+    const QString& PtzLockRefusal() const { return ptzLockRefusal_; }
     int GetPTZPosition(PtzPosition& position);
     int MovePTZPosition(float pan, float tilt, float zoom);
     int SetSmartStatus(int status);
@@ -220,6 +229,9 @@ private:
     QString sceneToken_ = QStringLiteral("0");
     std::unique_ptr<DeviceCommandChannel> channel_;
     vexo::LocalisationTables localisation_;
+    PtzLockState ptzLock_ = PtzLockState::Free;
+    QString errorSubject_;
+    QString ptzLockRefusal_;
     std::string moduleDirectory_;
     QString deviceAddress_;  // of the last Login, naming its cache folder
     vexo::DownloadLimits downloadLimits_;

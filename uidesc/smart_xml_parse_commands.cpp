@@ -216,10 +216,21 @@ int CSmartXmlParse::SetSceneTourData(const TourRecord& tour) {
 // ---- PTZ and the analytics switch
 
 int CSmartXmlParse::PTZLock(const QString& lockTime) {
-    return OnChannel(channel_.get(), [&](auto& c) { return c.PTZLock(lockTime); });
+    const int result = OnChannel(channel_.get(), [&](auto& c) { return c.PTZLock(lockTime); });
+    ptzLock_ = result ? PtzLockState::Held : PtzLockState::Refused;
+    ptzLockRefusal_.clear();
+    if (!result && channel_) {
+        QString errorText;
+        channel_->GetLastErrorText(errorText);
+        ptzLockRefusal_ =
+            vexo::TranslateDeviceError(localisation_, vexo::TheComStr().Language(), errorText);
+    }
+    return result;
 }
 
 int CSmartXmlParse::PTZUnLock() {
+    ptzLock_ = PtzLockState::Free;
+    ptzLockRefusal_.clear();
     return OnChannel(channel_.get(), [&](auto& c) { return c.PTZUnLock(); });
 }
 

@@ -1,5 +1,6 @@
 #include "overlay_items.h"
 
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -123,7 +124,48 @@ std::vector<int32_t> ArrowOutline(const LineRecord& line, const GeoPoint* arrow)
     return Closed(arrow, 3);
 }
 
+// The end labels of a wire: "A" beside arrow A, "B" beside arrow B, each
+// across the line from its arrow so that neither covers the other, placed
+// by the arrow's base (the part of it on the line). A segment has no arrows
+// and a wire of no length none drawn: their labels are hidden.
+constexpr int kEndLabelSize = 16;
+constexpr double kEndLabelGap = 12.0;
+
+OsdDesc EndLabel(const LineRecord& line, bool b) {
+    OsdDesc desc{};
+    std::snprintf(desc.text, sizeof desc.text, "%s", b ? "B" : "A");
+    desc.colour = kRed;
+    desc.size = kEndLabelSize;
+    // The text's top-left corner, so that the letter's middle is the spot.
+    const GeoPoint spot = EndLabelSpot(line, b);
+    desc.x = static_cast<float>(spot.x - kEndLabelSize * 0.3);
+    desc.y = static_cast<float>(spot.y - kEndLabelSize * 0.6);
+    desc.reserved1 = 10;
+    desc.reserved2 = 10;
+    return desc;
+}
+
 }  // namespace
+
+bool HasEndLabels(const LineRecord& line) {
+    return line.lineKind != kLineSegment &&
+           (line.start.x != line.end.x || line.start.y != line.end.y);
+}
+
+GeoPoint EndLabelSpot(const LineRecord& line, bool b) {
+    const GeoPoint* arrow = b ? line.arrowB : line.arrowA;
+    const double baseX = (static_cast<double>(arrow[0].x) + arrow[1].x) / 2;
+    const double baseY = (static_cast<double>(arrow[0].y) + arrow[1].y) / 2;
+    double awayX = baseX - arrow[2].x;
+    double awayY = baseY - arrow[2].y;
+    const double away = std::hypot(awayX, awayY);
+    if (away > 0) {
+        awayX /= away;
+        awayY /= away;
+    }
+    return {static_cast<int32_t>(std::lround(baseX + awayX * kEndLabelGap)),
+            static_cast<int32_t>(std::lround(baseY + awayY * kEndLabelGap))};
+}
 
 void AddPolygonItems(int32_t port, int regionKind, const PolygonRecord& record, ItemList& items) {
     const bool polygon = regionKind == 1;
@@ -168,6 +210,13 @@ void AddLineItems(int32_t port, const LineRecord& line, ItemList& items) {
     std::vector<int32_t> flat = Flat(ends, 2);
     const MultLineDesc desc = LineDesc(flat, kGreen, 2);
     items.push_back({VEXOPLAY_AddDrawMultLine(port, &desc), kItemMultLine});
+    // After the wire's own items, so that their order stays as it was.
+    for (const bool b : {false, true}) {
+        const OsdDesc label = EndLabel(line, b);
+        const int32_t id = VEXOPLAY_AddDrawOSD(port, &label);
+        items.push_back({id, kItemOsd});
+        VEXOPLAY_ShowRenderGeometry(port, VEXOPLAY_CLASS_TEXT, id, HasEndLabels(line));
+    }
 }
 
 namespace {
@@ -241,6 +290,7 @@ void RedrawLine(int32_t port, const ItemList& items, const LineRecord& line) {
     int block = 0;
     int multLine = 0;
     int circle = 0;
+    int label = 0;
     for (const ItemRef& item : items) {
         switch (item.kind) {
             case kItemBlock:
@@ -261,6 +311,12 @@ void RedrawLine(int32_t port, const ItemList& items, const LineRecord& line) {
                 const MultLineDesc desc = LineDesc(flat, colour, 2);
                 VEXOPLAY_EditDrawMultLine(port, item.id, &desc);
                 ++multLine;
+                break;
+            }
+            case kItemOsd: {
+                const OsdDesc desc = EndLabel(line, label++ != 0);
+                VEXOPLAY_EditDrawOSD(port, item.id, &desc);
+                VEXOPLAY_ShowRenderGeometry(port, VEXOPLAY_CLASS_TEXT, item.id, HasEndLabels(line));
                 break;
             }
             case kItemCircle: {

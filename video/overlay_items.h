@@ -26,7 +26,14 @@ struct PolygonState {
 // Region kinds of DrawRegion: 1 polygon, 10 rectangle; anything else gets
 // only the eight hidden handle circles.
 void AddPolygonItems(int32_t port, int regionKind, const PolygonRecord& record, ItemList& items);
+// A wire's items end with its two end labels, "A" and "B" (OSD texts in the
+// label colour), so that its direction reads on the picture.
 void AddLineItems(int32_t port, const LineRecord& record, ItemList& items);
+// Where the middle of a wire's end label lies: beside its arrow's base,
+// across the line from the arrow's point (`b` false for A, true for B).
+GeoPoint EndLabelSpot(const LineRecord& line, bool b);
+// Segments and wires of no length show no end labels.
+bool HasEndLabels(const LineRecord& line);
 void AddPointItems(int32_t port, const PointRecord& record, ItemList& items);
 
 void RedrawPolygon(int32_t port, const ItemList& items, const PolygonRecord& record,

@@ -6,6 +6,8 @@
 #include "com_str.h"
 #include "dialog_manager.h"
 #include "page_layout.h"
+#include "popup_forms.h"
+#include "ui_helpers.h"
 
 namespace {
 
@@ -15,6 +17,8 @@ constexpr int kRightMargin = 10;
 constexpr int kRightTop = 6;
 constexpr QSize kSwitchSize(130, 36);
 constexpr QSize kExportSize(150, 36);
+constexpr QSize kNoticeSize(900, 60);
+constexpr int kNoticeTop = 120;  // below the band, where a page's title strip would end
 
 // Page-group buttons carry the wide pictures when the text needs them.
 struct GroupLook {
@@ -69,6 +73,54 @@ void CCommonHeader::Create(CDialogManager* manager) {
     export_.SetImages(542, 541);
     export_.Control()->setFont(font_);
     PlaceRightButtons();
+
+    // The notice belongs to the area under the band, so it lives in the
+    // header's parent (the control's window).
+    if (QWidget* area = parentWidget()) {
+        notice_.Create(kSmartOffNoticeId, area, QRect(QPoint(0, 0), kNoticeSize),
+                       vexo::kAutoStyleNone, texts.smartOffNotice);
+        QLabel* label = notice_.Control();
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(font_);
+    }
+    UpdateSmartOffNotice();
+}
+
+void CCommonHeader::UpdateSmartOffNotice() {
+    QLabel* label = notice_.Control();
+    if (label == nullptr || label->parentWidget() == nullptr) {
+        return;
+    }
+    // The switch shows 1 while the analytics are off.
+    const bool off = switch_.Control() != nullptr && switch_.Control()->GetSelected() != 0;
+    const bool smartGroup =
+        smartFunction_.Control() != nullptr && smartFunction_.Control()->GetSelected() != 0;
+    const QRect area = label->parentWidget()->rect();
+    label->move(area.left() + (area.width() - label->width()) / 2, area.top() + kNoticeTop);
+    notice_.Show(off && smartGroup ? 1 : 0);
+    if (off && smartGroup) {
+        label->raise();
+    }
+}
+
+void CCommonHeader::ToggleAnalytics() {
+    CDialogManager* manager = Manager();
+    vexo::CXPButton* button = switch_.Control();
+    const int wanted = button->GetSelected();
+    if (wanted == 0) {
+        // Below the switch, so the question opens next to what was clicked.
+        const QPoint at = button->mapToGlobal(QPoint(button->width(), button->height()));
+        if (!vexo::Confirm(at.x() - 300, at.y() + 4, vexo::kPopupSmartOff)) {
+            return;
+        }
+    }
+    // A refusal leaves switch and pages as they are, silently.
+    if (manager->DeviceContext().SetSmartStatus(wanted)) {
+        manager->Refresh();
+        button->SetSelected(wanted ? 0 : 1);
+        UpdateSmartOffNotice();
+    }
 }
 
 void CCommonHeader::PlaceRightButtons() {
@@ -86,6 +138,7 @@ void CCommonHeader::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     InitDialogBase(this);
     PlaceRightButtons();
+    UpdateSmartOffNotice();
 }
 
 void CCommonHeader::paintEvent(QPaintEvent*) {
@@ -114,16 +167,9 @@ void CCommonHeader::OnCommand(int index) {
     }
     CSmartXmlParse& context = manager->DeviceContext();
     switch (index) {
-        case kSwitchIndex: {
-            vexo::CXPButton* button = switch_.Control();
-            const int wanted = button->GetSelected();
-            // A refusal leaves switch and pages as they are, silently.
-            if (context.SetSmartStatus(wanted)) {
-                manager->Refresh();
-                button->SetSelected(wanted ? 0 : 1);
-            }
+        case kSwitchIndex:
+            ToggleAnalytics();
             break;
-        }
         case kSmartFunctionIndex: {
             // Only a way back from the normal arming group restores the token
             // saved on the way there; a click within the smart group keeps the
@@ -136,6 +182,7 @@ void CCommonHeader::OnCommand(int index) {
                 context.SetReferenceScene(QString(), manager->ArmingSceneToken());
             }
             switch_.Show(1);
+            UpdateSmartOffNotice();
             break;
         }
         case kNormalArmingIndex:
@@ -145,6 +192,7 @@ void CCommonHeader::OnCommand(int index) {
             context.SetReferenceScene(QString(), QString::fromLatin1(kNormalAlarmOwnerToken));
             manager->ReloadNormalArming();
             switch_.Show(0);
+            UpdateSmartOffNotice();
             break;
         case kExportIndex:
             manager->ExportBatchConfig();

@@ -3,6 +3,10 @@
 // buttons (analytics functions, normal arming), the analytics on/off switch
 // and the export button. Its buttons report through the auto-generated
 // controls' notifications; the header handles the owner-drawn button range.
+//
+// Turning the analytics off stops every rule, so the switch asks first.
+// While they are off the analytics pages stay hidden; in their place, under
+// the band, the header shows a notice that says so and how to turn them on.
 
 #include <QWidget>
 
@@ -20,6 +24,8 @@ public:
     static constexpr int kNormalArmingIndex = 7;
     static constexpr int kExportIndex = 8;
     static constexpr int kTemplateWidth = 1280;
+    // The notice shown under the band while the analytics are off.
+    static constexpr int kSmartOffNoticeId = 15000 + 40;
 
     explicit CCommonHeader(QWidget* parent = nullptr);
     ~CCommonHeader() override;
@@ -35,6 +41,7 @@ public:
     vexo::CAutoXpBtn& NormalArmingButton() { return normalArming_; }
     vexo::CAutoXpBtn& SwitchButton() { return switch_; }
     vexo::CAutoXpBtn& ExportButton() { return export_; }
+    vexo::CAutoStatic& SmartOffNotice() { return notice_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -45,10 +52,16 @@ private:
     void CreateGroupButton(vexo::CAutoXpBtn& button, int index, const QString& text, int left,
                            int selected);
     void PlaceRightButtons();
+    // The analytics switch's click: asks before turning them off.
+    void ToggleAnalytics();
+    // Shows the notice while the analytics are off and their group is
+    // chosen, centred in the area under the band.
+    void UpdateSmartOffNotice();
 
     vexo::CAutoXpBtn smartFunction_;
     vexo::CAutoXpBtn normalArming_;
     vexo::CAutoXpBtn switch_;
     vexo::CAutoXpBtn export_;
+    vexo::CAutoStatic notice_;
     vexo::CComFont font_;
 };

@@ -107,6 +107,9 @@ void COkCancelConfigDlg::InitDialog() {
             case kPopupRecoverDefaults:
                 m_message = texts->recoverQuestion;
                 break;
+            case kPopupSmartOff:
+                m_message = texts->smartOffQuestion;
+                break;
             default:
                 m_message = m_text;
                 break;

@@ -98,6 +98,58 @@ void CSceneSetBaseWithPtz::Create(QWidget* parent, QPoint origin) {
     CreatePad(parent);
     CreateLensRows(parent);
     CreateSpeedAndPreset(parent);
+    CreateLockReason(parent);
+}
+
+void CSceneSetBaseWithPtz::CreateLockReason(QWidget* parent) {
+    // Under the pad: the notice, then the reason on its own line.
+    const QPoint centre = origin_ + kPadCentreOffset;
+    const int half = vexo::ImageSizeById(700).height() / 2;
+    lockReason_.Create(kLockReasonId, parent,
+                       QRect(centre.x() - 140, centre.y() + half + 4, 280, 44));
+    vexo::CBreakDownStatic* label = lockReason_.Control();
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->SetTextColor(QColor(0xD9, 0x53, 0x4F));
+    lockReason_.Show(0);
+}
+
+void CSceneSetBaseWithPtz::SetLockRefusal(bool refused, const QString& reason) {
+    const QString text =
+        refused ? vexo::TheComStr().Texts().ptzLockRefused + QLatin1Char('\n') + reason : QString();
+    if (refused == lockRefused_ &&
+        (!lockReason_.Control() || lockReason_.Control()->text() == text)) {
+        return;
+    }
+    lockRefused_ = refused;
+    if (refused) {
+        PadReleased();  // a move held while the lock went is stopped
+    }
+    const bool enabled = !refused;
+    if (padFace_) {
+        padFace_->setEnabled(enabled);
+    }
+    for (vexo::CAutoPngBtn& wedge : wedges_) {
+        if (wedge.Control()) {
+            wedge.Control()->setEnabled(enabled);
+        }
+    }
+    for (vexo::CAutoXpBtn& button : lens_) {
+        if (button.Control()) {
+            button.Control()->setEnabled(enabled);
+        }
+    }
+    for (vexo::CAutoComboBox* combo : {&panSpeed_, &tiltSpeed_, &preset_}) {
+        if (combo->Control()) {
+            combo->Control()->setEnabled(enabled);
+        }
+    }
+    if (goToPreset_.Control()) {
+        goToPreset_.Control()->setEnabled(enabled);
+    }
+    if (lockReason_.Control()) {
+        lockReason_.Control()->setText(text);
+    }
+    lockReason_.Show(refused && shown_ ? 1 : 0);
 }
 
 void CSceneSetBaseWithPtz::CreatePad(QWidget* parent) {
@@ -186,6 +238,8 @@ void CSceneSetBaseWithPtz::CreateSpeedAndPreset(QWidget* parent) {
 
 void CSceneSetBaseWithPtz::Show(bool show) {
     const int visible = show ? 1 : 0;
+    shown_ = show;
+    lockReason_.Show(show && lockRefused_ ? 1 : 0);
     if (padFace_) {
         padFace_->setVisible(show);
     }
@@ -206,6 +260,9 @@ void CSceneSetBaseWithPtz::Show(bool show) {
 
 bool CSceneSetBaseWithPtz::OnCommand(int offset) {
     if (offset == kGoToPresetIndex) {
+        if (lockRefused_) {
+            return true;
+        }
         SendPtz(kGoToPresetCommand, Preset(), 6, 0);
         return true;
     }
@@ -213,6 +270,9 @@ bool CSceneSetBaseWithPtz::OnCommand(int offset) {
 }
 
 void CSceneSetBaseWithPtz::StartPtzCommand(int command) {
+    if (lockRefused_) {
+        return;  // the dome is someone else's
+    }
     SendPtz(command, PanSpeed(), TiltSpeed(), 0);
 }
 
@@ -223,6 +283,9 @@ void CSceneSetBaseWithPtz::StopPtzCommand(int command) {
 void CSceneSetBaseWithPtz::PadPressed(QPointF pos, QSize padSize) {
     if (padCommand_ >= 0) {
         PadReleased();  // a second press without a release: stop the first
+    }
+    if (lockRefused_) {
+        return;
     }
     const double angle =
         sceneset::PadAngle(padSize.width() / 2, padSize.height() / 2, pos.x(), pos.y());

@@ -36,6 +36,8 @@ public:
     static constexpr int kLensFirstIndex = 110;
     static constexpr int kPresetCount = 250;
     static constexpr int kGoToPresetCommand = 15;
+    // The device's reason beside the pad while it refuses the PTZ lock.
+    static constexpr int kLockReasonId = 15000 + 9;
 
     CSceneSetBaseWithPtz();
     ~CSceneSetBaseWithPtz() override;
@@ -49,6 +51,10 @@ public:
     // The PTZ controls hold no device state that could go stale (speeds and
     // presets are read when a command is sent), so there is nothing to do.
     virtual void PeriodicUpdate() {}
+    // While the device refuses the PTZ lock (`refused`), every PTZ control
+    // is disabled and `reason` shows beside the pad; otherwise they work.
+    void SetLockRefusal(bool refused, const QString& reason);
+    bool LockRefused() const { return lockRefused_; }
 
     // PtzCommandTarget: held lens buttons and the pad.
     void StartPtzCommand(int command) override;
@@ -76,11 +82,15 @@ private:
     void CreatePad(QWidget* parent);
     void CreateLensRows(QWidget* parent);
     void CreateSpeedAndPreset(QWidget* parent);
+    void CreateLockReason(QWidget* parent);
 
     std::unique_ptr<PadFilter> padFilter_;
     QPointer<QWidget> padFace_;
     std::array<vexo::CAutoPngBtn, 8> wedges_;
     int padCommand_ = -1;  // the direction held on the pad, -1 when none
+    bool lockRefused_ = false;
+    bool shown_ = true;
+    vexo::CAutoStatic lockReason_;
     std::array<vexo::CAutoStatic, 6> labels_;
     std::array<vexo::CAutoXpBtn, 6> lens_;
     vexo::CAutoComboBox panSpeed_;

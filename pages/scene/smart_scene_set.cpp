@@ -28,7 +28,16 @@ CSmartSceneSet::CSmartSceneSet(CAudioVideoPlay* session)
     body_->SetPage(this);
 }
 
-CSmartSceneSet::~CSmartSceneSet() = default;
+// The device keeps a lock for five minutes after its holder has gone: a
+// control destroyed on this page (Destroy, or the host ending) hands it back
+// at once, so that the next session may move the dome.
+CSmartSceneSet::~CSmartSceneSet() {
+    CDialogManager* manager = Manager();
+    if (manager != nullptr &&
+        manager->DeviceContext().PtzLockNow() == CSmartXmlParse::PtzLockState::Held) {
+        manager->DeviceContext().PTZUnLock();
+    }
+}
 
 void CSmartSceneSet::OnInitDialog() {
     header_->Create(this, width());
@@ -106,6 +115,7 @@ void CSmartSceneSet::OnTimer(int id) {
         case kPeriodicTimer:
             if (CSceneSetBaseWithPtz* part = ActivePtzPart()) {
                 part->PeriodicUpdate();
+                ShowPtzLock(*part);
             }
             body_->PeriodicUpdate();
             break;
@@ -129,6 +139,18 @@ void CSmartSceneSet::StartVideoAndMoveDome() {
     if (manager != nullptr && body_->StoredPosition(position)) {
         manager->DeviceContext().MovePTZPosition(position.pan, position.tilt, position.zoom);
     }
+}
+
+void CSmartSceneSet::ShowPtzLock(CSceneSetBaseWithPtz& part) {
+    CDialogManager* manager = Manager();
+    if (manager == nullptr) {
+        return;
+    }
+    // The lock is taken when the page is shown and at each renewal; the
+    // controls follow the last answer.
+    const CSmartXmlParse& context = manager->DeviceContext();
+    const bool refused = context.PtzLockNow() == CSmartXmlParse::PtzLockState::Refused;
+    part.SetLockRefusal(refused, context.PtzLockRefusal());
 }
 
 void CSmartSceneSet::RenewPtzLock() {

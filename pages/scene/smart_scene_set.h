@@ -12,6 +12,9 @@
 // the page manager took when it showed the page. The renewal interval is
 // the manager's (240000 ms) unless the environment variable
 // VEXO_PTZ_LOCK_RENEW_MS names another, which tests use to see renewals.
+// While the device refuses the lock the PTZ controls are disabled, with its
+// reason beside them, until a renewal takes it; a page destroyed while it
+// holds the lock releases it.
 
 #include <QString>
 #include <memory>
@@ -79,6 +82,9 @@ protected:
 
 private:
     void RenewPtzLock();
+    // Shows the PTZ controls usable, or disabled with the device's reason
+    // while it refuses the lock.
+    void ShowPtzLock(CSceneSetBaseWithPtz& part);
     void StartVideoAndMoveDome();
     // The PTZ part that is shown now, or null.
     CSceneSetBaseWithPtz* ActivePtzPart();

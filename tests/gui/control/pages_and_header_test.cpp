@@ -63,6 +63,7 @@ TEST_F(PagesTest, ResizeLaysHeaderAndPagesOut) {
 TEST_F(PagesTest, DeadDeviceLeavesSwitchAndPagesAlone) {
     ASSERT_TRUE(Login());
     auto* sw = qobject_cast<vexo::CXPButton*>(AutoWidget(18003));
+    display_.answer = 1;  // "turn the analytics off?": yes, so that the switch tries
     sim_.Kill();
     QElapsedTimer timer;
     timer.start();

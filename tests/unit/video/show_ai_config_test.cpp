@@ -54,7 +54,7 @@ TEST_F(Renderer, RefusedTextsDrawNothing) {
 TEST_F(Renderer, WireItemsArrowsAndReadBack) {
     ASSERT_TRUE(renderer.DrawLine(port, 1, 2, "1|(100,100),(300,100)", "wire"));
     const ItemList& items = *renderer.Items("wire");
-    EXPECT_EQ(Kinds(items), (std::vector<int32_t>{5, 5, 5, 1, 1, 4, 4, 1}));
+    EXPECT_EQ(Kinds(items), (std::vector<int32_t>{5, 5, 5, 1, 1, 4, 4, 1, 3, 3}));
     EXPECT_EQ(Shown(items[5].id), 1) << "end circles are shown when added";
     const LineRecord& line = *renderer.Line("wire");
     EXPECT_EQ(std::tuple(line.lineKind, line.editable, line.arrowAVisible), std::tuple(3, 0, 0));
@@ -64,7 +64,7 @@ TEST_F(Renderer, WireItemsArrowsAndReadBack) {
     ASSERT_TRUE(renderer.SetLineMargin("wire", 0.05f));
     EXPECT_EQ(renderer.Line("wire")->band[0], (GeoPoint{100, 128}));
     EXPECT_EQ(renderer.GetGeometryText("wire"), QStringLiteral("1|0.050|(100,100),(300,100)"));
-    EXPECT_EQ(Count(), 8) << "redraws never add items";
+    EXPECT_EQ(Count(), 10) << "redraws never add items";
 
     ASSERT_TRUE(renderer.DrawLine(port, 1, 3, "0|(0,0),(10,0)", "directed"));
     EXPECT_EQ(renderer.Line("directed")->lineKind, 4);
@@ -75,7 +75,7 @@ TEST_F(Renderer, DeleteWithKeepOnlyMakesEditable) {
     const ItemList before = *renderer.Items("w");
     ASSERT_TRUE(renderer.DeleteOverlay("w", true));
     EXPECT_EQ(renderer.Line("w")->editable, 1);
-    EXPECT_EQ(Count(), 8);
+    EXPECT_EQ(Count(), 10);
 
     ASSERT_TRUE(renderer.DeleteOverlay("w", false));
     EXPECT_EQ(renderer.Line("w"), nullptr);
