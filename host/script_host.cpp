@@ -1,9 +1,11 @@
 #include "script_host.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 #include <cstdint>
 #include <cstdio>
@@ -221,6 +223,23 @@ QJSValue ScriptHost::readFile(const QString& file) {
         return QJSValue(QJSValue::NullValue);
     }
     return QJSValue(QString::fromUtf8(in.readAll()));
+}
+
+void ScriptHost::include(const QString& file) {
+    const QFileInfo named(file);
+    const QString path =
+        named.isAbsolute() ? file : QFileInfo(m_fileName).absoluteDir().filePath(file);
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly)) {
+        m_engine.throwError(QStringLiteral("host.include: cannot read %1").arg(path));
+        return;
+    }
+    QStringList stack;
+    const QJSValue result = m_engine.evaluate(QString::fromUtf8(in.readAll()), path, 1, &stack);
+    if (result.isError() || !stack.isEmpty()) {
+        m_engine.throwError(
+            QStringLiteral("host.include: %1").arg(DescribeFailure(result, stack, path)));
+    }
 }
 
 void ScriptHost::resize(int width, int height) {

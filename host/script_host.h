@@ -77,6 +77,10 @@ public:
     Q_INVOKABLE bool screenshot(const QString& file);
     // The file's text (read as UTF-8), or null when it cannot be read.
     Q_INVOKABLE QJSValue readFile(const QString& file);
+    // Runs the script `file` (relative to the running script's folder) in
+    // the same global scope, so that scripts share their helper functions;
+    // a file that cannot be read or fails makes the including script fail.
+    Q_INVOKABLE void include(const QString& file);
     Q_INVOKABLE void resize(int width, int height);
     Q_INVOKABLE void exit(int code);
     // With `shown` false the new window stays hidden, so the control has no

@@ -2,19 +2,11 @@
 // region the device holds empty gets a five-corner region, Escape during a
 // drawing keeps the region there was, and the eighth corner closes a region.
 // Each time the device is read after Save.
-function check(c, what) { if (!c) throw new Error("check failed: " + what); }
+host.include("smart_steps.js");
 const kScene = "Scene_001", kFun = "zelk:Intrusion_Event";
 const VIDEO = 15030, PEN = 11000, SAVE = 18392;
 const folder = host.args[0];
 
-function enterFunction(caption) {
-    for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) if (ui.find(id).visible) ui.click(id);
-    check(ui.page() === 2, "the smart configuration page is entered");
-    let id = 18310;
-    while (id < 18400 && !(ui.find(id).visible && ui.find(id).text === caption)) ++id;
-    check(ui.click(id), "function " + caption);
-    check(host.waitUntil(() => ui.property(VIDEO, "vexoOverlayDrawn") === true), "the geometry is drawn over the picture");
-}
 function readRule(token) {
     const reply = sim.cmd("CMD_GetRuleModuleParam", {SceneToken: kScene, SmartFunName: kFun, RuleToken: token});
     check(reply.ok, "the device reads " + token + ": " + reply.error);

@@ -2,19 +2,11 @@
 // from the device after Save: a wire by two clicks with its direction turned
 // on the video, a rectangle by press, drag and release, and the delete tool
 // saving an empty region.
-function check(c, what) { if (!c) throw new Error("check failed: " + what); }
+host.include("smart_steps.js");
 const kScene = "Scene_001";
 const VIDEO = 15030, SAVE = 18392;
 const folder = host.args[0];
 
-function enterFunction(caption) {
-    for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) if (ui.find(id).visible) ui.click(id);
-    check(ui.page() === 2, "the smart configuration page is entered");
-    let id = 18310;
-    while (id < 18400 && !(ui.find(id).visible && ui.find(id).text === caption)) ++id;
-    check(ui.click(id), "function " + caption);
-    check(host.waitUntil(() => ui.property(VIDEO, "vexoOverlayDrawn") === true), "the geometry is drawn over the picture");
-}
 function device(command, info) {
     const reply = sim.cmd(command, Object.assign({SceneToken: kScene}, info));
     check(reply.ok, command + ": " + reply.error);

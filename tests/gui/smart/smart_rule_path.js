@@ -3,19 +3,11 @@
 // video, change a combo and a value, save, and find exactly that on the
 // device. Which slot and token Add takes, and the bar's buttons, are
 // smart_rule_bar.js's.
-function check(c, what) { if (!c) throw new Error("check failed: " + what); }
+host.include("smart_steps.js");
 const kScene = "Scene_001";
 
 // Enters the page from the index page's first function button of the first
 // scene, then picks the function whose bar button reads `caption`.
-function enterFunction(caption) {
-    for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) if (ui.find(id).visible) ui.click(id);
-    check(ui.page() === 2, "the smart configuration page is entered");
-    let id = 18310;
-    while (id < 18400 && !(ui.find(id).visible && ui.find(id).text === caption)) ++id;
-    check(ui.click(id), "function " + caption);
-    check(host.waitUntil(() => ui.property(15030, "vexoOverlayDrawn") === true), "the geometry is drawn over the picture");
-}
 function readRule(fun, token) {
     const reply = sim.cmd("CMD_GetRuleModuleParam", {SceneToken: kScene, SmartFunName: fun, RuleToken: token});
     check(reply.ok, "the device reads " + token + ": " + reply.error);

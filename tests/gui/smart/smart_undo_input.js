@@ -4,20 +4,12 @@
 // do it again and redo two steps, and the device holds the drawn and moved
 // region with the parameter as it was. Then the point table: a typed
 // coordinate, the arrow keys and a corner dragged near the edge.
-function check(c, what) { if (!c) throw new Error("check failed: " + what); }
+host.include("smart_steps.js");
 const kScene = "Scene_001", kFun = "zelk:Intrusion_Event", kRule = "Intrusion_Event 01";
 const VIDEO = 15030, PEN = 11000, SAVE = 18392, UNDO = 18470, REDO = 18471;
 const ALARM_MODE = 12100, TABLE_X0 = 13470, SIZE = 15471;
 const folder = host.args[0];
 
-function enterFunction(caption) {
-    for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) if (ui.find(id).visible) ui.click(id);
-    check(ui.page() === 2, "the smart configuration page is entered");
-    let id = 18310;
-    while (id < 18400 && !(ui.find(id).visible && ui.find(id).text === caption)) ++id;
-    check(ui.click(id), "function " + caption);
-    check(host.waitUntil(() => ui.property(VIDEO, "vexoOverlayDrawn") === true), "the geometry is drawn over the picture");
-}
 function readRule() {
     const reply = sim.cmd("CMD_GetRuleModuleParam", {SceneToken: kScene, SmartFunName: kFun, RuleToken: kRule});
     check(reply.ok, "the device reads the rule: " + reply.error);
