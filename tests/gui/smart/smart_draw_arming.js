@@ -1,16 +1,10 @@
 // Drawing on the normal arming page: the motion alarm's region drawn anew
 // by clicks and closed by a double click, read back from the device after
 // Save.
-function check(c, what) { if (!c) throw new Error("check failed: " + what); }
+host.include("smart_steps.js");
 const VIDEO = 15030, PEN = 11000, SAVE = 18110, FIRST_ALARM = 18200;
 const motion = {NormalAlarmType: "zelk:Motion_Event", NormalAlarmToken: "Motion 01"};
 
-function points(text) {
-    return text.replace(/^\d+\|/, "").match(/\(([^)]*)\)/g).map(p => p.slice(1, -1).split(",").map(Number));
-}
-function click(x, y) {
-    check(ui.mouse(VIDEO, "press", x, y) && ui.mouse(VIDEO, "release", x, y), "a click at " + x + "," + y);
-}
 
 check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
 check(ui.click(18007), "the normal arming group");

@@ -2,17 +2,11 @@
 // panel with line rows and a point: the calibration line (kind 15) and the
 // horizon line (kind 20) by two clicks each, the calibration point by one
 // click. The device holds them after Save.
-function check(c, what) { if (!c) throw new Error("check failed: " + what); }
+host.include("smart_steps.js");
 const VIDEO = 15030, SAVE = 18108;
 const CALIBER = 11000, HORIZON = 11001, POINT = 11002, MODE = 12100;
 const folder = host.args[0];
 
-function click(x, y) {
-    check(ui.mouse(VIDEO, "press", x, y) && ui.mouse(VIDEO, "release", x, y), "a click at " + x + "," + y);
-}
-function points(text) {
-    return text.replace(/^\d+\|/, "").match(/\(([^)]*)\)/g).map(p => p.slice(1, -1).split(",").map(Number));
-}
 // Device space of the 704 x 396 video, within one pixel.
 function near(actual, [x, y], what) {
     const expected = [(x - 352) / 352, (198 - y) / 198];

@@ -4,7 +4,7 @@
 // Each time the device is read after Save.
 host.include("smart_steps.js");
 const kScene = "Scene_001", kFun = "zelk:Intrusion_Event";
-const VIDEO = 15030, PEN = 11000, SAVE = 18392;
+const VIDEO = 15030, PEN = 11000;
 const folder = host.args[0];
 
 function readRule(token) {
@@ -16,17 +16,6 @@ function regionOf(token) {
     const polygons = readRule(token).DetectionRegion.polygon || [];
     check(polygons.length === 1, token + " holds one region: " + JSON.stringify(polygons));
     return polygons[0].VexoPolygon;
-}
-function points(text) {
-    return text.replace(/^\d+\|/, "").match(/\(([^)]*)\)/g).map(p => p.slice(1, -1).split(",").map(Number));
-}
-function click(x, y) {
-    check(ui.mouse(VIDEO, "press", x, y) && ui.mouse(VIDEO, "release", x, y), "a click at " + x + "," + y);
-}
-function save() {
-    check(ui.click(SAVE), "Save");
-    const messages = ui.messages();
-    check(messages.length === 1 && messages[0].text === "Save Success", JSON.stringify(messages));
 }
 // The 640 x 360 video: one pixel is 1/320 of device x and 1/180 of device y.
 function sameWithinAPixel(actual, pixels, what) {

@@ -4,24 +4,13 @@
 // saving an empty region.
 host.include("smart_steps.js");
 const kScene = "Scene_001";
-const VIDEO = 15030, SAVE = 18392;
+const VIDEO = 15030;
 const folder = host.args[0];
 
 function device(command, info) {
     const reply = sim.cmd(command, Object.assign({SceneToken: kScene}, info));
     check(reply.ok, command + ": " + reply.error);
     return reply.info;
-}
-function points(text) {
-    return text.replace(/^\d+\|/, "").match(/\(([^)]*)\)/g).map(p => p.slice(1, -1).split(",").map(Number));
-}
-function click(x, y) {
-    check(ui.mouse(VIDEO, "press", x, y) && ui.mouse(VIDEO, "release", x, y), "a click at " + x + "," + y);
-}
-function save() {
-    check(ui.click(SAVE), "Save");
-    const messages = ui.messages();
-    check(messages.length === 1 && messages[0].text === "Save Success", JSON.stringify(messages));
 }
 // Device space of the 640 x 360 video, within one pixel.
 function near(actual, [x, y], what) {

@@ -13,9 +13,6 @@ function readRule(fun, token) {
     check(reply.ok, "the device reads " + token + ": " + reply.error);
     return reply.info;
 }
-function points(text) {
-    return text.replace(/^\d+\|/, "").match(/\(([^)]*)\)/g).map(p => p.slice(1, -1).split(",").map(Number));
-}
 // A drag on the live video: the press starts the shape tracker, which then
 // follows the moves and ends at the release (sent from inside its loop).
 function dragOnVideo(x1, y1, x2, y2) {

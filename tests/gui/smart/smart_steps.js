@@ -13,3 +13,18 @@ function enterFunction(caption) {
     check(ui.click(id), "function " + caption);
     check(host.waitUntil(() => ui.property(15030, "vexoOverlayDrawn") === true), "the geometry is drawn over the picture");
 }
+
+// The points of a device geometry text ("n|(x,y)(x,y)..." or "(x,y)...").
+function points(text) {
+    return text.replace(/^\d+\|/, "").match(/\(([^)]*)\)/g).map(p => p.slice(1, -1).split(",").map(Number));
+}
+// A press and release at (x, y) on the video window.
+function click(x, y) {
+    check(ui.mouse(15030, "press", x, y) && ui.mouse(15030, "release", x, y), "a click at " + x + "," + y);
+}
+// Save (the smart page's button unless `id` names another) and its success.
+function save(id = 18392) {
+    check(ui.click(id), "Save");
+    const messages = ui.messages();
+    check(messages.length === 1 && messages[0].text === "Save Success", JSON.stringify(messages));
+}

@@ -6,7 +6,7 @@
 // coordinate, the arrow keys and a corner dragged near the edge.
 host.include("smart_steps.js");
 const kScene = "Scene_001", kFun = "zelk:Intrusion_Event", kRule = "Intrusion_Event 01";
-const VIDEO = 15030, PEN = 11000, SAVE = 18392, UNDO = 18470, REDO = 18471;
+const VIDEO = 15030, PEN = 11000, UNDO = 18470, REDO = 18471;
 const ALARM_MODE = 12100, TABLE_X0 = 13470, SIZE = 15471;
 const folder = host.args[0];
 
@@ -21,9 +21,6 @@ function regionPoints() {
     return polygons[0].VexoPolygon.replace(/^\d+\|/, "").match(/\(([^)]*)\)/g)
         .map(p => p.slice(1, -1).split(",").map(Number));
 }
-function click(x, y) {
-    check(ui.mouse(VIDEO, "press", x, y) && ui.mouse(VIDEO, "release", x, y), "a click at " + x + "," + y);
-}
 // The press starts the shape tracker, which follows the moves and ends at
 // the release (sent from inside its loop).
 function drag(from, to) {
@@ -33,11 +30,6 @@ function drag(from, to) {
         ui.mouse(VIDEO, "release", to[0], to[1]);
     });
     check(ui.mouse(VIDEO, "press", from[0], from[1]), "press at " + from);
-}
-function save() {
-    check(ui.click(SAVE), "Save");
-    const messages = ui.messages();
-    check(messages.length === 1 && messages[0].text === "Save Success", JSON.stringify(messages));
 }
 // Device space of the 640 x 360 video.
 const dx = px => (px - 320) / 320, dy = py => (180 - py) / 180;
