@@ -4,6 +4,24 @@
 
 namespace vexo {
 
+std::function<RangeInfo(const QString&)> DeviceRanges(DeviceCommandChannel* channel,
+                                                      const QString& ownerKind,
+                                                      const QString& funName) {
+    if (channel == nullptr) {
+        return {};
+    }
+    return [channel, ownerKind, funName](const QString& name) {
+        ParamRange range;
+        range.paramName = name;
+        RangeInfo info;
+        if (channel->GetParamRange(ownerKind, funName, range)) {
+            info.description = range.description;
+            info.rangeMap = std::move(range.rangeMap);
+        }
+        return info;
+    };
+}
+
 void PrefetchRowRanges(DeviceCommandChannel* channel, const RowInputs& inputs,
                        const QString& funName) {
     if (channel == nullptr || !inputs.range) {

@@ -1,13 +1,19 @@
 #pragma once
-// The value ranges a panel's rows will ask for, asked of the device side by
-// side before the rows are built (one round trip's time instead of one per
-// parameter).
+// The value ranges a panel's rows ask the device for: looked up through the
+// channel, and asked side by side before the rows are built (one round
+// trip's time instead of one per parameter).
 
 #include "param_rows.h"
 
 class DeviceCommandChannel;
 
 namespace vexo {
+
+// The rows' range lookup for `funName` on `channel`: the device's answer,
+// which the channel keeps for the login; an empty range when there is none.
+std::function<RangeInfo(const QString& paramName)> DeviceRanges(DeviceCommandChannel* channel,
+                                                                const QString& ownerKind,
+                                                                const QString& funName);
 
 // Builds the rows of `inputs` once without a device, to learn which ranges
 // they ask for, and lets `channel` fetch those of `funName` together.

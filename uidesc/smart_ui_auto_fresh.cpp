@@ -159,24 +159,9 @@ void CSmartUiAutoFresh::AddRows(const QString& ownerKind, const ParamRecord& rec
     inputs.params = &params;
     inputs.links = &links;
     inputs.record = &record;
-    // A value range is asked of the device once while the page shows the
-    // function; redrawing the panel (the video started, a reset) asks nothing.
-    inputs.range = [&](const QString& name) {
-        const QString key = ownerKind + u'|' + record.funName + u'|' + name;
-        if (const auto it = ranges_.find(key); it != ranges_.end()) {
-            return it->second;
-        }
-        RangeInfo info;
-        ParamRange range;
-        range.paramName = name;
-        if (parse_->Channel() &&
-            parse_->Channel()->GetParamRange(ownerKind, record.funName, range)) {
-            info.description = range.description;
-            info.rangeMap = std::move(range.rangeMap);
-            ranges_[key] = info;
-        }
-        return info;
-    };
+    // The channel keeps the device's range answers for the login: a redraw
+    // (the video started, a reset) asks nothing.
+    inputs.range = vexo::DeviceRanges(parse_->Channel(), ownerKind, record.funName);
     inputs.displayText = [this](const QString& identifier) {
         QString text = identifier;
         parse_->GetDisplayText(identifier, text);

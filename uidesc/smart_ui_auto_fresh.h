@@ -64,9 +64,6 @@ public:
     void Rebuild();
     // Throws the panel away (no rule to show) and forgets the records.
     void ClearPanel();
-    // Forgets the value ranges the device gave (the page enters a function
-    // anew); they are asked again on the next build.
-    void ForgetRanges() { ranges_.clear(); }
     // Reads every control back into the records it belongs to.
     void CollectAll();
 
@@ -117,8 +114,6 @@ private:
     std::map<QString, ParamRecord> nonScenes_;
     // Parameter lists of the owners shown, by "kind|name", read once per build.
     std::map<QString, ParamList> paramLists_;
-    // The device's value ranges, by "kind|owner|parameter".
-    std::map<QString, RangeInfo> ranges_;
 };
 
 }  // namespace vexo

@@ -23,18 +23,7 @@ void CSmartXmlParse::BuildParamRows(const QString& ownerKind, const vexo::ParamL
     inputs.links = &links;
     inputs.record = &record;
     DeviceCommandChannel* channel = channel_.get();
-    if (channel) {
-        inputs.range = [channel, &ownerKind, &record](const QString& name) {
-            ParamRange range;
-            range.paramName = name;
-            vexo::RangeInfo info;
-            if (channel->GetParamRange(ownerKind, record.funName, range)) {
-                info.description = range.description;
-                info.rangeMap = std::move(range.rangeMap);
-            }
-            return info;
-        };
-    }
+    inputs.range = vexo::DeviceRanges(channel, ownerKind, record.funName);
     inputs.displayText = [this](const QString& identifier) {
         QString text = identifier;
         GetDisplayText(identifier, text);

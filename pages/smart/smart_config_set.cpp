@@ -125,7 +125,6 @@ QString CSmartConfigSet::FunctionOfIndex(int index) const {
 
 void CSmartConfigSet::SelectFunction(const QString& funName) {
     funName_ = funName;
-    body_->Controller().ForgetRanges();
     if (funName.isEmpty() || !funTitle_.Select(funName)) {
         // No analytics function on this scene: an empty bar and no panel.
         funName_.clear();
