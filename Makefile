@@ -8,6 +8,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+FUZZ_JOBS    ?= 1
 
 # Real package names only: dpkg never reports a virtual package (such as
 # the old name of the Qt SVG headers) as installed, so one here would send
@@ -64,7 +65,7 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DVEXO_FUZZ=ON -DVEXO_SANITIZE=ON -DVEXO_BUILD_TESTS=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target vexo_fuzzers
-	./scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	FUZZ_JOBS=$(FUZZ_JOBS) ./scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 bench: EXTRA_PACKAGES = $(BENCH_PACKAGES)
 # Runs headless; one failing benchmark is reported and fails the target at
