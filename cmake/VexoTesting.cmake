@@ -67,7 +67,7 @@ endfunction()
 # the device's batch configuration as `vexo-cmd config get` reads it is the
 # script's last argument.
 function(vexo_host_test name)
-    cmake_parse_arguments(ARG "SIMULATOR;CHECK_DUMP;CONFIG_ARG"
+    cmake_parse_arguments(ARG "SIMULATOR;SECOND_SIMULATOR;CHECK_DUMP;CONFIG_ARG"
         "SCRIPT;EXPECT_EXIT;EXPECT_STDERR;EXPECT_FILE;PROGID;DISABLED"
         "ENV;ARGS;SIMULATOR_ARGS" ${ARGN})
     set(runner ${PROJECT_SOURCE_DIR}/tests/support/run_host_test.sh)
@@ -76,6 +76,9 @@ function(vexo_host_test name)
     if(ARG_SIMULATOR)
         list(APPEND command --simulator $<TARGET_FILE:vexo-devsim>
             --sim-cmd $<TARGET_FILE:vexo-cmd>)
+    endif()
+    if(ARG_SECOND_SIMULATOR)
+        list(APPEND command --second-simulator)
     endif()
     foreach(simulator_arg IN LISTS ARG_SIMULATOR_ARGS)
         list(APPEND command --simulator-arg ${simulator_arg})

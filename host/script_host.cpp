@@ -121,9 +121,17 @@ ScriptHost::ScriptHost(const HostOptions& options, ControlLoader& loader, HostWi
     global.setProperty(QStringLiteral("host"), m_engine.newQObject(this));
     global.setProperty(QStringLiteral("ui"), m_engine.newQObject(m_ui));
     global.setProperty(QStringLiteral("control"), Wrap(embedded));
-    auto* sim = new SimBridge(m_engine, m_device, m_user, m_password, this);
+    auto* sim =
+        new SimBridge(m_engine, m_device, m_user, m_password, SimBridge::kJournalVariable, this);
     QJSEngine::setObjectOwnership(sim, QJSEngine::CppOwnership);
     global.setProperty(QStringLiteral("sim"), m_engine.newQObject(sim));
+    const QString secondAddress = qEnvironmentVariable(SimBridge::kSecondAddressVariable);
+    if (!secondAddress.isEmpty()) {
+        auto* second = new SimBridge(m_engine, secondAddress, m_user, m_password,
+                                     SimBridge::kSecondJournalVariable, this);
+        QJSEngine::setObjectOwnership(second, QJSEngine::CppOwnership);
+        global.setProperty(QStringLiteral("sim2"), m_engine.newQObject(second));
+    }
 }
 
 ScriptHost::~ScriptHost() = default;

@@ -26,14 +26,14 @@ QJSValue ParsedOrText(QJSEngine& engine, const QString& text) {
 }  // namespace
 
 SimBridge::SimBridge(QJSEngine& engine, QString address, QString user, QString password,
-                     QObject* parent)
+                     const char* journalVariable, QObject* parent)
     : QObject(parent),
       m_engine(engine),
       m_address(std::move(address)),
       m_user(std::move(user)),
       m_password(std::move(password)) {
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    m_journalPath = environment.value(QString::fromLatin1(kJournalVariable));
+    m_journalPath = environment.value(QString::fromLatin1(journalVariable));
     m_commandPath = environment.value(QString::fromLatin1(kCommandVariable));
 }
 

@@ -16,10 +16,15 @@ namespace host {
 
 class SimBridge : public QObject {
     Q_OBJECT
+    // The device's "host:port", e.g. for a login of the control to it.
+    Q_PROPERTY(QString address READ address CONSTANT)
 public:
-    // `address`, `user` and `password` are the device of the command line.
+    // `address`, `user` and `password` are the device; `journalVariable`
+    // names the environment variable holding its journal's path.
     SimBridge(QJSEngine& engine, QString address, QString user, QString password,
-              QObject* parent = nullptr);
+              const char* journalVariable = kJournalVariable, QObject* parent = nullptr);
+
+    QString address() const { return m_address; }
 
     // The journal's entries from index `from` on: {time, session, path,
     // request}, `request` parsed when it is JSON.
@@ -34,6 +39,9 @@ public:
 
     static constexpr const char* kJournalVariable = "VEXO_SIM_JOURNAL";
     static constexpr const char* kCommandVariable = "VEXO_SIM_CMD";
+    // The second device of a SECOND_SIMULATOR test: its address and journal.
+    static constexpr const char* kSecondAddressVariable = "VEXO_SIM2_ADDRESS";
+    static constexpr const char* kSecondJournalVariable = "VEXO_SIM2_JOURNAL";
 
 private:
     bool Available(const char* member);

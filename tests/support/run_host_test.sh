@@ -2,13 +2,13 @@
 # Runs one host script test (see vexo_host_test in cmake/VexoTesting.cmake).
 # Usage: run_host_test.sh --host EXE --script FILE [--simulator DEVSIM]
 #        [--expect-exit N] [--expect-stderr REGEX] [--expect-file NAME]
-#        [--check-dump] [--progid ID] [--skip REASON]
+#        [--check-dump] [--progid ID] [--skip REASON] [--second-simulator]
 #        [--simulator-arg ARG ...] [--config-arg VEXO_CMD] [--sim-cmd VEXO_CMD]
 #        [-- ARGS...]
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 simulator_args=() config_cmd= sim_cmd=
-host= script= simulator= expect_exit=0 expect_stderr= expect_file= check_dump= progid= skip=
+host= script= simulator= second_simulator= expect_exit=0 expect_stderr= expect_file= check_dump= progid= skip=
 while [ $# -gt 0 ]; do
     case "$1" in
         --host) host=$2; shift 2 ;;
@@ -20,6 +20,7 @@ while [ $# -gt 0 ]; do
         --check-dump) check_dump=1; shift ;;
         --progid) progid=$2; shift 2 ;;
         --skip) skip=$2; shift 2 ;;
+        --second-simulator) second_simulator=1; shift ;;
         --simulator-arg) simulator_args+=("$2"); shift 2 ;;
         --config-arg) config_cmd=$2; shift 2 ;;
         --sim-cmd) sim_cmd=$2; shift 2 ;;
@@ -33,12 +34,12 @@ if [ -n "$skip" ]; then
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vexo-host-test.XXXXXX")
-sim_pid=
+sim_pid= first_sim_pid=
 cleanup() {
-    if [ -n "$sim_pid" ]; then
-        kill "$sim_pid" 2>/dev/null
-        wait "$sim_pid" 2>/dev/null
-    fi
+    for pid in $first_sim_pid $sim_pid; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -62,6 +63,16 @@ if [ -n "$simulator" ]; then
     # The script's `sim` reads the journal and reaches the device with vexo-cmd.
     export VEXO_SIM_JOURNAL="$work/journal.jsonl"
     export VEXO_SIM_CMD="$sim_cmd"
+    if [ -n "$second_simulator" ]; then
+        # A second device of its own state, e.g. the target of an import;
+        # the script reaches it as `sim2` (same credentials).
+        first_sim_pid=$sim_pid first_address=$address
+        devsim_start "$(dirname "$(dirname "$simulator")")" "$work/devsim2.log" \
+            --port 0 --state "$work/state2" --journal "$work/journal2.jsonl" \
+            "${simulator_args[@]}" || exit 1
+        export VEXO_SIM2_ADDRESS="$address" VEXO_SIM2_JOURNAL="$work/journal2.jsonl"
+        address=$first_address
+    fi
 fi
 script_args=("$@")
 if [ -n "$config_cmd" ]; then

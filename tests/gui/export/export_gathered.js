@@ -35,11 +35,11 @@ check(ui.click(18461), "rule 01");
 
 // The rule saved with a new name; its linkage marked for the export and
 // left on that tab.
-check(ui.setText(13102, "Gate") && ui.click(18392), "rule renamed and saved");
+check(ui.setText(13102, "North gate") && ui.click(18392), "rule renamed and saved");
 check(ui.click(18397) && ui.check(17690, true), "linkage marked Batch Settings");
 let file = exportNow();
 const device = sim.cmd("CMD_GetRuleModuleParam", ruleOwner).info;
-check(device.RuleName === "Gate", "the device holds the saved name");
+check(device.RuleName === "North gate", "the device holds the saved name");
 check(file.Rules && file.Rules[kFun], "the rule's function in Rules: " + JSON.stringify(file.Rules));
 sameAsDevice(file.Rules[kFun][kToken], device, "Rules");
 const trigger = sim.cmd("CMD_GetActionTrigger", ruleOwner).info;
@@ -85,3 +85,15 @@ check(sim.cmd("CMD_GetRuleModuleParam", ruleOwner).info.RuleName === "Changed", 
 check(control.SetConfig(host.device, host.user, host.password, text), "SetConfig accepted");
 sameAsDevice(file.Rules[kFun][kToken], sim.cmd("CMD_GetRuleModuleParam", ruleOwner).info,
              "the device after SetConfig");
+
+// The same file makes a second device, which never saw this session, hold
+// the exported rule: what an operator does to copy one camera's set-up.
+const before = sim2.cmd("CMD_GetRuleModuleParam", ruleOwner).info;
+check(before && before.RuleName !== "North gate", "the second device starts with its own rule");
+const journalMark = sim2.journalLength();
+check(control.SetConfig(sim2.address, host.user, host.password, text), "SetConfig on the second device");
+check(sim2.journal(journalMark).some(e => e.request && /^CMD_Set(Params)?BatchConfig$/.test(e.request.op)),
+      "the import reached the second device");
+sameAsDevice(file.Rules[kFun][kToken], sim2.cmd("CMD_GetRuleModuleParam", ruleOwner).info,
+             "the second device after SetConfig");
+check(sim.cmd("CMD_GetRuleModuleParam", ruleOwner).info.RuleName === "North gate", "the first device keeps its rule");
