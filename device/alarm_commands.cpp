@@ -23,9 +23,20 @@ Json::Value NonSceneInfo(const ParamRecord& record, const char* cmdType) {
 
 }  // namespace
 
+DeviceCommandChannel::AheadCommand DeviceCommandChannel::NonSceneRead(const QString& nonSceneName) {
+    ParamRecord record;
+    record.funName = nonSceneName;
+    return {"CMD_GetNonSceneParam", NonSceneInfo(record, nullptr)};
+}
+
+DeviceCommandChannel::AheadCommand DeviceCommandChannel::NormalAlarmListRead() {
+    return {"CMD_GetAllNormalAlarmFunName", Json::Value()};
+}
+
 int DeviceCommandChannel::GetAllNormalAlarmFunName(std::vector<NormalAlarmFun>& funs) {
     Json::Value reply;
-    if (!SendCommand("CMD_GetAllNormalAlarmFunName", Json::Value(), reply)) {
+    const AheadCommand read = NormalAlarmListRead();
+    if (!SendCommand(read.command, read.params, reply)) {
         return 0;
     }
     ReadNormalAlarmFuns(reply, funs);
@@ -52,7 +63,8 @@ int DeviceCommandChannel::ModifyNormalAlarmData(const QString& /*sceneToken*/,
 
 int DeviceCommandChannel::GetNonSceneParam(ParamRecord& record) {
     Json::Value reply;
-    if (!SendCommand("CMD_GetNonSceneParam", NonSceneInfo(record, nullptr), reply)) {
+    const AheadCommand read = NonSceneRead(record.funName);
+    if (!SendCommand(read.command, read.params, reply)) {
         return 0;
     }
     DecodeParamRecord(reply, record);

@@ -86,6 +86,25 @@ int DeviceCommandChannel::SendCommand(const std::string& command, Json::Value pa
     std::string replyCopy;
     bool answered = false;
     int linkError = VEXONET_OK;
+    if (EarlyReply early; TakeEarlyReply(request, early)) {
+        // Sent ahead with other reads of this action: its turn has come.
+        replyCopy = std::move(early.reply);
+        answered = early.answered;
+        linkError = early.linkError;
+    } else {
+        Exchange(request, loginId, gate, replyCopy, answered, linkError);
+    }
+    lastFailure_ = answered ? ReadReply(replyCopy, lastErrorText_, reply)
+                            : vexo::FailureOfLinkError(linkError);
+    if (gate != nullptr) {
+        gate->Finished(command, params, lastFailure_);
+    }
+    return lastFailure_ == ExchangeFailure::None ? 1 : 0;
+}
+
+void DeviceCommandChannel::Exchange(const std::string& request, int32_t loginId,
+                                    vexo::ExchangeGate* gate, std::string& replyCopy,
+                                    bool& answered, int& linkError) {
     const auto call = [&request, loginId, &replyCopy, &answered, &linkError] {
         char* replyText = nullptr;
         int32_t replyLength = 0;
@@ -103,12 +122,6 @@ int DeviceCommandChannel::SendCommand(const std::string& command, Json::Value pa
     } else {
         call();
     }
-    lastFailure_ = answered ? ReadReply(replyCopy, lastErrorText_, reply)
-                            : vexo::FailureOfLinkError(linkError);
-    if (gate != nullptr) {
-        gate->Finished(command, params, lastFailure_);
-    }
-    return lastFailure_ == ExchangeFailure::None ? 1 : 0;
 }
 
 int DeviceCommandChannel::GetLastErrorText(QString& text) const {

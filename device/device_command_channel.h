@@ -18,6 +18,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
@@ -41,12 +42,62 @@ public:
     // after Cut, fails with 0 and sends nothing.
     int SendCommand(const std::string& command, Json::Value params, Json::Value& reply);
 
+    // A command whose turn comes later in the current operator action.
+    struct AheadCommand {
+        std::string command;
+        Json::Value params;
+    };
+    // A range by parameter name, function and event.
+    using RangeKey = std::tuple<QString, QString, QString>;
+    // How a command sent ahead ended: its reply text, or the link's error.
+    struct EarlyReply {
+        std::string reply;
+        bool answered = false;
+        int linkError = 0;
+    };
+
+    // Sends `commands` side by side, together with every range of `ranges`
+    // not kept yet (at most four in flight). Each command's reply waits until
+    // SendCommand sends the very same request, which then takes it instead of
+    // a round trip and reports it as its own, a failure included; so the
+    // callers keep their order of commands and their error handling. Only
+    // commands the action is certain to send belong here, and nothing whose
+    // answer an earlier command of the list could change. Range answers are
+    // kept as GetParamRange keeps them; a failed range is asked again there.
+    void SendAhead(const std::vector<AheadCommand>& commands,
+                   const std::vector<RangeKey>& ranges = {});
+    // Drops the replies sent ahead and not taken: they belong to one action.
+    void ForgetAhead() { ahead_.clear(); }
+    // SendAhead for the length of a scope (an operator action's reads).
+    class AheadScope {
+    public:
+        AheadScope(DeviceCommandChannel* channel, const std::vector<AheadCommand>& commands,
+                   const std::vector<RangeKey>& ranges = {});
+        ~AheadScope();
+        AheadScope(const AheadScope&) = delete;
+        AheadScope& operator=(const AheadScope&) = delete;
+
+    private:
+        DeviceCommandChannel* channel_;
+    };
     // Asks the device, side by side, for every range of `paramNames` (of one
     // function and event) not kept yet, and keeps the answers; GetParamRange
     // then takes them without a round trip. What failed is asked again
     // there, one by one, and reported as usual.
     void PrefetchRanges(const QString& funText, const QString& eventText,
                         const QStringList& paramNames);
+
+    // The reads and the lock that pages send ahead, built as their command
+    // operations below build them.
+    static AheadCommand FunctionListRead(const QString& sceneToken);
+    static AheadCommand ModuleListRead(const QString& sceneToken);
+    static AheadCommand RuleRead(const QString& sceneToken, const QString& funName,
+                                 const QString& ruleToken);
+    static AheadCommand ModuleRead(const QString& sceneToken, const QString& moduleName);
+    static AheadCommand NonSceneRead(const QString& nonSceneName);
+    static AheadCommand PtzLockCommand(const QString& lockTime);
+    static AheadCommand NormalAlarmListRead();
+    static AheadCommand SmartStatusRead();
     // Forgets the range answers kept so far: the next GetParamRange asks the
     // device again (after a Refresh, when the device may have restarted).
     void ForgetRanges() { ranges_.clear(); }
@@ -155,6 +206,12 @@ private:
     // the scene function cache; `funNames`, when given, receives every name.
     int QuerySceneFunctions(const QString& sceneToken, QStringList* funNames);
 
+    // One library call for `request`, where the exchange gate puts it.
+    static void Exchange(const std::string& request, int32_t loginId, vexo::ExchangeGate* gate,
+                         std::string& replyCopy, bool& answered, int& linkError);
+    // The reply sent ahead for `request`, taken out of the waiting ones.
+    bool TakeEarlyReply(const std::string& request, EarlyReply& reply);
+
     QString lastErrorText_;
     vexo::ExchangeFailure lastFailure_ = vexo::ExchangeFailure::None;
     bool cut_ = false;
@@ -164,5 +221,7 @@ private:
     // The device's range answers of this login ("info" of "CMD_GetParamRange")
     // by parameter, function and event: a device's ranges do not change while
     // it runs, so each is asked once per login and Refresh.
-    std::map<std::tuple<QString, QString, QString>, Json::Value> ranges_;
+    std::map<RangeKey, Json::Value> ranges_;
+    // Replies of commands sent ahead, by request text, until taken.
+    std::map<std::string, EarlyReply> ahead_;
 };

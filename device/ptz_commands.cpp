@@ -4,9 +4,14 @@
 #include "device_command_channel.h"
 #include "reply_readers.h"
 
+DeviceCommandChannel::AheadCommand DeviceCommandChannel::PtzLockCommand(const QString& lockTime) {
+    return {"CMD_PTZLock", vexo::CommandInfo({{"locktime", lockTime}})};
+}
+
 int DeviceCommandChannel::PTZLock(const QString& lockTime) {
     Json::Value reply;
-    return SendCommand("CMD_PTZLock", vexo::CommandInfo({{"locktime", lockTime}}), reply);
+    const AheadCommand lock = PtzLockCommand(lockTime);
+    return SendCommand(lock.command, lock.params, reply);
 }
 
 int DeviceCommandChannel::PTZUnLock() {
@@ -39,9 +44,14 @@ int DeviceCommandChannel::SetSmartStatus(int status) {
     return SendCommand("CMD_SetSmartStatus", info, reply);
 }
 
+DeviceCommandChannel::AheadCommand DeviceCommandChannel::SmartStatusRead() {
+    return {"CMD_GetSmartStatus", Json::Value()};
+}
+
 int DeviceCommandChannel::GetSmartStatus(int& status) {
     Json::Value reply;
-    if (!SendCommand("CMD_GetSmartStatus", Json::Value(), reply)) {
+    const AheadCommand read = SmartStatusRead();
+    if (!SendCommand(read.command, read.params, reply)) {
         return 0;
     }
     status = ReadSmartStatus(reply);

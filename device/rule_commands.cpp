@@ -20,10 +20,23 @@ Json::Value ModuleInfo(const QString& sceneToken, const ParamRecord& module) {
 
 }  // namespace
 
+DeviceCommandChannel::AheadCommand DeviceCommandChannel::RuleRead(const QString& sceneToken,
+                                                                  const QString& funName,
+                                                                  const QString& ruleToken) {
+    return {"CMD_GetRuleModuleParam", RuleInfo(sceneToken, funName, ruleToken)};
+}
+
+DeviceCommandChannel::AheadCommand DeviceCommandChannel::ModuleRead(const QString& sceneToken,
+                                                                    const QString& moduleName) {
+    ParamRecord module;
+    module.funName = moduleName;
+    return {"CMD_GetRuleModuleParam", ModuleInfo(sceneToken, module)};
+}
+
 int DeviceCommandChannel::GetRuleParam(const QString& sceneToken, ParamRecord& record) {
     Json::Value reply;
-    if (!SendCommand("CMD_GetRuleModuleParam", RuleInfo(sceneToken, record.funName, record.token),
-                     reply)) {
+    const AheadCommand read = RuleRead(sceneToken, record.funName, record.token);
+    if (!SendCommand(read.command, read.params, reply)) {
         return 0;
     }
     DecodeParamRecord(reply, record);
@@ -79,7 +92,8 @@ int DeviceCommandChannel::DelRule(const QString& sceneToken, const QString& funN
 
 int DeviceCommandChannel::GetModuleParam(const QString& sceneToken, ParamRecord& record) {
     Json::Value reply;
-    if (!SendCommand("CMD_GetRuleModuleParam", ModuleInfo(sceneToken, record), reply)) {
+    const AheadCommand read = ModuleRead(sceneToken, record.funName);
+    if (!SendCommand(read.command, read.params, reply)) {
         return 0;
     }
     DecodeParamRecord(reply, record);

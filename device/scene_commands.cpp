@@ -61,10 +61,19 @@ int DeviceCommandChannel::ModifyScene(const QString& sceneToken, const QString& 
     return 1;
 }
 
+DeviceCommandChannel::AheadCommand DeviceCommandChannel::FunctionListRead(
+    const QString& sceneToken) {
+    return {"CMD_GetAllSupportSmartFunName", CommandInfo({{"SceneToken", sceneToken}})};
+}
+
+DeviceCommandChannel::AheadCommand DeviceCommandChannel::ModuleListRead(const QString& sceneToken) {
+    return {"CMD_GetSceneModuleList", CommandInfo({{"SceneToken", sceneToken}})};
+}
+
 int DeviceCommandChannel::QuerySceneFunctions(const QString& sceneToken, QStringList* funNames) {
     Json::Value reply;
-    if (!SendCommand("CMD_GetAllSupportSmartFunName", CommandInfo({{"SceneToken", sceneToken}}),
-                     reply)) {
+    const AheadCommand read = FunctionListRead(sceneToken);
+    if (!SendCommand(read.command, read.params, reply)) {
         return 0;
     }
     QStringList enabled;
@@ -88,7 +97,8 @@ int DeviceCommandChannel::GetSceneSmartFuns(const QString& sceneToken,
 int DeviceCommandChannel::GetSceneModuleList(const QString& sceneToken,
                                              std::map<QString, QString>& modules) {
     Json::Value reply;
-    if (!SendCommand("CMD_GetSceneModuleList", CommandInfo({{"SceneToken", sceneToken}}), reply)) {
+    const AheadCommand read = ModuleListRead(sceneToken);
+    if (!SendCommand(read.command, read.params, reply)) {
         return 0;
     }
     ReadModuleList(reply, modules);

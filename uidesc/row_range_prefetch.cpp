@@ -22,11 +22,7 @@ std::function<RangeInfo(const QString&)> DeviceRanges(DeviceCommandChannel* chan
     };
 }
 
-void PrefetchRowRanges(DeviceCommandChannel* channel, const RowInputs& inputs,
-                       const QString& funName) {
-    if (channel == nullptr || !inputs.range) {
-        return;
-    }
+QStringList RowRangeNames(const RowInputs& inputs) {
     QStringList names;
     RowInputs dryRun = inputs;
     dryRun.range = [&names](const QString& name) {
@@ -35,7 +31,15 @@ void PrefetchRowRanges(DeviceCommandChannel* channel, const RowInputs& inputs,
     };
     ParamRows scratch;
     BuildRows(dryRun, scratch);
-    channel->PrefetchRanges(inputs.ownerKind, funName, names);
+    return names;
+}
+
+void PrefetchRowRanges(DeviceCommandChannel* channel, const RowInputs& inputs,
+                       const QString& funName) {
+    if (channel == nullptr || !inputs.range) {
+        return;
+    }
+    channel->PrefetchRanges(inputs.ownerKind, funName, RowRangeNames(inputs));
 }
 
 }  // namespace vexo

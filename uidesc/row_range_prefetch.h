@@ -15,6 +15,10 @@ std::function<RangeInfo(const QString& paramName)> DeviceRanges(DeviceCommandCha
                                                                 const QString& ownerKind,
                                                                 const QString& funName);
 
+// The parameters whose ranges the rows of `inputs` ask, in the rows' order:
+// the rows built once without a device.
+QStringList RowRangeNames(const RowInputs& inputs);
+
 // Builds the rows of `inputs` once without a device, to learn which ranges
 // they ask for, and lets `channel` fetch those of `funName` together.
 void PrefetchRowRanges(DeviceCommandChannel* channel, const RowInputs& inputs,

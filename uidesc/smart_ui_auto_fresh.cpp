@@ -94,6 +94,15 @@ int CSmartUiAutoFresh::ShowRule(bool reset, const QString& scene, const QString&
     rule_.token = token;
     int read = 0;
     if (parse_) {
+        // The rule's ranges depend on its function only: they go out with
+        // the rule's read (a reset must come first; its read-back follows it).
+        std::vector<DeviceCommandChannel::RangeKey> ranges;
+        AddRangeKeys(kRule, funName, ranges);
+        std::vector<DeviceCommandChannel::AheadCommand> reads;
+        if (!reset) {
+            reads.push_back(DeviceCommandChannel::RuleRead(parse_->SceneToken(), funName, token));
+        }
+        const DeviceCommandChannel::AheadScope ahead(parse_->Channel(), reads, ranges);
         read = reset ? parse_->ResetRuleParam(rule_) : parse_->GetRuleParam(rule_);
     }
     // The device's answer may name the rule otherwise; the rule bar's token
@@ -120,6 +129,27 @@ int CSmartUiAutoFresh::ShowModules(bool reset, const QString& scene, const QStri
     if (parse_) {
         QStringList names;
         parse_->GetRuleRequires(funName, names);
+        QStringList nonSceneNames;
+        parse_->GetRuleRequireNonScene(funName, nonSceneNames);
+        // The records and their ranges do not depend on each other: one
+        // round of commands side by side, then read in the usual order.
+        // Resets are writes, and each is read back after it: those stay in
+        // sequence.
+        std::vector<DeviceCommandChannel::AheadCommand> reads;
+        std::vector<DeviceCommandChannel::RangeKey> ranges;
+        for (const QString& name : names) {
+            if (!reset) {
+                reads.push_back(DeviceCommandChannel::ModuleRead(parse_->SceneToken(), name));
+            }
+            AddRangeKeys(kModule, name, ranges);
+        }
+        for (const QString& name : nonSceneNames) {
+            if (!reset) {
+                reads.push_back(DeviceCommandChannel::NonSceneRead(name));
+            }
+            AddRangeKeys(kNonScene, name, ranges);
+        }
+        const DeviceCommandChannel::AheadScope ahead(parse_->Channel(), reads, ranges);
         for (const QString& name : names) {
             ParamRecord& record = modules_[name];
             record.funName = name;
@@ -131,9 +161,7 @@ int CSmartUiAutoFresh::ShowModules(bool reset, const QString& scene, const QStri
             }
             read &= ok;
         }
-        names.clear();
-        parse_->GetRuleRequireNonScene(funName, names);
-        for (const QString& name : names) {
+        for (const QString& name : nonSceneNames) {
             ParamRecord& record = nonScenes_[name];
             record.funName = name;
             const int ok =
@@ -151,6 +179,25 @@ int CSmartUiAutoFresh::ShowModules(bool reset, const QString& scene, const QStri
 
 void CSmartUiAutoFresh::AddRows(const QString& ownerKind, const ParamRecord& record,
                                 ParamRows& rows) {
+    WithRowInputs(ownerKind, record, [&](const RowInputs& inputs) {
+        vexo::PrefetchRowRanges(parse_->Channel(), inputs, record.funName);
+        vexo::BuildRows(inputs, rows);
+    });
+}
+
+void CSmartUiAutoFresh::AddRangeKeys(const QString& ownerKind, const QString& name,
+                                     std::vector<DeviceCommandChannel::RangeKey>& keys) {
+    ParamRecord blank;
+    blank.funName = name;
+    WithRowInputs(ownerKind, blank, [&](const RowInputs& inputs) {
+        for (const QString& paramName : vexo::RowRangeNames(inputs)) {
+            keys.emplace_back(paramName, ownerKind, name);
+        }
+    });
+}
+
+void CSmartUiAutoFresh::WithRowInputs(const QString& ownerKind, const ParamRecord& record,
+                                      const std::function<void(const RowInputs&)>& use) {
     UiLinkList links;
     parse_->GetRequireUiLinks(ownerKind, record.funName, links);
     const ParamList params = ParamsOf(*parse_, ownerKind, record.funName);
@@ -170,8 +217,7 @@ void CSmartUiAutoFresh::AddRows(const QString& ownerKind, const ParamRecord& rec
     inputs.uiType = [this](const QString& text) { return parse_->UiTypeOf(text); };
     inputs.wireMarginText = TheComStr()->wireMargin;
     inputs.pixelText = TheComStr()->pixel;
-    vexo::PrefetchRowRanges(parse_->Channel(), inputs, record.funName);
-    vexo::BuildRows(inputs, rows);
+    use(inputs);
 }
 
 void CSmartUiAutoFresh::BuildRows(ParamRows& rows) {

@@ -18,8 +18,10 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "auto_notification.h"
+#include "device_command_channel.h"
 #include "param_record.h"
 #include "param_rows.h"
 #include "smart_ui_engine.h"
@@ -97,6 +99,13 @@ private:
     void CollectRecord(const QString& ownerKind, ParamRecord& record);
     void BuildRows(ParamRows& rows);
     void AddRows(const QString& ownerKind, const ParamRecord& record, ParamRows& rows);
+    // Calls `use` with the row inputs of `record` (of `ownerKind`).
+    void WithRowInputs(const QString& ownerKind, const ParamRecord& record,
+                       const std::function<void(const RowInputs&)>& use);
+    // The ranges the rows of `ownerKind` `name` ask, as far as the
+    // description tells them before the record is read.
+    void AddRangeKeys(const QString& ownerKind, const QString& name,
+                      std::vector<DeviceCommandChannel::RangeKey>& keys);
     void BuildFromRecords();
     void Build(const ParamRows& rows);
     void Gathered(Owner owner, const ParamRecord& record) const;

@@ -6,6 +6,7 @@
 #include "batch_export.h"
 #include "com_str.h"
 #include "common_header.h"
+#include "device_command_channel.h"
 #include "page_layout.h"
 
 namespace {
@@ -171,6 +172,13 @@ void CDialogManager::LoadScenes() {
 
 void CDialogManager::LoadSceneFunctions() {
     smartFunctionNames_.clear();
+    // Each scene's list is independent of the others': all go out at once,
+    // and are then read in the scenes' order.
+    std::vector<DeviceCommandChannel::AheadCommand> reads;
+    for (const SceneRecord& scene : scenes_) {
+        reads.push_back(DeviceCommandChannel::FunctionListRead(scene.token));
+    }
+    const DeviceCommandChannel::AheadScope ahead(context_.Channel(), reads);
     for (const SceneRecord& scene : scenes_) {
         context_.SetReferenceScene(scene.name, scene.token);
         QStringList names;
@@ -252,6 +260,10 @@ bool CDialogManager::HasPages() const {
 
 IManagedPage* CDialogManager::Page(PageKind kind) const {
     return pages_[PageIndex(kind)].get();
+}
+
+DeviceCommandChannel::AheadCommand CDialogManager::SceneSettingsLock() {
+    return DeviceCommandChannel::PtzLockCommand(QString::fromLatin1(kPtzLockTime));
 }
 
 void CDialogManager::ShowPage(int page) {

@@ -24,6 +24,7 @@
 #include "audio_video_play.h"
 #include "com_str.h"
 #include "command_records.h"
+#include "device_command_channel.h"
 #include "dlg_load.h"
 #include "managed_page.h"
 #include "param_record.h"
@@ -79,6 +80,8 @@ public:
     // Page 0 index, 1 scene settings (holds the PTZ lock), 2 smart
     // configuration, 3 normal arming. Nothing before all pages exist.
     void ShowPage(int page);
+    // The lock ShowPage(1) takes, for sending it ahead with the scene's reads.
+    static DeviceCommandChannel::AheadCommand SceneSettingsLock();
     // Moves the header and the pages into `rect` and keeps it for later
     // page switches.
     void LayoutPages(const QRect& rect);

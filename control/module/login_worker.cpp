@@ -77,6 +77,11 @@ void LoadDeviceData(CDialogManager* manager, LoginJob& job) {
         manager->LoadUiFiles();
     }
     SendProgressIfOpen(dialog, 20, job);
+    // The normal alarm list and the analytics' state do not wait for each
+    // other: both go out at once and are read in the usual order.
+    const DeviceCommandChannel::AheadScope ahead(
+        go() ? manager->DeviceContext().Channel() : nullptr,
+        {DeviceCommandChannel::NormalAlarmListRead(), DeviceCommandChannel::SmartStatusRead()});
     if (go()) {
         manager->LoadNormalAlarmNames();
         manager->BuildFunctionIdTable();

@@ -67,9 +67,25 @@ bool CSmartSceneSet::OpenSceneAt(int index) {
         return false;
     }
     LoadScene(manager->Scenes()[size_t(index)]);
+    // Nothing comes between the lock and the scene's reads here: the three
+    // go out together.
+    std::vector<DeviceCommandChannel::AheadCommand> ahead = SceneReads();
+    if (manager->HasPages()) {
+        ahead.push_back(CDialogManager::SceneSettingsLock());
+    }
+    const DeviceCommandChannel::AheadScope scope(manager->DeviceContext().Channel(), ahead);
     manager->ShowPage(1);
     RefreshScene();
     return true;
+}
+
+std::vector<DeviceCommandChannel::AheadCommand> CSmartSceneSet::SceneReads() const {
+    std::vector<DeviceCommandChannel::AheadCommand> reads{
+        DeviceCommandChannel::ModuleListRead(scene_.token)};
+    if (scene_.kind != kAutoTrackingKind) {
+        reads.push_back(DeviceCommandChannel::FunctionListRead(scene_.token));
+    }
+    return reads;
 }
 
 void CSmartSceneSet::LoadScene(const SceneRecord& scene) {
@@ -78,6 +94,12 @@ void CSmartSceneSet::LoadScene(const SceneRecord& scene) {
 }
 
 void CSmartSceneSet::RefreshScene() {
+    // The scene's module list and the functions it offers do not depend on
+    // each other: both go out at once (the replies of an outer scope that
+    // sent them already are taken as they are).
+    CDialogManager* manager = Manager();
+    const DeviceCommandChannel::AheadScope ahead(
+        manager != nullptr ? manager->DeviceContext().Channel() : nullptr, SceneReads());
     com_ = std::make_unique<CSceneSetCom>();
     com_->SetPage(this);
     com_->Create(this, kSaveStripAt);

@@ -18,8 +18,10 @@
 
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include "command_records.h"
+#include "device_command_channel.h"
 #include "page_dialog.h"
 
 class CAudioVideoPlay;
@@ -82,6 +84,9 @@ protected:
 
 private:
     void RenewPtzLock();
+    // The scene's reads that RefreshScene sends and that wait for nothing:
+    // its module list and, on a PTZ scene, the functions it offers.
+    std::vector<DeviceCommandChannel::AheadCommand> SceneReads() const;
     // Shows the PTZ controls usable, or disabled with the device's reason
     // while it refuses the lock.
     void ShowPtzLock(CSceneSetBaseWithPtz& part);

@@ -103,6 +103,38 @@ TEST_F(CommandOutcomes, PrefetchedRangesAreTakenWithoutAnotherCommand) {
     EXPECT_EQ(Commands().size(), 6u);
 }
 
+// Reads sent ahead wait for their turn: the command then takes the reply
+// the device gave ahead (a refusal included, with its text) instead of a
+// round trip; a reply nobody took is dropped with the action.
+TEST_F(CommandOutcomes, CommandsSentAheadAreTakenAtTheirTurn) {
+    using Channel = DeviceCommandChannel;
+    Acknowledge("CMD_GetAllSupportSmartFunName", R"({"intrusion": "true"})");
+    Refuse("CMD_GetSceneModuleList", "scene busy");
+    channel_.SendAhead({Channel::FunctionListRead("s1"), Channel::FunctionListRead("s2"),
+                        Channel::ModuleListRead("s1"), Channel::FunctionListRead("s1")});
+    EXPECT_EQ(Commands().size(), 3u) << "each request once";
+    Acknowledge("CMD_GetAllSupportSmartFunName", R"({"crowd": "true"})");
+    Acknowledge("CMD_GetSceneModuleList", R"({"m": "Module"})");
+
+    QStringList names;
+    ASSERT_EQ(channel_.GetAllSupportSmartFunName("s2", names), 1);
+    EXPECT_EQ(names, QStringList{"intrusion"}) << "the reply given ahead";
+    std::map<QString, QString> modules;
+    EXPECT_EQ(channel_.GetSceneModuleList("s1", modules), 0);
+    EXPECT_EQ(LastError(), "scene busy");
+    EXPECT_EQ(Commands().size(), 3u);
+    names.clear();
+    ASSERT_EQ(channel_.GetAllSupportSmartFunName("s2", names), 1);
+    EXPECT_EQ(names, QStringList{"crowd"}) << "taken once: asked again";
+    EXPECT_EQ(Commands().size(), 4u);
+
+    channel_.ForgetAhead();
+    names.clear();
+    ASSERT_EQ(channel_.GetAllSupportSmartFunName("s1", names), 1);
+    EXPECT_EQ(names, QStringList{"crowd"}) << "dropped with the action";
+    EXPECT_EQ(Commands().size(), 5u);
+}
+
 const char* kRuleReply = R"({"Token": "r1", "Sensitivity": "70"})";
 
 TEST_F(CommandOutcomes, ResetsAndAddsReadTheRecordBack) {
