@@ -1,5 +1,6 @@
 #include "action_gate.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -48,6 +49,8 @@ ActionGate::ActionGate(QObject* parent) : QObject(parent) {
     stripDelay_.setSingleShot(true);
     stripDelay_.setInterval(kStripDelayMs);
     connect(&stripDelay_, &QTimer::timeout, this, [this] { ShowStrips(active_); });
+    endCheck_.setSingleShot(true);
+    connect(&endCheck_, &QTimer::timeout, this, &ActionGate::EndIfUnwound);
 }
 
 ActionGate::~ActionGate() {
@@ -144,18 +147,30 @@ void ActionGate::Begin() {
     qApp->setProperty(kBusyProperty, true);
     HoldTimers();
     stripDelay_.start();
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
+        connect(dispatcher, &QAbstractEventDispatcher::awake, this, &ActionGate::OnLoopAwake,
+                Qt::UniqueConnection);
+    }
     ScheduleEndCheck(0);
 }
 
 void ActionGate::ScheduleEndCheck(int delayMs) {
-    if (!endCheckPending_) {
-        endCheckPending_ = true;
-        QTimer::singleShot(delayMs, this, &ActionGate::EndIfUnwound);
+    // A sooner check replaces a later one.
+    if (!endCheck_.isActive() || endCheck_.remainingTime() > delayMs) {
+        endCheck_.start(delayMs);
+    }
+}
+
+void ActionGate::OnLoopAwake() {
+    // Only a look at two numbers: this runs at every wake-up of the loop
+    // while the action lasts. Ending itself waits for a timer, outside the
+    // dispatcher's own call.
+    if (active_ && depth_ == 0 && LoopLevel() <= baseLoopLevel_) {
+        ScheduleEndCheck(0);
     }
 }
 
 void ActionGate::EndIfUnwound() {
-    endCheckPending_ = false;
     if (!active_ || depth_ > 0) {
         return;  // the exchange in flight looks again when it returns
     }
@@ -168,6 +183,9 @@ void ActionGate::EndIfUnwound() {
 
 void ActionGate::End() {
     active_ = false;
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
+        disconnect(dispatcher, &QAbstractEventDispatcher::awake, this, &ActionGate::OnLoopAwake);
+    }
     timedOut_ = false;
     stripDelay_.stop();
     ShowStrips(false);

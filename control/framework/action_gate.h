@@ -78,6 +78,10 @@ private:
     // Ends the action once no exchange runs and the event loop it began in
     // (or an outer one) is running again.
     void EndIfUnwound();
+    // The thread's event loop woke up: when it is the action's own loop
+    // again (a popup of the action closed), the end is checked at once
+    // rather than at the next retry.
+    void OnLoopAwake();
     void End();
     void ShowStrips(bool show);
 
@@ -88,12 +92,12 @@ private:
     };
     bool active_ = false;
     bool timedOut_ = false;
-    bool endCheckPending_ = false;
     int depth_ = 0;  // exchanges in flight (nested ones too)
     int baseLoopLevel_ = 0;
     std::optional<Report> report_;
     std::vector<std::function<void()>> deferred_;
     QTimer stripDelay_;
+    QTimer endCheck_;
     std::vector<QPointer<BusyStrip>> strips_;
 };
 
