@@ -2,9 +2,9 @@
 // --latency-ms 100): how long the action took, the longest time the event
 // loop did not run meanwhile (a script timer is asked to tick every 5 ms;
 // the widest gap between its ticks, the action's start and its end is the
-// time the window was frozen), and the analytics commands it sent. Every
-// command of an action waits for the one before, so the commands are the
-// round trips on its critical path.
+// time the window was frozen), the analytics commands it sent, and the
+// round trips they took (commands that reach the device together count
+// once: reads sent side by side).
 // host.args: [output folder, runs per action (default 1)]. As a test it
 // runs each action once and checks only that each did its work; the
 // benchmark (make bench) runs each 10 times and prints medians. The
@@ -31,23 +31,27 @@ function once(act) {
     const times = [start].concat(ticks.filter(t => t > start && t < end), [end]);
     let gap = 0;
     for (let i = 1; i < times.length; ++i) gap = Math.max(gap, times[i] - times[i - 1]);
-    const commands = sim.journal(mark).filter(e => e.path === "/vexo/v1/smart").length;
-    return {total: end - start, gap: gap, commands: commands};
+    const sent = sim.journal(mark).filter(e => e.path === "/vexo/v1/smart").map(e => e.time);
+    // Commands that reach the device within half a round trip of the one
+    // before went out together: one round trip on the critical path.
+    let rounds = 0;
+    sent.forEach((time, i) => { if (i === 0 || time - sent[i - 1] > 50) ++rounds; });
+    return {total: end - start, gap: gap, commands: sent.length, rounds: rounds};
 }
 // `setup` brings the control to where `act` starts; only `act` is measured.
 // `done` tells that the action did its work.
 function measure(name, setup, act, done) {
-    const totals = [], gaps = [], commands = [];
+    const totals = [], gaps = [], commands = [], rounds = [];
     for (let i = 0; i < runs; ++i) {
         setup();
         host.wait(200);  // the page's own timers settle (video start) before the action
         const run = once(act);
         check(done(), name + " did its work");
-        totals.push(run.total); gaps.push(run.gap); commands.push(run.commands);
+        totals.push(run.total); gaps.push(run.gap); commands.push(run.commands); rounds.push(run.rounds);
         ui.messages();
     }
     rows.push({name: name, total: median(totals), gap: Math.max.apply(null, gaps),
-               commands: median(commands)});
+               commands: median(commands), rounds: median(rounds)});
 }
 const nothing = () => {};
 function toSmartPage() {
@@ -81,8 +85,9 @@ measure("tour view", () => { if (ui.page() === 1) ui.click(BACK); }, () => ui.cl
 measure("export", () => ui.saveAs(host.args[0] + "/export.json"), () => ui.click(18008),
         () => host.readFile(host.args[0] + "/export.json") !== null);
 
-console.log("action (median of " + runs + ")    total ms  longest gap ms  commands");
+console.log("action (median of " + runs + ")    total ms  longest gap ms  commands  round trips");
 for (const r of rows) {
     console.log((r.name + "                          ").slice(0, 27) + ("      " + r.total).slice(-8) +
-                ("          " + r.gap).slice(-16) + ("      " + r.commands).slice(-10));
+                ("          " + r.gap).slice(-16) + ("      " + r.commands).slice(-10) +
+                ("      " + r.rounds).slice(-13));
 }
