@@ -7,7 +7,11 @@
 namespace vexo::review {
 namespace {
 
+// Device settings first, then the scenes, then the device-wide functions.
+enum class Band { Device, Scenes, DeviceWide };
+
 struct PartKey {
+    Band band = Band::Device;
     std::string scene;
     PartKind part = PartKind::Settings;
     std::string name;
@@ -42,16 +46,16 @@ void AddScene(const Json::Value& scene, Parts& parts) {
             own[member] = scene[member];
         }
     }
-    parts[{token, PartKind::Settings, "", ""}] = {name, own};
+    parts[{Band::Scenes, token, PartKind::Settings, "", ""}] = {name, own};
     const Json::Value& modules = ObjectOrNull(scene["modules"]);
     for (const std::string& module : modules.getMemberNames()) {
-        parts[{token, PartKind::Module, module, ""}] = {name, modules[module]};
+        parts[{Band::Scenes, token, PartKind::Module, module, ""}] = {name, modules[module]};
     }
     const Json::Value& rules = ObjectOrNull(scene["rules"]);
     for (const std::string& function : rules.getMemberNames()) {
         const Json::Value& list = rules[function];
         if (!list.isArray()) {
-            parts[{token, PartKind::Rule, function, ""}] = {name, list};
+            parts[{Band::Scenes, token, PartKind::Rule, function, ""}] = {name, list};
             continue;
         }
         for (const Json::Value& rule : list) {
@@ -61,7 +65,8 @@ void AddScene(const Json::Value& scene, Parts& parts) {
             if (body.isObject()) {
                 body.removeMember("token");
             }
-            parts[{token, PartKind::Rule, function, ruleToken}] = {name, std::move(body)};
+            parts[{Band::Scenes, token, PartKind::Rule, function, ruleToken}] = {name,
+                                                                                 std::move(body)};
         }
     }
 }
@@ -86,18 +91,19 @@ Parts PartsOf(const Json::Value& doc) {
     }
     const Json::Value& nonScenes = ObjectOrNull(doc["nonScenes"]);
     for (const std::string& name : nonScenes.getMemberNames()) {
-        parts[{"", PartKind::NonScene, name, ""}] = {"", nonScenes[name]};
+        parts[{Band::DeviceWide, "", PartKind::NonScene, name, ""}] = {"", nonScenes[name]};
     }
     const Json::Value& alarms = ObjectOrNull(doc["normalAlarms"]);
     for (const std::string& type : alarms.getMemberNames()) {
         const Json::Value& byToken = ObjectOrNull(alarms[type]);
         for (const std::string& token : byToken.getMemberNames()) {
-            parts[{"", PartKind::NormalAlarm, type, token}] = {"", byToken[token]};
+            parts[{Band::DeviceWide, "", PartKind::NormalAlarm, type, token}] = {"",
+                                                                                 byToken[token]};
         }
     }
     const Json::Value& tours = ObjectOrNull(doc["tours"]);
     for (const std::string& type : tours.getMemberNames()) {
-        parts[{"", PartKind::Tour, type, ""}] = {"", tours[type]};
+        parts[{Band::DeviceWide, "", PartKind::Tour, type, ""}] = {"", tours[type]};
     }
     return parts;
 }
@@ -182,7 +188,7 @@ void CompareLeaves(const PartKey& key, const PartValue& before, const PartValue&
 std::set<std::string> SceneTokens(const Parts& parts) {
     std::set<std::string> tokens;
     for (const auto& [key, value] : parts) {
-        if (!key.scene.empty()) {
+        if (key.band == Band::Scenes) {
             tokens.insert(key.scene);
         }
     }
@@ -198,7 +204,7 @@ std::vector<ConfigChange> DiffConfigs(const Json::Value& before, const Json::Val
     const std::set<std::string> newScenes = SceneTokens(now);
     // A scene on one side only is one change: its modules and rules go with it.
     auto wholeSceneOnly = [&](const PartKey& key, const std::set<std::string>& other) {
-        return !key.scene.empty() && other.count(key.scene) == 0;
+        return key.band == Band::Scenes && other.count(key.scene) == 0;
     };
     std::vector<ConfigChange> changes;
     auto o = old.begin();

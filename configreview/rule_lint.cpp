@@ -37,7 +37,7 @@ std::string CjkQuoted(const std::string& name) {
 
 void CheckRegion(const std::string& name, const std::vector<ShapePoint>& points,
                  std::vector<LintWarning>& out) {
-    if (PolygonArea(points) < kDevicePrecision) {
+    if (OnOneLine(points)) {
         out.push_back(
             Warning(LintCode::RegionZeroArea, name,
                     "Region " + Quoted(name) + " encloses no area: move its points apart.",

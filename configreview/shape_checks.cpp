@@ -87,14 +87,31 @@ std::optional<std::vector<ShapePoint>> ParsePolygonText(std::string_view text) {
     return points;
 }
 
-double PolygonArea(const std::vector<ShapePoint>& points) {
-    double twice = 0;
-    for (size_t i = 0; i < points.size(); ++i) {
-        const ShapePoint& a = points[i];
-        const ShapePoint& b = points[(i + 1) % points.size()];
-        twice += a.x * b.y - b.x * a.y;
+bool OnOneLine(const std::vector<ShapePoint>& points) {
+    if (points.empty()) {
+        return true;
     }
-    return std::fabs(twice) / 2;
+    // The line through the first point and the one farthest from it is the
+    // steadiest to measure the others against.
+    const ShapePoint& a = points.front();
+    const ShapePoint* b = &a;
+    double farthest = 0;
+    for (const ShapePoint& p : points) {
+        const double d = std::hypot(p.x - a.x, p.y - a.y);
+        if (d > farthest) {
+            farthest = d;
+            b = &p;
+        }
+    }
+    if (farthest < kDevicePrecision) {
+        return true;
+    }
+    for (const ShapePoint& p : points) {
+        if (std::fabs(Cross(a, *b, p)) / farthest >= kDevicePrecision) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool SelfIntersecting(const std::vector<ShapePoint>& points) {

@@ -21,8 +21,9 @@ struct ShapePoint {
 // holds another number of pairs than N says.
 std::optional<std::vector<ShapePoint>> ParsePolygonText(std::string_view text);
 
-// The enclosed area (shoelace formula, always >= 0).
-double PolygonArea(const std::vector<ShapePoint>& points);
+// Whether all points lie on one straight line (or are one point), so that
+// they enclose no area whatever their order.
+bool OnOneLine(const std::vector<ShapePoint>& points);
 
 // Whether two edges of the closed polygon that do not share a corner cross
 // or touch.
