@@ -19,10 +19,33 @@ struct PartKey {
     auto operator<=>(const PartKey&) const = default;
 };
 
+// A part's value: the document's own (a rule, without its "token" member,
+// which is the part's key) or, for a scene's or the device's settings, an
+// object gathered from several members.
 struct PartValue {
     std::string sceneName;
-    Json::Value value;
+    const Json::Value* value = nullptr;
+    Json::Value owned;
+    const char* skip = "";
+
+    const Json::Value& Value() const { return value != nullptr ? *value : owned; }
+    // The value as a change reports it.
+    Json::Value Reported() const {
+        Json::Value out = Value();
+        if (*skip != '\0' && out.isObject()) {
+            out.removeMember(skip);
+        }
+        return out;
+    }
 };
+
+PartValue Borrowed(const std::string& sceneName, const Json::Value& value, const char* skip = "") {
+    return {sceneName, &value, Json::Value(), skip};
+}
+
+PartValue Owned(const std::string& sceneName, Json::Value value) {
+    return {sceneName, nullptr, std::move(value), ""};
+}
 
 using Parts = std::map<PartKey, PartValue>;
 
@@ -46,27 +69,24 @@ void AddScene(const Json::Value& scene, Parts& parts) {
             own[member] = scene[member];
         }
     }
-    parts[{Band::Scenes, token, PartKind::Settings, "", ""}] = {name, own};
+    parts[{Band::Scenes, token, PartKind::Settings, "", ""}] = Owned(name, std::move(own));
     const Json::Value& modules = ObjectOrNull(scene["modules"]);
     for (const std::string& module : modules.getMemberNames()) {
-        parts[{Band::Scenes, token, PartKind::Module, module, ""}] = {name, modules[module]};
+        parts[{Band::Scenes, token, PartKind::Module, module, ""}] =
+            Borrowed(name, modules[module]);
     }
     const Json::Value& rules = ObjectOrNull(scene["rules"]);
     for (const std::string& function : rules.getMemberNames()) {
         const Json::Value& list = rules[function];
         if (!list.isArray()) {
-            parts[{Band::Scenes, token, PartKind::Rule, function, ""}] = {name, list};
+            parts[{Band::Scenes, token, PartKind::Rule, function, ""}] = Borrowed(name, list);
             continue;
         }
         for (const Json::Value& rule : list) {
             const std::string ruleToken =
                 rule.isObject() && rule["token"].isString() ? rule["token"].asString() : "";
-            Json::Value body = rule;
-            if (body.isObject()) {
-                body.removeMember("token");
-            }
-            parts[{Band::Scenes, token, PartKind::Rule, function, ruleToken}] = {name,
-                                                                                 std::move(body)};
+            parts[{Band::Scenes, token, PartKind::Rule, function, ruleToken}] =
+                Borrowed(name, rule, "token");
         }
     }
 }
@@ -74,7 +94,7 @@ void AddScene(const Json::Value& scene, Parts& parts) {
 Parts PartsOf(const Json::Value& doc) {
     Parts parts;
     if (!doc.isObject()) {
-        parts[{}] = {"", doc};
+        parts[{}] = Borrowed("", doc);
         return parts;
     }
     Json::Value settings(Json::objectValue);
@@ -83,7 +103,7 @@ Parts PartsOf(const Json::Value& doc) {
             settings[member] = doc[member];
         }
     }
-    parts[{}] = {"", settings};
+    parts[{}] = Owned("", std::move(settings));
     for (const Json::Value& scene : doc["scenes"]) {
         if (scene.isObject()) {
             AddScene(scene, parts);
@@ -91,19 +111,19 @@ Parts PartsOf(const Json::Value& doc) {
     }
     const Json::Value& nonScenes = ObjectOrNull(doc["nonScenes"]);
     for (const std::string& name : nonScenes.getMemberNames()) {
-        parts[{Band::DeviceWide, "", PartKind::NonScene, name, ""}] = {"", nonScenes[name]};
+        parts[{Band::DeviceWide, "", PartKind::NonScene, name, ""}] = Borrowed("", nonScenes[name]);
     }
     const Json::Value& alarms = ObjectOrNull(doc["normalAlarms"]);
     for (const std::string& type : alarms.getMemberNames()) {
         const Json::Value& byToken = ObjectOrNull(alarms[type]);
         for (const std::string& token : byToken.getMemberNames()) {
-            parts[{Band::DeviceWide, "", PartKind::NormalAlarm, type, token}] = {"",
-                                                                                 byToken[token]};
+            parts[{Band::DeviceWide, "", PartKind::NormalAlarm, type, token}] =
+                Borrowed("", byToken[token]);
         }
     }
     const Json::Value& tours = ObjectOrNull(doc["tours"]);
     for (const std::string& type : tours.getMemberNames()) {
-        parts[{Band::DeviceWide, "", PartKind::Tour, type, ""}] = {"", tours[type]};
+        parts[{Band::DeviceWide, "", PartKind::Tour, type, ""}] = Borrowed("", tours[type]);
     }
     return parts;
 }
@@ -147,43 +167,126 @@ ConfigChange ChangeOf(ChangeKind kind, const PartKey& key, const std::string& sc
     return change;
 }
 
-void CompareLeaves(const PartKey& key, const PartValue& before, const PartValue& after,
-                   std::vector<ConfigChange>& changes) {
-    if (before.value == after.value) {
-        return;
-    }
-    Leaves old;
-    Leaves now;
-    Flatten(before.value, "", old);
-    Flatten(after.value, "", now);
-    auto o = old.begin();
-    auto n = now.begin();
-    while (o != old.end() || n != now.end()) {
-        ConfigChange change = ChangeOf(ChangeKind::Changed, key, before.sceneName);
-        if (n == now.end() || (o != old.end() && o->first < n->first)) {
-            change.kind = ChangeKind::Removed;
-            change.member = o->first;
-            change.before = *o->second;
-            ++o;
-        } else if (o == old.end() || n->first < o->first) {
-            change.kind = ChangeKind::Added;
-            change.member = n->first;
-            change.after = *n->second;
-            ++n;
+// Compares two values below `path`, reporting changed leaves in path
+// order. Only the subtrees that differ are flattened, so that a large
+// configuration with few changes costs little more than one comparison.
+class LeafComparer {
+public:
+    LeafComparer(const PartKey& key, const std::string& sceneName,
+                 std::vector<ConfigChange>& changes)
+        : key_(key), sceneName_(sceneName), changes_(changes) {}
+
+    void Compare(const Json::Value& old, const Json::Value& now, const std::string& path,
+                 const char* skip = "") {
+        if (old == now && *skip == '\0') {
+            return;
+        }
+        if (Descends(old) && Descends(now) && old.isObject() && now.isObject()) {
+            CompareObjects(old, now, path, skip);
+        } else if (Descends(old) && Descends(now) && old.isArray() && now.isArray()) {
+            CompareArrays(old, now, path);
+        } else if (!Descends(old) && !Descends(now)) {
+            if (old != now) {
+                Emit(ChangeKind::Changed, path, old, now);
+            }
         } else {
-            const bool same = *o->second == *n->second;
-            change.member = o->first;
-            change.before = *o->second;
-            change.after = *n->second;
-            ++o;
-            ++n;
-            if (same) {
-                continue;
+            // One side is a leaf where the other has members: merge their
+            // leaves by path.
+            Leaves before;
+            Leaves after;
+            Flatten(old, path, before);
+            Flatten(now, path, after);
+            Merge(before, after);
+        }
+    }
+
+private:
+    static bool Descends(const Json::Value& value) {
+        return (value.isObject() && !value.empty()) || (value.isArray() && HoldsContainers(value));
+    }
+
+    static std::string Join(const std::string& path, const std::string& key) {
+        return path.empty() ? key : path + "." + key;
+    }
+
+    void CompareObjects(const Json::Value& old, const Json::Value& now, const std::string& path,
+                        const char* skip) {
+        auto o = old.begin();
+        auto n = now.begin();
+        while (o != old.end() || n != now.end()) {
+            if (o != old.end() && *skip != '\0' && o.name() == skip) {
+                ++o;
+            } else if (n != now.end() && *skip != '\0' && n.name() == skip) {
+                ++n;
+            } else if (n == now.end() || (o != old.end() && o.name() < n.name())) {
+                EmitAll(ChangeKind::Removed, *o, Join(path, o.name()));
+                ++o;
+            } else if (o == old.end() || n.name() < o.name()) {
+                EmitAll(ChangeKind::Added, *n, Join(path, n.name()));
+                ++n;
+            } else {
+                Compare(*o, *n, Join(path, o.name()));
+                ++o;
+                ++n;
             }
         }
-        changes.push_back(std::move(change));
     }
-}
+
+    void CompareArrays(const Json::Value& old, const Json::Value& now, const std::string& path) {
+        // Leaves sort by their text, so "[10]" comes before "[2]": merge by
+        // path rather than by index to keep one order everywhere.
+        Leaves before;
+        Leaves after;
+        Flatten(old, path, before);
+        Flatten(now, path, after);
+        Merge(before, after);
+    }
+
+    void EmitAll(ChangeKind kind, const Json::Value& value, const std::string& path) {
+        Leaves leaves;
+        Flatten(value, path, leaves);
+        for (const auto& [leafPath, leaf] : leaves) {
+            if (kind == ChangeKind::Added) {
+                Emit(kind, leafPath, Json::Value(), *leaf);
+            } else {
+                Emit(kind, leafPath, *leaf, Json::Value());
+            }
+        }
+    }
+
+    void Merge(const Leaves& before, const Leaves& after) {
+        auto o = before.begin();
+        auto n = after.begin();
+        while (o != before.end() || n != after.end()) {
+            if (n == after.end() || (o != before.end() && o->first < n->first)) {
+                Emit(ChangeKind::Removed, o->first, *o->second, Json::Value());
+                ++o;
+            } else if (o == before.end() || n->first < o->first) {
+                Emit(ChangeKind::Added, n->first, Json::Value(), *n->second);
+                ++n;
+            } else {
+                if (*o->second != *n->second) {
+                    Emit(ChangeKind::Changed, o->first, *o->second, *n->second);
+                }
+                ++o;
+                ++n;
+            }
+        }
+    }
+
+    void Emit(ChangeKind kind, const std::string& path, const Json::Value& old,
+              const Json::Value& now) {
+        ConfigChange change = ChangeOf(kind, key_, sceneName_);
+        change.member = path;
+        change.before = old;
+        change.after = now;
+        changes_.push_back(std::move(change));
+    }
+
+    const PartKey& key_;
+    const std::string& sceneName_;
+    std::vector<ConfigChange>& changes_;
+};
 
 std::set<std::string> SceneTokens(const Parts& parts) {
     std::set<std::string> tokens;
@@ -213,19 +316,20 @@ std::vector<ConfigChange> DiffConfigs(const Json::Value& before, const Json::Val
         if (n == now.end() || (o != old.end() && o->first < n->first)) {
             if (!wholeSceneOnly(o->first, newScenes) || o->first.part == PartKind::Settings) {
                 ConfigChange change = ChangeOf(ChangeKind::Removed, o->first, o->second.sceneName);
-                change.before = o->second.value;
+                change.before = o->second.Reported();
                 changes.push_back(std::move(change));
             }
             ++o;
         } else if (o == old.end() || n->first < o->first) {
             if (!wholeSceneOnly(n->first, oldScenes) || n->first.part == PartKind::Settings) {
                 ConfigChange change = ChangeOf(ChangeKind::Added, n->first, n->second.sceneName);
-                change.after = n->second.value;
+                change.after = n->second.Reported();
                 changes.push_back(std::move(change));
             }
             ++n;
         } else {
-            CompareLeaves(o->first, o->second, n->second, changes);
+            LeafComparer(o->first, o->second.sceneName, changes)
+                .Compare(o->second.Value(), n->second.Value(), "", o->second.skip);
             ++o;
             ++n;
         }
