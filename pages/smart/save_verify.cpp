@@ -3,6 +3,7 @@
 #include "com_str.h"
 #include "param_record.h"
 #include "smart_ui_auto_fresh.h"
+#include "smart_xml_parse.h"
 
 namespace vexo::smart {
 namespace {
@@ -53,25 +54,32 @@ QString SaveReport(const QString& saveSuccess,
     return text;
 }
 
-QString VerifiedSaveText(vexo::CSmartUiAutoFresh& controller) {
+QString VerifiedSaveText(CSmartXmlParse* parse, vexo::CSmartUiAutoFresh& controller) {
     const QString& saveSuccess = vexo::TheComStr()->saveSuccess;
-    if (controller.CurrentMode() != vexo::CSmartUiAutoFresh::kRuleMode ||
+    if (!parse || controller.CurrentMode() != vexo::CSmartUiAutoFresh::kRuleMode ||
         controller.RuleToken().isEmpty()) {
         return saveSuccess;
     }
-    const Json::Value sent = ParamRecordJson(controller.RuleRecord());
-    // Showing the rule again reads it from the device: the panel then holds
-    // the device's version, and the comparison needs no command of its own.
+    const ParamRecord& sent = controller.RuleRecord();
+    ParamRecord stored;
+    stored.funName = sent.funName;
+    stored.token = sent.token;
+    if (!parse->GetRuleParam(stored)) {
+        return saveSuccess;  // the save itself was acknowledged
+    }
+    const auto differences =
+        vexo::review::CompareStored(ParamRecordJson(sent), ParamRecordJson(stored));
+    if (differences.empty()) {
+        return saveSuccess;  // the panel already shows what the device holds
+    }
+    // Show the device's version: the panel is built again from a fresh read.
+    const bool chinese = vexo::TheComStr().Language() == QStringLiteral("chinese");
+    const QString report = SaveReport(saveSuccess, differences, chinese);
     const QString scene = controller.SceneToken();
     const QString funName = controller.FunName();
     const QString token = controller.RuleToken();
-    if (!controller.ShowRule(false, scene, funName, token)) {
-        return saveSuccess;  // the save itself was acknowledged
-    }
-    const bool chinese = vexo::TheComStr().Language() == QStringLiteral("chinese");
-    return SaveReport(saveSuccess,
-                      vexo::review::CompareStored(sent, ParamRecordJson(controller.RuleRecord())),
-                      chinese);
+    controller.ShowRule(false, scene, funName, token);
+    return report;
 }
 
 }  // namespace vexo::smart

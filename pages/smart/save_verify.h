@@ -1,9 +1,10 @@
 #pragma once
 // Write, then verify: after the parameters of a rule were saved, the rule is
-// read back (one more command) through the panel controller, so the panel
-// shows the device's version, and the values the device stored differently
+// read back (one more command) and the values the device stored differently
 // from what was sent (clamped to a range, a shape cut to fewer points) are
-// listed under "Save Success", in the control's language. See
+// listed under "Save Success", in the control's language. Then the panel is
+// built again from the device (a second read), so it shows the device's
+// version; when nothing differs the panel is left as it is. See
 // configreview/record_compare.h for what counts as a difference.
 //
 // Only rule saves are verified so far; modules and non-scene functions
@@ -14,6 +15,8 @@
 
 #include "record_compare.h"
 
+class CSmartXmlParse;
+
 namespace vexo {
 class CSmartUiAutoFresh;
 }
@@ -21,7 +24,7 @@ class CSmartUiAutoFresh;
 namespace vexo::smart {
 
 // The message for a save the device acknowledged.
-QString VerifiedSaveText(vexo::CSmartUiAutoFresh& controller);
+QString VerifiedSaveText(CSmartXmlParse* parse, vexo::CSmartUiAutoFresh& controller);
 
 // "Save Success" alone when there is no difference; otherwise followed by
 // one line per difference (name, sent, stored), at most ten, then "and N

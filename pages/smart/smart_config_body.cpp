@@ -216,8 +216,9 @@ bool CSmartConfigBody::OnCommand(int offset) {
             return true;
         case kSaveOffset:
             if (Save()) {
-                vexo::ShowMessage(tab_ == kParamTab ? vexo::smart::VerifiedSaveText(controller_)
-                                                    : vexo::TheComStr()->saveSuccess,
+                vexo::ShowMessage(tab_ == kParamTab
+                                      ? vexo::smart::VerifiedSaveText(parse_, controller_)
+                                      : vexo::TheComStr()->saveSuccess,
                                   vexo::TheComStr()->tips);
             }
             return true;

@@ -39,7 +39,8 @@ check(messages.length === 1 && messages[0].text ===
       "DetectionRegion: sent 10 points, stored 8 points\nSensitivity: sent 150, stored 100",
       JSON.stringify(messages));
 const reads = sim.journal(mark).filter(e => e.request && e.request.op === "CMD_GetRuleModuleParam");
-check(reads.length === 1, "one read back: " + reads.length);
+// One read to compare, one to build the panel from the device's version.
+check(reads.length === 2, "read back: " + reads.length);
 check(modifies(mark)[0].DetectionRegion.polygon[0].VexoPolygon.startsWith("10|"), "10 points sent");
 
 // The panel now holds the device's version: saving it again changes nothing.
@@ -47,3 +48,8 @@ mark = sim.journalLength();
 save();
 check(modifies(mark)[0].DetectionRegion.polygon[0].VexoPolygon.startsWith("8|"), "8 points sent");
 check(modifies(mark)[0].Sensitivity === "100", "the clamped value sent");
+
+// Drawing still works on the panel built from the device's version.
+check(ui.click(11000) && ui.click(11000), "the region's pen put away and out again");
+[[200, 100], [300, 100], [300, 200]].forEach(([x, y]) => click(x, y));
+check(ui.key(15030, "Escape"), "Escape ends the drawing");
