@@ -1,6 +1,6 @@
-// Reads one or two configuration texts, compares them both ways and checks
-// their rules. A difference must mirror when its sides are swapped, and a
-// configuration must not differ from itself.
+// Reads one or two configuration texts (or records, sent and stored),
+// compares them both ways and checks their rules. A difference must mirror when its sides are
+// swapped, and a configuration must not differ from itself.
 
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +11,7 @@
 #include "config_lint.h"
 #include "config_reader.h"
 #include "diff_format.h"
+#include "record_compare.h"
 #include "shape_checks.h"
 
 namespace {
@@ -53,6 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     vexo::review::LintText(vexo::review::LintConfig(first), "english");
     Require(vexo::review::DiffConfigs(first, first).empty(), "no difference from itself");
+    Require(vexo::review::CompareStored(first, first).empty(), "a record is stored as sent");
     if (!vexo::review::ReadConfigText(secondText, second, error)) {
         return 0;
     }
@@ -63,6 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Require(backward[i].kind == Mirrored(forward[i].kind), "changes mirror");
         Require(backward[i].member == forward[i].member, "same members both ways");
     }
+    vexo::review::CompareStored(first, second);
     vexo::review::DiffText(forward);
     vexo::review::DiffJson(forward);
     return 0;
