@@ -83,8 +83,12 @@ void DryRun(const std::string& configText, DeviceCommandChannel& channel, Device
     Json::Value wanted;
     Json::Value current;
     std::string why;
-    if (!vexo::review::ReadConfigText(configText, wanted, why) ||
-        !vexo::review::IsDeviceConfig(wanted)) {
+    if (!vexo::review::ReadConfigText(configText, wanted, why)) {
+        outcome.exitCode = kUsage;
+        outcome.message = "the file is not valid JSON:\n" + why;
+        return;
+    }
+    if (!vexo::review::IsDeviceConfig(wanted)) {
         outcome.exitCode = kUsage;
         outcome.message = "the file is not in the device's own layout (config get writes it)";
         return;
