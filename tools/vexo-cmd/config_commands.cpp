@@ -12,6 +12,7 @@
 #include "config_reader.h"
 #include "device_command_channel.h"
 #include "diff_format.h"
+#include "export_diff.h"
 #include "json_text.h"
 #include "narrow_text.h"
 #include "vexonet.h"
@@ -88,9 +89,10 @@ void DryRun(const std::string& configText, DeviceCommandChannel& channel, Device
         outcome.message = "the file is not valid JSON:\n" + why;
         return;
     }
-    if (!vexo::review::IsDeviceConfig(wanted)) {
+    if (!vexo::review::IsDeviceConfig(wanted) && !vexo::review::IsExportFile(wanted)) {
         outcome.exitCode = kUsage;
-        outcome.message = "the file is not in the device's own layout (config get writes it)";
+        outcome.message =
+            "the file is neither a device's batch configuration nor the control's export file";
         return;
     }
     if (!ReadConfigOn(channel, current, why)) {
@@ -98,7 +100,9 @@ void DryRun(const std::string& configText, DeviceCommandChannel& channel, Device
         outcome.message = why;
         return;
     }
-    const auto changes = vexo::review::DiffConfigs(current, wanted);
+    const auto changes = vexo::review::IsDeviceConfig(wanted)
+                             ? vexo::review::DiffConfigs(current, wanted)
+                             : vexo::review::DiffExportFile(current, wanted);
     outcome.exitCode = changes.empty() ? kAcknowledged : kRefused;
     outcome.message = changes.empty() ? "no change" : "would change";
     outcome.difference = vexo::review::DiffText(changes);

@@ -7,6 +7,7 @@
 #include "config_lint.h"
 #include "config_reader.h"
 #include "diff_format.h"
+#include "export_diff.h"
 #include "json_text.h"
 
 namespace vexocmd {
@@ -36,10 +37,10 @@ int RunConfigDiff(const CmdOptions& options) {
     if (!ReadConfigFile(path, wanted)) {
         return kReviewError;
     }
-    if (!vexo::review::IsDeviceConfig(wanted)) {
+    if (!vexo::review::IsDeviceConfig(wanted) && !vexo::review::IsExportFile(wanted)) {
         std::cerr << path
-                  << " is not in the device's own layout (config get writes it); an export "
-                     "file names no scene and cannot be compared scene by scene\n";
+                  << " is neither a device's batch configuration (config get writes one) nor "
+                     "the control's export file\n";
         return kReviewError;
     }
     Json::Value current;
@@ -48,7 +49,9 @@ int RunConfigDiff(const CmdOptions& options) {
         std::cerr << options.device << ": " << why << "\n";
         return kReviewError;
     }
-    const auto changes = vexo::review::DiffConfigs(current, wanted);
+    const auto changes = vexo::review::IsDeviceConfig(wanted)
+                             ? vexo::review::DiffConfigs(current, wanted)
+                             : vexo::review::DiffExportFile(current, wanted);
     if (options.json) {
         std::cout << vexo::StyledJson(vexo::review::DiffJson(changes));
     } else {

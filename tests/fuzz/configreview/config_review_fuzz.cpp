@@ -11,6 +11,7 @@
 #include "config_lint.h"
 #include "config_reader.h"
 #include "diff_format.h"
+#include "export_diff.h"
 #include "record_compare.h"
 #include "shape_checks.h"
 
@@ -66,6 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Require(backward[i].member == forward[i].member, "same members both ways");
     }
     vexo::review::CompareStored(first, second);
+    vexo::review::DiffText(vexo::review::DiffExportFile(first, second));
     vexo::review::DiffText(forward);
     vexo::review::DiffJson(forward);
     return 0;

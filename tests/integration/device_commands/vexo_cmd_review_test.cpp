@@ -141,12 +141,26 @@ TEST_F(VexoCmdReview, MalformedOrForeignFilesExitTwo) {
         EXPECT_THAT(run.output, HasSubstr("Line 3, Column 6")) << command;
     }
     EXPECT_EQ(Writes(), 0);
-    // The control's export file names no scene: it cannot be compared.
-    const std::string exported =
-        vexo::test::WriteFileText(folder_ + "/export.json", R"({"Rules": null})");
-    const CommandRun run = Run("config diff " + exported);
+    const std::string foreign =
+        vexo::test::WriteFileText(folder_ + "/foreign.json", R"({"Rules": null, "Other": 1})");
+    const CommandRun run = Run("config diff " + foreign);
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_THAT(run.output, HasSubstr("not in the device's own layout"));
+    EXPECT_THAT(run.output, HasSubstr("neither"));
+}
+
+TEST_F(VexoCmdReview, AnExportFileIsComparedWithTheSelectedScene) {
+    const std::string exported = vexo::test::WriteFileText(
+        folder_ + "/export.json",
+        R"({"Rules": {"zelk:Intrusion_Event": {"Gate": {"Token": "Intrusion_Event 01",
+            "Sensitivity": "65"}}}, "Modules": null})");
+    for (const char* command : {"config diff ", "config set --dry-run "}) {
+        const CommandRun run = Run(command + exported);
+        EXPECT_EQ(run.exitCode, 1) << command << run.output;
+        EXPECT_THAT(ChangeLines(run.output),
+                    ::testing::ElementsAre("~ params.Sensitivity: \"50\" -> \"65\""))
+            << run.output;
+    }
+    EXPECT_EQ(Writes(), 0);
 }
 
 TEST_F(VexoCmdReview, LintOfTheDeviceAndOfAFile) {
