@@ -7,6 +7,7 @@
 #include "com_str.h"
 #include "dialog_manager.h"
 #include "popup_forms.h"
+#include "save_verify.h"
 #include "smart_arming_interval.h"
 #include "smart_config_layout.h"
 #include "smart_config_set.h"
@@ -65,8 +66,13 @@ void CSmartConfigBody::Create(QWidget* parent) {
                     vexo::kAutoStyleNone, texts.recover);
     recover_.SetImages(541, 542);
     controller_.SetArea(parent, kPanelHeader, kPanelRect, nullptr, {}, -1);
-    controller_.SetRecordSink(
-        [this](Owner owner, const ParamRecord& record) { GatherRecord(owner, record); });
+    controller_.SetRecordSink([this](Owner owner, const ParamRecord& record) {
+        GatherRecord(owner, record);
+        if (owner == Owner::Rule) {
+            lintLine_.ShowFor(record);
+        }
+    });
+    lintLine_.Create(parent, vexo::smart::RuleLintRect());
     // The editors fill the panel area below the tabs.
     const QRect editorRect(kPanelRect.left(), kPanelRect.top() + 4, kPanelRect.width(),
                            kSaveTopLeft.y() - kPanelRect.top() - 10);
@@ -90,6 +96,7 @@ void CSmartConfigBody::SetVideo(vexo::CShowAIConfig* overlay, const QRect& video
 void CSmartConfigBody::ShowRule(const QString& scene, const QString& funName, const QString& token,
                                 const QStringList& ruleTokens) {
     StoreForExport();
+    lintLine_.Clear();  // a rule that cannot be read has nothing to say
     ruleTokens_ = ruleTokens;
     QStringList requiredFuns;
     if (parse_) {
@@ -106,6 +113,7 @@ void CSmartConfigBody::ShowRule(const QString& scene, const QString& funName, co
 
 void CSmartConfigBody::ShowModules(const QString& scene, const QString& funName) {
     StoreForExport();
+    lintLine_.Clear();
     hasArming_ = false;
     hasLinkage_ = false;
     controller_.ShowModules(false, scene, funName);
@@ -115,6 +123,7 @@ void CSmartConfigBody::ShowModules(const QString& scene, const QString& funName)
 
 void CSmartConfigBody::ShowNothing() {
     StoreForExport();
+    lintLine_.Clear();
     controller_.CollectAll();
     controller_.ClearPanel();
     armingLoadedFor_.clear();
@@ -207,7 +216,10 @@ bool CSmartConfigBody::OnCommand(int offset) {
             return true;
         case kSaveOffset:
             if (Save()) {
-                vexo::ShowMessage(vexo::TheComStr()->saveSuccess, vexo::TheComStr()->tips);
+                vexo::ShowMessage(tab_ == kParamTab
+                                      ? vexo::smart::VerifiedSaveText(parse_, controller_)
+                                      : vexo::TheComStr()->saveSuccess,
+                                  vexo::TheComStr()->tips);
             }
             return true;
         case kRecoverOffset:

@@ -13,6 +13,7 @@
 #include "auto_controls.h"
 #include "auto_notification.h"
 #include "dlg_part_base.h"
+#include "rule_lint_line.h"
 #include "smart_ui_auto_fresh.h"
 
 class CSmartXmlParse;
@@ -69,6 +70,7 @@ public:
     vexo::CSmartArmingInterval* Arming() const { return arming_.get(); }
     vexo::CSmartLinkageMethod* Linkage() const { return linkage_.get(); }
     vexo::CSmartUiAutoFresh& Controller() { return controller_; }
+    const vexo::smart::RuleLintLine& LintLine() const { return lintLine_; }
 
 private:
     void ChooseTab(int tab);
@@ -96,4 +98,5 @@ private:
     // The rule each editor was loaded for ("" before: load on first show).
     QString armingLoadedFor_;
     QString linkageLoadedFor_;
+    vexo::smart::RuleLintLine lintLine_;  // why the rule shown cannot fire
 };

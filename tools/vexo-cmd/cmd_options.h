@@ -15,8 +15,13 @@ struct CmdOptions {
     std::string outFile;               // config get --out FILE; empty: standard output
     std::string user;
     std::string password;
-    int timeoutMs = 0;               // 0: the library's default
-    std::vector<std::string> words;  // COMMAND [INFO-JSON], or config get | config set FILE
+    int timeoutMs = 0;                 // 0: the library's default
+    bool json = false;                 // config diff and config set --dry-run: print JSON
+    bool dryRun = false;               // config set: show the difference, write nothing
+    std::string language = "english";  // config lint: the warnings' language
+    // COMMAND [INFO-JSON], or config get | config set FILE | config diff FILE
+    // | config lint [FILE]
+    std::vector<std::string> words;
 };
 
 // Reads the options. The password may come from the environment variable
@@ -30,5 +35,9 @@ std::string CmdUsage();
 // Whether the words name one of the "config" subcommands.
 bool IsConfigGet(const CmdOptions& options);
 bool IsConfigSet(const CmdOptions& options);
+bool IsConfigDiff(const CmdOptions& options);
+bool IsConfigLint(const CmdOptions& options);
+// "config lint FILE" reads no device.
+bool IsFileLint(const CmdOptions& options);
 
 }  // namespace vexocmd

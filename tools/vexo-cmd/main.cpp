@@ -9,6 +9,7 @@
 #include "device_command_channel.h"
 #include "json_text.h"
 #include "narrow_text.h"
+#include "review_commands.h"
 #include "vexonet.h"
 
 namespace {
@@ -32,6 +33,17 @@ int main(int argc, char** argv) {
         const bool help = error == vexocmd::CmdUsage();
         (help ? std::cout : std::cerr) << error;
         return help ? kAcknowledged : kUsage;
+    }
+    if (vexocmd::IsFileLint(*options)) {
+        return vexocmd::RunConfigLint(*options);
+    }
+    if (vexocmd::IsConfigDiff(*options) || vexocmd::IsConfigLint(*options)) {
+        NetworkLibrary library;
+        if (options->timeoutMs > 0) {
+            VEXONET_SetTimeouts(0, options->timeoutMs);
+        }
+        return vexocmd::IsConfigDiff(*options) ? vexocmd::RunConfigDiff(*options)
+                                               : vexocmd::RunConfigLint(*options);
     }
     if (vexocmd::IsConfigGet(*options) || vexocmd::IsConfigSet(*options)) {
         NetworkLibrary library;

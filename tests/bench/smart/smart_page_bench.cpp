@@ -1,9 +1,10 @@
 // Figures of the smart configuration page against vexo-devsim, on loopback
-// and with 20 ms per answer:
+// and with 20 and 100 ms per answer:
 //   smart_page_bench
 // prints, for a function with 8 rules on the default scene: entering the
 // page, selecting a rule (device reads, rows, controls, overlay on the live
-// video) and saving it, each with the commands it sends. The time is the
+// video) and saving it (with the read that verifies what the device stored),
+// each with the commands it sends. The time is the
 // click's handler; the repaint that follows in the event loop is not timed,
 // since the live video repaints there all the time.
 #include <QAbstractButton>
@@ -112,7 +113,7 @@ void PageFigures(CVexoSmartOcxCtrl& control, const vexo::test::SimProcess& sim) 
             rule->click();
         }
     });
-    Measure("save the rule", sim, 20, [&](int) {
+    Measure("save the rule (and read it back)", sim, 20, [&](int) {
         if (QAbstractButton* save = Button(*page, 18392)) {
             save->click();
         }
@@ -143,7 +144,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         AddIntrusionRules(sim);
-        for (const int latency : {0, 20}) {
+        for (const int latency : {0, 20, 100}) {
             Json::Value knob;
             knob["latency_ms"] = latency;
             sim.Control(knob);

@@ -31,8 +31,11 @@ function savedToken(what) {
     check(ui.click(SAVE), "Save");
     const messages = ui.messages();
     check(messages.length === 1 && messages[0].text === "Save Success", what + ": " + JSON.stringify(messages));
-    const saves = ruleCommands(mark);
-    check(saves.length === 1, what + ": one save: " + JSON.stringify(saves));
+    // The save, then the read that verifies what the device stored.
+    const commands = ruleCommands(mark);
+    const saves = commands.filter(info => info.CMDType === "Modify");
+    check(saves.length === 1 && commands.length === 2, what + ": one save: " + JSON.stringify(commands));
+    check(commands[1].SceneToken === saves[0].SceneToken, what + ": read back on the same scene");
     return saves[0].SceneToken;
 }
 
