@@ -61,6 +61,7 @@ void CSmartConfigSet::OnInitDialog() {
 }
 
 void CSmartConfigSet::PlaceVideo(const QRect& video) {
+    funTitle_.Place(width());
     Pane().PlaceVideo(video);
     pointTable_.Place(
         QRect(kPointTableRect.topLeft(), QSize(video.width(), kPointTableRect.height())));

@@ -22,6 +22,14 @@ function clickSays(id, what, text) {
     check(texts.indexOf(text) >= 0, what + " says " + text + ": " + JSON.stringify(texts));
 }
 
+// The first scene runs every function the device offers (but those it
+// cannot run together), so that the function bar needs more than one row.
+const home = sim.cmd("CMD_GetSceneList").info.SceneList.find(s => s.SceneToken === "Scene_001");
+const offered = Object.keys(sim.cmd("CMD_GetAllSupportSmartFunName", {SceneToken: "Scene_001"}).info);
+check(sim.cmd("CMD_ModifyScene", {SceneToken: "Scene_001", SceneName: home.SceneName,
+                                  SceneConfigSmartFun: offered.map(f => ({SmartFunName: f}))}).ok,
+      "the scene's functions");
+
 check(control.SetDeviceLoginInfo(host.device, host.user, host.password, 1), "login");
 host.resize(W, H);
 for (const [id, what] of [[18006, "Smart Function"], [18007, "Normal Arming"], [18008, "export"],
@@ -57,8 +65,16 @@ check(ui.page() === 0, "Return goes to the index page");
 for (let id = 18150; id < 18300 && ui.page() !== 2; id += 3) if (ui.find(id).visible) ui.click(id);
 check(ui.page() === 2, "the smart configuration page");
 let intrusion = 18310;
-while (intrusion < 18400 && ui.find(intrusion).text !== "Intrusion") ++intrusion;
+while (intrusion < 18390 && ui.find(intrusion).text !== "Intrusion") ++intrusion;
 clickInside(intrusion, "the Intrusion function");
+let functions = 0;
+for (let id = 18310; id < 18390; ++id) {
+    if (ui.find(id).visible) {
+        inside(id, "a function button");
+        ++functions;
+    }
+}
+check(functions > 8, "the bar holds many functions: " + functions);
 clickInside(18462, "rule 02");
 clickInside(18451, "Add");
 inside(18452, "Del");
