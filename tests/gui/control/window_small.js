@@ -37,11 +37,15 @@ for (const [id, what] of [[18006, "Smart Function"], [18007, "Normal Arming"], [
     inside(id, what);
 }
 
-// The index page's views and the scene tours.
+// The index page's views: the scene tours and the sound check.
 clickInside(18002, "Scene Tour Set");
 clickInside(18061, "Scene RTC Tour");
 clickInside(18060, "Scene Tour");
 clickSays(18062, "the tours' Save", "Save Success");
+clickInside(18001, "Sound Abnormal Check");
+check(host.waitUntil(() => ui.find(18110).visible), "the sound view's buttons");
+clickSays(18110, "the sound view's Save", "Save Success");
+clickInside(18111, "the sound view's Recover");
 clickInside(18000, "Scene Set");
 inside(18005, "Add Scene");
 
