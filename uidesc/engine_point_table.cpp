@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QWidget>
+#include <algorithm>
 
 #include "auto_base.h"
 #include "com_str.h"
@@ -21,6 +22,8 @@ namespace {
 constexpr int kRowHeight = 24;
 constexpr int kLabelWidth = 30;
 constexpr int kCellWidth = 72;
+// The narrowest cell that still shows a value such as "-0.600" whole.
+constexpr int kNarrowestCell = 56;
 constexpr int kCellGap = 4;
 
 bool Chinese() {
@@ -66,28 +69,20 @@ CPointTable::~CPointTable() {
 void CPointTable::Create(QWidget* parent, const QRect& area) {
     parent_ = parent;
     caption_ = new QLabel(parent);
-    caption_->setGeometry(area.left(), area.top(), area.width() / 2, 20);
     caption_->setProperty(kAutoIdProperty, kCaptionId);
     size_ = new QLabel(parent);
-    size_->setGeometry(area.left() + area.width() / 2, area.top(), area.width() / 2, 20);
     size_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     size_->setProperty(kAutoIdProperty, kSizeId);
-    const int top = area.top() + 22;
     for (int row = 0; row < 3; ++row) {
-        auto* label = new QLabel(
-            row == 1 ? QStringLiteral("x") : (row == 2 ? QStringLiteral("y") : QString()), parent);
-        label->setGeometry(area.left(), top + row * kRowHeight, kLabelWidth, kRowHeight - 2);
-        labels_.emplace_back(label);
+        labels_.emplace_back(new QLabel(
+            row == 1 ? QStringLiteral("x") : (row == 2 ? QStringLiteral("y") : QString()), parent));
     }
     for (int i = 0; i < kMaxPoints; ++i) {
-        const int left = area.left() + kLabelWidth + i * (kCellWidth + kCellGap);
         auto* number = new QLabel(QString::number(i + 1), parent);
-        number->setGeometry(left, top, kCellWidth, kRowHeight - 2);
         number->setAlignment(Qt::AlignCenter);
         labels_.emplace_back(number);
         for (int axis = 0; axis < 2; ++axis) {
             auto* edit = new QLineEdit(parent);
-            edit->setGeometry(left, top + (axis + 1) * kRowHeight, kCellWidth, kRowHeight - 2);
             edit->setAlignment(Qt::AlignRight);
             edit->setProperty(kAutoIdProperty, kFirstEditId + 2 * i + axis);
             edit->setProperty("vexoPointIndex", i);
@@ -96,7 +91,40 @@ void CPointTable::Create(QWidget* parent, const QRect& area) {
             (axis == 0 ? xs_ : ys_).emplace_back(edit);
         }
     }
+    Place(area);
     SetShown(false);
+}
+
+void CPointTable::Place(const QRect& area) {
+    if (!caption_ || !size_) {
+        return;
+    }
+    caption_->setGeometry(area.left(), area.top(), area.width() / 2, 20);
+    size_->setGeometry(area.left() + area.width() / 2, area.top(), area.width() / 2, 20);
+    const int top = area.top() + 22;
+    for (int row = 0; row < 3 && row < int(labels_.size()); ++row) {
+        if (labels_[size_t(row)]) {
+            labels_[size_t(row)]->setGeometry(area.left(), top + row * kRowHeight, kLabelWidth,
+                                              kRowHeight - 2);
+        }
+    }
+    // Every point on one line while the cells keep a readable width; in a
+    // narrower area the cells go on in a second block below the first.
+    const int room = area.width() - kLabelWidth;
+    const int cell = std::clamp(room / kMaxPoints - kCellGap, kNarrowestCell, kCellWidth);
+    const int perLine = std::clamp(room / (cell + kCellGap), 1, kMaxPoints);
+    for (int i = 0; i < kMaxPoints; ++i) {
+        const int left = area.left() + kLabelWidth + (i % perLine) * (cell + kCellGap);
+        const int blockTop = top + (i / perLine) * 3 * kRowHeight;
+        if (QLabel* number = labels_[size_t(3 + i)]) {
+            number->setGeometry(left, blockTop, cell, kRowHeight - 2);
+        }
+        for (int axis = 0; axis < 2; ++axis) {
+            if (QLineEdit* edit = (axis == 0 ? xs_ : ys_)[size_t(i)]) {
+                edit->setGeometry(left, blockTop + (axis + 1) * kRowHeight, cell, kRowHeight - 2);
+            }
+        }
+    }
 }
 
 void CPointTable::Attach(CSmartUiEngine* engine) {

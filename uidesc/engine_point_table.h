@@ -33,6 +33,8 @@ public:
     CPointTable& operator=(const CPointTable&) = delete;
 
     void Create(QWidget* parent, const QRect& area);
+    // Lays the table out in `area` again (the video above it changed width).
+    void Place(const QRect& area);
     // Follows the engine's overlay from now on (call again when the panel
     // gets another overlay).
     void Attach(CSmartUiEngine* engine);

@@ -37,6 +37,8 @@ public:
     void Show(bool show);
 
 private:
+    void DecideBars();
+
     QRect area_;
     QPointer<QScrollArea> scroll_;  // the page may go first and take it along
     QPointer<QWidget> content_;

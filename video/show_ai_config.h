@@ -67,6 +67,7 @@ public:
     // The video window: it receives the drawing-ended event and the mouse
     // while a shape is tracked.
     void SetVideoWindow(QObject* window) { window_ = window; }
+    QObject* VideoWindow() const { return window_.data(); }
     // The video rectangle: bounds of every move, and the reference of the
     // tracker's scale. Rescale also stores it.
     void SetVideoRect(const QRect& rect) { videoRect_ = rect; }

@@ -33,6 +33,13 @@ bool CPageDialog::OnAutoNotify(const vexo::AutoNotification& notification) {
     return OnCommand(notification.id - kXpBase);
 }
 
+vexo::PageFit& CPageDialog::FitToWindow(vexo::PageFit::Layout layout,
+                                        std::function<void(const QRect&)> placeVideo) {
+    delete fit_;
+    fit_ = new vexo::PageFit(this, std::move(layout), std::move(placeVideo));
+    return *fit_;
+}
+
 void CPageDialog::paintEvent(QPaintEvent*) {
     if (titleBand_) {
         QPainter painter(this);

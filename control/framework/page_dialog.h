@@ -10,6 +10,7 @@
 #include "auto_notification.h"
 #include "dlg_base.h"
 #include "managed_page.h"
+#include "page_fit.h"
 #include "timer_set.h"
 
 class CPageDialog : public QWidget,
@@ -32,6 +33,10 @@ public:
 
     static constexpr char kPageProperty[] = "vexoPage";
 
+    // Where a place of the default page (1280 x 750) is in the page's size
+    // now; the place itself on a page that does not fit its window.
+    QRect FitRect(const QRect& base) const { return fit_ ? fit_->Map(base) : base; }
+
 protected:
     // Dialog initialisation, after the manager and the window exist.
     virtual void OnInitDialog() {}
@@ -43,6 +48,12 @@ protected:
         return false;
     }
 
+    // Makes the page fit windows of other sizes than the default (see
+    // PageFit); `placeVideo` moves the video window. Called before the page
+    // creates its controls or after: both are watched.
+    vexo::PageFit& FitToWindow(vexo::PageFit::Layout layout,
+                               std::function<void(const QRect&)> placeVideo);
+
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     // The control's stock mouse events are its own: a page keeps its clicks.
@@ -52,4 +63,5 @@ protected:
 private:
     bool titleBand_;
     vexo::TimerSet timers_;
+    vexo::PageFit* fit_ = nullptr;  // a child of the page
 };

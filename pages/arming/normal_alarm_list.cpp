@@ -60,28 +60,47 @@ void NormalAlarmList::Create(QWidget* parent, const QRect& rect, const QFont& fo
 
 void NormalAlarmList::SetEntries(const std::vector<NormalAlarmEntry>& entries) {
     buttons_.clear();
+    labels_.clear();
     if (!area_) {
         return;
     }
-    // Room for the scroll bar is kept whether or not it shows, so that the
-    // buttons never run under it.
-    const int usable = area_->width() - area_->verticalScrollBar()->sizeHint().width() - kGap;
-    const int width = usable / kColumns - kGap;
     const int count = std::min(static_cast<int>(entries.size()), kMaxAlarms);
     for (int i = 0; i < count; ++i) {
-        const QRect rect(kGap + (i % kColumns) * (width + kGap),
-                         kGap + (i / kColumns) * (kButtonHeight + kGap), width, kButtonHeight);
-        // Long names lose their middle (their ends tell alarms apart); the
-        // tool tip keeps them whole.
-        const QString text =
-            QFontMetrics(font_).elidedText(entries[i].label, Qt::ElideMiddle, width - 8);
         auto button = std::make_unique<CAutoXpBtn>();
-        button->Create(kXpBase + kFirstOffset + i, content_, rect, kAutoStyleNone, text);
+        button->Create(kXpBase + kFirstOffset + i, content_, QRect(), kAutoStyleNone,
+                       entries[i].label);
         button->SetImages(541, 542);
         button->SetToolTipText(entries[i].label);
         button->Control()->setFont(font_);
         button->Control()->setToolTip(entries[i].label);
         buttons_.push_back(std::move(button));
+        labels_.push_back(entries[i].label);
+    }
+    LayOutButtons();
+}
+
+void NormalAlarmList::Place(const QRect& rect) {
+    if (area_ && area_->geometry().size() != rect.size()) {
+        area_->setGeometry(rect);
+        LayOutButtons();
+    }
+}
+
+void NormalAlarmList::LayOutButtons() {
+    // Room for the scroll bar is kept whether or not it shows, so that the
+    // buttons never run under it.
+    const int usable = area_->width() - area_->verticalScrollBar()->sizeHint().width() - kGap;
+    const int width = usable / kColumns - kGap;
+    const int count = Count();
+    for (int i = 0; i < count; ++i) {
+        const QRect rect(kGap + (i % kColumns) * (width + kGap),
+                         kGap + (i / kColumns) * (kButtonHeight + kGap), width, kButtonHeight);
+        // Long names lose their middle (their ends tell alarms apart); the
+        // tool tip keeps them whole.
+        CAutoXpBtn& button = *buttons_[size_t(i)];
+        button.Control()->setGeometry(rect);
+        button.Control()->setText(
+            QFontMetrics(font_).elidedText(labels_[size_t(i)], Qt::ElideMiddle, width - 8));
     }
     const int rows = (count + kColumns - 1) / kColumns;
     content_->resize(usable + kGap, kGap + rows * (kButtonHeight + kGap));

@@ -44,6 +44,9 @@ public:
     void Create(QWidget* parent, const QRect& rect, const QFont& font);
     // Replaces the buttons by one per entry (at most kMaxAlarms).
     void SetEntries(const std::vector<NormalAlarmEntry>& entries);
+    // The list at `rect` (the page fits its window): the buttons share the
+    // new width.
+    void Place(const QRect& rect);
     void SetCurrent(int index);
     int Count() const { return static_cast<int>(buttons_.size()); }
     // The index of the button with command offset `offset`, or -1.
@@ -54,6 +57,9 @@ private:
     QWidget* content_ = nullptr;  // owned by the area
     QFont font_;
     std::vector<std::unique_ptr<CAutoXpBtn>> buttons_;
+    std::vector<QString> labels_;  // each button's whole name
+
+    void LayOutButtons();
 };
 
 }  // namespace vexo

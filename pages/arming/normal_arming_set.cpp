@@ -12,6 +12,18 @@ void CNormalArmingSet::OnInitDialog() {
     Pane().CreateVideoWindow(kVideoRect);
     Pane().CreateButtons();
     body_.Create(this);
+    vexo::PageFit::Layout layout;
+    layout.video = kVideoRect;
+    layout.belowBottom = CNormalConfigBody::kAlarmListRect.bottom();
+    layout.columnBottom = CNormalConfigBody::kButtonRect.bottom();
+    layout.liftLine = CNormalConfigBody::kButtonRect.top();
+    vexo::PageFit& fit = FitToWindow(layout, [this](const QRect& video) {
+        Pane().PlaceVideo(video);
+        body_.FitAlarmList(video.width());
+    });
+    fit.SetVideo(Pane().VideoWindow(),
+                 {Pane().PlayButton().Control(), Pane().StopButton().Control()});
+    fit.Apply();
 }
 
 void CNormalArmingSet::Reload() {

@@ -379,5 +379,6 @@ bool CNormalConfigBody::OnAutoNotify(const vexo::AutoNotification& notification)
 
 void CNormalConfigBody::Paint(QPainter& painter) {
     painter.setPen(vexo::ColorFromRef(kFrameColour));
-    painter.drawRect(kPanelRect.adjusted(0, 0, -1, -1));
+    const QRect frame = Page() ? Page()->FitRect(kPanelRect) : kPanelRect;
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
 }

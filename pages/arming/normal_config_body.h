@@ -41,6 +41,12 @@ public:
     static constexpr QRect kPanelRect{580, 88, 690, 522};
     static constexpr QRect kButtonRect{580, 622, 690, 36};
 
+    // The alarm list as wide as the video above it (the page fits its
+    // window).
+    void FitAlarmList(int width) {
+        list_.Place(QRect(kAlarmListRect.topLeft(), QSize(width, kAlarmListRect.height())));
+    }
+
     CNormalConfigBody();
     ~CNormalConfigBody() override;
 

@@ -42,6 +42,14 @@ void CSceneSetBodyTitle::PlaceEngine() {
                     m_session ? m_session->VideoRect() : QRect(), enginePort_);
 }
 
+void CSceneSetBodyTitle::FitVideo(const QRect& rect) {
+    PlaceVideo(rect);
+    CDialogManager* manager = Manager();
+    engine_.SetArea(m_parent, kPanelHeader, kPanelArea, m_session ? &m_session->Overlay() : nullptr,
+                    manager ? &manager->DeviceContext() : nullptr, QRect(QPoint(0, 0), rect.size()),
+                    enginePort_);
+}
+
 void CSceneSetBodyTitle::LoadTabs() {
     ClearPanel();
     tabs_.clear();

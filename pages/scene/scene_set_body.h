@@ -50,6 +50,9 @@ public:
     // tab the operator opened and began to edit meanwhile.
     void LoadDataUnlessShown();
     void PeriodicUpdate();
+    // The video window at `rect` (the page fits its window); the module
+    // panel reads its shapes back in the picture's new pixels.
+    void FitVideo(const QRect& rect);
 
     // Owner-drawn buttons: tabs, play and stop, the engine's buttons.
     bool OnCommand(int offset);

@@ -18,6 +18,9 @@ constexpr int kAutoTrackingKind = 0;
 // The PTZ parts' top-left corner: their rows then stand right of the video.
 constexpr QPoint kPtzPartOrigin{250, 0};
 constexpr QPoint kSaveStripAt{1040, 620};
+constexpr int kSaveStripHeight = 32;
+// Help and Return, on the title band right of the video.
+constexpr QRect kHeaderEnd{715, 0, 565, 47};
 }  // namespace
 
 CSmartSceneSet::CSmartSceneSet(CAudioVideoPlay* session)
@@ -42,6 +45,17 @@ CSmartSceneSet::~CSmartSceneSet() {
 void CSmartSceneSet::OnInitDialog() {
     header_->Create(this, width());
     body_->Create(this);
+    vexo::PageFit::Layout layout;
+    layout.video = CSceneSetBodyTitle::kVideoRect;
+    layout.belowBottom = body_->PlayButton().Control()->geometry().bottom();
+    layout.columnBottom = kSaveStripAt.y() + kSaveStripHeight - 1;
+    layout.liftLine = kSaveStripAt.y();
+    layout.anchored = {kHeaderEnd};
+    vexo::PageFit& fit =
+        FitToWindow(layout, [this](const QRect& video) { body_->FitVideo(video); });
+    fit.SetVideo(body_->VideoWindow(),
+                 {body_->PlayButton().Control(), body_->StopButton().Control()});
+    fit.Apply();
     SetTimer(kPeriodicTimer, kPeriodicTimerMs);
 }
 

@@ -270,8 +270,9 @@ void CSmartConfigBody::Paint(QPainter& painter) const {
     if (tab_ != kParamTab || !controller_.HasPanel()) {
         return;
     }
-    const QRect card(kPanelRect.left(), kPanelRect.top() + 4, kPanelRect.width(),
+    const QRect base(kPanelRect.left(), kPanelRect.top() + 4, kPanelRect.width(),
                      kSaveTopLeft.y() - kPanelRect.top() - 10);
+    const QRect card = Page() ? Page()->FitRect(base) : base;
     painter.fillRect(card, Qt::white);
     painter.setPen(vexo::ColorFromRef(kCardFrame));
     painter.drawRect(card.adjusted(0, 0, -1, -1));

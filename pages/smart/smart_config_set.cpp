@@ -48,6 +48,28 @@ void CSmartConfigSet::OnInitDialog() {
     connect(&history, &QUndoStack::cleanChanged, this, [this] { SyncHistoryButtons(); });
     pointTable_.Create(this, kPointTableRect);
     SyncHistoryButtons();
+    vexo::PageFit::Layout layout;
+    layout.video = kSmartVideoRect;
+    layout.belowBottom = kPointTableRect.bottom();
+    layout.columnBottom = kSaveTopLeft.y() + 36 - 1;
+    layout.liftLine = kSaveTopLeft.y();
+    layout.anchored = {kRuleBarEnd};
+    vexo::PageFit& fit = FitToWindow(layout, [this](const QRect& video) { PlaceVideo(video); });
+    fit.SetVideo(Pane().VideoWindow(),
+                 {Pane().PlayButton().Control(), Pane().StopButton().Control()});
+    fit.Apply();
+}
+
+void CSmartConfigSet::PlaceVideo(const QRect& video) {
+    funTitle_.Place(width());
+    Pane().PlaceVideo(video);
+    pointTable_.Place(
+        QRect(kPointTableRect.topLeft(), QSize(video.width(), kPointTableRect.height())));
+    // The panel's shapes are read back from the picture in its pixels.
+    CAudioVideoPlay* session = Pane().Session();
+    if (session && body_ && body_->VideoPort() >= 0) {
+        body_->SetVideo(&session->Overlay(), QRect(QPoint(0, 0), video.size()), body_->VideoPort());
+    }
 }
 
 void CSmartConfigSet::SyncHistoryButtons() {

@@ -65,6 +65,8 @@ private:
     void ChooseScene(int index);
     // The function name of command index `index`; empty when none.
     QString FunctionOfIndex(int index) const;
+    // The video window at `video` (the page fits its window).
+    void PlaceVideo(const QRect& video);
     // Points the session's overlay at this page's video window.
     void ClaimOverlay();
     // The undo and redo buttons show with Save on the parameter tab, and

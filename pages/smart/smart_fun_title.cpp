@@ -32,16 +32,31 @@ void CSmartFunTitle::Build(QWidget* parent, const QStringList& funNames) {
             }
         }
     }
-    int x = kFunctionBar.left();
-    int y = kFunctionBar.top();
     for (const Entry& entry : entries_) {
         const Look look = LookFor(entry.caption);
         auto button = std::make_unique<vexo::CAutoXpBtn>();
-        button->Create(kXpBase + entry.offset, parent, QRect(x, y, look.width, 36),
+        button->Create(kXpBase + entry.offset, parent, QRect(0, 0, look.width, 36),
                        vexo::kAutoStyleNone, entry.caption);
         button->SetImages(look.normal, look.selected);
         buttons_.push_back(std::move(button));
-        x += look.width;
+    }
+    Place(parent->width());
+}
+
+void CSmartFunTitle::Place(int pageWidth) {
+    const int right = pageWidth - kFunctionBar.left();
+    int x = kFunctionBar.left();
+    int y = kFunctionBar.top();
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const int width = LookFor(entries_[i].caption).width;
+        if (x > kFunctionBar.left() && x + width > right) {
+            x = kFunctionBar.left();
+            y += kFunctionRowStep;
+        }
+        if (QWidget* button = buttons_[i]->Control()) {
+            button->setGeometry(x, y, width, 36);
+        }
+        x += width;
         // Close the row once the next button would start near its end.
         if (x >= kFunctionBar.right() + 1 - kFunctionRowReserve) {
             x = kFunctionBar.left();

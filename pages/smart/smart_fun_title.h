@@ -25,6 +25,9 @@ public:
 
     // Builds one button per function of `funNames` the table knows.
     void Build(QWidget* parent, const QStringList& funNames);
+    // Lays the buttons out again for a page `pageWidth` wide: a row also
+    // ends before a button that would run past the page's right edge.
+    void Place(int pageWidth);
     // Presses the button of `name`; false when the bar has none.
     bool Select(const QString& name);
     // The function of button offset `offset`; empty when none.

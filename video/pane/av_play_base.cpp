@@ -102,6 +102,23 @@ void CAVPlayBase::CreateVideoWindow(const QRect& rect) {
     }
 }
 
+void CAVPlayBase::PlaceVideo(const QRect& rect) {
+    QWidget* window = m_videoWindow.Control();
+    if (window == nullptr || rect == m_videoRect || rect.isEmpty()) {
+        return;
+    }
+    const QSize old = m_videoRect.size();
+    window->setGeometry(rect);
+    m_videoRect = rect;
+    for (auto& [key, entry] : m_geometry) {
+        entry.text = DeviceToPixelText(PixelToDeviceGeometry(entry.text, old.width(), old.height()),
+                                       rect.width(), rect.height());
+    }
+    if (CanUseSession() && m_session->Overlay().VideoWindow() == window) {
+        m_session->ResizeVideo(QRect(QPoint(0, 0), rect.size()));
+    }
+}
+
 void CAVPlayBase::CreateButtons() {
     if (!m_parent) {
         return;

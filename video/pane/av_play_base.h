@@ -49,6 +49,11 @@ public:
     void SetParentWnd(QWidget* parent) { m_parent = parent; }
     // The video window (identifier 15030) at `rect` in the parent.
     void CreateVideoWindow(const QRect& rect);
+    // Moves and sizes the video window (the page fits its window): the
+    // geometry kept in pixels, and the overlay when this window shows it,
+    // follow the new size, so that every shape stays on the same spot of
+    // the picture.
+    void PlaceVideo(const QRect& rect);
     // Play (18394) and stop (18395), 2 pixels below the video window.
     void CreateButtons();
     // 394 starts the preview, 395 stops it; true for those two.
