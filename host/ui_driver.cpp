@@ -453,9 +453,12 @@ void UiDriver::answer(const QString& how) {
         m_answerer.SetAnswer(PopupAnswerer::Answer::Ok);
     } else if (how == QLatin1String("cancel")) {
         m_answerer.SetAnswer(PopupAnswerer::Answer::Cancel);
+    } else if (how == QLatin1String("discard")) {
+        m_answerer.SetAnswer(PopupAnswerer::Answer::Discard);
     } else {
         m_engine.throwError(
-            QStringLiteral("ui.answer: expected \"ok\" or \"cancel\", not \"%1\"").arg(how));
+            QStringLiteral("ui.answer: expected \"ok\", \"cancel\" or \"discard\", not \"%1\"")
+                .arg(how));
     }
 }
 

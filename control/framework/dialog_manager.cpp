@@ -254,6 +254,18 @@ IManagedPage* CDialogManager::Page(PageKind kind) const {
     return pages_[PageIndex(kind)].get();
 }
 
+bool CDialogManager::ConfirmLeaveShownPage() {
+    if (!HasPages()) {
+        return true;
+    }
+    for (const auto& page : pages_) {
+        if (page->Window()->isVisible()) {
+            return page->ConfirmLeave();
+        }
+    }
+    return true;
+}
+
 void CDialogManager::ShowPage(int page) {
     if (!HasPages() || page < 0 || page > 3) {
         return;

@@ -79,6 +79,9 @@ public:
     // Page 0 index, 1 scene settings (holds the PTZ lock), 2 smart
     // configuration, 3 normal arming. Nothing before all pages exist.
     void ShowPage(int page);
+    // Asks the page shown whether it may be left (unsaved edits: save,
+    // discard or stay); true without pages.
+    bool ConfirmLeaveShownPage();
     // Moves the header and the pages into `rect` and keeps it for later
     // page switches.
     void LayoutPages(const QRect& rect);

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QScrollBar>
 
+#include "ui_helpers.h"
+
 namespace vexo {
 namespace {
 
@@ -60,6 +62,7 @@ void NormalAlarmList::Create(QWidget* parent, const QRect& rect, const QFont& fo
 
 void NormalAlarmList::SetEntries(const std::vector<NormalAlarmEntry>& entries) {
     buttons_.clear();
+    captions_.clear();
     if (!area_) {
         return;
     }
@@ -73,8 +76,9 @@ void NormalAlarmList::SetEntries(const std::vector<NormalAlarmEntry>& entries) {
                          kGap + (i / kColumns) * (kButtonHeight + kGap), width, kButtonHeight);
         // Long names lose their middle (their ends tell alarms apart); the
         // tool tip keeps them whole.
+        // (The room of the edits' mark is kept.)
         const QString text =
-            QFontMetrics(font_).elidedText(entries[i].label, Qt::ElideMiddle, width - 8);
+            QFontMetrics(font_).elidedText(entries[i].label, Qt::ElideMiddle, width - 20);
         auto button = std::make_unique<CAutoXpBtn>();
         button->Create(kXpBase + kFirstOffset + i, content_, rect, kAutoStyleNone, text);
         button->SetImages(541, 542);
@@ -82,6 +86,7 @@ void NormalAlarmList::SetEntries(const std::vector<NormalAlarmEntry>& entries) {
         button->Control()->setFont(font_);
         button->Control()->setToolTip(entries[i].label);
         buttons_.push_back(std::move(button));
+        captions_.push_back(text);
     }
     const int rows = (count + kColumns - 1) / kColumns;
     content_->resize(usable + kGap, kGap + rows * (kButtonHeight + kGap));
@@ -93,6 +98,12 @@ void NormalAlarmList::SetCurrent(int index) {
     }
     if (index >= 0 && index < Count()) {
         area_->ensureWidgetVisible(buttons_[index]->Control());
+    }
+}
+
+void NormalAlarmList::MarkEdited(int index, bool edited) {
+    for (int i = 0; i < Count(); ++i) {
+        buttons_[i]->Control()->setText(EditedCaption(captions_[i], edited && i == index));
     }
 }
 

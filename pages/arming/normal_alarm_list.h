@@ -45,7 +45,13 @@ public:
     // Replaces the buttons by one per entry (at most kMaxAlarms).
     void SetEntries(const std::vector<NormalAlarmEntry>& entries);
     void SetCurrent(int index);
+    // Marks the button of `index` as holding unsaved edits; the others lose
+    // the mark.
+    void MarkEdited(int index, bool edited);
     int Count() const { return static_cast<int>(buttons_.size()); }
+    QWidget* Button(int index) const {
+        return index >= 0 && index < Count() ? buttons_[index]->Control() : nullptr;
+    }
     // The index of the button with command offset `offset`, or -1.
     int IndexOfOffset(int offset) const;
 
@@ -54,6 +60,7 @@ private:
     QWidget* content_ = nullptr;  // owned by the area
     QFont font_;
     std::vector<std::unique_ptr<CAutoXpBtn>> buttons_;
+    std::vector<QString> captions_;  // as shown without the edits' mark
 };
 
 }  // namespace vexo
