@@ -76,9 +76,8 @@ void NormalAlarmList::SetEntries(const std::vector<NormalAlarmEntry>& entries) {
                          kGap + (i / kColumns) * (kButtonHeight + kGap), width, kButtonHeight);
         // Long names lose their middle (their ends tell alarms apart); the
         // tool tip keeps them whole.
-        // (The room of the edits' mark is kept.)
         const QString text =
-            QFontMetrics(font_).elidedText(entries[i].label, Qt::ElideMiddle, width - 20);
+            QFontMetrics(font_).elidedText(entries[i].label, Qt::ElideMiddle, width - 8);
         auto button = std::make_unique<CAutoXpBtn>();
         button->Create(kXpBase + kFirstOffset + i, content_, rect, kAutoStyleNone, text);
         button->SetImages(541, 542);

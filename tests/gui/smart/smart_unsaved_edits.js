@@ -5,7 +5,7 @@
 host.include("smart_steps.js");
 const ALARM_MODE = 12100, PARAM_TAB = 18391, ARMING_TAB = 18396, LINKAGE_TAB = 18397;
 const RULE_01 = 18461, RULE_02 = 18462, NORMAL_ARMING = 18007, SMART_FUNCTION = 18006;
-const MONDAY = 15610, ALARM_SAVE = 18110, FIRST_ALARM = 18200;
+const MONDAY = 15610, GRID = 15650, ALL_CLEAR = 18621, FIRST_ALARM = 18200;
 const language = host.args[1];
 const question = {english: "Save changes?", chinese: "保存更改吗？"}[language];
 const rule01 = {SceneToken: "Scene_001", SmartFunName: "zelk:Intrusion_Event", RuleToken: "Intrusion_Event 01"};
@@ -16,6 +16,13 @@ function asked(what) {
     const shown = ui.messages();
     check(shown.length >= 1 && shown[0].text === question, what + ": " + JSON.stringify(shown));
     return shown;
+}
+// All Clear, then a period drawn over the whole of Monday.
+function drawMonday() {
+    check(ui.click(ALL_CLEAR), "All Clear");
+    const grid = ui.find(GRID), monday = ui.find(MONDAY);
+    const left = monday.x - grid.x, y = monday.y - grid.y + monday.height / 2;
+    check(ui.drag(GRID, left, y, left + monday.width + 20, y), "a period drawn on Monday");
 }
 // Picks another alarm mode than the one shown; returns its raw text.
 function editAlarmMode() {
@@ -78,8 +85,7 @@ check(ui.click(RULE_01) && ui.find(ALARM_MODE).text === saved, "the device holds
 
 // The schedule editor: a drawn period marks the tab; another page asks.
 check(ui.click(ARMING_TAB), "the arming interval");
-const bar = ui.find(MONDAY);
-check(ui.drag(MONDAY, 10, bar.height / 2, bar.width / 3, bar.height / 2), "a period drawn on Monday");
+drawMonday();
 check(marked(ARMING_TAB) && marked(RULE_01), "the drawn period is marked");
 ui.answer("cancel");
 ui.click(NORMAL_ARMING);
@@ -94,8 +100,7 @@ check(sent(mark).includes("CMD_SetGuardSchedules") && host.waitUntil(() => ui.pa
 // Normal arming: the alarm's button and tab are marked; another alarm asks.
 check(host.waitUntil(() => ui.find(FIRST_ALARM).visible), "the alarms");
 check(ui.click(18101), "the alarm's arming interval");
-const alarmBar = ui.find(MONDAY);
-check(ui.drag(MONDAY, alarmBar.width / 2, alarmBar.height / 2, alarmBar.width - 20, alarmBar.height / 2), "a period");
+drawMonday();
 check(marked(FIRST_ALARM) && marked(18101), "the alarm is marked: " + ui.find(FIRST_ALARM).text);
 ui.answer("discard");
 mark = sim.journalLength();
