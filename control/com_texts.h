@@ -36,6 +36,27 @@ struct ComTexts {
     QString exportConfig;        // "export"
     QString ok;                  // "OK"
     QString cancel;              // "Cancel"
+    QString discard;             // "Discard": the unsaved edits' question
+    QString saveChanges;         // "Save changes?"
+    // Tool tips (and accessible names of the buttons that show no text) of
+    // the header, the index page and the pages' return buttons.
+    QString smartFunctionTip;
+    QString normalArmingTip;
+    QString smartSwitchTip;
+    QString exportTip;
+    QString sceneViewTip;
+    QString soundViewTip;
+    QString tourViewTip;
+    QString addSceneTip;
+    QString helpTip;
+    QString setCurrentTip;
+    QString sceneSettingsTip;
+    QString deleteSceneTip;
+    QString scenePageTip;  // "%1" the page number
+    QString returnTip;
+    QString ptzDirections;  // the pad's eight directions from up clockwise, "|" between
+    QString lensTips;       // iris -, +, focus -, +, zoom -, + ("|" between)
+    QString goToPresetTip;
     QString setCurrentScene;     // "Set it to be current scene"
     QString deleteCurrentScene;  // "  Delete current scene"
     QString deleteCurrentRule;   // "  Delete current rule"

@@ -14,6 +14,8 @@ namespace vexo {
 inline constexpr char kPopupTextProperty[] = "vexoPopupText";
 inline constexpr char kPopupOkName[] = "vexoPopupOk";
 inline constexpr char kPopupCancelName[] = "vexoPopupCancel";
+// The third button of the unsaved-edits question (Save is the OK button).
+inline constexpr char kPopupDiscardName[] = "vexoPopupDiscard";
 
 class MessageDisplay {
 public:
@@ -24,7 +26,8 @@ public:
     virtual int ShowText(const QString& title, const QString& text) = 0;
 
     // Runs the popup in `form` (see popup_forms.h) with its top-left corner
-    // at `topLeft`; 1 for OK, 0 otherwise. On OK, `chosenValue` (when given)
+    // at `topLeft`; 1 for OK, 0 otherwise (kPopupSaveChanges: 2 for
+    // Discard). On OK, `chosenValue` (when given)
     // receives the popup's chosen value (the hour of the hour chooser).
     virtual int Ask(const QPoint& topLeft, int form, int* chosenValue) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "image_catalog.h"
 #include "message_display.h"
+#include "popup_forms.h"
 
 namespace vexo {
 
@@ -31,6 +32,15 @@ int Confirm(int x, int y, int form) {
     return g_display->Ask(QPoint(x, y), form, nullptr) == 1 ? 1 : 0;
 }
 
+int AskSaveChanges(int x, int y) {
+    if (!g_display) {
+        return kSaveChangesDiscard;
+    }
+    const int answer = g_display->Ask(QPoint(x, y), kPopupSaveChanges, nullptr);
+    return answer == kSaveChangesSave || answer == kSaveChangesDiscard ? answer
+                                                                       : kSaveChangesCancel;
+}
+
 int ConfirmWithValue(int x, int y, int form, int& value) {
     if (!g_display) {
         return 0;
@@ -41,6 +51,10 @@ int ConfirmWithValue(int x, int y, int form, int& value) {
     }
     value = chosen;
     return 1;
+}
+
+QString EditedCaption(const QString& caption, bool edited) {
+    return edited ? caption + QStringLiteral(" *") : caption;
 }
 
 QString ShortenText(const QString& text, int limit) {

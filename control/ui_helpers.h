@@ -16,8 +16,17 @@ int ShowMessage(const QString& text, const QString& caption);
 // OK, 0 for anything else.
 int Confirm(int x, int y, int form);
 
+// Asks "Save changes?" about unsaved edits, with the popup's top-left corner
+// at screen (x, y): kSaveChangesSave, kSaveChangesDiscard or
+// kSaveChangesCancel (popup_forms.h). Without an installed message display
+// nothing is asked and the edits are discarded.
+int AskSaveChanges(int x, int y);
+
 // As Confirm; on OK `value` also receives the popup's chosen value.
 int ConfirmWithValue(int x, int y, int form, int& value);
+
+// A button's caption with the unsaved-edits mark (" *") when `edited`.
+QString EditedCaption(const QString& caption, bool edited);
 
 // The first `limit` characters followed by "..." when the text has at least
 // `limit` characters; otherwise the text unchanged.

@@ -102,11 +102,19 @@ void PopupAnswerer::Respond(QDialog* dialog, Answer answer) {
             const QMessageBox::ButtonRole role = box->buttonRole(button);
             const bool yes = role == QMessageBox::YesRole || role == QMessageBox::AcceptRole;
             const bool no = role == QMessageBox::NoRole || role == QMessageBox::RejectRole;
-            if ((answer == Answer::Ok && yes) || (answer == Answer::Cancel && no)) {
+            if ((answer == Answer::Ok && yes) || (answer != Answer::Ok && no)) {
                 button->click();
                 return;
             }
         }
+    }
+    if (answer == Answer::Discard) {
+        if (auto* button =
+                dialog->findChild<QAbstractButton*>(QLatin1String(vexo::kPopupDiscardName))) {
+            button->click();
+            return;
+        }
+        answer = Answer::Cancel;
     }
     const char* name = answer == Answer::Ok ? vexo::kPopupOkName : vexo::kPopupCancelName;
     if (auto* button = dialog->findChild<QAbstractButton*>(QLatin1String(name))) {

@@ -23,7 +23,9 @@ struct PopupRecord {
 class PopupAnswerer : public QObject {
     Q_OBJECT
 public:
-    enum class Answer { Ok, Cancel };
+    // Discard answers the unsaved-edits question with its Discard button;
+    // popups without one take it as Cancel.
+    enum class Answer { Ok, Cancel, Discard };
 
     explicit PopupAnswerer(QObject* parent = nullptr);
 

@@ -325,6 +325,29 @@ bool UiDriver::mouse(int id, const QString& kind, double x, double y) {
     return true;
 }
 
+bool UiDriver::focus(int id) {
+    QWidget* widget = Usable(id);
+    if (!widget || widget->focusPolicy() == Qt::NoFocus) {
+        return false;
+    }
+    widget->setFocus(Qt::MouseFocusReason);
+    return true;
+}
+
+int UiDriver::focused() {
+    // Offscreen windows need not be active, so the window's own focus
+    // widget is asked rather than the application's.
+    QWidget* top = m_origin ? m_origin->window() : QApplication::activeWindow();
+    for (QWidget* widget = top ? top->focusWidget() : nullptr; widget;
+         widget = widget->parentWidget()) {
+        const QVariant id = widget->property(vexo::kAutoIdProperty);
+        if (id.isValid()) {
+            return id.toInt();
+        }
+    }
+    return 0;
+}
+
 bool UiDriver::key(int id, const QString& sequence) {
     if (!ReadyForInput()) {
         return false;
@@ -453,9 +476,12 @@ void UiDriver::answer(const QString& how) {
         m_answerer.SetAnswer(PopupAnswerer::Answer::Ok);
     } else if (how == QLatin1String("cancel")) {
         m_answerer.SetAnswer(PopupAnswerer::Answer::Cancel);
+    } else if (how == QLatin1String("discard")) {
+        m_answerer.SetAnswer(PopupAnswerer::Answer::Discard);
     } else {
         m_engine.throwError(
-            QStringLiteral("ui.answer: expected \"ok\" or \"cancel\", not \"%1\"").arg(how));
+            QStringLiteral("ui.answer: expected \"ok\", \"cancel\" or \"discard\", not \"%1\"")
+                .arg(how));
     }
 }
 

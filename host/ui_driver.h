@@ -33,6 +33,12 @@ public:
     Q_INVOKABLE bool check(int id, bool on);
     Q_INVOKABLE bool mouse(int id, const QString& kind, double x, double y);
     Q_INVOKABLE bool key(int id, const QString& sequence);
+    // The keyboard focus: focus(id) gives it to the widget as the operator's
+    // click would; focused() is the identifier of the widget holding it in
+    // the control's window (or of its nearest parent with one), 0 for none.
+    // Tab and Shift+Tab sent with key() move on from the widget holding it.
+    Q_INVOKABLE bool focus(int id);
+    Q_INVOKABLE int focused();
     Q_INVOKABLE bool drag(int id, int x1, int y1, int x2, int y2);
     Q_INVOKABLE int page();
     Q_INVOKABLE bool openScene(int index);

@@ -160,6 +160,9 @@ void CSmartUiEngine::CommitStep() {
     if (changed) {
         history_->push(new PanelStep(*this, std::move(undo), std::move(redo)));
     }
+    if (changeListener_) {
+        changeListener_();
+    }
 }
 
 void CSmartUiEngine::ApplyChange(const PanelChange& change) {
@@ -182,6 +185,9 @@ void CSmartUiEngine::ApplyChange(const PanelChange& change) {
     }
     committed_ = CaptureState();
     restoring_ = false;
+    if (changeListener_) {
+        changeListener_();
+    }
 }
 
 bool CSmartUiEngine::Undo() {
@@ -210,6 +216,19 @@ bool CSmartUiEngine::Redo() {
 void CSmartUiEngine::ResetHistory() {
     history_->clear();
     committed_ = CaptureState();
+}
+
+bool CSmartUiEngine::IsChanged() const {
+    PanelChange undo;
+    PanelChange redo;
+    return DiffPanelStates(unchanged_, CaptureState(), undo, redo);
+}
+
+void CSmartUiEngine::MarkUnchanged() {
+    unchanged_ = CaptureState();
+    if (changeListener_) {
+        changeListener_();
+    }
 }
 
 }  // namespace vexo

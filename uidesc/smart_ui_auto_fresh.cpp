@@ -73,6 +73,7 @@ void CSmartUiAutoFresh::CollectAll() {
 }
 
 void CSmartUiAutoFresh::Build(const ParamRows& rows) {
+    carried_ = false;
     paramLists_.clear();
     engine_.Clear();
     engine_.ResetLayout();
@@ -251,7 +252,24 @@ void CSmartUiAutoFresh::Rebuild() {
         return;
     }
     CollectAll();
+    const bool edited = IsModified();
     BuildFromRecords();
+    carried_ = edited;
+}
+
+void CSmartUiAutoFresh::Discard() {
+    if (!shown_) {
+        return;
+    }
+    // Copies: ShowRule empties the members these come from.
+    const QString scene = scene_;
+    const QString funName = funName_;
+    const QString token = rule_.token;
+    if (mode_ == kRuleMode) {
+        ShowRule(false, scene, funName, token);
+    } else {
+        ShowModules(false, scene, funName);
+    }
 }
 
 void CSmartUiAutoFresh::BuildFromRecords() {
@@ -263,6 +281,7 @@ void CSmartUiAutoFresh::BuildFromRecords() {
 void CSmartUiAutoFresh::ClearPanel() {
     engine_.Clear();
     shown_ = false;
+    carried_ = false;
     rule_ = {};
     modules_.clear();
     nonScenes_.clear();
@@ -307,6 +326,8 @@ bool CSmartUiAutoFresh::Save() {
     }
     if (ok) {
         engine_.ResetHistory();  // what is saved is not undone
+        carried_ = false;
+        engine_.MarkUnchanged();
     }
     return ok;
 }

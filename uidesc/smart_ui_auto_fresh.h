@@ -80,6 +80,14 @@ public:
     bool Recover();
     int DeleteRule(const QString& funName, const QString& token);
 
+    // Unsaved edits: the panel's values or shapes differ from what the
+    // device held when they were read, reset or last saved. A panel built
+    // again over the operator's edits (the video started) stays edited.
+    bool IsModified() const { return shown_ && (carried_ || engine_.IsChanged()); }
+    // Throws the edits away: the panel shows what the device holds again
+    // (read back from it).
+    void Discard();
+
     // Notifications of the panel's controls; true when one was taken.
     bool Dispatch(const AutoNotification& notification);
 
@@ -118,6 +126,7 @@ private:
     QString funName_;
     Mode mode_ = kRuleMode;
     bool shown_ = false;
+    bool carried_ = false;  // edits made before the last Rebuild
     ParamRecord rule_;
     std::map<QString, ParamRecord> modules_;
     std::map<QString, ParamRecord> nonScenes_;

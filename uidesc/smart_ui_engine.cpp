@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QUndoStack>
 #include <algorithm>
+#include <cstddef>
 
 #include "com_font.h"
 #include "engine_builders.h"
@@ -97,12 +98,46 @@ void CSmartUiEngine::Clear() {
     ptzGroupCount_ = 0;
     ptzGroupBase_ = -1;
     currentDrawing_ = nullptr;
+    unchanged_ = PanelState{};
     focusIndex_ = -1;
     built_ = 0;
     // The steps name controls that are gone. (The overlay is not asked for
     // anything here: it may be gone with its session.)
     history_->clear();
     committed_ = {};
+}
+
+std::vector<QWidget*> CSmartUiEngine::TabChain() const {
+    std::vector<std::pair<QPoint, QWidget*>> placed;
+    ForEachControl([&](const auto& control) {
+        QWidget* widget = control.Control();
+        if (widget && (widget->focusPolicy() & Qt::TabFocus)) {
+            const QWidget* top = widget->window();
+            placed.emplace_back(widget->mapTo(top, QPoint(0, 0)), widget);
+        }
+    });
+    // Top to bottom; controls of one row share their top within a few
+    // pixels (a check box sits lower than its combo box) and go left to
+    // right.
+    constexpr int kRowTolerance = 12;
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const auto& a, const auto& b) { return a.first.y() < b.first.y(); });
+    for (size_t row = 0; row < placed.size();) {
+        size_t end = row + 1;
+        while (end < placed.size() &&
+               placed[end].first.y() - placed[row].first.y() <= kRowTolerance) {
+            ++end;
+        }
+        std::stable_sort(placed.begin() + static_cast<std::ptrdiff_t>(row),
+                         placed.begin() + static_cast<std::ptrdiff_t>(end),
+                         [](const auto& a, const auto& b) { return a.first.x() < b.first.x(); });
+        row = end;
+    }
+    std::vector<QWidget*> chain;
+    for (const auto& entry : placed) {
+        chain.push_back(entry.second);
+    }
+    return chain;
 }
 
 void CSmartUiEngine::ClearShapes() {
@@ -164,8 +199,9 @@ void CSmartUiEngine::BuildPanel(const ParamRows& rows, bool clearOverlay) {
     if (parent_) {
         parent_->update();
     }
-    // A new panel starts a new history.
+    // A new panel starts a new history, and shows no edits yet.
     ResetHistory();
+    MarkUnchanged();
 }
 
 void CSmartUiEngine::Relayout(bool toTop) {

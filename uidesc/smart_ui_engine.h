@@ -16,6 +16,7 @@
 #include <QRect>
 #include <QSet>
 #include <QString>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -101,6 +102,17 @@ public:
     bool Redo();
     void ResetHistory();
     QUndoStack& History() { return *history_; }
+
+    // Unsaved edits: the panel differs from what it showed when it was built
+    // from the device's values or last saved (MarkUnchanged). Undoing back
+    // to that state makes it unchanged again.
+    bool IsChanged() const;
+    void MarkUnchanged();
+    // Called after every change the operator makes (and every undo, redo
+    // or MarkUnchanged), so the page can mark the panel as edited.
+    void SetChangeListener(std::function<void()> listener) {
+        changeListener_ = std::move(listener);
+    }
     // For the undo steps: puts values and shapes back, and tells a typed
     // edit from the other controls.
     void ApplyChange(const PanelChange& change);
@@ -131,6 +143,9 @@ public:
     const std::vector<std::unique_ptr<CAutoSpinBtnCtrl>>& Spins() const { return spins_; }
     const std::vector<std::unique_ptr<CAutoSliderCtrl>>& Sliders() const { return sliders_; }
     int ControlCount() const;
+    // The panel's controls that take the keyboard, as the operator reads
+    // them: row by row, left to right (the page chains Tab through them).
+    std::vector<QWidget*> TabChain() const;
     // "1" or "0" per PTZ limit group, in layout order: within the limit number.
     const std::vector<QString>& PtzLimitMarks() const { return ptzMarks_; }
 
@@ -325,7 +340,9 @@ private:
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);  // see ClaimOverlay
 
     std::unique_ptr<QUndoStack> history_;
-    PanelState committed_;     // the panel as the last step left it
+    PanelState committed_;  // the panel as the last step left it
+    PanelState unchanged_;  // the panel as built or last saved
+    std::function<void()> changeListener_;
     int dispatchDepth_ = 0;    // a notification's own changes are one step
     bool restoring_ = false;   // an undo step is putting values back
     bool panelShown_ = false;  // the last ShowAll showed the panel

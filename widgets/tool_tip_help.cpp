@@ -4,6 +4,29 @@
 
 namespace vexo {
 
+void ChainTabs(const std::vector<QWidget*>& chain) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : chain) {
+        if (!widget) {
+            continue;
+        }
+        if (previous) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+void Describe(QWidget* widget, const QString& tip) {
+    if (!widget) {
+        return;
+    }
+    widget->setToolTip(tip);
+    const QVariant text = widget->property("text");
+    const QString shown = text.isValid() ? text.toString() : QString();
+    widget->setAccessibleName(shown.isEmpty() ? tip : shown);
+}
+
 void CToolTipHelp::AddTool(QWidget* widget, const QString& text) {
     if (!widget) {
         return;

@@ -9,6 +9,14 @@
 
 namespace vexo {
 
+// Gives `widget` its tool tip and the name assistive tools read: the
+// widget's own text when it shows one, else the tip (picture buttons).
+void Describe(QWidget* widget, const QString& tip);
+
+// Tab moves through `chain` in this order (null entries are skipped; hidden
+// or disabled widgets are passed over by Tab itself).
+void ChainTabs(const std::vector<QWidget*>& chain);
+
 class CToolTipHelp {
 public:
     void AddTool(QWidget* widget, const QString& text);

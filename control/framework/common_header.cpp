@@ -7,6 +7,7 @@
 #include "dialog_manager.h"
 #include "page_layout.h"
 #include "popup_forms.h"
+#include "tool_tip_help.h"
 #include "ui_helpers.h"
 
 namespace {
@@ -73,6 +74,10 @@ void CCommonHeader::Create(CDialogManager* manager) {
     export_.SetImages(542, 541);
     export_.Control()->setFont(font_);
     PlaceRightButtons();
+    vexo::Describe(smartFunction_.Control(), texts.smartFunctionTip);
+    vexo::Describe(normalArming_.Control(), texts.normalArmingTip);
+    vexo::Describe(switch_.Control(), texts.smartSwitchTip);
+    vexo::Describe(export_.Control(), texts.exportTip);
 
     // The notice belongs to the area under the band, so it lives in the
     // header's parent (the control's window).
@@ -175,6 +180,9 @@ void CCommonHeader::OnCommand(int index) {
             // saved on the way there; a click within the smart group keeps the
             // scene the operator is on.
             const bool fromNormalArming = normalArming_.Control()->GetSelected() != 0;
+            if (fromNormalArming && !manager->ConfirmLeaveShownPage()) {
+                break;
+            }
             normalArming_.Control()->SetSelected(0);
             smartFunction_.Control()->SetSelected(1);
             manager->ShowPage(manager->CurrentPage());
@@ -186,6 +194,10 @@ void CCommonHeader::OnCommand(int index) {
             break;
         }
         case kNormalArmingIndex:
+            // The page is read again even when it is shown: ask first.
+            if (!manager->ConfirmLeaveShownPage()) {
+                break;
+            }
             normalArming_.Control()->SetSelected(1);
             smartFunction_.Control()->SetSelected(0);
             manager->ShowPage(3);

@@ -266,6 +266,18 @@ DeviceCommandChannel::AheadCommand CDialogManager::SceneSettingsLock() {
     return DeviceCommandChannel::PtzLockCommand(QString::fromLatin1(kPtzLockTime));
 }
 
+bool CDialogManager::ConfirmLeaveShownPage() {
+    if (!HasPages()) {
+        return true;
+    }
+    for (const auto& page : pages_) {
+        if (page->Window()->isVisible()) {
+            return page->ConfirmLeave();
+        }
+    }
+    return true;
+}
+
 void CDialogManager::ShowPage(int page) {
     if (!HasPages() || page < 0 || page > 3) {
         return;

@@ -82,6 +82,9 @@ public:
     void ShowPage(int page);
     // The lock ShowPage(1) takes, for sending it ahead with the scene's reads.
     static DeviceCommandChannel::AheadCommand SceneSettingsLock();
+    // Asks the page shown whether it may be left (unsaved edits: save,
+    // discard or stay); true without pages.
+    bool ConfirmLeaveShownPage();
     // Moves the header and the pages into `rect` and keeps it for later
     // page switches.
     void LayoutPages(const QRect& rect);

@@ -50,6 +50,9 @@ public:
     // Smart configuration page: enters the scene with the smart function of
     // command index `functionIndex` selected (-1: the scene's first one).
     virtual void Enter(const QString& sceneName, const QString& sceneToken, int functionIndex) {}
+    // Before the manager shows another page: a page with unsaved edits asks
+    // the operator (save, discard or stay); false keeps the page shown.
+    virtual bool ConfirmLeave() { return true; }
     // Pages holding edits that the batch export gathers store them in the
     // manager's parameter caches before the export builds its text.
     virtual void StoreForExport() {}

@@ -1,5 +1,6 @@
 #include "arming_editor.h"
 
+#include <QEvent>
 #include <utility>
 
 #include "auto_controls.h"
@@ -8,6 +9,16 @@
 #include "ui_helpers.h"
 
 namespace vexo {
+
+bool ArmingEditor::event(QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool taken = QWidget::event(event);
+    if (type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonPress ||
+        type == QEvent::MouseButtonDblClick || type == QEvent::KeyPress) {
+        emit Edited();
+    }
+    return taken;
+}
 
 void ArmingEditor::SetIdentity(const QString& funName, const QString& token,
                                const QString& secondText) {

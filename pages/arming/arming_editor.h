@@ -42,7 +42,19 @@ public:
     const QString& FunName() const { return m_funName; }
     const QString& Token() const { return m_token; }
 
+    // Unsaved edits: what the editor shows differs from what was last read
+    // from the device or saved to it.
+    virtual bool IsModified() const = 0;
+
+signals:
+    // The operator may have changed something (a press, a key, a button of
+    // the editor's), or a save made the editor unchanged again.
+    void Edited();
+
 protected:
+    // Tells the host after every input that may change the editor.
+    bool event(QEvent* event) override;
+
     using SendCommand = int (CSmartXmlParse::*)(const ParamRecord&);
 
     // The editor's controls, null before they exist.

@@ -132,6 +132,7 @@ int GuardScheduleGrid::Load() {
     m_record = OwnerRecord();
     const int result = m_context ? m_context->GetGuardSchedules(m_record) : 0;
     ReadScheduleWeek(m_record, m_week);
+    m_storedWeek = m_week;
     return result;
 }
 
@@ -143,7 +144,12 @@ int GuardScheduleGrid::Save() {
         FinishMoving();
     }
     RebuildRecord();
-    return SendAndReport(&CSmartXmlParse::SetGuardSchedules, m_record);
+    const int saved = SendAndReport(&CSmartXmlParse::SetGuardSchedules, m_record);
+    if (saved) {
+        m_storedWeek = m_week;
+        emit Edited();
+    }
+    return saved;
 }
 
 int GuardScheduleGrid::GetScheduleRecord(ParamRecord& record) {
@@ -224,9 +230,13 @@ void GuardScheduleGrid::Paint(QPainter& painter) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
     // Hour scale above the bars.
+    // A narrow grid (the analytics page's tab) writes every second or
+    // fourth hour, so that the labels never run together.
     const DayScale scale = ScaleOf(0);
     painter.setPen(palette().color(QPalette::WindowText));
-    for (int hour = 0; hour <= 24; ++hour) {
+    const int labelWidth = painter.fontMetrics().horizontalAdvance(QStringLiteral("00"));
+    const int step = HourLabelStep(scale.right - scale.left, labelWidth);
+    for (int hour = 0; hour <= 24; hour += step) {
         const int x = scale.PixelOf(hour * 60);
         painter.drawText(QRect(x - 12, kScaleTop, 24, kScaleHeight), Qt::AlignCenter,
                          QString::asprintf("%02d", hour));
@@ -343,7 +353,11 @@ void GuardScheduleGrid::HideTimeLabels() {
 // --- buttons -----------------------------------------------------------------------
 
 bool GuardScheduleGrid::OnAutoNotify(const AutoNotification& notification) {
-    return notification.code == AutoNotify::Clicked && OnCommand(notification.id);
+    const bool taken = notification.code == AutoNotify::Clicked && OnCommand(notification.id);
+    if (taken) {
+        emit Edited();
+    }
+    return taken;
 }
 
 bool GuardScheduleGrid::OnCommand(int id) {

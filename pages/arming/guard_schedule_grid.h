@@ -88,6 +88,7 @@ public:
     // The grid's buttons; false for an identifier that is not the grid's.
     bool OnCommand(int id);
     bool OnAutoNotify(const AutoNotification& notification) override;
+    bool IsModified() const override { return m_week != m_storedWeek; }
 
     // --- state ------------------------------------------------------------------
     const ScheduleWeek& Week() const { return m_week; }
@@ -143,6 +144,7 @@ private:
     bool m_movable = false;
 
     ScheduleWeek m_week;
+    ScheduleWeek m_storedWeek;  // as read or last saved
     ParamRecord m_record;
     QRect m_bars[kScheduleDays];
     int m_currentDay = -1;

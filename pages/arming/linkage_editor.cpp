@@ -72,14 +72,31 @@ int LinkageEditor::Load() {
     const int result = m_context ? m_context->GetActionTrigger(m_record) : 0;
     const int groups = static_cast<int>(m_record.objectParams.size());
     m_groups = ReadLinkageGroups(m_record, std::max(groups - 1, 0));
+    m_storedStates = ActionStates();
     return result;
+}
+
+QStringList LinkageEditor::ActionStates() const {
+    QStringList states;
+    for (const LinkageGroup& group : m_groups) {
+        for (const LinkageAction& action : group.actions) {
+            states.append(action.name +
+                          (action.active ? QStringLiteral("=1") : QStringLiteral("=0")));
+        }
+    }
+    return states;
 }
 
 int LinkageEditor::Save() {
     ParamRecord record = m_record;
     record.token = m_token;
     record.funName = m_funName;
-    return SendAndReport(&CSmartXmlParse::SetActionTrigger, record);
+    const int saved = SendAndReport(&CSmartXmlParse::SetActionTrigger, record);
+    if (saved) {
+        m_storedStates = ActionStates();
+        emit Edited();
+    }
+    return saved;
 }
 
 int LinkageEditor::GetTriggerRecord(ParamRecord& record) const {
@@ -203,7 +220,11 @@ void LinkageEditor::Paint(QPainter& painter) {
 }
 
 bool LinkageEditor::OnAutoNotify(const AutoNotification& notification) {
-    return notification.code == AutoNotify::Clicked && OnCommand(notification.id);
+    const bool taken = notification.code == AutoNotify::Clicked && OnCommand(notification.id);
+    if (taken) {
+        emit Edited();
+    }
+    return taken;
 }
 
 bool LinkageEditor::OnCommand(int id) {

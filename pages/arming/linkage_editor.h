@@ -12,6 +12,7 @@
 // reference scene token. Control identifiers: editor_ids.h.
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -58,6 +59,7 @@ public:
     // false for an identifier that is not the editor's.
     bool OnCommand(int id);
     bool OnAutoNotify(const AutoNotification& notification) override;
+    bool IsModified() const override { return ActionStates() != m_storedStates; }
 
     // --- state ------------------------------------------------------------------
     const ParamRecord& Record() const { return m_record; }
@@ -77,7 +79,11 @@ private:
     void RunRuleBatch();
 
     ParamRecord m_record;
+    // Every action's tick, "name=1" or "name=0", in group order.
+    QStringList ActionStates() const;
+
     std::vector<LinkageGroup> m_groups;
+    QStringList m_storedStates;  // as read or last saved
     std::unique_ptr<Controls> m_controls;
 };
 

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QScrollBar>
 
+#include "ui_helpers.h"
+
 namespace vexo {
 namespace {
 
@@ -61,6 +63,7 @@ void NormalAlarmList::Create(QWidget* parent, const QRect& rect, const QFont& fo
 void NormalAlarmList::SetEntries(const std::vector<NormalAlarmEntry>& entries) {
     buttons_.clear();
     labels_.clear();
+    captions_.clear();
     if (!area_) {
         return;
     }
@@ -76,6 +79,8 @@ void NormalAlarmList::SetEntries(const std::vector<NormalAlarmEntry>& entries) {
         buttons_.push_back(std::move(button));
         labels_.push_back(entries[i].label);
     }
+    captions_.resize(labels_.size());
+    markedIndex_ = -1;
     LayOutButtons();
 }
 
@@ -99,8 +104,9 @@ void NormalAlarmList::LayOutButtons() {
         // tool tip keeps them whole.
         CAutoXpBtn& button = *buttons_[size_t(i)];
         button.Control()->setGeometry(rect);
-        button.Control()->setText(
-            QFontMetrics(font_).elidedText(labels_[size_t(i)], Qt::ElideMiddle, width - 8));
+        captions_[size_t(i)] =
+            QFontMetrics(font_).elidedText(labels_[size_t(i)], Qt::ElideMiddle, width - 8);
+        button.Control()->setText(EditedCaption(captions_[size_t(i)], i == markedIndex_));
     }
     const int rows = (count + kColumns - 1) / kColumns;
     content_->resize(usable + kGap, kGap + rows * (kButtonHeight + kGap));
@@ -112,6 +118,13 @@ void NormalAlarmList::SetCurrent(int index) {
     }
     if (index >= 0 && index < Count()) {
         area_->ensureWidgetVisible(buttons_[index]->Control());
+    }
+}
+
+void NormalAlarmList::MarkEdited(int index, bool edited) {
+    markedIndex_ = edited ? index : -1;
+    for (int i = 0; i < Count(); ++i) {
+        buttons_[i]->Control()->setText(EditedCaption(captions_[i], edited && i == index));
     }
 }
 

@@ -48,7 +48,13 @@ public:
     // new width.
     void Place(const QRect& rect);
     void SetCurrent(int index);
+    // Marks the button of `index` as holding unsaved edits; the others lose
+    // the mark.
+    void MarkEdited(int index, bool edited);
     int Count() const { return static_cast<int>(buttons_.size()); }
+    QWidget* Button(int index) const {
+        return index >= 0 && index < Count() ? buttons_[index]->Control() : nullptr;
+    }
     // The index of the button with command offset `offset`, or -1.
     int IndexOfOffset(int offset) const;
 
@@ -57,7 +63,9 @@ private:
     QWidget* content_ = nullptr;  // owned by the area
     QFont font_;
     std::vector<std::unique_ptr<CAutoXpBtn>> buttons_;
-    std::vector<QString> labels_;  // each button's whole name
+    std::vector<QString> labels_;    // each button's whole name
+    std::vector<QString> captions_;  // as shown (elided) without the edits' mark
+    int markedIndex_ = -1;           // the alarm marked as edited
 
     void LayOutButtons();
 };

@@ -17,6 +17,7 @@ public:
 
     void Reload() override;
     void StoreForExport() override;
+    bool ConfirmLeave() override { return !isVisible() || body_.ConfirmLeave(); }
     bool OnAutoNotify(const vexo::AutoNotification& notification) override;
     int ReloadCount() const { return reloads_; }
     CNormalConfigBody& Body() { return body_; }

@@ -6,6 +6,8 @@
 #include "com_str.h"
 #include "dialog_manager.h"
 #include "normal_arming_set.h"
+#include "popup_forms.h"
+#include "tool_tip_help.h"
 #include "ui_helpers.h"
 
 namespace {
@@ -74,6 +76,9 @@ void CNormalConfigBody::Create(CNormalArmingSet* page) {
     schedule_->SetRuleBatch(false);
     linkage_->SetDeviceContext(context);
     linkage_->SetRuleBatch(false);
+    engine_.SetChangeListener([this] { UpdateMarks(); });
+    QObject::connect(schedule_.get(), &vexo::ArmingEditor::Edited, page, [this] { UpdateMarks(); });
+    QObject::connect(linkage_.get(), &vexo::ArmingEditor::Edited, page, [this] { UpdateMarks(); });
 
     PlaceEngine();
 }
@@ -147,6 +152,7 @@ void CNormalConfigBody::ClearAlarm() {
     ClearEditors();
     tabs_.clear();
     tabNumbers_.clear();
+    tabCaptions_.clear();
     engine_.Clear();
     record_ = ParamRecord();
     currentTab_ = kParamTab;
@@ -200,6 +206,7 @@ void CNormalConfigBody::CreateTabs(const QStringList& requiredFuns) {
         button->Control()->setFont(font_);
         tabs_.push_back(std::move(button));
         tabNumbers_.push_back(wanted[i].first);
+        tabCaptions_.push_back(wanted[i].second);
     }
 }
 
@@ -220,6 +227,7 @@ int CNormalConfigBody::BuildParamPanel() {
     record_ = record;
     engine_.BuildPanel(rows, true);
     engine_.ShowAll(currentTab_ == kParamTab);
+    UpdateTabOrder();
     if (read) {
         // The export gathers every alarm the operator opened, as the
         // device holds it.
@@ -246,8 +254,70 @@ void CNormalConfigBody::ShowTab(int tab) {
     if (tab != kParamTab) {
         ShowEditor(tab);
     }
+    UpdateMarks();
+    UpdateTabOrder();
     if (m_page) {
         m_page->update();
+    }
+}
+
+void CNormalConfigBody::UpdateTabOrder() {
+    std::vector<QWidget*> chain;
+    for (int i = 0; i < list_.Count(); ++i) {
+        chain.push_back(list_.Button(i));
+    }
+    for (const auto& tab : tabs_) {
+        chain.push_back(tab->Control());
+    }
+    for (QWidget* control : engine_.TabChain()) {
+        chain.push_back(control);
+    }
+    chain.push_back(save_.Control());
+    chain.push_back(recover_.Control());
+    vexo::ChainTabs(chain);
+}
+
+bool CNormalConfigBody::IsModified() const {
+    if (CurrentEntry() == nullptr || !schedule_) {
+        return false;
+    }
+    switch (currentTab_) {
+        case kParamTab:
+            return engine_.IsChanged();
+        case kArmingTab:
+            return schedule_->IsModified();
+        case kLinkageTab:
+            return linkage_->IsModified();
+        default:
+            return false;
+    }
+}
+
+void CNormalConfigBody::UpdateMarks() {
+    const bool edited = IsModified();
+    for (size_t i = 0; i < tabs_.size() && i < tabCaptions_.size(); ++i) {
+        tabs_[i]->Control()->setText(
+            vexo::EditedCaption(tabCaptions_[i], edited && tabNumbers_[i] == currentTab_));
+    }
+    list_.MarkEdited(currentAlarm_, edited);
+}
+
+bool CNormalConfigBody::ConfirmLeave() {
+    if (!IsModified()) {
+        return true;
+    }
+    const QWidget* button = save_.Control();
+    const QPoint at = button ? button->mapToGlobal(QPoint(0, -160)) : QPoint();
+    switch (vexo::AskSaveChanges(at.x(), at.y())) {
+        case vexo::kSaveChangesSave:
+            Save();
+            // A save the device refused keeps the operator here, edits intact.
+            return !IsModified();
+        case vexo::kSaveChangesDiscard:
+            Recover();
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -297,9 +367,10 @@ void CNormalConfigBody::Save() {
         default:
             break;
     }
+    UpdateMarks();
 }
 
-void CNormalConfigBody::SaveParameters() {
+bool CNormalConfigBody::SaveParameters() {
     CDialogManager* manager = Manager();
     const vexo::NormalAlarmEntry* alarm = CurrentEntry();
     CSmartXmlParse& context = manager->DeviceContext();
@@ -312,12 +383,14 @@ void CNormalConfigBody::SaveParameters() {
     if (!context.ModifyNormalAlarmData(record)) {
         // The edits stay on screen for another try.
         context.ShowDeviceError();
-        return;
+        return false;
     }
     record_ = record;
+    engine_.MarkUnchanged();
     manager->PutRecord(CDialogManager::NestedCache::Sixth, alarm->type, alarm->token, record_);
     const vexo::ComTexts& texts = vexo::TheComStr().Texts();
     vexo::ShowMessage(texts.saveSuccess, texts.tips);
+    return true;
 }
 
 void CNormalConfigBody::Recover() {
@@ -328,6 +401,7 @@ void CNormalConfigBody::Recover() {
     // edits and shows what the device holds.
     if (currentTab_ == kParamTab) {
         BuildParamPanel();
+        UpdateMarks();
         return;
     }
     ShowTab(currentTab_);
@@ -351,7 +425,12 @@ void CNormalConfigBody::StoreForExport() {
 
 bool CNormalConfigBody::OnCommand(int offset) {
     if (offset >= kTabOffset && offset < kTabOffset + 3) {
-        ShowTab(offset - kTabOffset + 1);
+        // Showing a tab reads it again, even the tab shown: ask first.
+        if (ConfirmLeave()) {
+            ShowTab(offset - kTabOffset + 1);
+        } else {
+            SetTabSelection(currentTab_);
+        }
         return true;
     }
     if (offset == kSaveOffset) {
@@ -364,7 +443,11 @@ bool CNormalConfigBody::OnCommand(int offset) {
     }
     const int alarm = list_.IndexOfOffset(offset);
     if (alarm >= 0) {
-        SelectAlarm(alarm);
+        if (ConfirmLeave()) {
+            SelectAlarm(alarm);
+        } else {
+            list_.SetCurrent(currentAlarm_);
+        }
         return true;
     }
     return false;

@@ -69,6 +69,20 @@ public:
     // Settings" box is ticked, into the manager's caches for the export.
     void StoreForExport();
 
+    // Unsaved edits of the tab shown: its panel or editor differs from what
+    // was read from the device or last saved.
+    bool IsModified() const;
+    // Before the operator leaves the tab shown (another tab, alarm or
+    // page): with unsaved edits asks "Save changes?"; Save saves the tab,
+    // Discard shows the device's values again. False when the operator
+    // stays (Cancel, or a save the device refused).
+    bool ConfirmLeave();
+    // Marks the tab and the alarm shown when they hold unsaved edits.
+    void UpdateMarks();
+    // Tab goes through the alarms, the tabs, the panel row by row, Save
+    // and Recover.
+    void UpdateTabOrder();
+
     // An owner-drawn button of the page; true when it was the body's.
     bool OnCommand(int offset);
     // Every other control notification: the parameter panel's controls.
@@ -92,7 +106,8 @@ private:
     void CreateTabs(const QStringList& requiredFuns);
     // Reads the alarm's data and builds its panel; 1 when read.
     int BuildParamPanel();
-    void SaveParameters();
+    // True when the device took the parameters.
+    bool SaveParameters();
     void SetTabSelection(int tab);
     void ClearEditors();
     // Shows the editor of `tab` for the current alarm, read from the device,
@@ -104,7 +119,8 @@ private:
     int currentAlarm_ = -1;
     int currentTab_ = kParamTab;
     std::vector<std::unique_ptr<vexo::CAutoXpBtn>> tabs_;
-    std::vector<int> tabNumbers_;  // the tab number of each button in tabs_
+    std::vector<int> tabNumbers_;       // the tab number of each button in tabs_
+    std::vector<QString> tabCaptions_;  // as shown without the edits' mark
     vexo::CAutoXpBtn save_;
     vexo::CAutoXpBtn recover_;
     ParamRecord record_;

@@ -110,6 +110,9 @@ void COkCancelConfigDlg::InitDialog() {
             case kPopupSmartOff:
                 m_message = texts->smartOffQuestion;
                 break;
+            case kPopupSaveChanges:
+                m_message = texts->saveChanges;
+                break;
             default:
                 m_message = m_text;
                 break;
@@ -135,6 +138,9 @@ void COkCancelConfigDlg::InitDialog() {
         const QRect textRect = metrics.boundingRect(QRect(0, 0, kTextWidth, 10000),
                                                     Qt::TextWordWrap | Qt::AlignHCenter, m_message);
         top += std::max(textRect.height(), metrics.height() * 2) + kMargin;
+        if (m_mode == kPopupSaveChanges) {
+            width = std::max(width, 3 * kButtonWidth + 2 * kButtonGap + 2 * kMargin);
+        }
         BuildButtons(top, width, m_mode != kPopupMessage);
         top += kButtonHeight + kMargin;
     }
@@ -154,23 +160,36 @@ void COkCancelConfigDlg::InitDialog() {
 
 void COkCancelConfigDlg::BuildButtons(int top, int dialogWidth, bool withCancel) {
     const CComStr& texts = TheComStr();
-    const int total = withCancel ? 2 * kButtonWidth + kButtonGap : kButtonWidth;
-    const int left = dialogWidth / 2 - total / 2;
+    // The unsaved-edits question: Save (as OK), Discard, Cancel.
+    const bool discard = withCancel && m_mode == kPopupSaveChanges;
+    const int buttons = discard ? 3 : (withCancel ? 2 : 1);
+    const int total = buttons * kButtonWidth + (buttons - 1) * kButtonGap;
+    int left = dialogWidth / 2 - total / 2;
 
     m_ok = new CXPButton(this);
-    m_ok->setText(texts->ok);
+    m_ok->setText(discard ? texts->save : texts->ok);
     m_ok->SetImages(ImageById(kOkImage), ImageById(kOkImage));
     m_ok->setGeometry(left, top, kButtonWidth, kButtonHeight);
     m_ok->SetTextColor(Qt::white);
     m_ok->setDefault(true);
     m_ok->setObjectName(QLatin1String(kPopupOkName));
     connect(m_ok, &QAbstractButton::clicked, this, &QDialog::accept);
+    left += kButtonWidth + kButtonGap;
+    if (discard) {
+        m_discard = new CXPButton(this);
+        m_discard->setText(texts->discard);
+        m_discard->setObjectName(QLatin1String(kPopupDiscardName));
+        m_discard->SetImages(ImageById(kCancelImage), ImageById(kCancelImage));
+        m_discard->setGeometry(left, top, kButtonWidth, kButtonHeight);
+        connect(m_discard, &QAbstractButton::clicked, this, [this] { done(kDiscarded); });
+        left += kButtonWidth + kButtonGap;
+    }
     if (withCancel) {
         m_cancel = new CXPButton(this);
         m_cancel->setText(texts->cancel);
         m_cancel->setObjectName(QLatin1String(kPopupCancelName));
         m_cancel->SetImages(ImageById(kCancelImage), ImageById(kCancelImage));
-        m_cancel->setGeometry(left + kButtonWidth + kButtonGap, top, kButtonWidth, kButtonHeight);
+        m_cancel->setGeometry(left, top, kButtonWidth, kButtonHeight);
         connect(m_cancel, &QAbstractButton::clicked, this, &QDialog::reject);
     }
 }
@@ -350,6 +369,20 @@ int COkCancelConfigDlg::ShowConfirm(const QPoint& position, int mode, const QStr
     dialog.SetPosition(position);
     dialog.SetText(question);
     return dialog.DoModal() == QDialog::Accepted ? 1 : 0;
+}
+
+int COkCancelConfigDlg::AskSaveChanges(const QPoint& position, QWidget* parent) {
+    COkCancelConfigDlg dialog(parent);
+    dialog.SetMode(kPopupSaveChanges);
+    dialog.SetPosition(position);
+    switch (dialog.DoModal()) {
+        case QDialog::Accepted:
+            return kSaveChangesSave;
+        case kDiscarded:
+            return kSaveChangesDiscard;
+        default:
+            return kSaveChangesCancel;
+    }
 }
 
 int COkCancelConfigDlg::ShowDayChooser(const QPoint& position, int currentDay, int itemCount,

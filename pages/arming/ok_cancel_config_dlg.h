@@ -41,6 +41,9 @@ public:
     // `question`. 1 for OK, 0 for Cancel.
     static int ShowConfirm(const QPoint& position, int mode, const QString& question = {},
                            QWidget* parent = nullptr);
+    // "Save changes?" about unsaved edits: kSaveChangesSave,
+    // kSaveChangesDiscard or kSaveChangesCancel (Escape cancels).
+    static int AskSaveChanges(const QPoint& position, QWidget* parent = nullptr);
     // Day chooser opened for `currentDay` (0 = Monday). On OK `states` gets
     // one tick per day and the "All" tick last, and 1 is returned; otherwise
     // 0 and `states` is left untouched.
@@ -78,6 +81,9 @@ public:
     CXPButton* HourControl(int hour) const;
     CXPButton* OkButton() const { return m_ok; }
     CXPButton* CancelButton() const { return m_cancel; }
+    CXPButton* DiscardButton() const { return m_discard; }
+    // The dialog's result when Discard ends it.
+    static constexpr int kDiscarded = 2;
 
     bool OnAutoNotify(const AutoNotification& notification) override;
 
@@ -112,6 +118,7 @@ private:
     QString m_message;
     CXPButton* m_ok = nullptr;
     CXPButton* m_cancel = nullptr;
+    CXPButton* m_discard = nullptr;
     bool m_initialised = false;
     bool m_dragging = false;
     QPoint m_dragOffset;

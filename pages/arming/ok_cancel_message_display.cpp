@@ -20,6 +20,9 @@ int COkCancelMessageDisplay::Ask(const QPoint& topLeft, int form, int* chosenVal
         }
         return 1;
     }
+    if (form == kPopupSaveChanges) {
+        return COkCancelConfigDlg::AskSaveChanges(topLeft, m_owner);
+    }
     return COkCancelConfigDlg::ShowConfirm(topLeft, form, QString(), m_owner);
 }
 

@@ -50,6 +50,18 @@ int ScheduleMinutes(const QString& timeText) {
     return std::min(hours * 60 + minutes, kMinutesLimit);  // both <= 1e6: no overflow
 }
 
+int HourLabelStep(int barWidth, int labelWidth) {
+    // Steps that divide 24, so that 24 keeps its label.
+    constexpr int kSteps[] = {1, 2, 4, 6, 12};
+    constexpr int kLabelGap = 4;
+    for (const int step : kSteps) {
+        if (static_cast<double>(barWidth) * step / 24.0 >= labelWidth + kLabelGap) {
+            return step;
+        }
+    }
+    return 12;
+}
+
 int SnapScheduleMinutes(int minutes) {
     const int step = kScheduleStepMinutes;
     const int snapped = (std::clamp(minutes, 0, kDayMinutes) + step / 2) / step * step;

@@ -16,6 +16,7 @@ namespace vexo {
 struct SchedulePeriod {
     QString start;  // "%02d:%02d"
     QString end;
+    bool operator==(const SchedulePeriod&) const = default;
 };
 using ScheduleDay = std::vector<SchedulePeriod>;
 inline constexpr int kScheduleDays = 7;
@@ -56,6 +57,12 @@ struct DayScale {
     // The pixel that shows `minutes`.
     int PixelOf(int minutes) const;
 };
+
+// Every how many hours the scale above a day bar `barWidth` pixels wide
+// writes its hour: 1, 2, 4, 6 or 12, the first whose labels (`labelWidth`
+// pixels each, at least 4 pixels apart) do not run together. The labels
+// always include 00 and 24.
+int HourLabelStep(int barWidth, int labelWidth);
 
 // The space a new period may occupy around pixel `x` of a day bar whose
 // periods span the pixel ranges `spans` (each [start, end]): from the

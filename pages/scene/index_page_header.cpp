@@ -2,6 +2,7 @@
 
 #include "com_str.h"
 #include "dialog_manager.h"
+#include "tool_tip_help.h"
 
 namespace {
 
@@ -51,6 +52,13 @@ void CIndexPageHeader::Create(CDialogManager* manager, QWidget* parent, int widt
     make(kHelp, kHelpSize, texts.help, 229, 229);
     make(kSwitch, kSwitchSize, texts.smartSwitch, 249, 250);
     make(kAddScene, kAddSceneSize, texts.addScene, 676, 676);
+    const std::pair<Index, QString> tips[] = {
+        {kSceneView, texts.sceneViewTip}, {kSoundView, texts.soundViewTip},
+        {kTourView, texts.tourViewTip},   {kHelp, texts.helpTip},
+        {kSwitch, texts.smartSwitchTip},  {kAddScene, texts.addSceneTip}};
+    for (const auto& [index, tip] : tips) {
+        vexo::Describe(buttons_[index].Control(), tip);
+    }
     buttons_[kSceneView].Control()->SetSelected(1);
     buttons_[kHelp].Show(0);
     buttons_[kSwitch].Show(0);

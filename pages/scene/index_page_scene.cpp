@@ -5,9 +5,11 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "com_str.h"
 #include "command_records.h"
 #include "image_catalog.h"
 #include "smart_fun_id_data.h"
+#include "tool_tip_help.h"
 #include "two_line_text.h"
 
 namespace {
@@ -61,9 +63,12 @@ void CIndexPageScene::Create(QWidget* parent, const SceneRecord& scene,
         setCurrent_.SetImages(226, 237);
         settings_.Create(kXpBase + kSettingsIndex + slot_, parent, QRect(x + 234, y + 12, 30, 30));
         settings_.SetImages(696, 696);
+        vexo::Describe(setCurrent_.Control(), vexo::TheComStr()->setCurrentTip);
+        vexo::Describe(settings_.Control(), vexo::TheComStr()->sceneSettingsTip);
     }
     delete_.Create(kXpBase + kDeleteIndex + slot_, parent, QRect(x + 276, y + 14, 26, 26));
     delete_.SetImages(265, 265);
+    vexo::Describe(delete_.Control(), vexo::TheComStr()->deleteSceneTip);
 
     // One button per entry of the scene's first function list, in the
     // pictures of the function table; texts that name no function of the

@@ -3,9 +3,11 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "com_str.h"
 #include "dialog_manager.h"
 #include "popup_forms.h"
 #include "smart_index_page.h"
+#include "tool_tip_help.h"
 #include "ui_helpers.h"
 
 namespace {
@@ -120,6 +122,8 @@ void CIndexPageSceneBody::BuildPageButtons() {
             control->setText(QString::number(number));
         }
         button->Control()->SetSelected(number == page_ ? 0 : 1);
+        vexo::Describe(button->Control(),
+                       vexo::TheComStr()->scenePageTip.arg(QString::number(number)));
         pageButtons_.push_back(std::move(button));
     }
 }

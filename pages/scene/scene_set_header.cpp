@@ -4,6 +4,7 @@
 
 #include "com_str.h"
 #include "smart_scene_set.h"
+#include "tool_tip_help.h"
 
 namespace {
 constexpr int kXpBase = 18000;
@@ -25,6 +26,8 @@ void CSceneSetHeader::Create(QWidget* parent, int width) {
     help_.Create(kXpBase + kHelpIndex, parent,
                  QRect(QPoint(returnLeft - 10 - kButtonSize.width(), 5), kButtonSize),
                  vexo::kAutoStyleNone, texts.help);
+    vexo::Describe(return_.Control(), texts.returnTip);
+    vexo::Describe(help_.Control(), texts.helpTip);
     for (vexo::CAutoXpBtn* button : {&return_, &help_}) {
         button->SetImages(541, 542);
         button->Control()->SetTextColor(kTitleButtonText);

@@ -10,6 +10,7 @@
 #include "scene_set_body.h"
 #include "scene_set_rules.h"
 #include "smart_scene_set.h"
+#include "tool_tip_help.h"
 #include "vexonet.h"
 
 namespace {
@@ -164,8 +165,10 @@ void CSceneSetBaseWithPtz::CreatePad(QWidget* parent) {
     padFace_ = new PadFace(parent, rect);
     padFace_->installEventFilter(padFilter_.get());
     padFace_->show();
+    const QStringList directions = vexo::TheComStr()->ptzDirections.split(u'|');
     for (int wedge = 0; wedge < 8; ++wedge) {
         wedges_[wedge].Create(kPadId + wedge, parent, rect);
+        vexo::Describe(wedges_[wedge].Control(), directions.value(wedge));
         wedges_[wedge].SetImages(kWedgeImages + wedge, kWedgePressedImages + wedge);
         wedges_[wedge].SetMask(kWedgeMasks + wedge, qRgb(255, 0, 255));
         wedges_[wedge].Control()->installEventFilter(padFilter_.get());
@@ -174,6 +177,7 @@ void CSceneSetBaseWithPtz::CreatePad(QWidget* parent) {
 
 void CSceneSetBaseWithPtz::CreateLensRows(QWidget* parent) {
     const vexo::ComTexts& texts = vexo::TheComStr().Texts();
+    const QStringList lensTips = texts.lensTips.split(u'|');
     const QPoint rows = origin_ + kRowsOffset;
     for (int row = 0; row < 3; ++row) {
         const LensRow& lens = kLensRows[row];
@@ -185,6 +189,7 @@ void CSceneSetBaseWithPtz::CreateLensRows(QWidget* parent) {
         left.SetImages(lens.leftImages[0], lens.leftImages[1]);
         left.Control()->SetClickMode(vexo::CXPButton::kShowSelectedWhileHeld);
         left.Control()->SetPtzOwner(this, lens.leftCommand);
+        vexo::Describe(left.Control(), lensTips.value(row * 2));
         labels_[row].Create(kStaticBase + 2 + row, parent, QRect(rows.x() + 36, y + 5, 70, 20),
                             vexo::kAutoStyleNone, texts.*(lens.label));
         labels_[row].Control()->setAlignment(Qt::AlignCenter);
@@ -193,6 +198,7 @@ void CSceneSetBaseWithPtz::CreateLensRows(QWidget* parent) {
         right.SetImages(lens.rightImages[0], lens.rightImages[1]);
         right.Control()->SetClickMode(vexo::CXPButton::kShowSelectedWhileHeld);
         right.Control()->SetPtzOwner(this, lens.rightCommand);
+        vexo::Describe(right.Control(), lensTips.value(row * 2 + 1));
     }
 }
 
@@ -234,6 +240,7 @@ void CSceneSetBaseWithPtz::CreateSpeedAndPreset(QWidget* parent) {
     preset_.SetCurSel(0);
     goToPreset_.Create(kXpBase + kGoToPresetIndex, parent, QRect(rows.x() + 212, y, 26, 26));
     goToPreset_.SetImages(658, 660);
+    vexo::Describe(goToPreset_.Control(), vexo::TheComStr()->goToPresetTip);
 }
 
 void CSceneSetBaseWithPtz::Show(bool show) {

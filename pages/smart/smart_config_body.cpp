@@ -86,6 +86,10 @@ void CSmartConfigBody::Create(QWidget* parent) {
     linkage_->SetDeviceContext(parse_);
     linkage_->setGeometry(editorRect);
     linkage_->hide();
+    controller_.Engine().SetChangeListener([this] { UpdateMarks(); });
+    QObject::connect(arming_.get(), &vexo::ArmingEditor::Edited, parent, [this] { UpdateMarks(); });
+    QObject::connect(linkage_.get(), &vexo::ArmingEditor::Edited, parent,
+                     [this] { UpdateMarks(); });
     ShowNothing();
 }
 
@@ -132,6 +136,7 @@ void CSmartConfigBody::ShowNothing() {
     hasLinkage_ = false;
     ShowTabs(false);
     tab_ = kParamTab;
+    UpdateMarks();
     if (parent_) {
         parent_->update();
     }
@@ -166,9 +171,92 @@ void CSmartConfigBody::ChooseTab(int tab) {
         linkage_->setVisible(tab == kLinkageTab);
     }
     recover_.Show(tab == kParamTab && controller_.HasPanel() ? 1 : 0);
+    UpdateMarks();
     if (parent_) {
         parent_->update();
     }
+}
+
+bool CSmartConfigBody::IsModified() const {
+    switch (tab_) {
+        case kParamTab:
+            return controller_.IsModified();
+        case kArmingTab:
+            return arming_ && !armingLoadedFor_.isEmpty() && arming_->IsModified();
+        case kLinkageTab:
+            return linkage_ && !linkageLoadedFor_.isEmpty() && linkage_->IsModified();
+        default:
+            return false;
+    }
+}
+
+void CSmartConfigBody::UpdateMarks() {
+    const bool edited = IsModified();
+    const vexo::ComTexts& texts = vexo::TheComStr().Texts();
+    const std::pair<vexo::CAutoXpBtn*, QString> tabs[] = {
+        {&paramTab_, texts.paramSet},
+        {&armingTab_, TabCaption(parse_, kGuardSchedules, texts.armingInterval)},
+        {&linkageTab_, TabCaption(parse_, kActionTrigger, texts.linkageMethod)}};
+    int number = kParamTab;
+    for (const auto& [button, caption] : tabs) {
+        if (vexo::CXPButton* control = button->Control()) {
+            control->setText(vexo::EditedCaption(caption, edited && number == tab_));
+        }
+        ++number;
+    }
+    if (edited != marked_) {
+        marked_ = edited;
+        if (editedListener_) {
+            editedListener_(edited);
+        }
+    }
+}
+
+bool CSmartConfigBody::ConfirmLeave() {
+    if (!IsModified()) {
+        return true;
+    }
+    const QWidget* button = save_.Control();
+    const QPoint at = button ? button->mapToGlobal(QPoint(0, -160)) : QPoint();
+    switch (vexo::AskSaveChanges(at.x(), at.y())) {
+        case vexo::kSaveChangesSave:
+            if (tab_ == kParamTab) {
+                // The editors show the outcome of their own saves.
+                if (!controller_.Save()) {
+                    return false;
+                }
+                vexo::ShowMessage(vexo::TheComStr()->saveSuccess, vexo::TheComStr()->tips);
+            } else {
+                Save();
+            }
+            // A save the device refused keeps the operator here, edits intact.
+            return !IsModified();
+        case vexo::kSaveChangesDiscard:
+            Discard();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CSmartConfigBody::Discard() {
+    switch (tab_) {
+        case kParamTab:
+            controller_.Discard();
+            controller_.ShowAll(true);
+            break;
+        case kArmingTab:
+            armingLoadedFor_.clear();
+            PrepareEditor(kArmingTab);
+            break;
+        case kLinkageTab:
+            linkageLoadedFor_.clear();
+            PrepareEditor(kLinkageTab);
+            break;
+        default:
+            break;
+    }
+    UpdateMarks();
 }
 
 void CSmartConfigBody::PrepareEditor(int tab) {
@@ -206,14 +294,18 @@ void CSmartConfigBody::PrepareEditor(int tab) {
 bool CSmartConfigBody::OnCommand(int offset) {
     switch (offset) {
         case kTabParamOffset:
-            ChooseTab(kParamTab);
-            return true;
         case kTabArmingOffset:
-            ChooseTab(kArmingTab);
+        case kTabLinkageOffset: {
+            const int tab = offset == kTabParamOffset    ? kParamTab
+                            : offset == kTabArmingOffset ? kArmingTab
+                                                         : kLinkageTab;
+            if (tab == tab_ || ConfirmLeave()) {
+                ChooseTab(tab);
+            } else {
+                ChooseTab(tab_);  // the pressed look goes back to the tab shown
+            }
             return true;
-        case kTabLinkageOffset:
-            ChooseTab(kLinkageTab);
-            return true;
+        }
         case kSaveOffset:
             if (Save()) {
                 vexo::ShowMessage(tab_ == kParamTab
@@ -221,6 +313,7 @@ bool CSmartConfigBody::OnCommand(int offset) {
                                       : vexo::TheComStr()->saveSuccess,
                                   vexo::TheComStr()->tips);
             }
+            UpdateMarks();
             return true;
         case kRecoverOffset:
             Recover();

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "auto_controls.h"
@@ -58,6 +59,7 @@ public:
     void RedrawGeometry() {
         controller_.Rebuild();
         controller_.ShowAll(tab_ == kParamTab);
+        UpdateMarks();
     }
     void Paint(QPainter& painter) const;
     // Stores the rule's schedule and linkage the operator marked for the
@@ -65,6 +67,23 @@ public:
     void StoreForExport();
     // Keeps a record the controller read or saved in the manager's caches.
     void GatherRecord(vexo::CSmartUiAutoFresh::Owner owner, const ParamRecord& record);
+
+    // Unsaved edits of the tab shown (its panel or editor differs from
+    // what the device held when read or last saved). Only the tab shown can
+    // hold them: leaving a tab settles its edits first.
+    bool IsModified() const;
+    // Before the operator leaves the tab shown (another tab, rule, function,
+    // scene or page): with unsaved edits asks "Save changes?"; Save saves
+    // the tab, Discard restores the device's values. False when the
+    // operator stays (Cancel, or a save the device refused).
+    bool ConfirmLeave();
+    // Called whenever the tab shown may have become edited or unchanged.
+    void SetEditedListener(std::function<void(bool)> listener) {
+        editedListener_ = std::move(listener);
+    }
+    // Puts the unsaved-edits mark on the tab button shown and tells the
+    // listener.
+    void UpdateMarks();
 
     int CurrentTab() const { return tab_; }
     vexo::CSmartArmingInterval* Arming() const { return arming_.get(); }
@@ -80,6 +99,8 @@ private:
     void PrepareEditor(int tab);
     bool Save();
     void Recover();
+    // Throws the tab's edits away: the device's values are read again.
+    void Discard();
 
     CSmartXmlParse* parse_;  // not owned
     QWidget* parent_ = nullptr;
@@ -99,4 +120,6 @@ private:
     QString armingLoadedFor_;
     QString linkageLoadedFor_;
     vexo::smart::RuleLintLine lintLine_;  // why the rule shown cannot fire
+    std::function<void(bool)> editedListener_;
+    bool marked_ = false;  // the mark UpdateMarks last put on
 };

@@ -7,6 +7,7 @@
 #include "image_catalog.h"
 #include "smart_config_layout.h"
 #include "smart_config_set.h"
+#include "tool_tip_help.h"
 
 using namespace vexo::smart;
 
@@ -20,6 +21,7 @@ void CSmartConfigHeader::Create(QWidget* parent) {
     return_.Create(kXpBase + kReturnOffset, parent,
                    QRect(kReturnTopLeft, vexo::ImageSizeById(232)));
     return_.SetImages(232, 232);
+    vexo::Describe(return_.Control(), vexo::TheComStr()->returnTip);
 }
 
 void CSmartConfigHeader::Refresh(const QString& sceneToken) {

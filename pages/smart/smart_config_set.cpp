@@ -9,6 +9,7 @@
 #include "dialog_manager.h"
 #include "popup_forms.h"
 #include "smart_config_layout.h"
+#include "tool_tip_help.h"
 #include "ui_helpers.h"
 
 using namespace vexo::smart;
@@ -43,6 +44,7 @@ void CSmartConfigSet::OnInitDialog() {
     for (vexo::CAutoXpBtn* button : {&undo_, &redo_}) {
         button->SetImages(541, 542);
     }
+    body_->SetEditedListener([this](bool edited) { ruleTitle_.MarkEdited(edited); });
     QUndoStack& history = body_->Controller().Engine().History();
     connect(&history, &QUndoStack::indexChanged, this, [this] { SyncHistoryButtons(); });
     connect(&history, &QUndoStack::cleanChanged, this, [this] { SyncHistoryButtons(); });
@@ -70,6 +72,39 @@ void CSmartConfigSet::PlaceVideo(const QRect& video) {
     if (session && body_ && body_->VideoPort() >= 0) {
         body_->SetVideo(&session->Overlay(), QRect(QPoint(0, 0), video.size()), body_->VideoPort());
     }
+}
+
+void CSmartConfigSet::UpdateTabOrder() {
+    if (!body_) {
+        return;
+    }
+    const auto byOffset = [this](int base, int offset) -> QWidget* {
+        for (QWidget* child : findChildren<QWidget*>()) {
+            if (child->property(vexo::kAutoIdProperty).toInt() == base + offset) {
+                return child;
+            }
+        }
+        return nullptr;
+    };
+    std::vector<QWidget*> chain{byOffset(kComboBase, kSceneComboOffset)};
+    for (const auto& entry : funTitle_.Entries()) {
+        chain.push_back(byOffset(kXpBase, entry.offset));
+    }
+    for (int offset = kAdvanceOffset; offset < kFirstRuleOffset + kMaxRules; ++offset) {
+        chain.push_back(byOffset(kXpBase, offset));
+    }
+    for (const int offset :
+         {kAddOffset, kDelOffset, kTabParamOffset, kTabArmingOffset, kTabLinkageOffset}) {
+        chain.push_back(byOffset(kXpBase, offset));
+    }
+    for (QWidget* control : body_->Controller().Engine().TabChain()) {
+        chain.push_back(control);
+    }
+    for (const int offset :
+         {kUndoOffset, kRedoOffset, kSaveOffset, kRecoverOffset, kReturnOffset}) {
+        chain.push_back(byOffset(kXpBase, offset));
+    }
+    vexo::ChainTabs(chain);
 }
 
 void CSmartConfigSet::SyncHistoryButtons() {
@@ -113,6 +148,7 @@ void CSmartConfigSet::Enter(const QString& sceneName, const QString& sceneToken,
     sceneToken_ = sceneToken;
     manager->DeviceContext().SetReferenceScene(sceneName, sceneToken);
     header_.Refresh(sceneToken);
+    body_->UpdateMarks();
     // The device answers with every function it supports and marks those
     // enabled in the scene; the bar shows the enabled ones.
     QStringList supported;
@@ -174,6 +210,9 @@ void CSmartConfigSet::SelectRule(int current) {
     }
     SyncHistoryButtons();
     pointTable_.Refresh();
+    UpdateTabOrder();
+    body_->UpdateMarks();
+    ruleTitle_.MarkEdited(body_->IsModified());
     update();
 }
 
@@ -229,6 +268,10 @@ void CSmartConfigSet::ChooseScene(int index) {
     if (scene.token == sceneToken_) {
         return;
     }
+    if (!body_->ConfirmLeave()) {
+        header_.Refresh(sceneToken_);  // the list shows the scene still edited
+        return;
+    }
     // The same function on the other scene when it has it, else its first.
     int functionIndex = -1;
     for (const vexo::CSmartFunIdData& entry : manager->FunctionIds()) {
@@ -244,30 +287,40 @@ bool CSmartConfigSet::OnCommand(int offset) {
         return false;
     }
     if (offset == kReturnOffset) {
-        if (CDialogManager* manager = Manager()) {
+        CDialogManager* manager = Manager();
+        if (manager && body_->ConfirmLeave()) {
             manager->ShowPage(0);
         }
         return true;
     }
     if (offset == kAddOffset) {
-        AddRule();
+        // The new rule is selected at once: the one open is left first.
+        if (body_->ConfirmLeave()) {
+            AddRule();
+        }
         return true;
     }
     if (offset == kDelOffset) {
         DeleteRule();
         return true;
     }
-    if (offset == kAdvanceOffset) {
-        SelectRule(0);
-        return true;
-    }
-    if (offset >= kFirstRuleOffset && offset < kFirstRuleOffset + kMaxRules) {
-        SelectRule(offset - kFirstRuleOffset + 1);
+    if (offset == kAdvanceOffset ||
+        (offset >= kFirstRuleOffset && offset < kFirstRuleOffset + kMaxRules)) {
+        const int wanted = offset == kAdvanceOffset ? 0 : offset - kFirstRuleOffset + 1;
+        // Even the rule shown is read again from the device: ask first too.
+        if (body_->ConfirmLeave()) {
+            SelectRule(wanted);
+        } else {
+            ruleTitle_.Select(ruleTitle_.Current());  // stays pressed as it was
+            ruleTitle_.MarkEdited(body_->IsModified());
+        }
         return true;
     }
     if (const QString fun = funTitle_.NameOfOffset(offset); !fun.isEmpty()) {
-        if (fun != funName_) {
+        if (fun != funName_ && body_->ConfirmLeave()) {
             SelectFunction(fun);
+        } else {
+            funTitle_.Select(funName_);
         }
         return true;
     }
@@ -279,6 +332,7 @@ bool CSmartConfigSet::OnCommand(int offset) {
     }
     const bool taken = body_->OnCommand(offset) || CVideoPageDialog::OnCommand(offset);
     SyncHistoryButtons();  // a tab, Save or Recover
+    UpdateTabOrder();      // Recover and Discard build the panel anew
     return taken;
 }
 
@@ -325,6 +379,7 @@ void CSmartConfigSet::OnTimer(int id) {
         body_->SetVideo(&session->Overlay(), QRect(QPoint(0, 0), video->size()),
                         session->PlayPort());
         body_->RedrawGeometry();
+        UpdateTabOrder();
         pointTable_.Attach(&body_->Controller().Engine());
         SyncHistoryButtons();
         Pane().MarkOverlayDrawn(true);
@@ -353,6 +408,10 @@ void CSmartConfigSet::paintEvent(QPaintEvent* event) {
         QPainter painter(this);
         body_->Paint(painter);
     }
+}
+
+bool CSmartConfigSet::ConfirmLeave() {
+    return !body_ || !isVisible() || body_->ConfirmLeave();
 }
 
 void CSmartConfigSet::StoreForExport() {

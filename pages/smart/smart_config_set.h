@@ -38,6 +38,7 @@ public:
     // selected first, as the operator left no rule open.
     void Enter(const QString& sceneName, const QString& sceneToken, int functionIndex) override;
     void StoreForExport() override;
+    bool ConfirmLeave() override;
     bool OnAutoNotify(const vexo::AutoNotification& notification) override;
 
     // For tests and tools.
@@ -69,6 +70,10 @@ private:
     void PlaceVideo(const QRect& video);
     // Points the session's overlay at this page's video window.
     void ClaimOverlay();
+    // Tab goes as the page reads: scene list, functions, rules, tabs, the
+    // panel row by row, undo and redo, Save, Recover, return. Called after
+    // every build of the bars or the panel.
+    void UpdateTabOrder();
     // The undo and redo buttons show with Save on the parameter tab, and
     // are enabled while there is a step to undo or redo.
     void SyncHistoryButtons();

@@ -3,6 +3,7 @@
 #include "com_str.h"
 #include "smart_config_layout.h"
 #include "smart_config_set.h"
+#include "ui_helpers.h"
 
 using namespace vexo::smart;
 
@@ -43,17 +44,27 @@ void CSmartRuleTitle::Reset(const QStringList& tokens, bool advance) {
     advance_ = advance;
     active_ = true;
     current_ = advance ? 0 : (slots_.IsShown(1) ? 1 : -1);
+    edited_ = false;
     UpdateButtons();
 }
 
 void CSmartRuleTitle::Select(int current) {
     current_ = current;
+    edited_ = false;
     UpdateButtons();
+}
+
+void CSmartRuleTitle::MarkEdited(bool edited) {
+    if (edited != edited_) {
+        edited_ = edited;
+        UpdateButtons();
+    }
 }
 
 void CSmartRuleTitle::Fill(int slot, const QString& token) {
     slots_.Fill(slot, token);
     current_ = slot;
+    edited_ = false;
     UpdateButtons();
 }
 
@@ -61,6 +72,7 @@ void CSmartRuleTitle::Empty(int slot) {
     slots_.Empty(slot);
     const int before = slots_.ShownBefore(slot);
     current_ = before > 0 ? before : (advance_ ? 0 : -1);
+    edited_ = false;
     UpdateButtons();
 }
 
@@ -68,13 +80,16 @@ void CSmartRuleTitle::UpdateButtons() {
     const QString ruleText = vexo::TheComStr()->rule;
     advanceButton_.Show(active_ && advance_ ? 1 : 0);
     if (vexo::CXPButton* button = advanceButton_.Control()) {
+        button->setText(
+            vexo::EditedCaption(vexo::TheComStr()->advanceParam, edited_ && current_ == 0));
         button->SetSelected(current_ == 0 ? 1 : 0);
     }
     for (int slot = 1; slot <= kMaxRules; ++slot) {
         vexo::CAutoXpBtn& rule = ruleButtons_[slot - 1];
         rule.Show(active_ && slots_.IsShown(slot) ? 1 : 0);
         if (vexo::CXPButton* button = rule.Control()) {
-            button->setText(RuleSlots::Caption(ruleText, slots_.TokenAt(slot)));
+            button->setText(vexo::EditedCaption(RuleSlots::Caption(ruleText, slots_.TokenAt(slot)),
+                                                edited_ && current_ == slot));
             button->SetSelected(current_ == slot ? 1 : 0);
         }
     }

@@ -32,6 +32,8 @@ public:
     // Hides `slot`'s button after its rule was deleted; the selection moves
     // to the nearest shown rule before it, or to "Advance Param".
     void Empty(int slot);
+    // Marks the selected button as holding unsaved edits (or not).
+    void MarkEdited(bool edited);
 
     int Current() const { return current_; }
     // Buttons in use, "Advance Param" included when it is shown.
@@ -51,4 +53,5 @@ private:
     int current_ = 0;
     bool advance_ = true;
     bool active_ = false;  // a function is selected
+    bool edited_ = false;  // the selected button's panel has unsaved edits
 };

@@ -46,7 +46,8 @@ int SavePopupSheets(const QString& folder) {
         {kPopupSetCurrentScene, "popup-2-set-current-scene"},
         {kPopupDeleteScene, "popup-2-delete-scene"},
         {kPopupDeleteRule, "popup-2-delete-rule"},
-        {kPopupRecoverDefaults, "popup-2-recover-defaults"}};
+        {kPopupRecoverDefaults, "popup-2-recover-defaults"},
+        {kPopupSaveChanges, "popup-2-save-changes"}};
     for (const auto& [form, name] : forms) {
         COkCancelConfigDlg d;
         d.SetMode(form);

@@ -71,6 +71,39 @@ TEST_F(PopupTest, ConfirmationFormsAskTheirQuestionInTheCurrentLanguageAtTheGive
     EXPECT_EQ(COkCancelConfigDlg::ShowConfirm(QPoint(0, 0), 42, "Go on?"), 1);
 }
 
+// Unsaved edits: Save, Discard and Cancel each give their answer, through
+// the message display too; Escape is Cancel.
+TEST_F(PopupTest, SaveChangesQuestionHasThreeAnswers) {
+    op.OnNextPopup([&](COkCancelConfigDlg& d) {
+        EXPECT_EQ(d.Message(), "Save changes?");
+        EXPECT_EQ(d.OkButton()->text(), "Save");
+        EXPECT_EQ(d.DiscardButton()->text(), "Discard");
+        EXPECT_EQ(d.CancelButton()->text(), "Cancel");
+        EXPECT_LT(d.OkButton()->geometry().right(), d.DiscardButton()->x());
+        EXPECT_LT(d.DiscardButton()->geometry().right(), d.CancelButton()->x());
+        Click(d.DiscardButton());
+    });
+    EXPECT_EQ(COkCancelConfigDlg::AskSaveChanges(QPoint(10, 10)), kSaveChangesDiscard);
+    op.OnNextPopup([](COkCancelConfigDlg& d) { Click(d.OkButton()); });
+    EXPECT_EQ(COkCancelConfigDlg::AskSaveChanges(QPoint(10, 10)), kSaveChangesSave);
+    op.OnNextPopup([](COkCancelConfigDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    EXPECT_EQ(COkCancelConfigDlg::AskSaveChanges(QPoint(10, 10)), kSaveChangesCancel);
+
+    TheComStr().SetLanguage("chinese");
+    COkCancelMessageDisplay display;
+    SetMessageDisplay(&display);
+    op.OnNextPopup([&](COkCancelConfigDlg& d) {
+        EXPECT_EQ(d.Message(), "保存更改吗？");
+        EXPECT_EQ(d.DiscardButton()->text(), "放弃");
+        Click(d.DiscardButton());
+    });
+    EXPECT_EQ(AskSaveChanges(10, 10), kSaveChangesDiscard);
+    op.OnNextPopup([](COkCancelConfigDlg& d) { Click(d.CancelButton()); });
+    EXPECT_EQ(AskSaveChanges(10, 10), kSaveChangesCancel);
+    SetMessageDisplay(nullptr);
+    EXPECT_EQ(op.popupsSeen, 5);
+}
+
 // Opened for Tuesday: ticking the six other days ticks "All"; "All" off
 // and on again follows into every day; one day off takes "All" off.
 TEST_F(PopupTest, DayChooserKeepsAllAndTheDaysInStep) {

@@ -41,7 +41,10 @@ for (const language of ["english", "chinese"]) {
     check(host.waitUntil(() => ui.find(13470).visible), "the point table");
     check(ui.find(18470).enabled, "the drawing can be undone");
     check(host.screenshot(folder + "/smart-exact-" + language + ".png"), "shot");
+    // The drawing was for the pictures only: leaving it throws it away.
+    ui.answer("discard");
     check(ui.click(functionButton(1)) && ui.click(18461), "the wire rule");
+    ui.answer("ok");
     check(ui.click(11000), "its wire made editable");
     check(host.screenshot(folder + "/smart-wire-" + language + ".png"), "shot");
     check(ui.click(18396), "Arming Interval");

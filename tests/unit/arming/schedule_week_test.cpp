@@ -22,6 +22,18 @@ TEST(ScheduleTimeScale, EndsOfTheBarAreMidnightAndRoundingIsToTheNearestMinute) 
     EXPECT_EQ((DayScale{10, 10}).MinutesAt(10), 0);
 }
 
+TEST(ScheduleHourLabels, NarrowBarsWriteFewerHoursSoLabelsNeverTouch) {
+    // Labels 16 pixels wide need 20 pixels per label.
+    EXPECT_EQ(HourLabelStep(720, 16), 1);  // 30 pixels an hour: every hour
+    EXPECT_EQ(HourLabelStep(480, 16), 1);  // exactly 20: still every hour
+    EXPECT_EQ(HourLabelStep(479, 16), 2);  // one pixel less: every second hour
+    EXPECT_EQ(HourLabelStep(300, 16), 2);  // 12.5 an hour, 25 a label
+    EXPECT_EQ(HourLabelStep(200, 16), 4);  // 8.3 an hour: every fourth
+    EXPECT_EQ(HourLabelStep(100, 16), 6);
+    EXPECT_EQ(HourLabelStep(10, 16), 12);  // no room at all: 00, 12 and 24
+    EXPECT_EQ(HourLabelStep(0, 16), 12);
+}
+
 TEST(ScheduleTimeText, FormsAndReadsHoursAndMinutes) {
     EXPECT_EQ(ScheduleTimeText(0), "00:00");
     EXPECT_EQ(ScheduleTimeText(1440), "24:00");
