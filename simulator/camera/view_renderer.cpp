@@ -54,7 +54,7 @@ ViewRenderer::~ViewRenderer() {
 }
 
 bool ViewRenderer::Render(const YuvCanvas& target, const HeadPosition& head,
-                          long long realtimeMicros) {
+                          long long realtimeMicros, bool traffic) {
     const WorldPanorama& world = SharedPanorama();
     const Crop crop = CropFor(head, width_, height_);
     // The context is rebuilt only when the crop size changes (while zooming).
@@ -77,8 +77,9 @@ bool ViewRenderer::Render(const YuvCanvas& target, const HeadPosition& head,
         height_) {
         return false;
     }
-    const double seconds = SecondsInHour(realtimeMicros);
-    DrawTraffic(target, crop, seconds);
+    if (traffic) {
+        DrawTraffic(target, crop, SecondsInHour(realtimeMicros));
+    }
 
     const int scale = std::max(1, height_ / 240);
     DrawText(target, 4 * scale, 4 * scale, scale, ClockText(realtimeMicros));
