@@ -29,8 +29,7 @@ std::string LiveAnalytics::MetadataMembers(const camera::HeadPosition& head,
     int minute = 0;
     LocalWeekMinute(captureMicros, weekday, minute);
     const PictureVerdict verdict = evaluator_.Evaluate(targets, captureMicros, weekday, minute);
-    return analytics::MetadataMembers(book_->scene, book_->targetBoxes ? &targets : nullptr,
-                                      verdict);
+    return analytics::MetadataMembers(*book_, book_->targetBoxes ? &targets : nullptr, verdict);
 }
 
 void LocalWeekMinute(long long realtimeMicros, int& weekday, int& minute) {

@@ -31,13 +31,18 @@ void AppendRule(std::string& out, RuleKind kind, const std::string& token) {
 
 }  // namespace
 
-std::string MetadataMembers(const std::string& scene,
-                            const std::vector<camera::ViewTarget>* targets,
+std::string MetadataMembers(const RuleBook& book, const std::vector<camera::ViewTarget>* targets,
                             const PictureVerdict& verdict) {
     std::string out;
     out.reserve(128 + (targets ? targets->size() * 80 : 0) + verdict.events.size() * 120);
     out += ", \"scene\": ";
-    AppendString(out, scene);
+    AppendString(out, book.scene);
+    out += ", \"functions\": [";
+    for (size_t i = 0; i < book.functions.size(); ++i) {
+        out += i == 0 ? "" : ", ";
+        AppendString(out, FunctionName(book.functions[i]));
+    }
+    out += ']';
     if (targets != nullptr) {
         out += ", \"targets\": [";
         char entry[160];
@@ -64,6 +69,16 @@ std::string MetadataMembers(const std::string& scene,
             out += ", \"direction\": \"";
             out += event.direction;
             out += '"';
+        }
+        if (event.shape != nullptr) {
+            out += ", \"shape\": [";
+            char point[48];
+            for (size_t p = 0; p < event.shape->size(); ++p) {
+                std::snprintf(point, sizeof point, "%s[%.4f, %.4f]", p == 0 ? "" : ", ",
+                              (*event.shape)[p].x, (*event.shape)[p].y);
+                out += point;
+            }
+            out += ']';
         }
         if (event.count >= 0) {
             out += ", \"count\": " + std::to_string(event.count);

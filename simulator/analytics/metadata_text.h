@@ -11,8 +11,7 @@
 
 namespace devsim::analytics {
 
-std::string MetadataMembers(const std::string& scene,
-                            const std::vector<camera::ViewTarget>* targets,
+std::string MetadataMembers(const RuleBook& book, const std::vector<camera::ViewTarget>* targets,
                             const PictureVerdict& verdict);
 
 }  // namespace devsim::analytics

@@ -208,8 +208,12 @@ RuleBook ReadRuleBook(const Json::Value& doc) {
         const bool offered = std::any_of(functions.begin(), functions.end(), [&](const auto& f) {
             return f.isString() && f.asString() == entry.name;
         });
+        if (!offered) {
+            continue;
+        }
+        book.functions.push_back(entry.kind);
         const Json::Value& rules = byFunction[entry.name];
-        if (!offered || !rules.isArray()) {
+        if (!rules.isArray()) {
             continue;
         }
         for (const Json::Value& stored : rules) {

@@ -49,6 +49,7 @@ struct RuleBook {
     bool metadata = true;     // "MetadataEnable" of the metadata settings
     bool targetBoxes = true;  // "ShowTargetBox"
     std::string scene;
+    std::vector<RuleKind> functions;  // the object functions the scene runs
     std::vector<LiveRule> rules;
 };
 

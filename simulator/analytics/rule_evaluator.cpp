@@ -111,7 +111,8 @@ void RuleEvaluator::Dwelling(RuleState& state, const std::vector<Seen>& seen, lo
         Dwell dwell = was == state.inside.end() ? Dwell{micros, false} : was->second;
         if (!dwell.fired && static_cast<double>(micros - dwell.since) >= rule.seconds * 1e6) {
             dwell.fired = true;
-            verdict.events.push_back({rule.kind, rule.token, one.target->id, true});
+            verdict.events.push_back(
+                {rule.kind, rule.token, one.target->id, true, nullptr, -1, &rule.region});
         }
         inside[one.target->id] = dwell;
     }
@@ -133,7 +134,8 @@ void RuleEvaluator::Speeding(RuleState& state, const std::vector<Seen>& seen,
             continue;
         }
         if (state.inside.count(one.target->id) == 0) {
-            verdict.events.push_back({rule.kind, rule.token, one.target->id, true});
+            verdict.events.push_back(
+                {rule.kind, rule.token, one.target->id, true, nullptr, -1, &rule.region});
         }
         fast[one.target->id] = {0, true};
     }
@@ -153,8 +155,8 @@ void RuleEvaluator::Crowding(RuleState& state, const std::vector<Seen>& seen,
     });
     const bool crowded = people >= rule.minPeople;
     if (crowded != state.crowded) {
-        verdict.events.push_back(
-            {rule.kind, rule.token, 0, crowded, nullptr, static_cast<int>(people)});
+        verdict.events.push_back({rule.kind, rule.token, 0, crowded, nullptr,
+                                  static_cast<int>(people), crowded ? &rule.region : nullptr});
         state.crowded = crowded;
     }
 }
@@ -173,8 +175,8 @@ void RuleEvaluator::Crossings(RuleState& state, const std::vector<Seen>& seen,
         // first point to its second): "AtoB" is a crossing that way.
         const bool towardA = Side(a, b, one.before->foot) > 0;
         if (rule.crossing == Crossing::Both || (rule.crossing == Crossing::AtoB) == towardA) {
-            verdict.events.push_back(
-                {rule.kind, rule.token, one.target->id, true, towardA ? "AtoB" : "BtoA"});
+            verdict.events.push_back({rule.kind, rule.token, one.target->id, true,
+                                      towardA ? "AtoB" : "BtoA", -1, &rule.line});
         }
     }
 }
@@ -197,7 +199,8 @@ void RuleEvaluator::Counting(RuleState& state, const std::vector<Seen>& seen,
             continue;
         }
         ++(in ? state.in : state.out);
-        verdict.events.push_back({rule.kind, rule.token, one.target->id, true, in ? "in" : "out"});
+        verdict.events.push_back(
+            {rule.kind, rule.token, one.target->id, true, in ? "in" : "out", -1, &rule.line});
     }
 }
 

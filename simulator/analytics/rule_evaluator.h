@@ -22,6 +22,10 @@ struct RuleEvent {
     bool start = true;
     const char* direction = nullptr;  // "AtoB"/"BtoA" crossings, "in"/"out" counts
     int count = -1;                   // crowd: people in the region
+    // The rule's region or line, on a start, so that a viewer can show
+    // which shape fired without knowing the rules. Valid until the next
+    // SetRules.
+    const std::vector<Point>* shape = nullptr;
 };
 
 struct RuleCounter {

@@ -58,15 +58,21 @@ std::vector<camera::ViewTarget> FortyTargets(int picture) {
 }
 
 void BM_EvaluateEightRulesFortyTargets(benchmark::State& state) {
+    RuleBook book;
+    book.scene = "Scene_001";
+    book.rules = EightRules();
+    for (const LiveRule& rule : book.rules) {
+        book.functions.push_back(rule.kind);
+    }
     RuleEvaluator evaluator;
-    evaluator.SetRules(EightRules());
+    evaluator.SetRules(book.rules);
     long long micros = 1700000000LL * 1000000;
     int picture = 0;
     size_t bytes = 0;
     for (auto _ : state) {
         const auto targets = FortyTargets(picture++);
         const PictureVerdict verdict = evaluator.Evaluate(targets, micros, 1, 600);
-        const std::string text = MetadataMembers("Scene_001", &targets, verdict);
+        const std::string text = MetadataMembers(book, &targets, verdict);
         bytes += text.size();
         micros += 40000;
     }

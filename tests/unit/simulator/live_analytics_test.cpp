@@ -300,12 +300,14 @@ TEST(LiveAnalytics, MetadataIsOneJsonObjectWithTargetsEventsAndCounters) {
     counting.inward = {{-0.1, -0.35}, {0.1, -0.35}};
     counting.armed.fill({{0, 1440}});
     book->rules.push_back(counting);
+    book->functions.push_back(RuleKind::PeopleCounting);
     LiveAnalytics analytics([book] { return book; }, kWidth, kHeight);
     const HeadPosition level{0, 0, 0};
     const std::string text = "{\"frame\": 0" + analytics.MetadataMembers(level, kStart) + "}";
     Json::Value parsed;
     ASSERT_TRUE(Json::Reader().parse(text, parsed)) << text;
     EXPECT_EQ(parsed["scene"].asString(), "Scene_\"1\"");
+    EXPECT_EQ(parsed["functions"][0].asString(), "zelk:People_Counting_Event");
     const auto targets = camera::TargetsInView(level, kWidth, kHeight, kStart);
     ASSERT_EQ(parsed["targets"].size(), targets.size());
     ASSERT_FALSE(targets.empty());
