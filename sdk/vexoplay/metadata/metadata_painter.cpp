@@ -92,7 +92,9 @@ MetadataDrawn PaintMetadata(QPainter& painter, const QRect& area, const PictureM
             }
         }
     }
-    painter.setPen(QPen(kFiredColour, 4));
+    // Wide enough to show as a red band around the rule's own line, which
+    // the overlay draws on top.
+    painter.setPen(QPen(kFiredColour, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (const std::vector<QPointF>& shape : firedShapes) {
         QPolygonF polygon;
         for (const QPointF& point : shape) {
