@@ -42,6 +42,7 @@ Json::Value AnalyticsStore::Update(const std::function<Json::Value(Json::Value&)
         throw DeviceError(err::kStore, kFile);
     }
     doc_ = std::move(work);
+    ++revision_;
     return result;
 }
 

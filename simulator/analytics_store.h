@@ -8,6 +8,8 @@
 
 #include <json/value.h>
 
+#include <atomic>
+#include <cstdint>
 #include <functional>
 #include <mutex>
 
@@ -28,6 +30,9 @@ public:
     // a DeviceError thrown by `change` refuses the change.
     Json::Value Update(const std::function<Json::Value(Json::Value&)>& change);
 
+    // Counts the changes kept, so that readers can tell when to read again.
+    uint64_t Revision() const { return revision_.load(); }
+
     static constexpr const char* kFile = "analytics.json";
 
 private:
@@ -35,6 +40,7 @@ private:
     const Catalog& catalog_;
     mutable std::mutex mutex_;
     Json::Value doc_;
+    std::atomic<uint64_t> revision_{0};
 };
 
 }  // namespace devsim

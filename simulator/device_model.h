@@ -32,6 +32,7 @@ public:
     PtzModel& Ptz() { return ptz_; }
     PtzLock& Lock() { return lock_; }
     const Catalog& Analytics() const { return catalog_; }
+    const AnalyticsStore& Store() const { return store_; }
     const std::filesystem::path& DataFolder() const { return dataFolder_; }
 
 private:

@@ -11,6 +11,7 @@
 #include "data_folder.h"
 #include "device_error.h"
 #include "device_parts.h"
+#include "live_analytics.h"
 #include "stream_route.h"
 
 namespace devsim {
@@ -66,10 +67,17 @@ DeviceServer::DeviceServer(ServerSettings settings)
       model_(state_, DeviceIdentity{},
              settings_.dataFolder.empty() ? DefaultDataFolder()
                                           : std::filesystem::path(settings_.dataFolder)),
-      camera_(settings_.videoCodec, [this] {
-          const PtzPosition at = model_.Ptz().Position();
-          return camera::HeadPosition{at.pan, at.tilt, at.zoom};
-      }) {
+      liveRules_(model_.Store()),
+      camera_(
+          settings_.videoCodec,
+          [this] {
+              const PtzPosition at = model_.Ptz().Position();
+              return camera::HeadPosition{at.pan, at.tilt, at.zoom};
+          },
+          [this](int width, int height) {
+              return std::make_unique<analytics::LiveAnalytics>(
+                  [this] { return liveRules_.Current(); }, width, height);
+          }) {
     server_.new_task_queue = [] { return new httplib::ThreadPool(32); };
     server_.set_tcp_nodelay(true);
     server_.set_keep_alive_max_count(1000000);

@@ -15,6 +15,7 @@
 #include "camera_streams.h"
 #include "device_model.h"
 #include "digest_auth.h"
+#include "live_rule_source.h"
 #include "session_store.h"
 #include "state_folder.h"
 #include "test_knobs.h"
@@ -85,6 +86,7 @@ private:
     DigestAuthenticator digest_;
     TestKnobs knobs_;
     DeviceModel model_;
+    LiveRuleSource liveRules_;
     camera::CameraStreams camera_;
     httplib::Server server_;
     int httpsFilesPort_ = 0;

@@ -1,5 +1,7 @@
 #include "audio_video_play.h"
 
+#include <algorithm>
+
 #include <QMetaObject>
 #include <QVariant>
 
@@ -96,6 +98,15 @@ int CAudioVideoPlay::SetMetadataOption(const QString& option) {
         return VEXOPLAY_SetMetadataOption(port, vexo::ToNarrow(option).c_str());
     }
     return 0;
+}
+
+int CAudioVideoPlay::RuleHits(const QString& function, const QString& rule) const {
+    const int32_t port = port_;
+    if (port < 0) {
+        return 0;
+    }
+    return std::max(0, VEXOPLAY_GetMetadataHits(port, vexo::ToNarrow(function).c_str(),
+                                                vexo::ToNarrow(rule).c_str()));
 }
 
 void CAudioVideoPlay::SetUiLanguage(const QString& name) {

@@ -61,6 +61,9 @@ public:
     bool HasPicture();
     // Kept for a stream opened later; passed on at once while playing.
     int SetMetadataOption(const QString& option);
+    // How often a rule of a function named in the metadata option fired on
+    // the live picture since the option was last set; 0 while not playing.
+    int RuleHits(const QString& function, const QString& rule) const;
     // Replaces the UI language for streams opened from now on.
     void SetUiLanguage(const QString& name);
 

@@ -70,6 +70,8 @@ void CSceneSetBodyTitle::LoadTabs() {
         ReadScenePosition();
     }
     context.GetMetaDataMenu(metadataMenu_);
+    // The live picture shows what the device's metadata menu offers.
+    SetMetadataOption(metadataMenu_.join(u','));
 
     QStringList texts{vexo::TheComStr().Texts().ptz};
     for (const QString& module : modules_) {

@@ -194,7 +194,23 @@ void CSmartConfigSet::SelectFunction(const QString& funName) {
     QStringList tokens;
     Manager()->DeviceContext().QueryRule(funName, tokens);
     ruleTitle_.Reset(tokens, true);
+    RestartHitCounts();
     SelectRule(ruleTitle_.Current());
+}
+
+void CSmartConfigSet::RestartHitCounts() {
+    Pane().SetMetadataOption(funName_);
+    ShowHitCounts();
+}
+
+void CSmartConfigSet::ShowHitCounts() {
+    CAudioVideoPlay* session = Pane().Session();
+    for (int slot = 1; slot <= kMaxRules; ++slot) {
+        const QString token = ruleTitle_.Slots().TokenAt(slot);
+        const bool counted =
+            session && !funName_.isEmpty() && ruleTitle_.Slots().IsShown(slot) && !token.isEmpty();
+        ruleTitle_.ShowHits(slot, counted ? session->RuleHits(funName_, token) : -1);
+    }
 }
 
 void CSmartConfigSet::SelectRule(int current) {
@@ -333,6 +349,9 @@ bool CSmartConfigSet::OnCommand(int offset) {
     const bool taken = body_->OnCommand(offset) || CVideoPageDialog::OnCommand(offset);
     SyncHistoryButtons();  // a tab, Save or Recover
     UpdateTabOrder();      // Recover and Discard build the panel anew
+    if (offset == kSaveOffset || offset == kRecoverOffset) {
+        RestartHitCounts();  // the rules changed: count what they do now
+    }
     return taken;
 }
 
@@ -373,6 +392,7 @@ void CSmartConfigSet::OnTimer(int id) {
         ClaimOverlay();
         Pane().StartPreview();
     }
+    ShowHitCounts();
     QWidget* video = Pane().VideoWindow();
     if (session && video && session->IsPlaying() && session->FirstFrameDrawn() &&
         body_->VideoPort() != session->PlayPort()) {
@@ -390,6 +410,7 @@ void CSmartConfigSet::hideEvent(QHideEvent* event) {
     CVideoPageDialog::hideEvent(event);
     previewAsked_ = false;
     Pane().MarkOverlayDrawn(false);
+    Pane().SetMetadataOption(QString());  // the next page chooses its own
     // Another page: what was done here is no longer undone from there.
     if (body_) {
         body_->Controller().Engine().ResetHistory();

@@ -77,6 +77,10 @@ private:
     // The undo and redo buttons show with Save on the parameter tab, and
     // are enabled while there is a step to undo or redo.
     void SyncHistoryButtons();
+    // The live picture shows the targets and hits of the function shown;
+    // setting it starts every rule's count afresh.
+    void RestartHitCounts();
+    void ShowHitCounts();
 
     CSmartConfigHeader header_;
     CSmartFunTitle funTitle_;

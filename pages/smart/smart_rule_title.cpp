@@ -1,5 +1,7 @@
 #include "smart_rule_title.h"
 
+#include <QLabel>
+
 #include "com_str.h"
 #include "smart_config_layout.h"
 #include "smart_config_set.h"
@@ -95,4 +97,40 @@ void CSmartRuleTitle::UpdateButtons() {
     }
     add_.Show(active_ ? 1 : 0);
     del_.Show(active_ && current_ >= 1 ? 1 : 0);
+}
+
+void CSmartRuleTitle::ShowHits(int slot, int hits) {
+    if (slot < 1 || slot > kMaxRules) {
+        return;
+    }
+    vexo::CXPButton* button = ruleButtons_[slot - 1].Control();
+    if (button == nullptr) {
+        return;
+    }
+    QPointer<QLabel>& badge = hitBadges_[slot - 1];
+    if (hits < 0) {
+        button->setProperty(kHitsProperty, QVariant());
+        if (badge) {
+            badge->hide();
+        }
+        return;
+    }
+    if (button->property(kHitsProperty).toInt() == hits && badge && badge->isVisible()) {
+        return;
+    }
+    button->setProperty(kHitsProperty, hits);
+    if (!badge) {
+        badge = new QLabel(button);
+        badge->setAttribute(Qt::WA_TransparentForMouseEvents);
+        badge->setAlignment(Qt::AlignCenter);
+        badge->setStyleSheet(
+            QStringLiteral("QLabel { background: #d83a2e; color: white; border-radius: 7px;"
+                           " font-size: 10px; padding: 0 3px; }"));
+    }
+    badge->setText(hits > 999 ? QStringLiteral("999+") : QString::number(hits));
+    badge->adjustSize();
+    const int width = std::max(14, badge->width());
+    badge->setGeometry(button->width() - width - 2, 2, width, 14);
+    badge->show();
+    badge->raise();
 }

@@ -9,6 +9,7 @@
 // since "Advance Param" cannot be deleted. With no button in use both are
 // hidden.
 
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "dlg_part_base.h"
 #include "rule_slots.h"
 
+class QLabel;
 class QWidget;
 
 class CSmartRuleTitle : public CSmartConfigBase {
@@ -42,6 +44,12 @@ public:
     const vexo::smart::RuleSlots& Slots() const { return slots_; }
     QString CurrentToken() const { return slots_.TokenAt(current_); }
 
+    // How often the rule of `slot` fired on the live picture, as a small
+    // count in the button's corner and its dynamic property
+    // "vexoRuleHits"; a negative count hides it.
+    void ShowHits(int slot, int hits);
+    static constexpr char kHitsProperty[] = "vexoRuleHits";
+
 private:
     void UpdateButtons();
 
@@ -50,6 +58,7 @@ private:
     vexo::CAutoXpBtn add_;
     vexo::CAutoXpBtn del_;
     vexo::smart::RuleSlots slots_;
+    std::array<QPointer<QLabel>, vexo::smart::kMaxRules> hitBadges_;
     int current_ = 0;
     bool advance_ = true;
     bool active_ = false;  // a function is selected

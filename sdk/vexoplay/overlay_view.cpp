@@ -57,6 +57,10 @@ void OverlayView::paintEvent(QPaintEvent*) {
     if (auto port = port_.lock()) {
         QPainter painter(this);
         port->Paint(painter, rect());
+        const int boxes = port->LastMetadataDrawn().boxes;
+        if (parentWidget()->property(kTargetBoxesProperty).toInt() != boxes) {
+            parentWidget()->setProperty(kTargetBoxesProperty, boxes);
+        }
     }
 }
 

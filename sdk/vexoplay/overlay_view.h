@@ -20,6 +20,9 @@ public:
     // The window's dynamic property that holds the number of items shown
     // over it, as of the last repaint.
     static constexpr char kShownItemsProperty[] = "vexoOverlayItems";
+    // And the number of target boxes the last repaint drew from the
+    // picture's metadata.
+    static constexpr char kTargetBoxesProperty[] = "vexoMetadataTargets";
 
     // A new picture or a change of the items: repaint. Once the port has a
     // picture, it covers the whole view, so the window underneath is no

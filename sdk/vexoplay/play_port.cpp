@@ -1,5 +1,6 @@
 #include "play_port.h"
 
+#include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -47,23 +48,11 @@ bool ParseStreamHeader(const uint8_t* data, int32_t length, StreamHeader& header
 }
 
 bool ParseCaptureTime(const uint8_t* data, int32_t length, int64_t& captureUs) {
-    // The camera's metadata is a few hundred bytes; anything far larger is
-    // not worth parsing for one number.
-    constexpr int32_t kMaxMetadata = 64 * 1024;
-    if (data == nullptr || length <= 0 || length > kMaxMetadata) {
+    PictureMetadata metadata;
+    if (!ParsePictureMetadata(data, length, metadata) || metadata.captureUs <= 0) {
         return false;
     }
-    const QJsonDocument doc = QJsonDocument::fromJson(
-        QByteArray::fromRawData(reinterpret_cast<const char*>(data), length));
-    if (!doc.isObject()) {
-        return false;
-    }
-    // Whole numbers only: a fraction or a text is no clock reading.
-    const qint64 number = doc.object().value(QStringLiteral("capture_us")).toInteger(0);
-    if (number <= 0) {
-        return false;
-    }
-    captureUs = number;
+    captureUs = metadata.captureUs;
     return true;
 }
 
@@ -117,8 +106,8 @@ bool PlayPort::Input(const uint8_t* data, int32_t length) {
 }
 
 void PlayPort::NoteMetadata(const uint8_t* data, int32_t length) {
-    int64_t captureUs = 0;
-    if (!ParseCaptureTime(data, length, captureUs)) {
+    auto metadata = std::make_shared<PictureMetadata>();
+    if (!ParsePictureMetadata(data, length, *metadata)) {
         return;
     }
     std::lock_guard lock(mutex_);
@@ -128,10 +117,52 @@ void PlayPort::NoteMetadata(const uint8_t* data, int32_t length) {
         (!captureMarks_.empty() && captureMarks_.back().sequence >= lastVideoSequence_)) {
         return;
     }
-    captureMarks_.push_back({lastVideoSequence_, captureUs});
+    for (const MetadataEvent& event : metadata->events) {
+        if (!event.start) {
+            continue;
+        }
+        if (metadataChoice_.functions.contains(event.function)) {
+            ++metadataHits_[event.function.toStdString() + '\n' + event.rule.toStdString()];
+        }
+        if (!metadataChoice_.DrawsEvent(event.function) || event.shape.empty()) {
+            continue;
+        }
+        // A rule firing again while it shows stays red a second longer.
+        const QString key = event.function + u'\n' + event.rule;
+        const auto shown = std::find_if(flashes_.begin(), flashes_.end(),
+                                        [&key](const Flash& flash) { return flash.key == key; });
+        if (shown != flashes_.end()) {
+            shown->shape = event.shape;
+            shown->shownAtMs = 0;
+        } else if (flashes_.size() < kMaxFlashes) {
+            flashes_.push_back({key, event.shape, lastVideoSequence_, 0});
+        }
+    }
+    captureMarks_.push_back({lastVideoSequence_, std::move(metadata)});
     if (captureMarks_.size() > kMaxCaptureMarks) {
         captureMarks_.pop_front();
     }
+}
+
+std::vector<std::vector<QPointF>> PlayPort::FlashesToPaintLocked() const {
+    std::vector<std::vector<QPointF>> shapes;
+    const int64_t now = QDateTime::currentMSecsSinceEpoch();
+    for (auto it = flashes_.begin(); it != flashes_.end();) {
+        if (it->sequence > shownSequence_) {
+            ++it;  // its picture is not on screen yet
+            continue;
+        }
+        if (it->shownAtMs == 0) {
+            it->shownAtMs = now;
+        }
+        if (now - it->shownAtMs >= kFlashMs) {
+            it = flashes_.erase(it);
+            continue;
+        }
+        shapes.push_back(it->shape);
+        ++it;
+    }
+    return shapes;
 }
 
 bool PlayPort::ShownCaptureTime(int64_t& captureUs) const {
@@ -142,10 +173,11 @@ bool PlayPort::ShownCaptureTime(int64_t& captureUs) const {
     const auto it = std::lower_bound(
         captureMarks_.begin(), captureMarks_.end(), shownSequence_,
         [](const CaptureMark& mark, int64_t sequence) { return mark.sequence < sequence; });
-    if (it == captureMarks_.end() || it->sequence != shownSequence_) {
+    if (it == captureMarks_.end() || it->sequence != shownSequence_ ||
+        it->metadata->captureUs <= 0) {
         return false;
     }
-    captureUs = it->captureUs;
+    captureUs = it->metadata->captureUs;
     return true;
 }
 
@@ -208,6 +240,20 @@ std::string PlayPort::MetadataConfig(const std::string& key) const {
 void PlayPort::SetMetadataOption(const std::string& option) {
     std::lock_guard lock(mutex_);
     metadataOption_ = option;
+    metadataChoice_ = MetadataChoice::FromOption(QString::fromLocal8Bit(option));
+    metadataHits_.clear();
+    flashes_.clear();
+}
+
+int PlayPort::MetadataHits(const std::string& function, const std::string& rule) const {
+    std::lock_guard lock(mutex_);
+    const auto it = metadataHits_.find(function + '\n' + rule);
+    return it == metadataHits_.end() ? 0 : it->second;
+}
+
+MetadataDrawn PlayPort::LastMetadataDrawn() const {
+    std::lock_guard lock(mutex_);
+    return lastDrawn_;
 }
 
 std::string PlayPort::MetadataOption() const {
@@ -220,18 +266,41 @@ void PlayPort::Paint(QPainter& painter, const QRect& area) const {
     VEXOPLAY_DrawCallback callback;
     void* user;
     int32_t port;
+    std::shared_ptr<const PictureMetadata> metadata;
+    std::vector<std::vector<QPointF>> fired;
+    MetadataChoice choice;
+    QString language;
     {
         std::lock_guard lock(mutex_);
         picture = picture_;  // shared, not copied
         if (picture != nullptr) {
             shownSequence_ = pictureSequence_;
+            // The metadata drawn is the shown picture's own.
+            const auto mark = std::lower_bound(
+                captureMarks_.begin(), captureMarks_.end(), shownSequence_,
+                [](const CaptureMark& m, int64_t sequence) { return m.sequence < sequence; });
+            if (mark != captureMarks_.end() && mark->sequence == shownSequence_) {
+                metadata = mark->metadata;
+            }
+            fired = FlashesToPaintLocked();
+        }
+        choice = metadataChoice_;
+        const auto found = metadataConfig_.find("MetadataViewer.Language");
+        if (found != metadataConfig_.end()) {
+            language = QString::fromLocal8Bit(found->second);
         }
         callback = drawCallback_;
         user = drawUser_;
         port = id_;
     }
+    MetadataDrawn drawn;
     if (picture != nullptr) {
         painter_.Paint(painter, area, picture);
+        drawn = PaintMetadata(painter, area, metadata.get(), choice, language, fired);
+    }
+    {
+        std::lock_guard lock(mutex_);
+        lastDrawn_ = drawn;
     }
     PaintItems(painter);
     // The callback may call back into the library, so no lock is held.

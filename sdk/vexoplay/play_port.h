@@ -14,6 +14,7 @@
 #include <mutex>
 #include <string>
 
+#include "metadata_painter.h"
 #include "overlay_list.h"
 #include "picture_painter.h"
 #include "stream_decoder.h"
@@ -59,8 +60,13 @@ public:
     void SetSmoothLevel(int32_t level);
     void SetMetadataConfig(const std::string& key, const std::string& value);
     std::string MetadataConfig(const std::string& key) const;
+    // A new option also clears the hits counted so far.
     void SetMetadataOption(const std::string& option);
     std::string MetadataOption() const;
+    // Start events of a rule of a chosen function since the option was set.
+    int MetadataHits(const std::string& function, const std::string& rule) const;
+    // What the last paint drew of the metadata.
+    MetadataDrawn LastMetadataDrawn() const;
 
     // Binds the port to a window; the overlay view is created on the
     // window's thread, so this may be called from any thread.
@@ -121,8 +127,19 @@ private:
     // picture still finds its mark when it is painted.
     struct CaptureMark {
         int64_t sequence;
-        int64_t captureUs;
+        std::shared_ptr<const PictureMetadata> metadata;
     };
+    // The shape of a rule that fired, drawn for a second from the first
+    // paint of the picture whose metadata told of it.
+    struct Flash {
+        QString key;  // function and rule
+        std::vector<QPointF> shape;
+        int64_t sequence;
+        int64_t shownAtMs;  // 0 until painted
+    };
+    static constexpr int64_t kFlashMs = 1000;
+    static constexpr size_t kMaxFlashes = 32;
+    std::vector<std::vector<QPointF>> FlashesToPaintLocked() const;
     static constexpr size_t kMaxCaptureMarks = 256;
     int64_t lastSequence_ = 0;       // handed to the newest queued packet
     int64_t lastVideoSequence_ = 0;  // the packet a metadata packet belongs to
@@ -134,6 +151,10 @@ private:
     int32_t smoothLevel_ = 0;
     std::map<std::string, std::string> metadataConfig_;
     std::string metadataOption_;
+    MetadataChoice metadataChoice_;
+    std::map<std::string, int> metadataHits_;  // by function "\n" rule
+    mutable std::vector<Flash> flashes_;
+    mutable MetadataDrawn lastDrawn_;
 };
 
 }  // namespace vexoplay

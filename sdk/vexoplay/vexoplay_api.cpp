@@ -172,6 +172,14 @@ int VEXOPLAY_SetMetadataOption(int32_t port, const char* option) {
     return 1;
 }
 
+int32_t VEXOPLAY_GetMetadataHits(int32_t port, const char* function, const char* rule) {
+    const auto p = FindPort(port);
+    if (p == nullptr || function == nullptr || rule == nullptr) {
+        return -1;
+    }
+    return p->MetadataHits(function, rule);
+}
+
 int VEXOPLAY_SetDrawFunCallBack(int32_t port, VEXOPLAY_DrawCallback callback, void* user) {
     const auto p = FindPort(port);
     if (p == nullptr) {

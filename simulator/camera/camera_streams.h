@@ -12,7 +12,8 @@ namespace devsim::camera {
 
 class CameraStreams {
 public:
-    CameraStreams(VideoCodec codec, std::function<HeadPosition()> head);
+    CameraStreams(VideoCodec codec, std::function<HeadPosition()> head,
+                  AnalyticsFactory analytics = {});
 
     // The channel of a stream code, or nullptr for a code the camera lacks.
     StreamChannel* Channel(int code);

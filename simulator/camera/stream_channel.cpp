@@ -27,8 +27,12 @@ long long RealtimeMicros() {
 
 }  // namespace
 
-StreamChannel::StreamChannel(StreamFormat format, std::function<HeadPosition()> head)
-    : format_(format), head_(std::move(head)), header_(MakeHeader(format_)) {}
+StreamChannel::StreamChannel(StreamFormat format, std::function<HeadPosition()> head,
+                             AnalyticsFactory analytics)
+    : format_(format),
+      head_(std::move(head)),
+      analytics_(std::move(analytics)),
+      header_(MakeHeader(format_)) {}
 
 StreamChannel::~StreamChannel() {
     {
@@ -124,6 +128,8 @@ void StreamChannel::Run() {
         return;
     }
     ViewRenderer renderer(format_.width, format_.height);
+    const std::unique_ptr<PictureAnalytics> analytics =
+        analytics_ ? analytics_(format_.width, format_.height) : nullptr;
     const auto period = std::chrono::microseconds(1000000 / format_.fps);
     auto next = std::chrono::steady_clock::now();
     std::vector<EncodedUnit> units;
@@ -145,17 +151,22 @@ void StreamChannel::Run() {
             return;
         }
         ++encoded_;
+        char json[192];
+        std::snprintf(json, sizeof json,
+                      R"({"capture_us": %lld, "frame": %llu, "pan": %.4f, "tilt": %.4f, )"
+                      R"("zoom": %.4f)",
+                      captured, static_cast<unsigned long long>(picture), head.pan, head.tilt,
+                      head.zoom);
+        std::string metadata = json;
+        if (analytics) {
+            metadata += analytics->MetadataMembers(head, captured);
+        }
+        metadata += '}';
         for (const EncodedUnit& unit : units) {
-            char json[192];
-            std::snprintf(json, sizeof json,
-                          R"({"capture_us": %lld, "frame": %llu, "pan": %.4f, "tilt": %.4f, )"
-                          R"("zoom": %.4f})",
-                          captured, static_cast<unsigned long long>(picture), head.pan, head.tilt,
-                          head.zoom);
             auto bytes = std::make_shared<std::string>();
-            bytes->reserve(unit.data.size() + sizeof json + 16);
+            bytes->reserve(unit.data.size() + metadata.size() + 16);
             AppendPacket(*bytes, kVideo, unit.data);
-            AppendPacket(*bytes, kMetadata, json);
+            AppendPacket(*bytes, kMetadata, metadata);
             Broadcast({std::move(bytes), unit.key});
         }
         // A late tick (a busy machine) skips pictures rather than bunching

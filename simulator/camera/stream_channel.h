@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "picture_analytics.h"
 #include "video_encoder.h"
 #include "view_renderer.h"
 #include "viewer_queue.h"
@@ -28,8 +29,11 @@ struct StreamFormat {
 
 class StreamChannel {
 public:
-    // `head` tells where the PTZ head points at the moment of a picture.
-    StreamChannel(StreamFormat format, std::function<HeadPosition()> head);
+    // `head` tells where the PTZ head points at the moment of a picture;
+    // `analytics`, when set, adds what the analytics saw to each picture's
+    // metadata.
+    StreamChannel(StreamFormat format, std::function<HeadPosition()> head,
+                  AnalyticsFactory analytics = {});
     ~StreamChannel();
     StreamChannel(const StreamChannel&) = delete;
     StreamChannel& operator=(const StreamChannel&) = delete;
@@ -56,6 +60,7 @@ private:
 
     const StreamFormat format_;
     const std::function<HeadPosition()> head_;
+    const AnalyticsFactory analytics_;
     const std::string header_;
 
     std::mutex lifecycle_;  // Join and Leave: start and stop of the thread

@@ -8,9 +8,9 @@ extern "C" {
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <vector>
 
 #include "clock_text.h"
+#include "street_movers.h"
 #include "world_panorama.h"
 
 namespace devsim::camera {
@@ -25,40 +25,6 @@ constexpr int kLevelRow = 1000;
 
 int Even(double value) {
     return static_cast<int>(std::lround(value / 2.0)) * 2;
-}
-
-// Things that move through the street: cars on the two lanes, walkers on
-// the two pavements. Each travels round the whole turn at its own speed.
-struct Mover {
-    double start;  // panorama column at time 0
-    double speed;  // columns per second, negative to the left
-    int bottom;    // panorama row it stands on
-    int length;    // columns
-    int height;    // rows
-    YuvColour colour;
-    bool car;
-};
-
-const std::vector<Mover>& Movers() {
-    static const std::vector<Mover> movers = [] {
-        std::vector<Mover> list;
-        for (int i = 0; i < 14; ++i) {
-            const bool right = i % 2 == 0;
-            const int shade = (i * 53) % 200;
-            list.push_back({i * 587.0, (right ? 1 : -1) * (160.0 + (i * 37) % 140),
-                            right ? 1265 : 1385, 180, 70,
-                            FromRgb(55 + shade, 200 - shade, 90 + i * 10), true});
-        }
-        for (int i = 0; i < 24; ++i) {
-            const bool near = i % 2 == 0;
-            const int shade = (i * 71) % 180;
-            list.push_back({i * 341.0, (i % 3 == 0 ? -1 : 1) * (30.0 + (i * 13) % 35),
-                            near ? 1150 : 1435, 26, 110, FromRgb(200 - shade, 60 + shade, 120),
-                            false});
-        }
-        return list;
-    }();
-    return movers;
 }
 
 }  // namespace
@@ -88,7 +54,7 @@ ViewRenderer::~ViewRenderer() {
 }
 
 bool ViewRenderer::Render(const YuvCanvas& target, const HeadPosition& head,
-                          long long realtimeMicros) {
+                          long long realtimeMicros, bool traffic) {
     const WorldPanorama& world = SharedPanorama();
     const Crop crop = CropFor(head, width_, height_);
     // The context is rebuilt only when the crop size changes (while zooming).
@@ -111,9 +77,9 @@ bool ViewRenderer::Render(const YuvCanvas& target, const HeadPosition& head,
         height_) {
         return false;
     }
-    // Keep seconds small so that double precision places movers exactly.
-    const double seconds = static_cast<double>(realtimeMicros % 3600000000LL) / 1e6;
-    DrawTraffic(target, crop, seconds);
+    if (traffic) {
+        DrawTraffic(target, crop, SecondsInHour(realtimeMicros));
+    }
 
     const int scale = std::max(1, height_ / 240);
     DrawText(target, 4 * scale, 4 * scale, scale, ClockText(realtimeMicros));
@@ -128,25 +94,13 @@ void ViewRenderer::DrawTraffic(const YuvCanvas& target, const Crop& crop, double
     const YuvColour glass = FromRgb(40, 60, 80);
     const YuvColour tyre = FromRgb(20, 20, 20);
     const YuvColour skin = FromRgb(230, 190, 160);
-    for (const Mover& mover : Movers()) {
-        double column = std::fmod(mover.start + mover.speed * seconds, P::kTurnWidth);
-        column = column < 0 ? column + P::kTurnWidth : column;
-        double offset = column - crop.x;
-        if (offset < -mover.length) {
-            offset += P::kTurnWidth;
-        } else if (offset > P::kTurnWidth - mover.length) {
-            offset -= P::kTurnWidth;
-        }
-        if (offset > crop.width || offset + mover.length < 0) {
-            continue;
-        }
-        const int top = mover.bottom - mover.height;
-        if (top > crop.y + crop.height || mover.bottom < crop.y) {
-            continue;
-        }
+    for (const PlacedMover& placed : MoversInCrop(crop, seconds)) {
+        const Mover& mover = Movers()[static_cast<size_t>(placed.index)];
+        const double offset = placed.offset;
+        const int top = placed.top;
         auto rect = [&](double x, double y, double w, double h, YuvColour colour) {
             const int px = static_cast<int>(std::floor((offset + x) * scale));
-            const int py = static_cast<int>(std::floor((top + y - crop.y) * scale));
+            const int py = static_cast<int>(std::floor((top + y) * scale));
             target.FillRect(px, py, std::max(1, static_cast<int>(w * scale)),
                             std::max(1, static_cast<int>(h * scale)), colour);
         };

@@ -38,8 +38,11 @@ public:
 
     // Draws one picture into `target` (of the renderer's size). The moving
     // things are placed by the wall-clock instant, so every stream shows
-    // the same street at the same moment. Returns false when scaling failed.
-    bool Render(const YuvCanvas& target, const HeadPosition& head, long long realtimeMicros);
+    // the same street at the same moment. Without `traffic` the street is
+    // empty (what the analytics' tests compare against). Returns false when
+    // scaling failed.
+    bool Render(const YuvCanvas& target, const HeadPosition& head, long long realtimeMicros,
+                bool traffic = true);
 
 private:
     void DrawTraffic(const YuvCanvas& target, const Crop& crop, double seconds) const;

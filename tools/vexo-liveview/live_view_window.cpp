@@ -30,6 +30,9 @@ LiveViewWindow::LiveViewWindow(const LiveViewOptions& options, QWidget* parent)
     setWindowTitle(texts_.title + QStringLiteral(" - ") + options_.device);
     session_.SetUiLanguage(options.language == Language::Chinese ? QStringLiteral("chinese")
                                                                  : QStringLiteral("english"));
+    // The camera's targets with their classes, and every rule that fires.
+    session_.SetMetadataOption(
+        QStringLiteral("zelk:ShowTargetBox,zelk:ShowObjectClass,zelk:ShowRuleGeometry"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(frame_, 1);

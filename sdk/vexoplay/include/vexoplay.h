@@ -157,6 +157,22 @@ VEXOPLAY_API int VEXOPLAY_GetMediaInfo(int32_t port, VexoplayMediaInfo* info);
 VEXOPLAY_API int VEXOPLAY_SetMetadataConfig(int32_t port, const char* key, const char* value);
 VEXOPLAY_API int VEXOPLAY_SetMetadataOption(int32_t port, const char* option);
 
+/* What the metadata option draws between the picture and the items: names
+ * separated by commas, semicolons or spaces. A function's device name
+ * ("zelk:Wire_Cross_Event") draws the targets of the pictures whose
+ * metadata lists that function, each box with its class (in the language of
+ * "MetadataViewer.Language": "chinese", else English), and draws the shape
+ * of each of its rules red for a second after it fired. The metadata menu's
+ * names draw for every function: "zelk:ShowTargetBox" boxes,
+ * "zelk:ShowObjectClass" classes, "zelk:ShowRuleGeometry" fired shapes. An
+ * empty option draws nothing. Each picture is drawn with its own metadata
+ * (the metadata packet that follows its video packet).
+ *
+ * The number of times a rule of a function named in the option fired
+ * (start events) since the option was last set; -1 for an unknown port or
+ * a null text. */
+VEXOPLAY_API int32_t VEXOPLAY_GetMetadataHits(int32_t port, const char* function, const char* rule);
+
 /* Sets (or with a null callback clears) the port's draw callback. */
 VEXOPLAY_API int VEXOPLAY_SetDrawFunCallBack(int32_t port, VEXOPLAY_DrawCallback callback,
                                              void* user);

@@ -1,7 +1,8 @@
 // The play library carries the camera's capture time of each picture, named
 // by the metadata packet that follows the picture's video packet, through
 // the decoder to the painted picture: VEXOPLAY_GetShownCaptureTime, read in
-// the draw callback that follows each painted picture.
+// the draw callback that follows each painted picture. The targets the
+// viewer draws come from the same packet.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -166,6 +167,36 @@ TEST_F(CaptureTime, MetadataThatNamesNoTimeIsIgnored) {
     ASSERT_EQ(Stamp(4242), 1);
     Settle();
     EXPECT_EQ(Shown(), 4242);
+}
+
+// The viewer draws each picture with the targets of its own metadata, as
+// many boxes as that packet names, for the functions of the option only.
+TEST_F(CaptureTime, EachPictureIsDrawnWithItsOwnTargets) {
+    auto packet = [](int targets) {
+        std::string text =
+            R"({"capture_us": 1, "functions": ["zelk:Intrusion_Event"], "targets": [)";
+        for (int i = 0; i < targets; ++i) {
+            text += (i ? "," : "") + std::string(R"({"id": )") + std::to_string(i + 1) +
+                    R"(, "class": "person", "box": [-0.5, 0.5, -0.4, 0.1]})";
+        }
+        return text + "]}";
+    };
+    auto boxes = [this] { return window.property("vexoMetadataTargets").toInt(); };
+    ASSERT_EQ(VEXOPLAY_SetMetadataOption(port, "zelk:Intrusion_Event"), 1);
+    for (int targets = 1; targets <= 3; ++targets) {
+        ASSERT_EQ(Picture(), 1);
+        ASSERT_EQ(Metadata(packet(targets)), 1);
+        Settle();
+        EXPECT_EQ(boxes(), targets);
+    }
+    ASSERT_EQ(Picture(), 1);  // without metadata: no boxes of another picture
+    Settle();
+    EXPECT_EQ(boxes(), 0);
+    ASSERT_EQ(VEXOPLAY_SetMetadataOption(port, "zelk:Loitering_Event"), 1);
+    ASSERT_EQ(Picture(), 1);
+    ASSERT_EQ(Metadata(packet(2)), 1);
+    Settle();
+    EXPECT_EQ(boxes(), 0) << "the camera runs no loitering rules";
 }
 
 }  // namespace
