@@ -30,11 +30,13 @@ run_one() {
     local rc=0
     "$fuzzer" "$corpus" -max_total_time="$seconds" -print_final_stats=1 \
         -artifact_prefix="$work/$name-" >"$log" 2>&1 || rc=$?
-    {
-        echo "== $name for ${seconds}s (corpus $units_before -> $(find "$corpus" -type f | wc -l) units)"
-        tail -n 12 "$log"
-        [ "$rc" = 0 ] || echo "FINDING in $name (see $work/$name-*)"
-    }
+    # One write per target, so that the summaries of targets running side
+    # by side do not interleave.
+    local summary
+    summary="== $name for ${seconds}s (corpus $units_before -> $(find "$corpus" -type f | wc -l) units)
+$(tail -n 12 "$log")"
+    [ "$rc" = 0 ] || summary+=$'\n'"FINDING in $name (see $work/$name-*)"
+    printf '%s\n' "$summary"
     return "$rc"
 }
 export -f run_one
