@@ -5,7 +5,9 @@
 
 #include "audio_video_play.h"
 #include "dialog_manager.h"
+#include "popup_forms.h"
 #include "smart_scene_set.h"
+#include "ui_helpers.h"
 
 namespace {
 constexpr int kXpBase = 18000;
@@ -22,6 +24,7 @@ const QRect kPanelArea(720, 85, 550, 520);
 CSceneSetBodyTitle::CSceneSetBodyTitle(CAudioVideoPlay* session) : CAVPlayBase(session) {}
 
 CSceneSetBodyTitle::~CSceneSetBodyTitle() {
+    engine_.SetChangeListener(nullptr);
     engine_.Clear();
 }
 
@@ -31,6 +34,7 @@ void CSceneSetBodyTitle::Create(QWidget* parent) {
     CreateButtons();
     RouteVideoInput();  // the module panels' geometry is drawn on the video
     PlaceEngine();
+    engine_.SetChangeListener([this] { UpdateMarks(); });
 }
 
 void CSceneSetBodyTitle::PlaceEngine() {
@@ -53,6 +57,7 @@ void CSceneSetBodyTitle::FitVideo(const QRect& rect) {
 void CSceneSetBodyTitle::LoadTabs() {
     ClearPanel();
     tabs_.clear();
+    captions_.clear();
     modules_.clear();
     sceneModules_.clear();
     metadataMenu_.clear();
@@ -101,6 +106,7 @@ void CSceneSetBodyTitle::LoadTabs() {
         tabs_.push_back(std::move(tab));
         x += width + kTabGap;
     }
+    captions_ = texts;
 }
 
 void CSceneSetBodyTitle::ReadScenePosition() {
@@ -134,13 +140,17 @@ void CSceneSetBodyTitle::SelectTab(int index) {
     }
     FinishEditing();
     Page()->SetEditMode(index);
-    for (size_t slot = 0; slot < tabs_.size(); ++slot) {
-        tabs_[slot]->Control()->SetSelected(kPtzTab + int(slot) == index ? 1 : 0);
-    }
+    ShowSelected(index);
     ClearPanel();
     Page()->ShowPtzPanel(index == kPtzTab);
     if (index != kPtzTab) {
         LoadData();
+    }
+}
+
+void CSceneSetBodyTitle::ShowSelected(int index) {
+    for (size_t slot = 0; slot < tabs_.size(); ++slot) {
+        tabs_[slot]->Control()->SetSelected(kPtzTab + int(slot) == index ? 1 : 0);
     }
 }
 
@@ -150,6 +160,40 @@ void CSceneSetBodyTitle::ClearPanel() {
     engine_.ClearShapes();
     engine_.Clear();
     shownModule_.clear();
+    UpdateMarks();
+}
+
+bool CSceneSetBodyTitle::IsModified() const {
+    return !shownModule_.isEmpty() && engine_.IsChanged();
+}
+
+void CSceneSetBodyTitle::UpdateMarks() {
+    const bool edited = IsModified();
+    const int mode = Page() ? Page()->EditMode() : kPtzTab;
+    for (size_t slot = 0; slot < tabs_.size() && slot < size_t(captions_.size()); ++slot) {
+        tabs_[slot]->Control()->setText(
+            vexo::EditedCaption(captions_[qsizetype(slot)], edited && kPtzTab + int(slot) == mode));
+    }
+}
+
+bool CSceneSetBodyTitle::ConfirmLeave() {
+    FinishEditing();  // a point being edited counts as an edit
+    if (!IsModified()) {
+        return true;
+    }
+    const QWidget* video = VideoWindow();
+    const QPoint at = video ? video->mapToGlobal(video->rect().center()) : QPoint();
+    switch (vexo::AskSaveChanges(at.x(), at.y())) {
+        case vexo::kSaveChangesSave:
+            Page()->Save();
+            // A save the device refused keeps the operator here, edits intact.
+            return !IsModified();
+        case vexo::kSaveChangesDiscard:
+            LoadData();
+            return true;
+        default:
+            return false;
+    }
 }
 
 void CSceneSetBodyTitle::LoadDataUnlessShown() {
@@ -203,7 +247,14 @@ void CSceneSetBodyTitle::PeriodicUpdate() {
 
 bool CSceneSetBodyTitle::OnCommand(int offset) {
     if (offset >= kPtzTab && offset < kPtzTab + int(tabs_.size())) {
-        SelectTab(offset);
+        const int shown = Page() ? Page()->EditMode() : kPtzTab;
+        if (offset == shown && IsModified()) {
+            ShowSelected(shown);  // the edits stay: nothing to read again
+        } else if (ConfirmLeave()) {
+            SelectTab(offset);
+        } else {
+            ShowSelected(shown);  // the pressed look goes back to the tab shown
+        }
         return true;
     }
     if (OnButton(offset)) {
@@ -233,7 +284,11 @@ int CSceneSetBodyTitle::SaveModule() {
     context.StoreObjectValues(params, objects, record);
     const SceneRecord& scene = Page()->Scene();
     context.SetReferenceScene(scene.name, scene.token);
-    return context.ModifyModuleParam(record);
+    const int saved = context.ModifyModuleParam(record);
+    if (saved) {
+        engine_.MarkUnchanged();
+    }
+    return saved;
 }
 
 void CSceneSetBodyTitle::PostSaveUpdate() {

@@ -67,6 +67,16 @@ public:
     // After a save: the scene's stored position is read again.
     void PostSaveUpdate();
 
+    // Unsaved edits of the module tab shown: its panel differs from what
+    // the device held when read or last saved. Only the tab shown can hold
+    // them, as leaving a tab settles its edits first.
+    bool IsModified() const;
+    // Before the operator leaves the module tab shown (another tab, Return,
+    // another page): with unsaved edits asks "Save changes?"; Save runs the
+    // page's save, Discard reads the device's values again. False when the
+    // operator stays (Cancel, or a save the device refused).
+    bool ConfirmLeave();
+
     // Shows `deviceText` (a one-point GeometryText) as the point of `key`
     // over the video, ending the point editor first when it edits that key.
     void ShowPoint(const QString& key, const QString& deviceText);
@@ -82,8 +92,13 @@ private:
     void ReadScenePosition();
     void ClearPanel();
     void PlaceEngine();
+    // The pressed look on the tab `index` alone.
+    void ShowSelected(int index);
+    // Puts the unsaved-edits mark on the module tab shown, or takes it off.
+    void UpdateMarks();
 
     std::vector<std::unique_ptr<vexo::CAutoXpBtn>> tabs_;
+    QStringList captions_;  // the tabs' texts without the unsaved-edits mark
     QStringList modules_;
     std::map<QString, QString> sceneModules_;
     QStringList metadataMenu_;

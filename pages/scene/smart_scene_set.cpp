@@ -304,12 +304,15 @@ void CSmartSceneSet::Recover() {
     }
 }
 
+bool CSmartSceneSet::ConfirmLeave() {
+    return !isVisible() || body_->ConfirmLeave();
+}
+
 void CSmartSceneSet::Return() {
     CDialogManager* manager = Manager();
-    if (manager == nullptr) {
+    if (manager == nullptr || !body_->ConfirmLeave()) {
         return;
     }
-    body_->FinishEditing();
     // The function lists are read again before the index page rebuilds its
     // tiles, so that functions saved here show on the scene's tile at once.
     manager->BuildSceneFunctionLists();

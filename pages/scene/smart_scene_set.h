@@ -56,6 +56,7 @@ public:
     // scene's kind.
     void LoadScene(const SceneRecord& scene) override;
     void RefreshScene() override;
+    bool ConfirmLeave() override;
     void Save();
     void Recover();
     void Return();
