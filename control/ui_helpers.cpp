@@ -41,6 +41,23 @@ int AskSaveChanges(int x, int y) {
                                                                        : kSaveChangesCancel;
 }
 
+bool ConfirmLeaveEdits(const QPoint& at, const std::function<bool()>& isModified,
+                       const std::function<void()>& save, const std::function<void()>& discard) {
+    if (!isModified()) {
+        return true;
+    }
+    switch (AskSaveChanges(at.x(), at.y())) {
+        case kSaveChangesSave:
+            save();
+            return !isModified();
+        case kSaveChangesDiscard:
+            discard();
+            return true;
+        default:
+            return false;
+    }
+}
+
 int ConfirmWithValue(int x, int y, int form, int& value) {
     if (!g_display) {
         return 0;

@@ -2,8 +2,10 @@
 // Small shared helpers of the pages: messages, confirmations, shortened
 // labels and picture sizes.
 
+#include <QPoint>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 namespace vexo {
 
@@ -21,6 +23,12 @@ int Confirm(int x, int y, int form);
 // kSaveChangesCancel (popup_forms.h). Without an installed message display
 // nothing is asked and the edits are discarded.
 int AskSaveChanges(int x, int y);
+// What a page does before it is left: nothing when `isModified()` is false;
+// else it asks "Save changes?" at `at`. Save runs `save` and lets the
+// operator leave only when the edits are saved (a refused save keeps them
+// here); Discard runs `discard` and leaves; Cancel stays. True to leave.
+bool ConfirmLeaveEdits(const QPoint& at, const std::function<bool()>& isModified,
+                       const std::function<void()>& save, const std::function<void()>& discard);
 
 // As Confirm; on OK `value` also receives the popup's chosen value.
 int ConfirmWithValue(int x, int y, int form, int& value);

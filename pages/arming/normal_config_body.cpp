@@ -303,22 +303,10 @@ void CNormalConfigBody::UpdateMarks() {
 }
 
 bool CNormalConfigBody::ConfirmLeave() {
-    if (!IsModified()) {
-        return true;
-    }
     const QWidget* button = save_.Control();
-    const QPoint at = button ? button->mapToGlobal(QPoint(0, -160)) : QPoint();
-    switch (vexo::AskSaveChanges(at.x(), at.y())) {
-        case vexo::kSaveChangesSave:
-            Save();
-            // A save the device refused keeps the operator here, edits intact.
-            return !IsModified();
-        case vexo::kSaveChangesDiscard:
-            Recover();
-            return true;
-        default:
-            return false;
-    }
+    return vexo::ConfirmLeaveEdits(
+        button ? button->mapToGlobal(QPoint(0, -160)) : QPoint(), [this] { return IsModified(); },
+        [this] { Save(); }, [this] { Recover(); });
 }
 
 void CNormalConfigBody::ClearEditors() {

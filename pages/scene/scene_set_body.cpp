@@ -178,22 +178,10 @@ void CSceneSetBodyTitle::UpdateMarks() {
 
 bool CSceneSetBodyTitle::ConfirmLeave() {
     FinishEditing();  // a point being edited counts as an edit
-    if (!IsModified()) {
-        return true;
-    }
     const QWidget* video = VideoWindow();
-    const QPoint at = video ? video->mapToGlobal(video->rect().center()) : QPoint();
-    switch (vexo::AskSaveChanges(at.x(), at.y())) {
-        case vexo::kSaveChangesSave:
-            Page()->Save();
-            // A save the device refused keeps the operator here, edits intact.
-            return !IsModified();
-        case vexo::kSaveChangesDiscard:
-            LoadData();
-            return true;
-        default:
-            return false;
-    }
+    return vexo::ConfirmLeaveEdits(
+        video ? video->mapToGlobal(video->rect().center()) : QPoint(),
+        [this] { return IsModified(); }, [this] { Page()->Save(); }, [this] { LoadData(); });
 }
 
 void CSceneSetBodyTitle::LoadDataUnlessShown() {

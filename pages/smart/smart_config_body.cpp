@@ -213,30 +213,17 @@ void CSmartConfigBody::UpdateMarks() {
 }
 
 bool CSmartConfigBody::ConfirmLeave() {
-    if (!IsModified()) {
-        return true;
-    }
     const QWidget* button = save_.Control();
-    const QPoint at = button ? button->mapToGlobal(QPoint(0, -160)) : QPoint();
-    switch (vexo::AskSaveChanges(at.x(), at.y())) {
-        case vexo::kSaveChangesSave:
-            if (tab_ == kParamTab) {
-                // The editors show the outcome of their own saves.
-                if (!controller_.Save()) {
-                    return false;
-                }
-                vexo::ShowMessage(vexo::TheComStr()->saveSuccess, vexo::TheComStr()->tips);
-            } else {
-                Save();
-            }
-            // A save the device refused keeps the operator here, edits intact.
-            return !IsModified();
-        case vexo::kSaveChangesDiscard:
-            Discard();
-            return true;
-        default:
-            return false;
-    }
+    const auto save = [this] {
+        if (tab_ != kParamTab) {
+            Save();  // the editors show the outcome of their own saves
+        } else if (controller_.Save()) {
+            vexo::ShowMessage(vexo::TheComStr()->saveSuccess, vexo::TheComStr()->tips);
+        }
+    };
+    return vexo::ConfirmLeaveEdits(
+        button ? button->mapToGlobal(QPoint(0, -160)) : QPoint(), [this] { return IsModified(); },
+        save, [this] { Discard(); });
 }
 
 void CSmartConfigBody::Discard() {
