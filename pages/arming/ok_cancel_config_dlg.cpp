@@ -175,21 +175,22 @@ void COkCancelConfigDlg::BuildButtons(int top, int dialogWidth, bool withCancel)
     m_ok->setObjectName(QLatin1String(kPopupOkName));
     connect(m_ok, &QAbstractButton::clicked, this, &QDialog::accept);
     left += kButtonWidth + kButtonGap;
-    if (discard) {
-        m_discard = new CXPButton(this);
-        m_discard->setText(texts->discard);
-        m_discard->setObjectName(QLatin1String(kPopupDiscardName));
-        m_discard->SetImages(ImageById(kCancelImage), ImageById(kCancelImage));
-        m_discard->setGeometry(left, top, kButtonWidth, kButtonHeight);
-        connect(m_discard, &QAbstractButton::clicked, this, [this] { done(kDiscarded); });
+    // The buttons after OK share its size and the grey look.
+    const auto greyButton = [&](const QString& text, const char* name) {
+        auto* button = new CXPButton(this);
+        button->setText(text);
+        button->setObjectName(QLatin1String(name));
+        button->SetImages(ImageById(kCancelImage), ImageById(kCancelImage));
+        button->setGeometry(left, top, kButtonWidth, kButtonHeight);
         left += kButtonWidth + kButtonGap;
+        return button;
+    };
+    if (discard) {
+        m_discard = greyButton(texts->discard, kPopupDiscardName);
+        connect(m_discard, &QAbstractButton::clicked, this, [this] { done(kDiscarded); });
     }
     if (withCancel) {
-        m_cancel = new CXPButton(this);
-        m_cancel->setText(texts->cancel);
-        m_cancel->setObjectName(QLatin1String(kPopupCancelName));
-        m_cancel->SetImages(ImageById(kCancelImage), ImageById(kCancelImage));
-        m_cancel->setGeometry(left, top, kButtonWidth, kButtonHeight);
+        m_cancel = greyButton(texts->cancel, kPopupCancelName);
         connect(m_cancel, &QAbstractButton::clicked, this, &QDialog::reject);
     }
 }
