@@ -39,6 +39,7 @@ void CDialogManager::DestroyPages() {
     }
     header_.reset();
     pages_[PageIndex(PageKind::NormalArming)].reset();
+    pagesBuilt_ = 0;
 }
 
 void CDialogManager::Retire() {
@@ -226,12 +227,16 @@ void CDialogManager::BuildSceneFunctionLists() {
 // ---- Pages
 
 void CDialogManager::CreatePages(QWidget* parent, const QRect& rect) {
-    layoutRect_ = rect;
-    if (factory_ == nullptr || parent == nullptr) {
-        return;
+    while (CreateNextPage(parent, rect)) {
     }
-    if (vexo::ActionGate* gate = vexo::ActionGate::Instance()) {
-        gate->AddSurface(parent);
+}
+
+bool CDialogManager::CreateNextPage(QWidget* parent, const QRect& rect) {
+    if (pagesBuilt_ == 0) {
+        layoutRect_ = rect;
+    }
+    if (factory_ == nullptr || parent == nullptr) {
+        return false;
     }
     const auto create = [&](PageKind kind) {
         auto page = factory_->CreatePage(kind, &session_);
@@ -240,13 +245,31 @@ void CDialogManager::CreatePages(QWidget* parent, const QRect& rect) {
         }
         pages_[PageIndex(kind)] = std::move(page);
     };
-    create(PageKind::Index);
-    create(PageKind::SceneSet);
-    create(PageKind::SmartConfig);
-    header_ = std::make_unique<CCommonHeader>(parent);
-    header_->Create(this);
-    header_->hide();
-    create(PageKind::NormalArming);
+    switch (pagesBuilt_++) {
+        case 0:
+            if (vexo::ActionGate* gate = vexo::ActionGate::Instance()) {
+                gate->AddSurface(parent);
+            }
+            create(PageKind::Index);
+            return true;
+        case 1:
+            create(PageKind::SceneSet);
+            return true;
+        case 2:
+            create(PageKind::SmartConfig);
+            return true;
+        case 3:
+            header_ = std::make_unique<CCommonHeader>(parent);
+            header_->Create(this);
+            header_->hide();
+            return true;
+        case 4:
+            create(PageKind::NormalArming);
+            return true;
+        default:
+            pagesBuilt_ = 5;
+            return false;
+    }
 }
 
 bool CDialogManager::HasPages() const {

@@ -69,6 +69,11 @@ public:
 
     // ---- Pages
     void CreatePages(QWidget* parent, const QRect& rect);
+    // Builds the next page (or the header) not built yet; false once all
+    // are. A page takes tens of milliseconds to build: the control builds
+    // one per event-loop turn while the loading dialog shows 100 %, so the
+    // window never freezes for all of them at once.
+    bool CreateNextPage(QWidget* parent, const QRect& rect);
     bool HasPages() const;
     // Deletes the header and the pages (the destructor does it as well).
     void DestroyPages();
@@ -179,6 +184,7 @@ private:
     std::array<NestedRecordMap, 6> nestedCaches_;
     std::array<std::unique_ptr<IManagedPage>, 4> pages_;
     std::unique_ptr<CCommonHeader> header_;
+    int pagesBuilt_ = 0;  // steps of CreateNextPage done
     CDlgLoad loadDialog_;
     QRect layoutRect_;
     int currentScene_ = -1;

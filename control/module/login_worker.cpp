@@ -110,6 +110,9 @@ void LoadDeviceData(CDialogManager* manager, LoginJob& job) {
                     shared->workerDone = true;
                 }
                 dialog.OnLoadProgress(100);
+                if (shared->loaded) {
+                    shared->loaded();
+                }
             },
             Qt::BlockingQueuedConnection);
     }

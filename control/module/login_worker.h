@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -36,6 +37,10 @@ struct LoginJob : std::enable_shared_from_this<LoginJob> {
     bool holdsMarker = false;            // a login worker's job: the process-wide marker is ours
     std::atomic<bool> abandoned{false};  // the control let go of the manager
     std::unique_ptr<CDialogManager> orphan;
+    // Run on the UI thread once a successful login's data is loaded and the
+    // dialog shows 100 %, the worker being done with the manager: the
+    // control builds its pages in the second before the dialog closes.
+    std::function<void()> loaded;
 };
 
 // Called by the UI thread once it has left the loading dialog's modal loop:

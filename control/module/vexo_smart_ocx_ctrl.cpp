@@ -25,6 +25,9 @@
 //   once the dialog reached 100 %, so the login marker is free as soon as
 //   SetDeviceLoginInfo returns and a Destroy with a new login in the same
 //   script turn logs in like a first one.
+// - The pages are built while the loading dialog shows 100 % (it stays a
+//   second before it closes), one per event-loop turn, so the window keeps
+//   painting; whatever is not built when it closes is built right after.
 // - SetConfig has no such window: its exchange blocks the UI thread, and
 //   after its one modal loop (the refusal popup) it no longer touches the
 //   manager. Without a page manager it makes a temporary one of its own,
@@ -43,6 +46,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QTimer>
 
 #include "action_gate.h"
 #include "auto_base.h"
@@ -131,6 +135,12 @@ bool CVexoSmartOcxCtrl::SetDeviceLoginInfo(const QString& pDevIp, const QString&
     }
     ReplacePageManager();
     auto job = std::make_shared<vexo::LoginJob>();
+    job->loaded = [self = QPointer<CVexoSmartOcxCtrl>(this),
+                   weak = std::weak_ptr<vexo::LoginJob>(job)]() {
+        if (const std::shared_ptr<vexo::LoginJob> login = weak.lock(); login && self) {
+            self->BuildNextPage(login);
+        }
+    };
     m_manager->SetDeviceLoginInfo(pDevIp, pUsername, pPassword, nLoginArg);
     m_manager->AttachDeviceContext();
     if (!vexo::StartLoginWorker(m_manager.get(), job)) {
@@ -163,6 +173,21 @@ bool CVexoSmartOcxCtrl::SetDeviceLoginInfo(const QString& pDevIp, const QString&
     }
     update();
     return loggedIn && m_manager->HasPages();
+}
+
+void CVexoSmartOcxCtrl::BuildNextPage(const std::shared_ptr<vexo::LoginJob>& job) {
+    if (!m_manager || m_loginJob != job || job->abandoned) {
+        return;
+    }
+    if (m_manager->CreateNextPage(this, rect())) {
+        // A timer, not a posted call: a chain of posted calls would starve
+        // the timers (the video, the host's) until the last page is built.
+        QTimer::singleShot(1, this, [this, weak = std::weak_ptr<vexo::LoginJob>(job)]() {
+            if (const std::shared_ptr<vexo::LoginJob> login = weak.lock()) {
+                BuildNextPage(login);
+            }
+        });
+    }
 }
 
 int CVexoSmartOcxCtrl::GetCurScenesTourNum() {

@@ -58,6 +58,9 @@ private:
     bool HasWindow() const;
     // Shows `line` where the pages would be; an empty one removes it.
     void ShowStateLine(const QString& line);
+    // Builds the login's next page, then schedules the one after it on the
+    // next event-loop turn, for as long as `job` is the control's login.
+    void BuildNextPage(const std::shared_ptr<vexo::LoginJob>& job);
 
     std::unique_ptr<CDialogManager> m_manager;
     // The hand-over with the login worker of the current manager.
