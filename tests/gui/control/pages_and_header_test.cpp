@@ -2,37 +2,15 @@
 // the page groups, resizing and a device that dies under the pages. The PTZ
 // lock of the scene settings page is tests/gui/sceneset/sceneset_save.js's,
 // the identity the editors send in each group (alarm, then the scene token
-// again) normal_editors.js's.
+// again) normal_editors.js's, the switch turning the analytics on after a
+// login while they were off index_switch_refresh.js's.
 #include <array>
 
-#include "audio_video_play.h"
 #include "common_header.h"
 #include "control_fixture.h"
-#include "device_command_channel.h"
 #include "normal_arming_set.h"
 
 using PagesTest = ControlFixture;
-
-TEST_F(PagesTest, SwitchTurnsAnalyticsOnWhenTheyWereOffAtLogin) {
-    {
-        CAudioVideoPlay session;
-        DeviceCommandChannel channel;
-        ASSERT_EQ(
-            channel.ParamInit(&session, QString::fromStdString(sim_.Address()),
-                              vexo::test::SimProcess::kUser, vexo::test::SimProcess::kPassword),
-            1);
-        ASSERT_EQ(channel.SetSmartStatus(0), 1);
-    }
-    ASSERT_TRUE(Login());
-    auto* sw = qobject_cast<vexo::CXPButton*>(AutoWidget(18003));
-    ASSERT_NE(sw, nullptr);
-    EXPECT_EQ(sw->GetSelected(), 1);
-    EXPECT_EQ(VisiblePage(), -1);  // analytics pages stay hidden
-    QTest::mouseClick(sw, Qt::LeftButton);
-    EXPECT_EQ(sw->GetSelected(), 0);
-    EXPECT_EQ(Manager()->SmartStatus(), 1);
-    EXPECT_EQ(VisiblePage(), 0);
-}
 
 TEST_F(PagesTest, GroupButtonsSwapPagesAndTheSwitch) {
     ASSERT_TRUE(Login());

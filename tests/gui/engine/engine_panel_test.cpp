@@ -1,11 +1,10 @@
-// The parameter engine seen through the panels it builds: layout, links,
-// PTZ limit groups, spins and the button row. Identifier windows are the
-// hostile panel's and the host scripts' (which address rows by them); an
-// untouched panel reading back what the device holds is the round trip's
+// The parameter engine seen through the panels it builds: layout, PTZ limit
+// groups, spins and the button row. Identifier windows are the hostile
+// panel's and the host scripts' (which address rows by them); an untouched
+// panel reading back what the device holds is the round trip's
 // (tests/integration/uidesc), a shape moved on the video smart_rule_path.js's.
-
-#include <QScrollArea>
-#include <QScrollBar>
+// A tall panel that scrolls on the real pages is panels_on_pages.js's, rows
+// hidden and shown by their links hidden_rows.js's.
 
 #include "panel_fixture.h"
 
@@ -45,69 +44,6 @@ TEST_F(EngineLayout, SpinsAre25WideAndTheRunAdvancesBy25) {
     EXPECT_EQ(Named(engine_.Edits(), "At", 1)->Rect().left(), hourSpin.right() + 1);
 }
 
-// The panel of a page too narrow for two columns of its rows (the smart
-// configuration page's): a tall one goes on downwards and scrolls, each row
-// clear of the others and inside the page, the last one reached at the end.
-TEST_F(EngineLayout, ATallPanelTooNarrowForTwoColumnsScrolls) {
-    page_.resize(1280, 750);
-    page_.show();
-    const QRect panel(660, 200, 610, 420);
-    engine_.SetArea(&page_, QRect(660, 200, 610, 0), panel, &overlay_, nullptr,
-                    QRect(0, 0, 704, 576));
-    // The simulator's largest panel, the intrusion rule's kinds, three times.
-    for (int copy = 0; copy < 3; ++copy) {
-        for (const char* type :
-             {"UI_Static_And_PushBtn", "UI_Static_And_PenBmpBtn_RectBmpBtn",
-              "UI_Static_And_Edit_Spin_Slider", "UI_Static_And_ComboBoxUnEdit",
-              "UI_Static_And_Edit_Spin", "UI_Static_And_ComboBoxUnEdit", "UI_Static_And_Edit"}) {
-            Param(QStringLiteral("P%1").arg(params_.size()), type);
-        }
-    }
-    Build();
-    engine_.ShowAll(true);
-
-    std::map<QString, QRect> rows;  // every control of a row, page pixels
-    std::vector<const QWidget*> lastRow;
-    const auto visit = [&](const auto& list) {
-        for (const auto& control : list) {
-            const QWidget* widget = control->Control();
-            const QRect rect(widget->mapTo(&page_, QPoint(0, 0)), widget->size());
-            EXPECT_GE(rect.left(), panel.left()) << control->Name().toStdString();
-            EXPECT_LE(rect.right(), panel.right()) << control->Name().toStdString();
-            rows[control->Name()] |= rect;
-            if (control->Name() == "P20") {
-                lastRow.push_back(widget);
-            }
-        }
-    };
-    visit(engine_.CheckBoxes());
-    visit(engine_.ComboBoxes());
-    visit(engine_.Statics());
-    visit(engine_.Edits());
-    visit(engine_.DrawingButtons());
-    visit(engine_.Spins());
-    visit(engine_.Sliders());
-    ASSERT_EQ(rows.size(), 21u);
-    for (auto a = rows.begin(); a != rows.end(); ++a) {
-        for (auto b = std::next(a); b != rows.end(); ++b) {
-            EXPECT_FALSE(a->second.intersects(b->second))
-                << a->first.toStdString() << " over " << b->first.toStdString();
-        }
-    }
-
-    // The panel's scroll bar (scripts find it by its identifier) reaches the
-    // last row.
-    auto* area = page_.findChild<QScrollArea*>();
-    ASSERT_TRUE(area && area->verticalScrollBar()->isVisible());
-    EXPECT_EQ(area->verticalScrollBar()->property(kAutoIdProperty).toInt(), 19050);
-    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
-    const QRect band(area->viewport()->mapTo(&page_, QPoint(0, 0)), area->viewport()->size());
-    ASSERT_FALSE(lastRow.empty());
-    for (const QWidget* widget : lastRow) {
-        EXPECT_TRUE(band.contains(QRect(widget->mapTo(&page_, QPoint(0, 0)), widget->size())));
-    }
-}
-
 // A control made hidden stays hidden when the panel is shown.
 TEST_F(EngineLayout, HiddenRowTypesStayHiddenWhenThePanelIsShown) {
     Param("Hidden", "UI_Static_And_RectBmpBtn_VideoShow");
@@ -115,32 +51,6 @@ TEST_F(EngineLayout, HiddenRowTypesStayHiddenWhenThePanelIsShown) {
     engine_.ShowAll(true);
     EXPECT_EQ(Named(engine_.DrawingButtons(), "Hidden")->Visible(), 0);
     EXPECT_EQ(Named(engine_.Statics(), "Hidden")->Visible(), 0);
-}
-
-using EngineLinks = PanelFixture;
-
-TEST_F(EngineLinks, LinkedRowShownOnlyWhileTheComboHoldsItsValue) {
-    Param("AlarmMode", "UI_Static_And_ComboBoxUnEdit");
-    Param("Delay", "UI_Static_And_Edit_Spin");
-    record_.plainParams["AlarmMode"] = "Immediate";
-    ranges_["AlarmMode"].rangeMap = {{"0", "Immediate"}, {"1", "Delayed"}};
-    links_ = {{"Delay", {"AlarmMode", "Delayed"}}};
-    Build();
-    engine_.ShowAll(true);
-    CAutoComboBox* combo = Named(engine_.ComboBoxes(), "AlarmMode");
-    const CAutoEdit* delay = Named(engine_.Edits(), "Delay");
-    const CAutoStatic* label = Named(engine_.Statics(), "Delay");
-    ASSERT_TRUE(combo && delay && label);
-    EXPECT_EQ(delay->Visible(), 0);
-    EXPECT_EQ(label->Visible(), 0);
-
-    combo->SetCurSel(1);
-    engine_.OnComboSelChange(combo->Offset());
-    EXPECT_EQ(delay->Visible(), 1);
-    EXPECT_EQ(label->Visible(), 1);
-    combo->SetCurSel(0);
-    engine_.OnComboSelChange(combo->Offset());
-    EXPECT_EQ(delay->Visible(), 0);
 }
 
 using EnginePtz = PanelFixture;

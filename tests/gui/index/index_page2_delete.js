@@ -1,6 +1,6 @@
 // Deleting the only scene of page 2 (the current one) rebuilds on the page
 // of the current scene. (With the analytics off at login the pages stay
-// hidden: pages_and_header_test's SwitchTurnsAnalyticsOnWhenTheyWereOffAtLogin.)
+// hidden: index_switch_refresh.js.)
 function check(c, what) { if (!c) throw new Error("check failed: " + what); }
 function tiles() { return [0, 1, 2].filter(s => ui.find(15700 + s).visible); }
 check(sim.cmd("CMD_AddScene", {SceneName: "Dock"}).ok, "fourth scene");

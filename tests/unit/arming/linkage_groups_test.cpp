@@ -1,3 +1,6 @@
+// Reading a trigger record into the linkage groups. An action of one name
+// changing in every group, as the operator ticks it and as it is saved, is
+// the linkage editor's test (tests/gui/arming).
 #include <gtest/gtest.h>
 
 #include "linkage_groups.h"
@@ -39,17 +42,6 @@ TEST(LinkageGroups, StraySlotsFallBackToTheGroupsPosition) {
     record.plainParams["Recording"] = "two";  // not a number
     groups = ReadLinkageGroups(record, 1);
     EXPECT_EQ(groups[1].slot, 0);
-}
-
-TEST(LinkageGroups, AnActionChangesInEveryGroupThatHasIt) {
-    ParamRecord record = TwoGroups();
-    EXPECT_EQ(SetLinkageAction(record, "Buzzer", true), 2);
-    EXPECT_EQ(record.objectParams.at("Notification").attributes.at("Buzzer"), "TRUE");
-    EXPECT_EQ(record.objectParams.at("Recording").attributes.at("Buzzer"), "TRUE");
-    EXPECT_EQ(SetLinkageAction(record, "SendEmail", false), 1);
-    EXPECT_EQ(record.objectParams.at("Notification").attributes.at("SendEmail"), "FALSE");
-    EXPECT_EQ(SetLinkageAction(record, "Missing", true), 0);
-    EXPECT_EQ(record.plainParams.at("Recording"), "2");
 }
 
 }  // namespace

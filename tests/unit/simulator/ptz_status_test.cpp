@@ -82,7 +82,7 @@ TEST(PtzPresets, FactoryPresetsHoldTheScenesViews) {
     EXPECT_NEAR(device.Ok("CMD_GetPTZPosition")["fPan"].asDouble(), 0.25, 1e-9);
 }
 
-// Switched off and read by the control: index_page2_delete.js.
+// Switched off and read by the control: index_switch_refresh.js.
 TEST(SmartStatus, SwitchesOnlyBetweenItsTwoStates) {
     SimDevice device;
     EXPECT_EQ(device.Refused("CMD_SetSmartStatus", J(R"({"status":"ON"})")), err::kSmartStatus);
