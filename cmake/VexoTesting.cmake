@@ -1,7 +1,8 @@
 # Helpers for tests, fuzz targets and benchmarks.
 
 # vexo_test(<name> SOURCES ... LIBS ... [LABELS ...] [ENV ...])
-# A GoogleTest program registered with ctest as one test per TEST().
+# A GoogleTest program registered with ctest as one test per TEST(). Tests
+# run on Qt's offscreen platform, so a bare `ctest` needs no display.
 function(vexo_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS;ENV" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -9,7 +10,8 @@ function(vexo_test name)
     vexo_target(${name})
     gtest_discover_tests(${name}
         DISCOVERY_TIMEOUT 60
-        PROPERTIES LABELS "${ARG_LABELS}" ENVIRONMENT "${ARG_ENV}" TIMEOUT 120)
+        PROPERTIES LABELS "${ARG_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENV}"
+        TIMEOUT 120)
 endfunction()
 
 # vexo_fuzzer(<name> SOURCES ... LIBS ... [CORPUS dir])
