@@ -52,7 +52,5 @@ inline constexpr int kRedoOffset = 471;
 inline constexpr QRect kUndoRect{966, 626, 40, 36};
 inline constexpr QRect kRedoRect{1008, 626, 40, 36};
 inline constexpr QRect kPointTableRect{10, 560, 640, 100};
-// Add and Del at the rule bar's end keep to the page's right edge.
-inline constexpr QRect kRuleBarEnd{940, 118, 340, 46};
 
 }  // namespace vexo::smart

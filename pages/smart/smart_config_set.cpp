@@ -55,7 +55,6 @@ void CSmartConfigSet::OnInitDialog() {
     layout.belowBottom = kPointTableRect.bottom();
     layout.columnBottom = kSaveTopLeft.y() + 36 - 1;
     layout.liftLine = kSaveTopLeft.y();
-    layout.anchored = {kRuleBarEnd};
     vexo::PageFit& fit = FitToWindow(layout, [this](const QRect& video) { PlaceVideo(video); });
     fit.SetVideo(Pane().VideoWindow(),
                  {Pane().PlayButton().Control(), Pane().StopButton().Control()});
@@ -64,6 +63,7 @@ void CSmartConfigSet::OnInitDialog() {
 
 void CSmartConfigSet::PlaceVideo(const QRect& video) {
     funTitle_.Place(width());
+    ruleTitle_.Place(width());
     Pane().PlaceVideo(video);
     pointTable_.Place(
         QRect(kPointTableRect.topLeft(), QSize(video.width(), kPointTableRect.height())));

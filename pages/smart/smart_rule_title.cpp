@@ -1,6 +1,7 @@
 #include "smart_rule_title.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "com_str.h"
 #include "smart_config_layout.h"
@@ -13,6 +14,18 @@ namespace {
 constexpr QSize kRuleButtonSize(100, 36);
 constexpr QSize kAdvanceSize(120, 36);
 constexpr QSize kAddDelSize(64, 30);
+constexpr int kAddDelGap = 6;       // between "Add" and "Del"
+constexpr int kBarGap = 10;         // between the last rule and "Add", and at the right edge
+constexpr int kNarrowestRule = 80;  // "Rule 08 *" still reads
+
+// The width of one rule button on a page `pageWidth` wide: the default
+// size whenever the bar fits, narrower (never below the floor) otherwise.
+int RuleButtonWidth(int pageWidth) {
+    const int fixed = kRuleBarTopLeft.x() + kAdvanceSize.width() + kBarGap +
+                      2 * kAddDelSize.width() + kAddDelGap + kBarGap;
+    const int share = (pageWidth - fixed) / kMaxRules;
+    return std::clamp(share, kNarrowestRule, kRuleButtonSize.width());
+}
 }  // namespace
 
 void CSmartRuleTitle::Create(QWidget* parent) {
@@ -29,16 +42,38 @@ void CSmartRuleTitle::Create(QWidget* parent) {
         ruleButtons_[i].SetImages(238, 239);
         x += kRuleButtonSize.width();
     }
-    x += 10;
+    x += kBarGap;
     const int addDelY = y + (kRuleButtonSize.height() - kAddDelSize.height()) / 2;
     add_.Create(kXpBase + kAddOffset, parent, QRect(QPoint(x, addDelY), kAddDelSize),
                 vexo::kAutoStyleNone, texts.add);
     add_.SetImages(246, 246);
     del_.Create(kXpBase + kDelOffset, parent,
-                QRect(QPoint(x + kAddDelSize.width() + 6, addDelY), kAddDelSize),
+                QRect(QPoint(x + kAddDelSize.width() + kAddDelGap, addDelY), kAddDelSize),
                 vexo::kAutoStyleNone, texts.del);
     del_.SetImages(246, 246);
     UpdateButtons();
+}
+
+void CSmartRuleTitle::Place(int pageWidth) {
+    const int width = RuleButtonWidth(pageWidth);
+    const int y = kRuleBarTopLeft.y();
+    int x = kRuleBarTopLeft.x() + kAdvanceSize.width();
+    for (int i = 0; i < kMaxRules; ++i) {
+        if (vexo::CXPButton* button = ruleButtons_[i].Control()) {
+            button->setGeometry(x, y, width, kRuleButtonSize.height());
+        }
+        PlaceBadge(i + 1);
+        x += width;
+    }
+    x += kBarGap;
+    const int addDelY = y + (kRuleButtonSize.height() - kAddDelSize.height()) / 2;
+    if (vexo::CXPButton* button = add_.Control()) {
+        button->setGeometry(QRect(QPoint(x, addDelY), kAddDelSize));
+    }
+    if (vexo::CXPButton* button = del_.Control()) {
+        button->setGeometry(
+            QRect(QPoint(x + kAddDelSize.width() + kAddDelGap, addDelY), kAddDelSize));
+    }
 }
 
 void CSmartRuleTitle::Reset(const QStringList& tokens, bool advance) {
@@ -123,14 +158,25 @@ void CSmartRuleTitle::ShowHits(int slot, int hits) {
         badge = new QLabel(button);
         badge->setAttribute(Qt::WA_TransparentForMouseEvents);
         badge->setAlignment(Qt::AlignCenter);
-        badge->setStyleSheet(
-            QStringLiteral("QLabel { background: #d83a2e; color: white; border-radius: 7px;"
-                           " font-size: 10px; padding: 0 3px; }"));
     }
+    // A rule that has not fired yet gets a quiet grey count: the operator
+    // sees the counting is on without eight red marks calling for attention.
+    badge->setStyleSheet(
+        QStringLiteral("QLabel { background: %1; color: white; border-radius: 7px;"
+                       " font-size: 10px; padding: 0 3px; }")
+            .arg(hits > 0 ? QStringLiteral("#d83a2e") : QStringLiteral("#9a9a9a")));
     badge->setText(hits > 999 ? QStringLiteral("999+") : QString::number(hits));
     badge->adjustSize();
-    const int width = std::max(14, badge->width());
-    badge->setGeometry(button->width() - width - 2, 2, width, 14);
+    PlaceBadge(slot);
     badge->show();
     badge->raise();
+}
+
+void CSmartRuleTitle::PlaceBadge(int slot) {
+    const QPointer<QLabel>& badge = hitBadges_[slot - 1];
+    const vexo::CXPButton* button = ruleButtons_[slot - 1].Control();
+    if (badge && button) {
+        const int width = std::max(14, badge->sizeHint().width());
+        badge->setGeometry(button->width() - width - 2, 2, width, 14);
+    }
 }

@@ -50,8 +50,14 @@ public:
     void ShowHits(int slot, int hits);
     static constexpr char kHitsProperty[] = "vexoRuleHits";
 
+    // Lays the bar out for a page `pageWidth` wide: below the default width
+    // the rule buttons narrow (down to a floor) so that "Add" and "Del"
+    // still follow the eighth rule instead of covering it.
+    void Place(int pageWidth);
+
 private:
     void UpdateButtons();
+    void PlaceBadge(int slot);
 
     vexo::CAutoXpBtn advanceButton_;
     std::array<vexo::CAutoXpBtn, vexo::smart::kMaxRules> ruleButtons_;

@@ -80,7 +80,11 @@ for (let id = 18310; id < 18390; ++id) {
 }
 check(functions > 8, "the bar holds many functions: " + functions);
 clickInside(18462, "rule 02");
-clickInside(18451, "Add");
+// Eight rules: Add and Del still follow the eighth rule, covering none.
+for (let rules = 3; rules <= 8; ++rules) clickInside(18451, "Add, rule " + rules);
+inside(18468, "rule 08");
+const eighth = ui.find(18468), add = ui.find(18451);
+check(add.x >= eighth.x + eighth.width, "Add follows rule 08: " + JSON.stringify([eighth, add]));
 inside(18452, "Del");
 clickInside(18462, "rule 02 again");
 clickInside(18396, "Arming Interval");
