@@ -8,6 +8,7 @@
 // command line is wrong, 2 after a script error.
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -50,7 +51,14 @@ int main(int argc, char** argv) {
     }
 
     vexo::ComponentRegistry registry;
-    host::ControlLoader loader(registry, QStringLiteral(VEXO_MODULE_BUILD_PATH));
+    // Run from its build tree the host uses the module built beside it; an
+    // installed host falls back to the module the packages registered.
+    const bool inBuildTree = QCoreApplication::applicationFilePath() ==
+                             QFileInfo(QStringLiteral(VEXO_HOST_BUILD_PATH)).canonicalFilePath();
+    const vexo::ComponentRegistry machine(vexo::ComponentRegistry::SystemPath());
+    host::ControlLoader loader(registry,
+                               inBuildTree ? QStringLiteral(VEXO_MODULE_BUILD_PATH) : QString(),
+                               inBuildTree ? nullptr : &machine);
     host::HostWindow window;
     window.resize(options->size);
     QString error;
