@@ -47,7 +47,7 @@ set(VEXO_PACKAGE_cmd vexo-cmd)
 set(VEXO_PACKAGE_devsim vexo-devsim)
 set(VEXO_PACKAGE_dev vexo-smart-dev)
 set(VEXO_COMPONENTS control libs cmd devsim dev)
-set(changelog ${PROJECT_BINARY_DIR}/packaging/changelog.gz)
+set(changelog ${PROJECT_BINARY_DIR}/packaging/changelog.Debian.gz)
 add_custom_command(OUTPUT ${changelog}
     COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/packaging/changelog > ${changelog}
     DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog VERBATIM)

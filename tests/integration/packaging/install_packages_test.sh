@@ -25,7 +25,7 @@ for package in "${packages[@]}"; do
 done
 
 # lintian: errors fail the test; the warnings are listed.
-lintian --no-tag-display-limit "$work/debs/"*.deb >"$work/lintian.txt" 2>&1 || true
+lintian --tag-display-limit 0 "$work/debs/"*.deb >"$work/lintian.txt" 2>&1 || true
 cat "$work/lintian.txt"
 if grep -q '^E: ' "$work/lintian.txt"; then
     fail "lintian reports errors"
@@ -34,7 +34,8 @@ fi
 export LD_LIBRARY_PATH=$root/usr/lib
 export VEXO_SYSTEM_REGISTRY=$root/var/lib/vexo/components.json
 export VEXO_REGISTRY=$work/user/components.json  # the user has registered nothing
-export XDG_CACHE_HOME=$work/cache TMPDIR=$work
+export XDG_CACHE_HOME=$work/cache TMPDIR=$work XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 for program in vexo-host vexo-cmd vexo-devsim vexo-regsvr vexo-liveview; do
     "$root/usr/bin/$program" --help >/dev/null || fail "$program --help"
     [ -s "$root/usr/share/man/man1/$program.1.gz" ] || fail "no manual page of $program"
@@ -59,7 +60,7 @@ read -r _ user _ password < <(sed -n 2p "$work/devsim.log")
 export VEXO_PASSWORD=$password
 
 "$root/usr/bin/vexo-host" --device "$address" --user "$user" \
-    --script "$source/tests/packaging/login.js" || fail "the installed host and control"
+    --script "$source/tests/integration/packaging/login.js" || fail "the installed host and control"
 [ ! -e "$VEXO_REGISTRY" ] || fail "the installed host registered a module for the user"
 "$root/usr/bin/vexo-cmd" --device "$address" --user "$user" CMD_GetSceneList >/dev/null ||
     fail "the installed vexo-cmd"
