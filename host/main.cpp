@@ -17,6 +17,7 @@
 #include "control_loader.h"
 #include "host_options.h"
 #include "host_window.h"
+#include "login_prompt.h"
 #include "script_host.h"
 
 int main(int argc, char** argv) {
@@ -30,11 +31,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QString message;
     bool help = false;
-    const std::optional<host::HostOptions> options = host::ParseHostOptions(
+    std::optional<host::HostOptions> options = host::ParseHostOptions(
         QCoreApplication::arguments(), qEnvironmentVariable("VEXO_PASSWORD"), message, help);
     if (!options) {
         std::fputs(qPrintable(message), help ? stdout : stderr);
         return help ? 0 : 1;
+    }
+
+    if (options->ask && options->device.isEmpty() && !host::AskForLogin(*options)) {
+        return 0;  // the operator cancelled
     }
 
     QString program = host::BuiltInScript();
