@@ -49,7 +49,8 @@ def run_cmd(module, *words):
     command = [p["vexo_cmd"], "--device", p["device"], "--user", p["user"]]
     if p["timeout_ms"]:
         command += ["--timeout-ms", str(p["timeout_ms"])]
-    environment = {"VEXO_PASSWORD": p["password"] or ""}
+    # Without a password the controller's own VEXO_PASSWORD, if any, is used.
+    environment = {} if p["password"] is None else {"VEXO_PASSWORD": p["password"]}
     return module.run_command(command + list(words), environ_update=environment)
 
 

@@ -81,6 +81,10 @@ TEST_F(VexoCmdFleet, TwentyDevicesSummaryAndExitCodes) {
     std::cout << "config set at 100 ms latency: 1 device " << oneMs << " ms, 20 devices " << allMs
               << " ms\n";
 
+    const CommandRun dry = SetOn(WriteList(20), "--dry-run");
+    EXPECT_EQ(dry.exitCode, 0) << dry.output;
+    EXPECT_THAT(dry.output, ::testing::HasSubstr("20 devices: 20 unchanged\n"));
+
     const std::string unreachable = "127.0.0.1:" + std::to_string(vexo::test::FreeLoopbackPort());
     const CommandRun dead = SetOn(WriteList(20, unreachable + "\n"), "--timeout-ms 2000");
     EXPECT_EQ(dead.exitCode, 3) << dead.output;
