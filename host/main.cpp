@@ -1,6 +1,7 @@
 // vexo-host: the host program. It creates the control by its ProgID through
-// the component registry (registering the module of this build first when
-// the control is not registered yet), embeds it in its window and runs a
+// the component registry (run from its build tree, registering the module of
+// this build first when the control is not registered yet; installed, also
+// looking in the machine's registry), embeds it in its window and runs a
 // host script against it: the built-in login, or the file of --script.
 //
 // Exit codes: 0 after a script file ran (or when the window is closed),
