@@ -19,7 +19,8 @@ PACKAGES = build-essential cmake ninja-build pkg-config git \
     libavcodec-dev libavutil-dev libswscale-dev libavformat-dev \
     libgtest-dev libgmock-dev libbenchmark-dev \
     clang libclang-rt-14-dev clang-format \
-    xvfb xauth fonts-noto-cjk
+    xvfb xauth fonts-noto-cjk \
+    dpkg-dev file help2man lintian ansible-core
 
 # Only the benchmarks need these: the ffmpeg command line is the yardstick
 # for the play library's decoding cost.
@@ -27,7 +28,7 @@ BENCH_PACKAGES = ffmpeg
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build test run asan fuzz bench format gallery clean
+.PHONY: deps configure build test run asan fuzz bench format gallery clean package install
 
 deps:
 	@missing=$$(for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
@@ -47,6 +48,18 @@ build: configure
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Debian packages into $(BUILD): the control with its host, the command-line
+# client, the simulator, the shared libraries and the development files.
+package: build
+	cd $(BUILD) && cpack -G DEB
+	ls -1 $(BUILD)/*.deb
+
+# Installs under PREFIX (default /usr/local); the machine's component
+# registry is filled by the packages' scripts only (vexo-regsvr --system).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # The main job: the device simulator on a free loopback port and the host
 # program with the control logged into it, with the address and credentials

@@ -38,8 +38,9 @@ bool CallModuleExport(const QString& modulePath, const char* exportName, vexo::H
     return true;
 }
 
-ControlLoader::ControlLoader(vexo::ComponentRegistry& registry, QString buildModulePath)
-    : m_registry(registry), m_buildModulePath(std::move(buildModulePath)) {}
+ControlLoader::ControlLoader(vexo::ComponentRegistry& registry, QString buildModulePath,
+                             const vexo::ComponentRegistry* machine)
+    : m_registry(registry), m_buildModulePath(std::move(buildModulePath)), m_machine(machine) {}
 
 bool ControlLoader::RegisterBuildModule(QString& error) {
     vexo::HRESULT result = vexo::S_OK;
@@ -67,11 +68,17 @@ std::optional<CreatedControl> ControlLoader::Create(const QString& progId, QWidg
         }
         found = m_registry.FindClassByProgId(progId.toStdString(), entry);
     }
+    if (found == vexo::REGDB_E_CLASSNOTREG && m_machine) {
+        found = m_machine->FindClassByProgId(progId.toStdString(), entry);
+    }
     if (vexo::Failed(found)) {
-        error = found == vexo::REGDB_E_CLASSNOTREG
-                    ? QStringLiteral("the ProgID \"%1\" is not registered (component registry %2)")
-                          .arg(progId, Text(m_registry.Path()))
-                    : Text(m_registry.LastError());
+        error =
+            found == vexo::REGDB_E_CLASSNOTREG
+                ? QStringLiteral("the ProgID \"%1\" is not registered (component registry %2%3)")
+                      .arg(progId, Text(m_registry.Path()),
+                           m_machine ? " or " + Text(m_machine->Path()) : QString())
+                : Text(m_machine && !m_machine->LastError().empty() ? m_machine->LastError()
+                                                                    : m_registry.LastError());
         return std::nullopt;
     }
     const auto& categories = entry.categories;

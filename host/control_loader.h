@@ -24,8 +24,11 @@ struct CreatedControl {
 class ControlLoader {
 public:
     // `buildModulePath` is registered before a look-up that fails while the
-    // control itself is not registered (empty: never).
-    ControlLoader(vexo::ComponentRegistry& registry, QString buildModulePath);
+    // control itself is not registered (empty: never). A class missing from
+    // `registry` is looked up in `machine` when given (the classes the
+    // packages registered for every user).
+    ControlLoader(vexo::ComponentRegistry& registry, QString buildModulePath,
+                  const vexo::ComponentRegistry* machine = nullptr);
 
     // The object of `progId` as a child of `parent`; on failure nothing,
     // and `error` says why.
@@ -39,6 +42,7 @@ private:
 
     vexo::ComponentRegistry& m_registry;
     QString m_buildModulePath;
+    const vexo::ComponentRegistry* m_machine;
 };
 
 // Loads `modulePath` (kept loaded) and calls one of its exports that take no

@@ -16,6 +16,8 @@ QString HostUsage() {
         "  --progid PROGID          the class to create (default the control)\n"
         "  --script FILE            run this host script instead of the built-in login\n"
         "  --stay                   keep the window open after the script file ends\n"
+        "  --ask                    ask for the device, user and password in a dialog\n"
+        "                           (the desktop entry starts the host so)\n"
         "Host scripts are described in docs/host-scripts.md.\n");
 }
 
@@ -42,6 +44,10 @@ std::optional<HostOptions> ParseHostOptions(const QStringList& arguments,
         }
         if (name == QLatin1String("--stay")) {
             options.stay = true;
+            continue;
+        }
+        if (name == QLatin1String("--ask")) {
+            options.ask = true;
             continue;
         }
         static const QStringList kValued{"--device", "--user", "--password", "--language",
@@ -84,8 +90,8 @@ std::optional<HostOptions> ParseHostOptions(const QStringList& arguments,
             options.scriptFile = value;
         }
     }
-    if (options.scriptFile.isEmpty() && options.device.isEmpty()) {
-        return fail(QStringLiteral("--device is needed when no --script is given"));
+    if (options.scriptFile.isEmpty() && options.device.isEmpty() && !options.ask) {
+        return fail(QStringLiteral("--device (or --ask) is needed when no --script is given"));
     }
     return options;
 }

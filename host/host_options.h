@@ -20,6 +20,7 @@ struct HostOptions {
     QSize size{1280, 800};
     QString scriptFile;  // empty: the built-in script
     bool stay = false;   // keep the window after a script file has run
+    bool ask = false;    // ask for the device and credentials in a dialog
     QStringList args;    // everything after "--"
 };
 

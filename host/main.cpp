@@ -1,6 +1,7 @@
 // vexo-host: the host program. It creates the control by its ProgID through
-// the component registry (registering the module of this build first when
-// the control is not registered yet), embeds it in its window and runs a
+// the component registry (run from its build tree, registering the module of
+// this build first when the control is not registered yet; installed, also
+// looking in the machine's registry), embeds it in its window and runs a
 // host script against it: the built-in login, or the file of --script.
 //
 // Exit codes: 0 after a script file ran (or when the window is closed),
@@ -8,6 +9,7 @@
 // command line is wrong, 2 after a script error.
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -16,6 +18,7 @@
 #include "control_loader.h"
 #include "host_options.h"
 #include "host_window.h"
+#include "login_prompt.h"
 #include "script_host.h"
 
 int main(int argc, char** argv) {
@@ -29,11 +32,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QString message;
     bool help = false;
-    const std::optional<host::HostOptions> options = host::ParseHostOptions(
+    std::optional<host::HostOptions> options = host::ParseHostOptions(
         QCoreApplication::arguments(), qEnvironmentVariable("VEXO_PASSWORD"), message, help);
     if (!options) {
         std::fputs(qPrintable(message), help ? stdout : stderr);
         return help ? 0 : 1;
+    }
+
+    if (options->ask && options->device.isEmpty() && !host::AskForLogin(*options)) {
+        return 0;  // the operator cancelled
     }
 
     QString program = host::BuiltInScript();
@@ -50,7 +57,14 @@ int main(int argc, char** argv) {
     }
 
     vexo::ComponentRegistry registry;
-    host::ControlLoader loader(registry, QStringLiteral(VEXO_MODULE_BUILD_PATH));
+    // Run from its build tree the host uses the module built beside it; an
+    // installed host falls back to the module the packages registered.
+    const bool inBuildTree = QCoreApplication::applicationFilePath() ==
+                             QFileInfo(QStringLiteral(VEXO_HOST_BUILD_PATH)).canonicalFilePath();
+    const vexo::ComponentRegistry machine(vexo::ComponentRegistry::SystemPath());
+    host::ControlLoader loader(registry,
+                               inBuildTree ? QStringLiteral(VEXO_MODULE_BUILD_PATH) : QString(),
+                               inBuildTree ? nullptr : &machine);
     host::HostWindow window;
     window.resize(options->size);
     QString error;

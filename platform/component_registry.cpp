@@ -158,6 +158,13 @@ std::string ComponentRegistry::DefaultPath() {
     return std::string(home && home[0] == '/' ? home : "/tmp") + "/.config/vexo/components.json";
 }
 
+std::string ComponentRegistry::SystemPath() {
+    if (const char* path = std::getenv("VEXO_SYSTEM_REGISTRY"); path && path[0]) {
+        return path;
+    }
+    return VEXO_SYSTEM_REGISTRY_PATH;
+}
+
 HRESULT ComponentRegistry::Load(Data& data) const {
     data = {};
     struct stat info {};

@@ -60,6 +60,10 @@ public:
 
     // $VEXO_REGISTRY, else the file in the user's configuration folder.
     static std::string DefaultPath();
+    // The machine's registry, written by the package manager when it installs
+    // a module: $VEXO_SYSTEM_REGISTRY, else /var/lib/vexo/components.json. Hosts read it after the
+    // user's, as the machine's classes stand behind the user's own.
+    static std::string SystemPath();
     const std::string& Path() const { return m_path; }
 
     virtual HRESULT RegisterTypeLib(const TypeLibEntry& entry);

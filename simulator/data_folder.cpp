@@ -8,9 +8,12 @@ std::filesystem::path DefaultDataFolder() {
     std::error_code error;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error) {
-        const std::filesystem::path beside = exe.parent_path() / "data";
-        if (std::filesystem::exists(beside / "korvane_profile.json", error)) {
-            return beside;
+        // Beside the program, or where an installation keeps shared data.
+        for (const std::filesystem::path& folder :
+             {exe.parent_path() / "data", exe.parent_path() / VEXO_DEVSIM_INSTALLED_DATA}) {
+            if (std::filesystem::exists(folder / "korvane_profile.json", error)) {
+                return folder;
+            }
         }
     }
     return VEXO_DEVSIM_DATA_DIR;

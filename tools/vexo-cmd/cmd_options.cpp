@@ -2,14 +2,16 @@
 
 #include <cstdlib>
 
+#include "device_list.h"
+
 namespace vexocmd {
 
 std::string CmdUsage() {
     return "usage: vexo-cmd --device ADDR --user USER [--password PASSWORD] [--timeout-ms N]\n"
            "                COMMAND [INFO-JSON]\n"
            "       vexo-cmd --device ADDR --user USER ... config get [--out FILE]\n"
-           "       vexo-cmd --device ADDR [--device ADDR ...] --user USER ... config set\n"
-           "                [--dry-run [--json]] FILE\n"
+           "       vexo-cmd --device ADDR [--device ADDR ...] [--devices LIST] [--jobs N]\n"
+           "                --user USER ... config set [--dry-run [--json]] FILE\n"
            "       vexo-cmd --device ADDR --user USER ... config diff [--json] FILE\n"
            "       vexo-cmd [--device ADDR --user USER ...] config lint [--language L] [FILE]\n"
            "Logs into the device, sends one analytics command (for example\n"
@@ -26,6 +28,12 @@ std::string CmdUsage() {
            "failures were logins. With --dry-run, config set writes nothing and prints\n"
            "for each device the difference the write would make, with the exit codes of\n"
            "config diff.\n"
+           "--devices LIST adds the devices of the file LIST (one HOST:PORT per line;\n"
+           "blank lines and lines starting with # are skipped). config set works on at\n"
+           "most N devices at once (--jobs, default 16), shows a progress line when the\n"
+           "error output is a terminal, and ends the list of several devices with a\n"
+           "summary line: \"20 devices: 18 ok, 1 refused, 1 login failed\" (for --dry-run\n"
+           "\"unchanged\", \"would change\" and \"failed\"; with --json on the error output).\n"
            "config diff compares the device's batch configuration with FILE (in the\n"
            "device's own layout, as config get writes it, or the control's export file,\n"
            "which applies to the selected scene and removes nothing) and prints what\n"
@@ -69,6 +77,25 @@ std::optional<CmdOptions> ParseCmdOptions(int argc, char** argv, std::string& er
             if (!value(device))
                 return std::nullopt;
             options.devices.push_back(device);
+        } else if (arg == "--devices") {
+            std::string path;
+            if (!value(path))
+                return std::nullopt;
+            if (!ReadDeviceList(path, options.devices, error)) {
+                error += "\n";
+                return std::nullopt;
+            }
+        } else if (arg == "--jobs") {
+            std::string text;
+            if (!value(text))
+                return std::nullopt;
+            char* end = nullptr;
+            const long jobs = std::strtol(text.c_str(), &end, 10);
+            if (text.empty() || *end != '\0' || jobs < 1 || jobs > 1024) {
+                error = "--jobs is a number from 1 to 1024\n";
+                return std::nullopt;
+            }
+            options.jobs = static_cast<int>(jobs);
         } else if (arg == "--out") {
             if (!value(options.outFile))
                 return std::nullopt;
@@ -127,7 +154,7 @@ std::optional<CmdOptions> ParseCmdOptions(int argc, char** argv, std::string& er
     }
     // Only a batch write fans out; every other command names one device.
     if (options.devices.size() > 1 && !IsConfigSet(options)) {
-        error = "several --device options are for config set only\n";
+        error = "several devices are for config set only\n";
         return std::nullopt;
     }
     if (options.dryRun && !IsConfigSet(options)) {

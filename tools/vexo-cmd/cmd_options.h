@@ -10,9 +10,12 @@ namespace vexocmd {
 enum ExitCode { kAcknowledged = 0, kRefused = 1, kUsage = 2, kLoginFailed = 3 };
 
 struct CmdOptions {
-    std::string device;                // the first --device
-    std::vector<std::string> devices;  // every --device, in order (config set takes several)
-    std::string outFile;               // config get --out FILE; empty: standard output
+    std::string device;  // the first --device
+    // every --device and the devices of each --devices FILE, in order
+    // (config set takes several)
+    std::vector<std::string> devices;
+    int jobs = 16;        // config set: devices in hand at once
+    std::string outFile;  // config get --out FILE; empty: standard output
     std::string user;
     std::string password;
     int timeoutMs = 0;                 // 0: the library's default

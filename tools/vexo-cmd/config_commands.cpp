@@ -1,16 +1,18 @@
 #include "config_commands.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <thread>
 #include <vector>
 
 #include "audio_video_play.h"
 #include "config_diff.h"
 #include "config_reader.h"
 #include "device_command_channel.h"
+#include "device_pool.h"
 #include "diff_format.h"
 #include "export_diff.h"
 #include "json_text.h"
@@ -235,24 +237,32 @@ int RunConfigSet(const CmdOptions& options) {
         std::cerr << "cannot read " << path << "\n";
         return kUsage;
     }
-    std::vector<DeviceOutcome> outcomes(options.devices.size());
-    std::vector<std::thread> workers;
-    workers.reserve(options.devices.size());
-    for (size_t i = 0; i < options.devices.size(); ++i) {
-        workers.emplace_back(
-            [&, i] { outcomes[i] = SetConfigOnDevice(options, options.devices[i], text); });
-    }
-    for (std::thread& worker : workers) {
-        worker.join();
-    }
+    const bool several = options.devices.size() > 1;
+    ProgressLine progress(options.devices.size(), several && ::isatty(STDERR_FILENO) != 0,
+                          options.dryRun);
+    const std::vector<DeviceOutcome> outcomes = RunOnDevices(
+        options.devices, options.jobs,
+        [&](const std::string& device) { return SetConfigOnDevice(options, device, text); },
+        [&](std::size_t done, const DeviceOutcome& outcome) { progress.Update(done, outcome); });
+    progress.Finish();
+    // The summary closes the list; with --json it keeps out of the document.
+    const auto summarise = [&] {
+        if (several) {
+            (options.json ? std::cerr : std::cout) << Summary(outcomes, options.dryRun) << "\n";
+        }
+    };
     if (options.dryRun) {
-        return PrintDryRuns(options, outcomes);
+        const int code = PrintDryRuns(options, outcomes);
+        summarise();
+        return code;
     }
     for (const DeviceOutcome& outcome : outcomes) {
         (outcome.exitCode == kAcknowledged ? std::cout : std::cerr)
             << outcome.device << ": " << outcome.message << "\n"
             << outcome.difference;
     }
+    std::cerr << std::flush;
+    summarise();
     return CombinedExitCode(outcomes);
 }
 

@@ -26,8 +26,9 @@ struct DeviceOutcome {
 // "config get [--out FILE]". The network library is initialised by the caller.
 int RunConfigGet(const CmdOptions& options);
 
-// "config set FILE": one thread, session and channel per device; prints one
-// line per device in the order of the --device options.
+// "config set FILE": a session and channel per device, --jobs devices at
+// once; prints one line per device in the order they were given and, for
+// several devices, a summary line.
 int RunConfigSet(const CmdOptions& options);
 
 // Logs into `device` and sends the batch text, reading the device's

@@ -2,10 +2,12 @@
 // DllRegisterServer (or, with -u, DllUnregisterServer), prints the result
 // and exits with 0 on success, 1 on a failed call, 2 when the module cannot
 // be used at all. The registry is the current user's ($VEXO_REGISTRY to
-// choose another).
+// choose another); with --system it is the machine's, which the package
+// scripts fill so that every user's host finds the installed control.
 #include <dlfcn.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -17,9 +19,11 @@ namespace {
 
 int Usage(std::FILE* out, int code) {
     std::fputs(
-        "usage: vexo-regsvr [-u] MODULE.so\n"
+        "usage: vexo-regsvr [-u] [--system] MODULE.so\n"
         "  registers the component module MODULE.so in the component registry\n"
-        "  -u  unregisters it instead\n",
+        "  -u        unregisters it instead\n"
+        "  --system  uses the machine's registry, read by every user's host\n"
+        "            ($VEXO_SYSTEM_REGISTRY, else /var/lib/vexo/components.json)\n",
         out);
     return code;
 }
@@ -33,6 +37,9 @@ int main(int argc, char** argv) {
         const std::string argument = argv[i];
         if (argument == "-u" || argument == "/u") {
             unregister = true;
+        } else if (argument == "--system") {
+            // The module registers itself in the default registry.
+            ::setenv("VEXO_REGISTRY", vexo::ComponentRegistry::SystemPath().c_str(), 1);
         } else if (argument == "-h" || argument == "--help") {
             return Usage(stdout, 0);
         } else if (module.empty() && !argument.empty() && argument[0] != '-') {
