@@ -127,17 +127,37 @@ void CSceneSetPtz::LoadFunctions() {
     }
 }
 
-int CSceneSetPtz::SaveScene(const QString& name) {
+int CSceneSetPtz::SaveScene(const QString& name, vexo::StoredDifferences& differences) {
+    differences.clear();
     CDialogManager* manager = Manager();
     if (manager == nullptr) {
         return 0;
     }
     CSmartXmlParse& context = manager->DeviceContext();
     QStringList refused;
-    if (!context.ModifyScene(Page()->Scene().token, name, SceneFunctions(), refused)) {
+    const QStringList sent = SceneFunctions();
+    if (!context.ModifyScene(Page()->Scene().token, name, sent, refused)) {
         context.ShowDeviceError();
         return 0;
     }
+    // ModifyScene reads the functions the scene now runs back: those are
+    // compared with the ones sent, in the lists' own names.
+    QStringList running;
+    context.GetSceneSmartFuns(Page()->Scene().token, running);
+    const auto names = [this](QStringList functions) {
+        functions.sort();
+        QStringList shown;
+        for (const QString& function : functions) {
+            shown << DisplayName(function);
+        }
+        return Json::Value(shown.join(QStringLiteral(", ")).toStdString());
+    };
+    const std::string member = vexo::TheComStr()->sceneFunction.toStdString();
+    Json::Value sentForm;
+    Json::Value storedForm;
+    sentForm[member] = names(sent);
+    storedForm[member] = names(running);
+    differences = vexo::review::CompareStored(sentForm, storedForm);
     // What the device left out is not the scene's: show it where it is.
     QListWidget* list = sceneList_.Control();
     for (int row = list->count() - 1; row >= 0; --row) {

@@ -4,9 +4,12 @@
 
 #include "auto_base.h"
 #include "com_str.h"
+#include "device_command_channel.h"
+#include "linkage_forms.h"
 #include "param_record.h"
 #include "rule_lint.h"
 #include "smart_config_layout.h"
+#include "smart_xml_parse.h"
 
 namespace vexo::smart {
 
@@ -43,13 +46,15 @@ void RuleLintLine::ShowFor(const ParamRecord& rule) {
     }
     vexo::review::RuleToLint toLint;
     toLint.params = ParamRecordJson(rule);
+    toLint.schedule = schedule_;
+    toLint.trigger = linkage_;
     const bool chinese = vexo::TheComStr().Language() == QStringLiteral("chinese");
     QStringList lines;
     for (const vexo::review::LintWarning& warning : vexo::review::LintRule(toLint)) {
         lines << QString::fromStdString(chinese ? warning.chinese : warning.english);
     }
     if (lines.isEmpty()) {
-        Clear();
+        Hide();
         return;
     }
     // The first warning fits the line; the tool tip holds them all.
@@ -60,7 +65,50 @@ void RuleLintLine::ShowFor(const ParamRecord& rule) {
     label_->show();
 }
 
+void RuleLintLine::ReadOwnerAndShow(CSmartXmlParse* parse, const ParamRecord& rule, bool schedule,
+                                    bool linkage) {
+    schedule_ = Json::Value();
+    linkage_ = Json::Value();
+    if (parse && !rule.token.isEmpty()) {
+        ParamRecord owner;
+        owner.funName = rule.funName;
+        owner.token = rule.token;
+        const Json::Value info = TriggerOwnerInfo(parse->SceneToken(), owner);
+        std::vector<DeviceCommandChannel::AheadCommand> reads;
+        if (schedule) {
+            reads.push_back({"CMD_GetGuardSchedules", info});
+        }
+        if (linkage) {
+            reads.push_back({"CMD_GetActionTrigger", info});
+        }
+        const DeviceCommandChannel::AheadScope ahead(parse->Channel(), reads);
+        ParamRecord week = owner;
+        if (schedule && parse->GetGuardSchedules(week)) {
+            SetSchedule(week);
+        }
+        ParamRecord actions = owner;
+        if (linkage && parse->GetActionTrigger(actions)) {
+            SetLinkage(actions);
+        }
+    }
+    ShowFor(rule);
+}
+
+void RuleLintLine::SetSchedule(const ParamRecord& schedule) {
+    schedule_ = ParamRecordJson(schedule);
+}
+
+void RuleLintLine::SetLinkage(const ParamRecord& linkage) {
+    linkage_ = ParamRecordJson(linkage);
+}
+
 void RuleLintLine::Clear() {
+    schedule_ = Json::Value();
+    linkage_ = Json::Value();
+    Hide();
+}
+
+void RuleLintLine::Hide() {
     if (label_) {
         label_->clear();
         label_->setToolTip(QString());

@@ -110,7 +110,9 @@ void CSmartConfigBody::ShowRule(const QString& scene, const QString& funName, co
     linkageLoadedFor_.clear();
     hasArming_ = requiredFuns.contains(kGuardSchedules);
     hasLinkage_ = requiredFuns.contains(kActionTrigger);
-    controller_.ShowRule(false, scene, funName, token);
+    if (controller_.ShowRule(false, scene, funName, token)) {
+        lintLine_.ReadOwnerAndShow(parse_, controller_.RuleRecord(), hasArming_, hasLinkage_);
+    }
     ShowTabs(true);
     ChooseTab(kParamTab);
 }
@@ -218,7 +220,8 @@ bool CSmartConfigBody::ConfirmLeave() {
         if (tab_ != kParamTab) {
             Save();  // the editors show the outcome of their own saves
         } else if (controller_.Save()) {
-            vexo::ShowMessage(vexo::TheComStr()->saveSuccess, vexo::TheComStr()->tips);
+            vexo::ShowMessage(vexo::smart::VerifiedSaveText(parse_, controller_),
+                              vexo::TheComStr()->tips);
         }
     };
     return vexo::ConfirmLeaveEdits(
@@ -295,9 +298,7 @@ bool CSmartConfigBody::OnCommand(int offset) {
         }
         case kSaveOffset:
             if (Save()) {
-                vexo::ShowMessage(tab_ == kParamTab
-                                      ? vexo::smart::VerifiedSaveText(parse_, controller_)
-                                      : vexo::TheComStr()->saveSuccess,
+                vexo::ShowMessage(vexo::smart::VerifiedSaveText(parse_, controller_),
                                   vexo::TheComStr()->tips);
             }
             UpdateMarks();
@@ -316,10 +317,16 @@ bool CSmartConfigBody::Save() {
             return controller_.Save();
         // The editors show the outcome of their own saves.
         case kArmingTab:
-            arming_->Save();
+            if (arming_->Save()) {
+                lintLine_.SetSchedule(arming_->Record());
+                lintLine_.ShowFor(controller_.RuleRecord());
+            }
             return false;
         case kLinkageTab:
-            linkage_->Save();
+            if (linkage_->Save()) {
+                lintLine_.SetLinkage(linkage_->Record());
+                lintLine_.ShowFor(controller_.RuleRecord());
+            }
             return false;
         default:
             return false;
