@@ -16,7 +16,9 @@
 //   record's other members (the reply's "Token") are identity;
 // - a linkage comes back with every group, its slot and every action;
 // - a tour comes back with every row and every plain value ("Enabled", the
-//   week days).
+//   week days);
+// - a scene's functions are those "CMD_ModifyScene" itself reads back (the
+//   scene settings page compares them without a further command).
 // A read-back that fails says nothing more: the save itself was
 // acknowledged, so the message stays "Save Success".
 
