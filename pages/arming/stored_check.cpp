@@ -31,28 +31,17 @@ QString Localised(const std::string& text, bool chinese) {
     return out;
 }
 
-// One string member per day the record holds: its periods as the operator
-// sees them on the day bar ("08:00-12:00, 13:00-18:00").
-Json::Value ScheduleDays(const ParamRecord& record) {
-    ScheduleWeek week;
-    ReadScheduleWeek(record, week);
-    const QStringList& names = TheComStr().WeekdayNames();
-    Json::Value days(Json::objectValue);
-    for (int day = 0; day < kScheduleDays; ++day) {
-        if (record.objectParams.count(ScheduleDayKey(day)) == 0) {
-            continue;
-        }
-        QStringList periods;
-        for (const SchedulePeriod& period : week[day]) {
-            periods << period.start + u'-' + period.end;
-        }
-        const QString text = periods.isEmpty()
-                                 ? (Chinese() ? QStringLiteral("无") : QStringLiteral("none"))
-                                 : periods.join(QStringLiteral(", "));
-        const QString name = day < names.size() ? names[day] : ScheduleDayKey(day);
-        days[name.toStdString()] = text.toStdString();
+// A day's periods as the operator sees them on its bar ("08:00-12:00,
+// 13:00-18:00").
+std::string DayText(const ScheduleDay& day) {
+    QStringList periods;
+    for (const SchedulePeriod& period : day) {
+        periods << period.start + u'-' + period.end;
     }
-    return days;
+    const QString text = periods.isEmpty()
+                             ? (Chinese() ? QStringLiteral("无") : QStringLiteral("none"))
+                             : periods.join(QStringLiteral(", "));
+    return text.toStdString();
 }
 
 }  // namespace
@@ -62,7 +51,24 @@ StoredDifferences CompareRecords(const ParamRecord& sent, const ParamRecord& sto
 }
 
 StoredDifferences CompareSchedules(const ParamRecord& sent, const ParamRecord& stored) {
-    return review::CompareStored(ScheduleDays(sent), ScheduleDays(stored));
+    ScheduleWeek sentWeek;
+    ScheduleWeek storedWeek;
+    ReadScheduleWeek(sent, sentWeek);
+    ReadScheduleWeek(stored, storedWeek);
+    const QStringList& names = TheComStr().WeekdayNames();
+    StoredDifferences out;
+    for (int day = 0; day < kScheduleDays; ++day) {
+        const QString key = ScheduleDayKey(day);
+        if (sent.objectParams.count(key) == 0 || stored.objectParams.count(key) == 0) {
+            continue;  // a day the device does not return is no difference
+        }
+        const std::string a = DayText(sentWeek[day]);
+        const std::string b = DayText(storedWeek[day]);
+        if (a != b) {
+            out.push_back({(day < names.size() ? names[day] : key).toStdString(), a, b});
+        }
+    }
+    return out;
 }
 
 StoredDifferences CompareTours(const TourRecord& sent, const TourRecord& stored) {

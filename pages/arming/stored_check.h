@@ -36,7 +36,8 @@ using StoredDifferences = std::vector<review::StoredDifference>;
 // Parameter records: rules, modules, non-scene functions, normal alarms and
 // linkage (groups of actions).
 StoredDifferences CompareRecords(const ParamRecord& sent, const ParamRecord& stored);
-// Guard schedules, day by day ("Mon" ... "Sun").
+// Guard schedules, day by day from Monday, each day named in the control's
+// language and compared as the list of its periods.
 StoredDifferences CompareSchedules(const ParamRecord& sent, const ParamRecord& stored);
 StoredDifferences CompareTours(const TourRecord& sent, const TourRecord& stored);
 
