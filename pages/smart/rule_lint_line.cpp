@@ -65,33 +65,48 @@ void RuleLintLine::ShowFor(const ParamRecord& rule) {
     label_->show();
 }
 
-void RuleLintLine::ReadOwnerAndShow(CSmartXmlParse* parse, const ParamRecord& rule, bool schedule,
-                                    bool linkage) {
+namespace {
+
+ParamRecord Owner(const QString& funName, const QString& token) {
+    ParamRecord owner;
+    owner.funName = funName;
+    owner.token = token;
+    return owner;
+}
+
+}  // namespace
+
+std::vector<DeviceCommandChannel::AheadCommand> RuleLintLine::OwnerReads(const QString& scene,
+                                                                         const QString& funName,
+                                                                         const QString& token,
+                                                                         bool schedule,
+                                                                         bool linkage) {
+    const Json::Value info = TriggerOwnerInfo(scene, Owner(funName, token));
+    std::vector<DeviceCommandChannel::AheadCommand> reads;
+    if (schedule) {
+        reads.push_back({"CMD_GetGuardSchedules", info});
+    }
+    if (linkage) {
+        reads.push_back({"CMD_GetActionTrigger", info});
+    }
+    return reads;
+}
+
+void RuleLintLine::ReadOwner(CSmartXmlParse* parse, const QString& funName, const QString& token,
+                             bool schedule, bool linkage) {
     schedule_ = Json::Value();
     linkage_ = Json::Value();
-    if (parse && !rule.token.isEmpty()) {
-        ParamRecord owner;
-        owner.funName = rule.funName;
-        owner.token = rule.token;
-        const Json::Value info = TriggerOwnerInfo(parse->SceneToken(), owner);
-        std::vector<DeviceCommandChannel::AheadCommand> reads;
-        if (schedule) {
-            reads.push_back({"CMD_GetGuardSchedules", info});
-        }
-        if (linkage) {
-            reads.push_back({"CMD_GetActionTrigger", info});
-        }
-        const DeviceCommandChannel::AheadScope ahead(parse->Channel(), reads);
-        ParamRecord week = owner;
-        if (schedule && parse->GetGuardSchedules(week)) {
-            SetSchedule(week);
-        }
-        ParamRecord actions = owner;
-        if (linkage && parse->GetActionTrigger(actions)) {
-            SetLinkage(actions);
-        }
+    if (!parse || token.isEmpty()) {
+        return;
     }
-    ShowFor(rule);
+    ParamRecord week = Owner(funName, token);
+    if (schedule && parse->GetGuardSchedules(week)) {
+        SetSchedule(week);
+    }
+    ParamRecord actions = Owner(funName, token);
+    if (linkage && parse->GetActionTrigger(actions)) {
+        SetLinkage(actions);
+    }
 }
 
 void RuleLintLine::SetSchedule(const ParamRecord& schedule) {

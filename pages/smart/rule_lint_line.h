@@ -8,7 +8,7 @@
 // so it describes the device's version, not unsaved edits.
 //
 // The schedule and linkage checks need the rule's week and linkage: the
-// page reads both (side by side, after the rule) whenever it shows a rule
+// page reads both (side by side with the rule) whenever it shows a rule
 // whose function has them, and hands the line what the editors save.
 
 #include <json/value.h>
@@ -16,6 +16,9 @@
 #include <QRect>
 #include <QString>
 #include <memory>
+#include <vector>
+
+#include "device_command_channel.h"
 
 class CSmartXmlParse;
 class QLabel;
@@ -40,11 +43,17 @@ public:
     void Clear();
 
     // Reads the guard schedule (`schedule`) and the linkage (`linkage`) of
-    // the rule `token` of `funName` on the device context's scene, then
-    // shows the warnings for `rule`. A week or linkage not asked for, or
-    // whose read failed, is not checked.
-    void ReadOwnerAndShow(CSmartXmlParse* parse, const ParamRecord& rule, bool schedule,
-                          bool linkage);
+    // the rule `token` of `funName` on the device context's scene, for the
+    // next ShowFor. A week or linkage not asked for, or whose read failed,
+    // is not checked.
+    void ReadOwner(CSmartXmlParse* parse, const QString& funName, const QString& token,
+                   bool schedule, bool linkage);
+    // The commands ReadOwner sends, for the page to send ahead together with
+    // the rule's own read: the three answers then take one round trip.
+    static std::vector<DeviceCommandChannel::AheadCommand> OwnerReads(const QString& scene,
+                                                                      const QString& funName,
+                                                                      const QString& token,
+                                                                      bool schedule, bool linkage);
     // The week or linkage as the device now holds it (after a save).
     void SetSchedule(const ParamRecord& schedule);
     void SetLinkage(const ParamRecord& linkage);

@@ -110,8 +110,17 @@ void CSmartConfigBody::ShowRule(const QString& scene, const QString& funName, co
     linkageLoadedFor_.clear();
     hasArming_ = requiredFuns.contains(kGuardSchedules);
     hasLinkage_ = requiredFuns.contains(kActionTrigger);
-    if (controller_.ShowRule(false, scene, funName, token)) {
-        lintLine_.ReadOwnerAndShow(parse_, controller_.RuleRecord(), hasArming_, hasLinkage_);
+    if (parse_) {
+        // The rule, its week and its linkage go out side by side: the line
+        // takes the week and the linkage, then the controller the rule.
+        auto reads = vexo::smart::RuleLintLine::OwnerReads(parse_->SceneToken(), funName, token,
+                                                           hasArming_, hasLinkage_);
+        reads.push_back(DeviceCommandChannel::RuleRead(parse_->SceneToken(), funName, token));
+        const DeviceCommandChannel::AheadScope ahead(parse_->Channel(), reads);
+        lintLine_.ReadOwner(parse_, funName, token, hasArming_, hasLinkage_);
+        controller_.ShowRule(false, scene, funName, token);
+    } else {
+        controller_.ShowRule(false, scene, funName, token);
     }
     ShowTabs(true);
     ChooseTab(kParamTab);
