@@ -140,6 +140,15 @@ int CSceneSetPtz::SaveScene(const QString& name, vexo::StoredDifferences& differ
         context.ShowDeviceError();
         return 0;
     }
+    // What the device left out is not the scene's: show it where it is.
+    QListWidget* list = sceneList_.Control();
+    for (int row = list->count() - 1; row >= 0; --row) {
+        const QString function = list->item(row)->data(Qt::UserRole).toString();
+        if (refused.contains(function)) {
+            delete list->takeItem(row);
+            AddEntry(intelligenceList_, function);
+        }
+    }
     // ModifyScene reads the functions the scene now runs back: those are
     // compared with the ones sent, in the lists' own names.
     QStringList running;
@@ -158,14 +167,11 @@ int CSceneSetPtz::SaveScene(const QString& name, vexo::StoredDifferences& differ
     sentForm[member] = names(sent);
     storedForm[member] = names(running);
     differences = vexo::review::CompareStored(sentForm, storedForm);
-    // What the device left out is not the scene's: show it where it is.
-    QListWidget* list = sceneList_.Control();
-    for (int row = list->count() - 1; row >= 0; --row) {
-        const QString function = list->item(row)->data(Qt::UserRole).toString();
-        if (refused.contains(function)) {
-            delete list->takeItem(row);
-            AddEntry(intelligenceList_, function);
-        }
+    QStringList shown = SceneFunctions();
+    shown.sort();
+    running.sort();
+    if (shown != running) {
+        LoadFunctions();  // the lists show what the device runs
     }
     return 1;
 }

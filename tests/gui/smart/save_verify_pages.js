@@ -1,9 +1,9 @@
 // Write, then verify, beyond a rule's parameters: each save is read back and
 // what the device stored differently is listed after "Save Success", and the
 // page then shows the device's version. Here the device (scripted replies)
-// cuts a normal alarm's name to 16 characters and joins two touching arming
-// periods into one; "Advance Param", which it keeps as sent, says "Save
-// Success" only.
+// cuts a normal alarm's name to 16 characters, joins two touching arming
+// periods into one and leaves one of a scene's functions out; "Advance
+// Param", which it keeps as sent, says "Save Success" only.
 host.include("smart_steps.js");
 const RULE_2 = 18462, ADVANCE = 18460, ARMING_TAB = 18396, SAVE = 18392;
 const NORMAL = 18007, NORMAL_SAVE = 18110, ALARM_NAME = 13100;
@@ -74,3 +74,16 @@ check(saved(SAVE) === "Save Success", "the device's week kept");
 const sent = ops(mark).find(r => r.op === "CMD_SetGuardSchedules").info.GuardSchedulesData.Mon.simp;
 check(JSON.stringify(sent) === '{"GuardTime 1":"480|1080"}', "one period sent: " + JSON.stringify(sent));
 
+
+// Scene settings, "PTZ" tab: the device runs one of the scene's two
+// functions only; the lists are read again and show so.
+const entrance = sim.cmd("CMD_GetSceneList").info.SceneList[1].SceneToken;
+const functions = sim.cmd("CMD_GetAllSupportSmartFunName", {SceneToken: entrance}).info;
+check(ui.openScene(1), "the scene settings of Entrance");
+check(JSON.stringify(ui.find(20001).items) === '["Loitering","People Counting"]', "two functions");
+functions["zelk:Loitering_Event"] = "false";
+script("CMD_GetAllSupportSmartFunName", functions);
+check(saved(18108) === "Save Success\nThe device stored some values differently:\n" +
+      "Scene Function: sent Loitering, People Counting, stored People Counting", "the function left out named");
+check(JSON.stringify(ui.find(20001).items) === '["People Counting"]', "the list shows what the scene runs");
+clearScripts();
