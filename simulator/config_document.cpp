@@ -314,6 +314,9 @@ Json::Value FactoryDocument(const Catalog& catalog) {
                 Json::Value& added = AddRuleTo(catalog, scene, function, rule[0].asString());
                 ApplyRecord(FunctionOf(catalog, function).params, rule[1], added["params"],
                             catalog.limits);
+                if (factory.isMember("ruleTrigger")) {
+                    ApplyTrigger(catalog, factory["ruleTrigger"], added["trigger"]);
+                }
             }
         }
         doc["scenes"].append(std::move(scene));

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "auto_controls.h"
-#include "com_str.h"
 #include "smart_xml_parse.h"
 #include "ui_helpers.h"
 
@@ -54,17 +53,26 @@ ParamRecord ArmingEditor::OwnerRecord() const {
     return record;
 }
 
-int ArmingEditor::SendAndReport(SendCommand send, const ParamRecord& record) {
+int ArmingEditor::SendAndReport(SendCommand send, ReadCommand read, Compare compare,
+                                const ParamRecord& record, std::optional<ParamRecord>& changed) {
+    changed.reset();
     if (!m_context) {
         return 0;
     }
     const int result = (m_context->*send)(record);
-    if (result == 1) {
-        const CComStr& texts = TheComStr();
-        ShowMessage(texts->saveSuccess, texts->tips);
-    } else {
+    if (result != 1) {
         m_context->ShowDeviceError();
+        return result;
     }
+    ParamRecord stored = OwnerRecord();
+    StoredDifferences differences;
+    if ((m_context->*read)(stored)) {
+        differences = compare(record, stored);
+    }
+    if (!differences.empty()) {
+        changed = std::move(stored);
+    }
+    ShowSaveSuccess(differences);
     return result;
 }
 

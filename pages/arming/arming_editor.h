@@ -8,11 +8,13 @@
 
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "auto_notification.h"
 #include "param_record.h"
 #include "rule_batch.h"
+#include "stored_check.h"
 
 class CSmartXmlParse;
 
@@ -56,6 +58,8 @@ protected:
     bool event(QEvent* event) override;
 
     using SendCommand = int (CSmartXmlParse::*)(const ParamRecord&);
+    using ReadCommand = int (CSmartXmlParse::*)(ParamRecord&);
+    using Compare = StoredDifferences (*)(const ParamRecord&, const ParamRecord&);
 
     // The editor's controls, null before they exist.
     virtual QWidget* RuleBatchButton() const = 0;
@@ -63,9 +67,13 @@ protected:
 
     // An empty record addressed to the owner.
     ParamRecord OwnerRecord() const;
-    // Sends `record`; shows "Save Success" or the device's error text.
-    // Returns the command's result (0 without a device context).
-    int SendAndReport(SendCommand send, const ParamRecord& record);
+    // Sends `record`, then reads it back with `read` (stored_check.h): shows
+    // "Save Success" with what the device stored differently, or the
+    // device's error text. `changed` receives the device's version when it
+    // differs from `record`. Returns the send's result (0 without a device
+    // context).
+    int SendAndReport(SendCommand send, ReadCommand read, Compare compare,
+                      const ParamRecord& record, std::optional<ParamRecord>& changed);
     // Offers the rule chooser below the rule batch button and sends `record`
     // to every rule the operator ticks.
     void OfferRuleBatch(SendCommand send, const ParamRecord& record);

@@ -129,11 +129,16 @@ void GuardScheduleGrid::Init() {
 }
 
 int GuardScheduleGrid::Load() {
-    m_record = OwnerRecord();
-    const int result = m_context ? m_context->GetGuardSchedules(m_record) : 0;
+    ParamRecord record = OwnerRecord();
+    const int result = m_context ? m_context->GetGuardSchedules(record) : 0;
+    Take(record);
+    return result;
+}
+
+void GuardScheduleGrid::Take(const ParamRecord& record) {
+    m_record = record;
     ReadScheduleWeek(m_record, m_week);
     m_storedWeek = m_week;
-    return result;
 }
 
 int GuardScheduleGrid::Save() {
@@ -144,9 +149,19 @@ int GuardScheduleGrid::Save() {
         FinishMoving();
     }
     RebuildRecord();
-    const int saved = SendAndReport(&CSmartXmlParse::SetGuardSchedules, m_record);
+    std::optional<ParamRecord> stored;
+    const int saved =
+        SendAndReport(&CSmartXmlParse::SetGuardSchedules, &CSmartXmlParse::GetGuardSchedules,
+                      &CompareSchedules, m_record, stored);
     if (saved) {
         m_storedWeek = m_week;
+        if (stored) {
+            // The bars show the week as the device keeps it.
+            ResetEditing();
+            HideTimeLabels();
+            Take(*stored);
+            update();
+        }
         emit Edited();
     }
     return saved;

@@ -68,8 +68,10 @@ public:
     // Reads the owner's schedule into the record and the week; a failed read
     // leaves the week empty. Returns the command's result (1 or 0).
     int Load();
-    // Rebuilds the record from the week and sends it; shows "Save Success"
-    // or the device's error text (the week stays as edited). Returns 1 or 0.
+    // Rebuilds the record from the week, sends it and reads it back; shows
+    // "Save Success" (with what the device stored differently, and then the
+    // device's week) or the device's error text (the week stays as edited).
+    // Returns 1 or 0.
     // The host shows no message of its own for it.
     int Save();
     // For the batch export: when the "Batch Settings" box exists and is
@@ -135,6 +137,8 @@ private:
     void TypePeriodTimes(int day, int index);
     void ShowTimeLabels(int day, const QRect& span, const QString& start, const QString& end);
     void HideTimeLabels();
+    // Shows `record` (read from the device) as the week it holds.
+    void Take(const ParamRecord& record);
     void CopyDay(int day);
     void RunRuleBatch();
     void ClearAll();

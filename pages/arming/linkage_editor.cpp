@@ -68,12 +68,17 @@ void LinkageEditor::Init() {
 }
 
 int LinkageEditor::Load() {
-    m_record = OwnerRecord();
-    const int result = m_context ? m_context->GetActionTrigger(m_record) : 0;
+    ParamRecord record = OwnerRecord();
+    const int result = m_context ? m_context->GetActionTrigger(record) : 0;
+    Take(record);
+    return result;
+}
+
+void LinkageEditor::Take(const ParamRecord& record) {
+    m_record = record;
     const int groups = static_cast<int>(m_record.objectParams.size());
     m_groups = ReadLinkageGroups(m_record, std::max(groups - 1, 0));
     m_storedStates = ActionStates();
-    return result;
 }
 
 QStringList LinkageEditor::ActionStates() const {
@@ -91,9 +96,20 @@ int LinkageEditor::Save() {
     ParamRecord record = m_record;
     record.token = m_token;
     record.funName = m_funName;
-    const int saved = SendAndReport(&CSmartXmlParse::SetActionTrigger, record);
+    std::optional<ParamRecord> stored;
+    const int saved =
+        SendAndReport(&CSmartXmlParse::SetActionTrigger, &CSmartXmlParse::GetActionTrigger,
+                      &CompareRecords, record, stored);
     if (saved) {
         m_storedStates = ActionStates();
+        if (stored) {
+            // The boxes show the device's states; the export mark stays.
+            const bool batch = BatchChecked();
+            Take(*stored);
+            BuildControls();
+            SetBatchCheck(batch);
+            update();
+        }
         emit Edited();
     }
     return saved;

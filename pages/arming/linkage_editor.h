@@ -44,8 +44,9 @@ public:
     // Reads the owner's trigger data into a fresh record; a failed read
     // leaves it without groups. Returns the command's result (1 or 0).
     int Load();
-    // Sends the record; shows "Save Success" or the device's error text (the
-    // boxes keep their states). Returns 1 or 0.
+    // Sends the record and reads it back; shows "Save Success" (with what
+    // the device stored differently, and then the device's states) or the
+    // device's error text (the boxes keep their states). Returns 1 or 0.
     // The host shows no message of its own for it.
     int Save();
     // For the batch export: when the "Batch Settings" box exists and is
@@ -75,6 +76,8 @@ private:
     struct Controls;
 
     void BuildControls();
+    // Shows `record` (read from the device); the controls are the caller's.
+    void Take(const ParamRecord& record);
     void ToggleAction(int id);
     void RunRuleBatch();
 

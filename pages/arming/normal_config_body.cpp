@@ -7,6 +7,7 @@
 #include "dialog_manager.h"
 #include "normal_arming_set.h"
 #include "popup_forms.h"
+#include "stored_check.h"
 #include "tool_tip_help.h"
 #include "ui_helpers.h"
 
@@ -376,8 +377,19 @@ bool CNormalConfigBody::SaveParameters() {
     record_ = record;
     engine_.MarkUnchanged();
     manager->PutRecord(CDialogManager::NestedCache::Sixth, alarm->type, alarm->token, record_);
-    const vexo::ComTexts& texts = vexo::TheComStr().Texts();
-    vexo::ShowMessage(texts.saveSuccess, texts.tips);
+    // Write, then verify: what the device stored differently is listed and
+    // the panel is built again from the device's version.
+    ParamRecord stored;
+    stored.funName = record.funName;
+    stored.token = record.token;
+    vexo::StoredDifferences differences;
+    if (context.GetNormalAlarmData(stored)) {
+        differences = vexo::CompareRecords(record, stored);
+    }
+    if (!differences.empty()) {
+        BuildParamPanel();
+    }
+    vexo::ShowSaveSuccess(differences);
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "com_str.h"
 #include "smart_xml_parse.h"
+#include "stored_check.h"
 #include "ui_helpers.h"
 
 namespace {
@@ -65,7 +66,22 @@ bool CSceneTourBodyBase::Save() {
         context_->ShowDeviceError();
         return false;
     }
-    ShowTip(vexo::TheComStr()->saveSuccess);
+    // Write, then verify: what the device stored differently is listed and
+    // the rows show the device's version.
+    TourRecord stored;
+    stored.tourType = tourType_;
+    vexo::StoredDifferences differences;
+    if (context_->GetSceneTourData(stored)) {
+        differences = vexo::CompareTours(record_, stored);
+    }
+    if (!differences.empty()) {
+        record_ = std::move(stored);
+        DestroyControls();
+        if (parent_ != nullptr) {
+            BuildRows();
+        }
+    }
+    vexo::ShowSaveSuccess(differences);
     return true;
 }
 

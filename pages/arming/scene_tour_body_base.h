@@ -55,8 +55,9 @@ public:
     // Empties the record, sets its type and reads it from the device; false
     // when the read failed (the body then has no rows).
     bool Load();
-    // Sends the record; shows "Save Success" or the device's error text.
-    // True when the device took it.
+    // Sends the record and reads it back; shows "Save Success" (with what
+    // the device stored differently, and then the device's rows) or the
+    // device's error text. True when the device took it.
     bool Save();
     // A notification of one of the body's controls; false when it is not
     // the body's.

@@ -255,7 +255,8 @@ bool CSceneSetBodyTitle::OnEngineNotify(const vexo::AutoNotification& notificati
     return engine_.Dispatch(notification);
 }
 
-int CSceneSetBodyTitle::SaveModule() {
+int CSceneSetBodyTitle::SaveModule(vexo::StoredDifferences& differences) {
+    differences.clear();
     const QString module = SelectedModule();
     CDialogManager* manager = Manager();
     if (module.isEmpty() || manager == nullptr) {
@@ -273,8 +274,19 @@ int CSceneSetBodyTitle::SaveModule() {
     const SceneRecord& scene = Page()->Scene();
     context.SetReferenceScene(scene.name, scene.token);
     const int saved = context.ModifyModuleParam(record);
-    if (saved) {
-        engine_.MarkUnchanged();
+    if (!saved) {
+        return 0;
+    }
+    engine_.MarkUnchanged();
+    // Write, then verify: the module is read back; when the device stored
+    // something else, the panel is built again from its version.
+    ParamRecord stored;
+    stored.funName = module;
+    if (context.GetModuleParam(stored)) {
+        differences = vexo::CompareRecords(record, stored);
+    }
+    if (!differences.empty()) {
+        ReloadModule();
     }
     return saved;
 }

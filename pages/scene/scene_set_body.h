@@ -23,6 +23,7 @@
 #include "dlg_part_base.h"
 #include "param_record.h"
 #include "smart_ui_engine.h"
+#include "stored_check.h"
 
 class QWidget;
 
@@ -59,9 +60,11 @@ public:
     // Notifications of the engine's controls.
     bool OnEngineNotify(const vexo::AutoNotification& notification);
 
-    // The selected module's parameters and geometry to the device; 1 on
-    // success (a refusal shows the device's error text).
-    int SaveModule();
+    // The selected module's parameters and geometry to the device, read
+    // back after (pages/arming/stored_check.h): `differences` receives what
+    // the device stored differently, and the panel then shows its version.
+    // 1 on success (a refusal shows the device's error text).
+    int SaveModule(vexo::StoredDifferences& differences);
     // Reads the selected module's parameters again; 1 on success.
     int ReloadModule();
     // After a save: the scene's stored position is read again.

@@ -127,14 +127,16 @@ void CSceneSetPtz::LoadFunctions() {
     }
 }
 
-int CSceneSetPtz::SaveScene(const QString& name) {
+int CSceneSetPtz::SaveScene(const QString& name, vexo::StoredDifferences& differences) {
+    differences.clear();
     CDialogManager* manager = Manager();
     if (manager == nullptr) {
         return 0;
     }
     CSmartXmlParse& context = manager->DeviceContext();
     QStringList refused;
-    if (!context.ModifyScene(Page()->Scene().token, name, SceneFunctions(), refused)) {
+    const QStringList sent = SceneFunctions();
+    if (!context.ModifyScene(Page()->Scene().token, name, sent, refused)) {
         context.ShowDeviceError();
         return 0;
     }
@@ -146,6 +148,30 @@ int CSceneSetPtz::SaveScene(const QString& name) {
             delete list->takeItem(row);
             AddEntry(intelligenceList_, function);
         }
+    }
+    // ModifyScene reads the functions the scene now runs back: those are
+    // compared with the ones sent, in the lists' own names.
+    QStringList running;
+    context.GetSceneSmartFuns(Page()->Scene().token, running);
+    const auto names = [this](QStringList functions) {
+        functions.sort();
+        QStringList shown;
+        for (const QString& function : functions) {
+            shown << DisplayName(function);
+        }
+        return Json::Value(shown.join(QStringLiteral(", ")).toStdString());
+    };
+    const std::string member = vexo::TheComStr()->sceneFunction.toStdString();
+    Json::Value sentForm;
+    Json::Value storedForm;
+    sentForm[member] = names(sent);
+    storedForm[member] = names(running);
+    differences = vexo::review::CompareStored(sentForm, storedForm);
+    QStringList shown = SceneFunctions();
+    shown.sort();
+    running.sort();
+    if (shown != running) {
+        LoadFunctions();  // the lists show what the device runs
     }
     return 1;
 }

@@ -14,6 +14,7 @@
 
 #include "scene_set_ptz_controls.h"
 #include "scene_set_rules.h"
+#include "stored_check.h"
 
 class CSceneSetPtz : public CSceneSetBaseWithPtz {
 public:
@@ -33,8 +34,9 @@ public:
     // Reads the device's functions for the edited scene and fills the lists.
     void LoadFunctions();
     // "CMD_ModifyScene" with `name` and the scene list; a refusal shows
-    // the device's error text. 1 on success.
-    int SaveScene(const QString& name);
+    // the device's error text. 1 on success; `differences` then says when
+    // the scene runs other functions than were sent (stored_check.h).
+    int SaveScene(const QString& name, vexo::StoredDifferences& differences);
 
     // Function names, in list order.
     QStringList SceneFunctions() const;

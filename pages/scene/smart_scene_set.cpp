@@ -264,12 +264,13 @@ void CSmartSceneSet::Save() {
             break;
     }
     int saved = 0;
+    vexo::StoredDifferences differences;
     if (ptzTab) {
         if (ptz_) {
-            saved = ptz_->SaveScene(name);
+            saved = ptz_->SaveScene(name, differences);
         }
     } else {
-        saved = body_->SaveModule();
+        saved = body_->SaveModule(differences);
     }
     if (saved && ptzTab) {
         // Only the name goes into the manager's record: the page's copy was
@@ -281,7 +282,7 @@ void CSmartSceneSet::Save() {
     }
     body_->PostSaveUpdate();
     if (saved) {
-        vexo::ShowMessage(texts.saveSuccess, texts.tips);
+        vexo::ShowSaveSuccess(differences);
     }
 }
 

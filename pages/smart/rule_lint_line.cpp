@@ -4,9 +4,12 @@
 
 #include "auto_base.h"
 #include "com_str.h"
+#include "device_command_channel.h"
+#include "linkage_forms.h"
 #include "param_record.h"
 #include "rule_lint.h"
 #include "smart_config_layout.h"
+#include "smart_xml_parse.h"
 
 namespace vexo::smart {
 
@@ -43,13 +46,15 @@ void RuleLintLine::ShowFor(const ParamRecord& rule) {
     }
     vexo::review::RuleToLint toLint;
     toLint.params = ParamRecordJson(rule);
+    toLint.schedule = schedule_;
+    toLint.trigger = linkage_;
     const bool chinese = vexo::TheComStr().Language() == QStringLiteral("chinese");
     QStringList lines;
     for (const vexo::review::LintWarning& warning : vexo::review::LintRule(toLint)) {
         lines << QString::fromStdString(chinese ? warning.chinese : warning.english);
     }
     if (lines.isEmpty()) {
-        Clear();
+        Hide();
         return;
     }
     // The first warning fits the line; the tool tip holds them all.
@@ -60,7 +65,65 @@ void RuleLintLine::ShowFor(const ParamRecord& rule) {
     label_->show();
 }
 
+namespace {
+
+ParamRecord Owner(const QString& funName, const QString& token) {
+    ParamRecord owner;
+    owner.funName = funName;
+    owner.token = token;
+    return owner;
+}
+
+}  // namespace
+
+std::vector<DeviceCommandChannel::AheadCommand> RuleLintLine::OwnerReads(const QString& scene,
+                                                                         const QString& funName,
+                                                                         const QString& token,
+                                                                         bool schedule,
+                                                                         bool linkage) {
+    const Json::Value info = TriggerOwnerInfo(scene, Owner(funName, token));
+    std::vector<DeviceCommandChannel::AheadCommand> reads;
+    if (schedule) {
+        reads.push_back({"CMD_GetGuardSchedules", info});
+    }
+    if (linkage) {
+        reads.push_back({"CMD_GetActionTrigger", info});
+    }
+    return reads;
+}
+
+void RuleLintLine::ReadOwner(CSmartXmlParse* parse, const QString& funName, const QString& token,
+                             bool schedule, bool linkage) {
+    schedule_ = Json::Value();
+    linkage_ = Json::Value();
+    if (!parse || token.isEmpty()) {
+        return;
+    }
+    ParamRecord week = Owner(funName, token);
+    if (schedule && parse->GetGuardSchedules(week)) {
+        SetSchedule(week);
+    }
+    ParamRecord actions = Owner(funName, token);
+    if (linkage && parse->GetActionTrigger(actions)) {
+        SetLinkage(actions);
+    }
+}
+
+void RuleLintLine::SetSchedule(const ParamRecord& schedule) {
+    schedule_ = ParamRecordJson(schedule);
+}
+
+void RuleLintLine::SetLinkage(const ParamRecord& linkage) {
+    linkage_ = ParamRecordJson(linkage);
+}
+
 void RuleLintLine::Clear() {
+    schedule_ = Json::Value();
+    linkage_ = Json::Value();
+    Hide();
+}
+
+void RuleLintLine::Hide() {
     if (label_) {
         label_->clear();
         label_->setToolTip(QString());

@@ -1,19 +1,13 @@
 #pragma once
-// Write, then verify: after the parameters of a rule were saved, the rule is
-// read back (one more command) and the values the device stored differently
-// from what was sent (clamped to a range, a shape cut to fewer points) are
-// listed under "Save Success", in the control's language. Then the panel is
-// built again from the device (a second read), so it shows the device's
-// version; when nothing differs the panel is left as it is. See
-// configreview/record_compare.h for what counts as a difference.
-//
-// Only rule saves are verified so far; modules and non-scene functions
-// ("Advance Param"), schedules and linkage say "Save Success" as before.
+// Write, then verify on the smart configuration page (pages/arming/
+// stored_check.h): after the panel's records were saved, each is read back
+// (one more command per record: the rule, or the function's modules and
+// non-scene functions under "Advance Param") and what the device stored
+// differently is listed under "Save Success". Then the panel is built again
+// from the device (one more read per record), so it shows the device's
+// version; when nothing differs the panel is left as it is.
 
 #include <QString>
-#include <vector>
-
-#include "record_compare.h"
 
 class CSmartXmlParse;
 
@@ -25,11 +19,5 @@ namespace vexo::smart {
 
 // The message for a save the device acknowledged.
 QString VerifiedSaveText(CSmartXmlParse* parse, vexo::CSmartUiAutoFresh& controller);
-
-// "Save Success" alone when there is no difference; otherwise followed by
-// one line per difference (name, sent, stored), at most ten, then "and N
-// more".
-QString SaveReport(const QString& saveSuccess,
-                   const std::vector<vexo::review::StoredDifference>& differences, bool chinese);
 
 }  // namespace vexo::smart

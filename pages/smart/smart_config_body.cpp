@@ -110,7 +110,18 @@ void CSmartConfigBody::ShowRule(const QString& scene, const QString& funName, co
     linkageLoadedFor_.clear();
     hasArming_ = requiredFuns.contains(kGuardSchedules);
     hasLinkage_ = requiredFuns.contains(kActionTrigger);
-    controller_.ShowRule(false, scene, funName, token);
+    if (parse_) {
+        // The rule, its week and its linkage go out side by side: the line
+        // takes the week and the linkage, then the controller the rule.
+        auto reads = vexo::smart::RuleLintLine::OwnerReads(parse_->SceneToken(), funName, token,
+                                                           hasArming_, hasLinkage_);
+        reads.push_back(DeviceCommandChannel::RuleRead(parse_->SceneToken(), funName, token));
+        const DeviceCommandChannel::AheadScope ahead(parse_->Channel(), reads);
+        lintLine_.ReadOwner(parse_, funName, token, hasArming_, hasLinkage_);
+        controller_.ShowRule(false, scene, funName, token);
+    } else {
+        controller_.ShowRule(false, scene, funName, token);
+    }
     ShowTabs(true);
     ChooseTab(kParamTab);
 }
@@ -218,7 +229,8 @@ bool CSmartConfigBody::ConfirmLeave() {
         if (tab_ != kParamTab) {
             Save();  // the editors show the outcome of their own saves
         } else if (controller_.Save()) {
-            vexo::ShowMessage(vexo::TheComStr()->saveSuccess, vexo::TheComStr()->tips);
+            vexo::ShowMessage(vexo::smart::VerifiedSaveText(parse_, controller_),
+                              vexo::TheComStr()->tips);
         }
     };
     return vexo::ConfirmLeaveEdits(
@@ -295,9 +307,7 @@ bool CSmartConfigBody::OnCommand(int offset) {
         }
         case kSaveOffset:
             if (Save()) {
-                vexo::ShowMessage(tab_ == kParamTab
-                                      ? vexo::smart::VerifiedSaveText(parse_, controller_)
-                                      : vexo::TheComStr()->saveSuccess,
+                vexo::ShowMessage(vexo::smart::VerifiedSaveText(parse_, controller_),
                                   vexo::TheComStr()->tips);
             }
             UpdateMarks();
@@ -316,10 +326,16 @@ bool CSmartConfigBody::Save() {
             return controller_.Save();
         // The editors show the outcome of their own saves.
         case kArmingTab:
-            arming_->Save();
+            if (arming_->Save()) {
+                lintLine_.SetSchedule(arming_->Record());
+                lintLine_.ShowFor(controller_.RuleRecord());
+            }
             return false;
         case kLinkageTab:
-            linkage_->Save();
+            if (linkage_->Save()) {
+                lintLine_.SetLinkage(linkage_->Record());
+                lintLine_.ShowFor(controller_.RuleRecord());
+            }
             return false;
         default:
             return false;

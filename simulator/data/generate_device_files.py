@@ -307,6 +307,10 @@ FACTORY = {
                     "zelk:Defocus_Detection_Event": [["Defocus_Detection_Event 01", {}]]}),
     ],
     "selected": 0,
+    # What a factory rule does when it fires: it reports to the centre and
+    # records, so that every rule that can fire has something to do.
+    "ruleTrigger": {"data": {"Notification": {"simp": {"UploadCenter": "TRUE"}},
+                             "Recording": {"simp": {"RecordChannel1": "TRUE"}}}},
     "tours": {"NormalSceneTour": {"Tour0": {"AnalyticsConfigurationToken": "#1", "StayTime": "30"},
                                   "Tour1": {"AnalyticsConfigurationToken": "#2", "StayTime": "60"}}},
 }

@@ -5,6 +5,7 @@
 #include "gallery.h"
 #include "ok_cancel_config_dlg.h"
 #include "popup_forms.h"
+#include "stored_check.h"
 
 using namespace vexo;
 
@@ -28,6 +29,17 @@ int SavePopupSheets(const QString& folder) {
         d.SetTitle(texts->tips);
         d.SetText(texts->saveSuccess);
         failures += !SavePopup(d, folder, "popup-3-message");
+    }
+    {
+        // What a save the device stored otherwise says (stored_check.h).
+        COkCancelConfigDlg d;
+        d.SetMode(kPopupMessage);
+        d.SetTitle(texts->tips);
+        d.SetText(SaveSuccessText(
+            {{texts.WeekdayNames()[0].toStdString(), "08:00-12:00, 12:00-18:00", "08:00-18:00"},
+             {"DetectionRegion", "12 points", "10 points"},
+             {"Sensitivity", "150", "100"}}));
+        failures += !SavePopup(d, folder, "popup-3-stored-differently");
     }
     {
         COkCancelConfigDlg d;

@@ -37,8 +37,10 @@ check(ui.drag(15610, 0, monday.height / 2, Math.floor(monday.width / 2), monday.
 mark = sim.journalLength();
 check(ui.click(kSave), "save");
 requests = sent(mark);
-check(JSON.stringify(ops(requests)) === '["CMD_SetGuardSchedules"]', "only the week is saved: " + ops(requests));
-check(addressesAlarm(requests[0]), "schedule written for the alarm");
+// The save, then the read that verifies what the device stored.
+check(JSON.stringify(ops(requests)) === '["CMD_SetGuardSchedules","CMD_GetGuardSchedules"]',
+      "only the week is saved: " + ops(requests));
+check(requests.every(addressesAlarm), "schedule written and read back for the alarm");
 let shown = ui.messages();
 check(shown.length === 1 && shown[0].text === "Save Success", "saved: " + JSON.stringify(shown));
 const week = sim.cmd("CMD_GetGuardSchedules", alarm);
@@ -56,8 +58,9 @@ check(ui.check(kFirstAction, true), "tick it");
 mark = sim.journalLength();
 ui.click(kSave);
 requests = sent(mark);
-check(JSON.stringify(ops(requests)) === '["CMD_SetActionTrigger"]', "only the linkage is saved: " + ops(requests));
-check(addressesAlarm(requests[0]), "trigger written for the alarm");
+check(JSON.stringify(ops(requests)) === '["CMD_SetActionTrigger","CMD_GetActionTrigger"]',
+      "only the linkage is saved: " + ops(requests));
+check(requests.every(addressesAlarm), "trigger written and read back for the alarm");
 const trigger = sim.cmd("CMD_GetActionTrigger", alarm);
 const groups = trigger.info.data;
 const ticked = Object.keys(groups).filter(g => Object.values(groups[g].simp || {}).indexOf("TRUE") >= 0);
@@ -85,7 +88,8 @@ check(count === 2, "both ticks reached the device: " + JSON.stringify(after));
 check(ui.click(18100), "parameter tab");
 mark = sim.journalLength();
 ui.click(kSave);
-check(JSON.stringify(ops(sent(mark))) === '["CMD_ModifyNormalAlarmData"]', "only the parameters are saved");
+check(JSON.stringify(ops(sent(mark))) === '["CMD_ModifyNormalAlarmData","CMD_GetNormalAlarmData"]',
+      "only the parameters are saved: " + ops(sent(mark)));
 
 // Back in the analytics group the same editor code addresses a rule again:
 // the restored scene token, no alarm identity.

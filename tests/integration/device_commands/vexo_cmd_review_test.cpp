@@ -164,27 +164,39 @@ TEST_F(VexoCmdReview, AnExportFileIsComparedWithTheSelectedScene) {
 }
 
 TEST_F(VexoCmdReview, LintOfTheDeviceAndOfAFile) {
+    // Every factory rule can fire.
     const CommandRun device = Run("config lint");
-    EXPECT_EQ(device.exitCode, 1);
-    EXPECT_THAT(device.output,
-                HasSubstr("scene Scene_001 \"Default Scene\", zelk:Intrusion_Event, rule "
-                          "Intrusion_Event 01: The linkage method ticks no action"));
-    EXPECT_THAT(Run("config lint --language chinese").output, HasSubstr("联动方式未勾选任何动作"));
+    EXPECT_EQ(device.exitCode, 0) << device.output;
+    EXPECT_EQ(device.output, "");
 
+    // A file needs no device: rule 01 with an empty week, every rule's
+    // linkage without an action.
     Json::Value config = DeviceConfig(folder_ + "/device.json");
     for (Json::Value& scene : config["scenes"]) {
         for (const std::string& function : scene["rules"].getMemberNames()) {
             for (Json::Value& rule : scene["rules"][function]) {
-                rule["trigger"]["data"]["Capture"]["simp"]["Snapshot"] = "TRUE";
+                rule["trigger"]["data"]["Notification"]["simp"]["UploadCenter"] = "FALSE";
+                rule["trigger"]["data"]["Recording"]["simp"]["RecordChannel1"] = "FALSE";
             }
         }
     }
-    // A file needs no device.
-    const std::string path = Write("ticked.json", config);
+    for (Json::Value& day : config["scenes"][0]["rules"][kIntrusion][0]["schedule"]) {
+        day["simp"] = Json::Value();
+    }
+    const std::string path = Write("unticked.json", config);
     const CommandRun file =
         vexo::test::RunCommandLine(std::string(VEXO_CMD_PATH) + " config lint " + path);
-    EXPECT_EQ(file.exitCode, 0) << file.output;
-    EXPECT_EQ(file.output, "");
+    EXPECT_EQ(file.exitCode, 1) << file.output;
+    EXPECT_THAT(file.output,
+                HasSubstr("scene Scene_001 \"Default Scene\", zelk:Intrusion_Event, rule "
+                          "Intrusion_Event 01: The arming schedule has no period on any day"));
+    EXPECT_THAT(file.output,
+                HasSubstr("zelk:Intrusion_Event, rule Intrusion_Event 02: The linkage method "
+                          "ticks no action"));
+    const CommandRun chinese = vexo::test::RunCommandLine(
+        std::string(VEXO_CMD_PATH) + " config lint --language chinese " + path);
+    EXPECT_THAT(chinese.output, HasSubstr("联动方式未勾选任何动作"));
+    EXPECT_THAT(chinese.output, HasSubstr("布防时间表每天都没有时间段"));
 }
 
 }  // namespace
