@@ -50,6 +50,7 @@ ui.answer("ok");
 const saved = editMode();
 mark = sim.journalLength();
 check(ui.click(LIMITS), "to the PTZ limits");
-check(asked("Save is asked first").some(m => m.text === "Save Success"), "saved");
+const answers = asked("Save is asked first");
+check(answers.some(m => m.text === "Save Success"), "saved: " + JSON.stringify(answers));
 check(sent(mark).includes("CMD_ModifyRuleModuleParam") && !marked(CALIBRATION), "the journal shows the write");
 check(ui.click(CALIBRATION) && ui.find(MODE).text === saved, "the device holds the saved mode");
