@@ -6,7 +6,10 @@
 devsim_start() {
     local build=$1 log=$2
     shift 2
-    "$build/simulator/vexo-devsim" "$@" >"$log" 2>&1 &
+    # The log exists before the first look at it: the background start may
+    # not have opened it yet, and a caller under `set -e` must not stop there.
+    : >"$log"
+    "$build/simulator/vexo-devsim" "$@" >>"$log" 2>&1 &
     sim_pid=$!
     address=
     local first
