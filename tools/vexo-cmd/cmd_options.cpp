@@ -5,6 +5,20 @@
 #include "device_list.h"
 
 namespace vexocmd {
+namespace {
+
+// A whole decimal number from `low` to `high`; false for anything else.
+bool ReadBounded(const std::string& text, long low, long high, int& out) {
+    char* end = nullptr;
+    const long number = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || number < low || number > high) {
+        return false;
+    }
+    out = static_cast<int>(number);
+    return true;
+}
+
+}  // namespace
 
 std::string CmdUsage() {
     return "usage: vexo-cmd --device ADDR --user USER [--password PASSWORD] [--timeout-ms N]\n"
@@ -89,13 +103,10 @@ std::optional<CmdOptions> ParseCmdOptions(int argc, char** argv, std::string& er
             std::string text;
             if (!value(text))
                 return std::nullopt;
-            char* end = nullptr;
-            const long jobs = std::strtol(text.c_str(), &end, 10);
-            if (text.empty() || *end != '\0' || jobs < 1 || jobs > 1024) {
+            if (!ReadBounded(text, 1, 1024, options.jobs)) {
                 error = "--jobs is a number from 1 to 1024\n";
                 return std::nullopt;
             }
-            options.jobs = static_cast<int>(jobs);
         } else if (arg == "--out") {
             if (!value(options.outFile))
                 return std::nullopt;
@@ -120,13 +131,10 @@ std::optional<CmdOptions> ParseCmdOptions(int argc, char** argv, std::string& er
             std::string text;
             if (!value(text))
                 return std::nullopt;
-            char* end = nullptr;
-            const long ms = std::strtol(text.c_str(), &end, 10);
-            if (text.empty() || *end != '\0' || ms <= 0 || ms > 3600000) {
+            if (!ReadBounded(text, 1, 3600000, options.timeoutMs)) {
                 error = "bad time-out " + text;
                 return std::nullopt;
             }
-            options.timeoutMs = static_cast<int>(ms);
         } else if (arg.rfind("--", 0) == 0) {
             error = "unknown option " + arg;
             return std::nullopt;
