@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "com_str.h"
+#include "page_fit.h"
 #include "smart_config_layout.h"
 #include "smart_config_set.h"
 #include "ui_helpers.h"
@@ -30,27 +31,19 @@ int RuleButtonWidth(int pageWidth) {
 
 void CSmartRuleTitle::Create(QWidget* parent) {
     const vexo::ComTexts& texts = vexo::TheComStr().Texts();
-    int x = kRuleBarTopLeft.x();
-    const int y = kRuleBarTopLeft.y();
-    advanceButton_.Create(kXpBase + kAdvanceOffset, parent, QRect(QPoint(x, y), kAdvanceSize),
+    advanceButton_.Create(kXpBase + kAdvanceOffset, parent, QRect(kRuleBarTopLeft, kAdvanceSize),
                           vexo::kAutoStyleNone, texts.advanceParam);
     advanceButton_.SetImages(238, 239);
-    x += kAdvanceSize.width();
+    // The rules, Add and Del are put in their places by Place.
     for (int i = 0; i < kMaxRules; ++i) {
-        ruleButtons_[i].Create(kXpBase + kFirstRuleOffset + i, parent,
-                               QRect(QPoint(x, y), kRuleButtonSize));
+        ruleButtons_[i].Create(kXpBase + kFirstRuleOffset + i, parent, QRect());
         ruleButtons_[i].SetImages(238, 239);
-        x += kRuleButtonSize.width();
     }
-    x += kBarGap;
-    const int addDelY = y + (kRuleButtonSize.height() - kAddDelSize.height()) / 2;
-    add_.Create(kXpBase + kAddOffset, parent, QRect(QPoint(x, addDelY), kAddDelSize),
-                vexo::kAutoStyleNone, texts.add);
+    add_.Create(kXpBase + kAddOffset, parent, QRect(), vexo::kAutoStyleNone, texts.add);
     add_.SetImages(246, 246);
-    del_.Create(kXpBase + kDelOffset, parent,
-                QRect(QPoint(x + kAddDelSize.width() + kAddDelGap, addDelY), kAddDelSize),
-                vexo::kAutoStyleNone, texts.del);
+    del_.Create(kXpBase + kDelOffset, parent, QRect(), vexo::kAutoStyleNone, texts.del);
     del_.SetImages(246, 246);
+    Place(vexo::PageFit::kDefaultPage.width());
     UpdateButtons();
 }
 
