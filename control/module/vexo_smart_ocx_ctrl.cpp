@@ -137,8 +137,8 @@ bool CVexoSmartOcxCtrl::SetDeviceLoginInfo(const QString& pDevIp, const QString&
     auto job = std::make_shared<vexo::LoginJob>();
     job->loaded = [self = QPointer<CVexoSmartOcxCtrl>(this),
                    weak = std::weak_ptr<vexo::LoginJob>(job)]() {
-        if (const std::shared_ptr<vexo::LoginJob> login = weak.lock(); login && self) {
-            self->BuildNextPage(login);
+        if (self) {
+            self->BuildNextPage(weak);
         }
     };
     m_manager->SetDeviceLoginInfo(pDevIp, pUsername, pPassword, nLoginArg);
@@ -175,18 +175,15 @@ bool CVexoSmartOcxCtrl::SetDeviceLoginInfo(const QString& pDevIp, const QString&
     return loggedIn && m_manager->HasPages();
 }
 
-void CVexoSmartOcxCtrl::BuildNextPage(const std::shared_ptr<vexo::LoginJob>& job) {
-    if (!m_manager || m_loginJob != job || job->abandoned) {
+void CVexoSmartOcxCtrl::BuildNextPage(const std::weak_ptr<vexo::LoginJob>& weak) {
+    const std::shared_ptr<vexo::LoginJob> job = weak.lock();
+    if (!job || !m_manager || m_loginJob != job || job->abandoned) {
         return;
     }
     if (m_manager->CreateNextPage(this, rect())) {
         // A timer, not a posted call: a chain of posted calls would starve
         // the timers (the video, the host's) until the last page is built.
-        QTimer::singleShot(1, this, [this, weak = std::weak_ptr<vexo::LoginJob>(job)]() {
-            if (const std::shared_ptr<vexo::LoginJob> login = weak.lock()) {
-                BuildNextPage(login);
-            }
-        });
+        QTimer::singleShot(1, this, [this, weak]() { BuildNextPage(weak); });
     }
 }
 

@@ -60,7 +60,7 @@ private:
     void ShowStateLine(const QString& line);
     // Builds the login's next page, then schedules the one after it on the
     // next event-loop turn, for as long as `job` is the control's login.
-    void BuildNextPage(const std::shared_ptr<vexo::LoginJob>& job);
+    void BuildNextPage(const std::weak_ptr<vexo::LoginJob>& job);
 
     std::unique_ptr<CDialogManager> m_manager;
     // The hand-over with the login worker of the current manager.
