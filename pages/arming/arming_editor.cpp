@@ -76,7 +76,19 @@ int ArmingEditor::SendAndReport(SendCommand send, ReadCommand read, Compare comp
     return result;
 }
 
-void ArmingEditor::OfferRuleBatch(SendCommand send, const ParamRecord& record) {
+int ArmingEditor::SaveRecord(SendCommand send, ReadCommand read, Compare compare,
+                             const ParamRecord& record) {
+    std::optional<ParamRecord> stored;
+    const int saved = SendAndReport(send, read, compare, record, stored);
+    if (saved) {
+        TakeSaved(stored);
+        emit Edited();
+    }
+    return saved;
+}
+
+void ArmingEditor::OfferRuleBatch(SendCommand send, ReadCommand read, Compare compare,
+                                  const ParamRecord& record) {
     if (!m_ruleBatchAllowed || !m_context) {
         return;
     }
@@ -85,8 +97,14 @@ void ArmingEditor::OfferRuleBatch(SendCommand send, const ParamRecord& record) {
         position = button->mapToGlobal(QPoint(0, button->height() + 4));
     }
     CSmartXmlParse* context = m_context;
-    RunRuleBatch(this, position, m_rules, m_token, record, context,
-                 [context, send](const ParamRecord& copy) { return (context->*send)(copy); });
+    const RuleBatchExchange exchange{
+        [context, send](const ParamRecord& copy) { return (context->*send)(copy); },
+        [context, read](ParamRecord& stored) { return (context->*read)(stored) == 1; }, compare};
+    const auto outcome = RunRuleBatch(this, position, m_rules, m_token, record, context, exchange);
+    if (outcome && outcome->currentSaved) {
+        TakeSaved(outcome->currentStored);
+        emit Edited();
+    }
 }
 
 }  // namespace vexo

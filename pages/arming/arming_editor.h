@@ -74,9 +74,17 @@ protected:
     // context).
     int SendAndReport(SendCommand send, ReadCommand read, Compare compare,
                       const ParamRecord& record, std::optional<ParamRecord>& changed);
+    // Saves the editor's record with `send`, reads it back with `read` and
+    // reports (SendAndReport); accepted, the editor takes what was stored.
+    int SaveRecord(SendCommand send, ReadCommand read, Compare compare, const ParamRecord& record);
     // Offers the rule chooser below the rule batch button and sends `record`
-    // to every rule the operator ticks.
-    void OfferRuleBatch(SendCommand send, const ParamRecord& record);
+    // to every rule the operator ticks, each read back with `read`. When the
+    // rule the editor shows was among them, the editor takes what was stored.
+    void OfferRuleBatch(SendCommand send, ReadCommand read, Compare compare,
+                        const ParamRecord& record);
+    // After the device accepted the editor's record: the editor is no longer
+    // modified and, given the device's differing version, shows that.
+    virtual void TakeSaved(const std::optional<ParamRecord>& stored) = 0;
 
     CSmartXmlParse* m_context = nullptr;  // not owned
     QString m_funName;

@@ -149,22 +149,19 @@ int GuardScheduleGrid::Save() {
         FinishMoving();
     }
     RebuildRecord();
-    std::optional<ParamRecord> stored;
-    const int saved =
-        SendAndReport(&CSmartXmlParse::SetGuardSchedules, &CSmartXmlParse::GetGuardSchedules,
-                      &CompareSchedules, m_record, stored);
-    if (saved) {
-        m_storedWeek = m_week;
-        if (stored) {
-            // The bars show the week as the device keeps it.
-            ResetEditing();
-            HideTimeLabels();
-            Take(*stored);
-            update();
-        }
-        emit Edited();
+    return SaveRecord(&CSmartXmlParse::SetGuardSchedules, &CSmartXmlParse::GetGuardSchedules,
+                      &CompareSchedules, m_record);
+}
+
+void GuardScheduleGrid::TakeSaved(const std::optional<ParamRecord>& stored) {
+    m_storedWeek = m_week;
+    if (stored) {
+        // The bars show the week as the device keeps it.
+        ResetEditing();
+        HideTimeLabels();
+        Take(*stored);
+        update();
     }
-    return saved;
 }
 
 int GuardScheduleGrid::GetScheduleRecord(ParamRecord& record) {
@@ -432,7 +429,8 @@ void GuardScheduleGrid::RunRuleBatch() {
         return;
     }
     RebuildRecord();
-    OfferRuleBatch(&CSmartXmlParse::SetGuardSchedules, m_record);
+    OfferRuleBatch(&CSmartXmlParse::SetGuardSchedules, &CSmartXmlParse::GetGuardSchedules,
+                   &CompareSchedules, m_record);
 }
 
 void GuardScheduleGrid::ClearAll() {

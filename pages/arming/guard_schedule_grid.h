@@ -117,6 +117,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     QWidget* RuleBatchButton() const override;
     CAutoBtnPush* BatchCheckBox() const override;
+    void TakeSaved(const std::optional<ParamRecord>& stored) override;
 
 private:
     struct Controls;

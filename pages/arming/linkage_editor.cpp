@@ -96,23 +96,20 @@ int LinkageEditor::Save() {
     ParamRecord record = m_record;
     record.token = m_token;
     record.funName = m_funName;
-    std::optional<ParamRecord> stored;
-    const int saved =
-        SendAndReport(&CSmartXmlParse::SetActionTrigger, &CSmartXmlParse::GetActionTrigger,
-                      &CompareRecords, record, stored);
-    if (saved) {
-        m_storedStates = ActionStates();
-        if (stored) {
-            // The boxes show the device's states; the export mark stays.
-            const bool batch = BatchChecked();
-            Take(*stored);
-            BuildControls();
-            SetBatchCheck(batch);
-            update();
-        }
-        emit Edited();
+    return SaveRecord(&CSmartXmlParse::SetActionTrigger, &CSmartXmlParse::GetActionTrigger,
+                      &CompareRecords, record);
+}
+
+void LinkageEditor::TakeSaved(const std::optional<ParamRecord>& stored) {
+    m_storedStates = ActionStates();
+    if (stored) {
+        // The boxes show the device's states; the export mark stays.
+        const bool batch = BatchChecked();
+        Take(*stored);
+        BuildControls();
+        SetBatchCheck(batch);
+        update();
     }
-    return saved;
 }
 
 int LinkageEditor::GetTriggerRecord(ParamRecord& record) const {
@@ -291,7 +288,8 @@ void LinkageEditor::RunRuleBatch() {
     }
     ParamRecord record = m_record;
     record.funName = m_funName;
-    OfferRuleBatch(&CSmartXmlParse::SetActionTrigger, record);
+    OfferRuleBatch(&CSmartXmlParse::SetActionTrigger, &CSmartXmlParse::GetActionTrigger,
+                   &CompareRecords, record);
 }
 
 }  // namespace vexo

@@ -71,6 +71,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     QWidget* RuleBatchButton() const override;
     CAutoBtnPush* BatchCheckBox() const override;
+    void TakeSaved(const std::optional<ParamRecord>& stored) override;
 
 private:
     struct Controls;

@@ -7,7 +7,6 @@
 #include "param_record.h"
 #include "popup_forms.h"
 #include "smart_xml_parse.h"
-#include "ui_helpers.h"
 
 namespace vexo {
 
@@ -17,11 +16,13 @@ QString RuleBatchCaption() {
     return texts->copyTo + (chinese ? QString() : QStringLiteral(" ")) + texts->rule;
 }
 
-int RunRuleBatch(QWidget* parent, const QPoint& position, const std::vector<BatchRule>& rules,
-                 const QString& currentToken, const ParamRecord& record, CSmartXmlParse* context,
-                 const std::function<int(const ParamRecord&)>& send) {
+std::optional<RuleBatchOutcome> RunRuleBatch(QWidget* parent, const QPoint& position,
+                                             const std::vector<BatchRule>& rules,
+                                             const QString& currentToken,
+                                             const ParamRecord& record, CSmartXmlParse* context,
+                                             const RuleBatchExchange& exchange) {
     if (rules.empty()) {
-        return -1;
+        return std::nullopt;
     }
     QStringList names;
     int current = -1;
@@ -34,29 +35,50 @@ int RunRuleBatch(QWidget* parent, const QPoint& position, const std::vector<Batc
     QList<int> states;
     if (COkCancelConfigDlg::ShowRuleChooser(position, current, names, kPopupRuleChooser, states,
                                             parent) != 1) {
-        return -1;
+        return std::nullopt;
     }
-    int refused = 0;
-    int sent = 0;
+    RuleBatchOutcome outcome;
+    StoredDifferences differences;
     for (size_t i = 0; i < rules.size() && i < static_cast<size_t>(states.size()); ++i) {
         if (!states[static_cast<int>(i)]) {
             continue;
         }
         ParamRecord copy = record;
         copy.token = rules[i].token;
-        ++sent;
-        if (send(copy) != 1) {
-            ++refused;
+        ++outcome.sent;
+        if (exchange.send(copy) != 1) {
+            ++outcome.refused;
             if (context) {
                 context->ShowDeviceError();
             }
+            continue;
+        }
+        const bool isCurrent = rules[i].token == currentToken;
+        outcome.currentSaved = outcome.currentSaved || isCurrent;
+        ParamRecord stored;
+        stored.token = copy.token;
+        stored.funName = copy.funName;
+        stored.secondText = copy.secondText;
+        if (!exchange.read || !exchange.read(stored)) {
+            continue;
+        }
+        StoredDifferences ruleDifferences = exchange.compare(copy, stored);
+        if (ruleDifferences.empty()) {
+            continue;
+        }
+        if (isCurrent) {
+            outcome.currentStored = stored;
+        }
+        const std::string prefix = rules[i].name.toStdString() + " / ";
+        for (auto& difference : ruleDifferences) {
+            difference.name = prefix + difference.name;
+            differences.push_back(std::move(difference));
         }
     }
-    if (sent > 0 && refused == 0) {
-        const CComStr& texts = TheComStr();
-        ShowMessage(texts->saveSuccess, texts->tips);
+    if (outcome.sent > 0 && outcome.refused == 0) {
+        ShowSaveSuccess(differences);
     }
-    return refused;
+    return outcome;
 }
 
 }  // namespace vexo

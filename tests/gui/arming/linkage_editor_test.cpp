@@ -113,6 +113,44 @@ TEST_F(LinkageEditorTest, RuleBatchSendsTheActionsToEveryChosenRule) {
     EXPECT_EQ(messages_.shown.size(), 1u);
 }
 
+// Each rule of the batch is read back after its write; what the device kept
+// differently is named per rule, and the rule on show takes the device's
+// version.
+TEST_F(LinkageEditorTest, RuleBatchReadsEachRuleBackAndNamesWhatTheDeviceChanged) {
+    const QString second = AddRule(QStringLiteral("Intrusion_Event 05"));
+    ASSERT_FALSE(second.isEmpty());
+    editor_->SetRuleBatch(true, {{"Rule 01", rule_.token}, {"Rule 05", second}});
+    editor_->Init();
+    QCheckBox* snapshot = Boxes(QStringLiteral("Snapshot")).at(0);
+    snapshot->click();
+    ASSERT_TRUE(snapshot->isChecked());
+    // The device keeps its snapshots off, whatever it is sent.
+    Script("CMD_GetActionTrigger", R"({"ack":"0","info":{"simp":{"Capture":"0"},
+        "data":{"Capture":{"simp":{"Snapshot":"FALSE"},"name":""}}}})");
+    const size_t before = sim_.Journal().size();
+    popups_.OnNextPopup([](COkCancelConfigDlg& chooser) {
+        chooser.ItemControl(1)->click();  // Rule 05 beside the ticked Rule 01
+        chooser.OkButton()->click();
+    });
+    Click(ById(editor_, ids::kLinkageRuleBatch));
+    QStringList ops;
+    const std::vector<Json::Value> journal = sim_.Journal();
+    for (size_t i = before; i < journal.size(); ++i) {
+        Json::Value request;
+        vexo::ParseJson(journal[i]["request"].asString(), request);
+        ops << QString::fromStdString(request["op"].asString());
+    }
+    EXPECT_EQ(ops.join(u','), "CMD_SetActionTrigger,CMD_GetActionTrigger,"
+                              "CMD_SetActionTrigger,CMD_GetActionTrigger");
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].text,
+              "Save Success\nThe device stored some values differently:\n"
+              "Rule 01 / Capture.Snapshot: sent TRUE, stored FALSE\n"
+              "Rule 05 / Capture.Snapshot: sent TRUE, stored FALSE");
+    EXPECT_FALSE(Boxes(QStringLiteral("Snapshot")).at(0)->isChecked());
+    EXPECT_FALSE(editor_->IsModified());
+}
+
 TEST_F(LinkageEditorTest, OddlyTypedOrMissingTriggerRepliesNeverFault) {
     const char* replies[] = {
         R"({"ack":"0","info":{"simp":{"A":5,"B":"99999999999"},"data":{"A":{"simp":{"x":true}},"B":7}}})",
