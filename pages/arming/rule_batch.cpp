@@ -18,8 +18,8 @@ QString RuleBatchCaption() {
 
 std::optional<RuleBatchOutcome> RunRuleBatch(QWidget* parent, const QPoint& position,
                                              const std::vector<BatchRule>& rules,
-                                             const QString& currentToken,
-                                             const ParamRecord& record, CSmartXmlParse* context,
+                                             const QString& currentToken, const ParamRecord& record,
+                                             CSmartXmlParse* context,
                                              const RuleBatchExchange& exchange) {
     if (rules.empty()) {
         return std::nullopt;

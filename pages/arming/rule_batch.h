@@ -61,8 +61,8 @@ struct RuleBatchOutcome {
 // no rule to offer.
 std::optional<RuleBatchOutcome> RunRuleBatch(QWidget* parent, const QPoint& position,
                                              const std::vector<BatchRule>& rules,
-                                             const QString& currentToken,
-                                             const ParamRecord& record, CSmartXmlParse* context,
+                                             const QString& currentToken, const ParamRecord& record,
+                                             CSmartXmlParse* context,
                                              const RuleBatchExchange& exchange);
 
 }  // namespace vexo

@@ -140,8 +140,9 @@ TEST_F(LinkageEditorTest, RuleBatchReadsEachRuleBackAndNamesWhatTheDeviceChanged
         vexo::ParseJson(journal[i]["request"].asString(), request);
         ops << QString::fromStdString(request["op"].asString());
     }
-    EXPECT_EQ(ops.join(u','), "CMD_SetActionTrigger,CMD_GetActionTrigger,"
-                              "CMD_SetActionTrigger,CMD_GetActionTrigger");
+    EXPECT_EQ(ops.join(u','),
+              "CMD_SetActionTrigger,CMD_GetActionTrigger,"
+              "CMD_SetActionTrigger,CMD_GetActionTrigger");
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0].text,
               "Save Success\nThe device stored some values differently:\n"
