@@ -70,7 +70,7 @@ run: build
 
 # intercept_tls_get_addr=0: this toolchain's sanitizer runtime guesses the
 # layout of dynamic TLS blocks from their address; for the thread-local
-# caches of the dlopen-ed control module it guesses wrong and the leak
+# data of the dlopen-ed control module it can guess wrong, and the leak
 # checker's tracer then faults at exit ("Tracer caught signal 11").
 # Static TLS, stacks and the heap are still scanned.
 asan: deps
