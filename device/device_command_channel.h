@@ -136,8 +136,9 @@ public:
     int ModifyScene(const QString& sceneToken, const QString& sceneName,
                     const QStringList& funNames, QStringList& refusedFunNames);
     int GetAllSupportSmartFunName(const QString& sceneToken, QStringList& funNames);
-    // The functions last reported enabled for the scene; sends nothing and
-    // always returns 1 (an empty list for a scene never asked about).
+    // The functions last reported enabled for the scene; sends nothing.
+    // Returns 0 with an empty list when they are not known: the scene was
+    // never asked about, or the read after its last change failed.
     int GetSceneSmartFuns(const QString& sceneToken, QStringList& funNames) const;
     int GetSceneModuleList(const QString& sceneToken, std::map<QString, QString>& modules);
 

@@ -57,7 +57,10 @@ int DeviceCommandChannel::ModifyScene(const QString& sceneToken, const QString& 
         ReadTextList(*fail, "SmartFunName", refusedFunNames);
     }
     // The device may have enabled fewer functions than asked for: ask again.
-    QuerySceneFunctions(sceneToken, nullptr);
+    // Unanswered, the list from before the change is no longer the scene's.
+    if (!QuerySceneFunctions(sceneToken, nullptr)) {
+        sceneFunctions_.erase(sceneToken);
+    }
     return 1;
 }
 
@@ -91,7 +94,7 @@ int DeviceCommandChannel::GetSceneSmartFuns(const QString& sceneToken,
                                             QStringList& funNames) const {
     const auto it = sceneFunctions_.find(sceneToken);
     funNames = it == sceneFunctions_.end() ? QStringList() : it->second;
-    return 1;
+    return it == sceneFunctions_.end() ? 0 : 1;
 }
 
 int DeviceCommandChannel::GetSceneModuleList(const QString& sceneToken,

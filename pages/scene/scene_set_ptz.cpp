@@ -150,9 +150,12 @@ int CSceneSetPtz::SaveScene(const QString& name, vexo::StoredDifferences& differ
         }
     }
     // ModifyScene reads the functions the scene now runs back: those are
-    // compared with the ones sent, in the lists' own names.
+    // compared with the ones sent, in the lists' own names. Unread, there is
+    // nothing to compare with: the change itself was acknowledged.
     QStringList running;
-    context.GetSceneSmartFuns(Page()->Scene().token, running);
+    if (!context.GetSceneSmartFuns(Page()->Scene().token, running)) {
+        return 1;
+    }
     const auto names = [this](QStringList functions) {
         functions.sort();
         QStringList shown;

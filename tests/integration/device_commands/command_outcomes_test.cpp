@@ -25,7 +25,7 @@ TEST_F(CommandOutcomes, SceneFunctionCacheIsFilledByQueriesAndDroppedWithTheScen
     QStringList enabled{"stale"};
     EXPECT_EQ(channel_.GetSceneSmartFuns("s1", enabled), 1);
     EXPECT_EQ(enabled, (QStringList{"intrusion", "loitering"}));
-    channel_.GetSceneSmartFuns("never-asked", enabled);
+    EXPECT_EQ(channel_.GetSceneSmartFuns("never-asked", enabled), 0);
     EXPECT_TRUE(enabled.isEmpty());
 
     Refuse("CMD_DelScene");
@@ -50,9 +50,12 @@ TEST_F(CommandOutcomes, ModifySceneCollectsRefusedFunctionsAndRefreshesTheCache)
     channel_.GetSceneSmartFuns("s1", enabled);
     EXPECT_EQ(enabled, QStringList{"intrusion"});
 
-    // A failed refresh does not turn the change into a failure.
+    // A failed refresh does not turn the change into a failure, but the list
+    // from before the change is no longer given as the scene's.
     Refuse("CMD_GetAllSupportSmartFunName");
     EXPECT_EQ(channel_.ModifyScene("s1", "Gate", {}, refused), 1);
+    EXPECT_EQ(channel_.GetSceneSmartFuns("s1", enabled), 0);
+    EXPECT_TRUE(enabled.isEmpty());
 }
 
 // A device's ranges do not change while it runs: each parameter's range is
