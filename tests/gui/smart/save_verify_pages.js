@@ -73,6 +73,22 @@ mark = sim.journalLength();
 check(saved(SAVE) === "Save Success", "the device's week kept");
 const sent = ops(mark).find(r => r.op === "CMD_SetGuardSchedules").info.GuardSchedulesData.Mon.simp;
 check(JSON.stringify(sent) === '{"GuardTime 1":"480|1080"}', "one period sent: " + JSON.stringify(sent));
+// The rule batch reads each rule back after its write: a device that keeps
+// Monday empty is named rule by rule, and rule 02's bars show its week.
+const emptyMonday = JSON.parse(JSON.stringify(joined));
+emptyMonday.Mon.simp = {};
+script("CMD_GetGuardSchedules", emptyMonday);
+ui.choose([0, 1]);
+mark = sim.journalLength();
+check(ui.click(18620), "rule batch");
+const batch = ui.messages().filter(m => m.title === "tips").map(m => m.text).join("|");
+check(batch === "Save Success\nThe device stored some values differently:\n" +
+      "Rule 01 / Monday: sent 08:00-18:00, stored none\nRule 02 / Monday: sent 08:00-18:00, stored none",
+      "each rule's Monday named: " + batch);
+check(ops(mark).map(r => r.op).join() === "CMD_SetGuardSchedules,CMD_GetGuardSchedules," +
+      "CMD_SetGuardSchedules,CMD_GetGuardSchedules", "each rule read back after its write");
+check(!/\*$/.test(ui.find(RULE_2).text), "rule 02 unmarked: " + ui.find(RULE_2).text);
+clearScripts();
 
 
 // Scene settings, "PTZ" tab: the device runs one of the scene's two
