@@ -55,9 +55,9 @@ void CSmartUiEngine::RegisterShape(const QString& name, const QString& deviceTex
     const QString pixels = DevicePixelText(deviceText, shapeType, videoRect_);
     if (!pixels.isEmpty()) {
         if (DrawEngineShape(*overlay_, port_, shapeType, name, pixels, videoRect_)) {
-            // What the overlay gives back for an untouched shape, so saving
-            // it keeps the device's own text.
-            shape.pixelText = overlay_->GetGeometryText(name);
+            // Untouched on the video (resized or not), saving it keeps the
+            // device's own text.
+            overlay_->KeepAsDrawn(name);
         }
         return;
     }
@@ -73,6 +73,11 @@ void CSmartUiEngine::RegisterShape(const QString& name, const QString& deviceTex
 void CSmartUiEngine::ClaimOverlay() {
     if (!overlay_) {
         return;
+    }
+    // The shapes about to be drawn are in this panel's video pixels: a later
+    // resize of the picture scales them from there.
+    if (!videoRect_.isEmpty()) {
+        overlay_->SetVideoRect(videoRect_);
     }
     // The overlay outlives a page's panel only by accident of order; the
     // token tells the listener whether this engine is still there.

@@ -217,17 +217,4 @@ int DevicePixelPoints(const QString& deviceText, const QRect& video, int cap,
     return static_cast<int>(points.size());
 }
 
-bool SamePixelPoints(const QString& a, const QString& b) {
-    static const QRegularExpression pair(QStringLiteral("\\((-?\\d+),(-?\\d+)\\)"));
-    QStringList first;
-    for (auto it = pair.globalMatch(a); it.hasNext();) {
-        first << it.next().captured(0);
-    }
-    QStringList second;
-    for (auto it = pair.globalMatch(b); it.hasNext();) {
-        second << it.next().captured(0);
-    }
-    return first == second;
-}
-
 }  // namespace vexo

@@ -71,8 +71,4 @@ bool DrawEngineShape(CShowAIConfig& overlay, int port, int shapeType, const QStr
 int DevicePixelPoints(const QString& deviceText, const QRect& video, int cap,
                       std::vector<GeoPoint>& pixels);
 
-// True when the two pixel texts hold the same points in the same order
-// (whatever else they say: a wire's direction digit or margin).
-bool SamePixelPoints(const QString& a, const QString& b);
-
 }  // namespace vexo

@@ -79,9 +79,12 @@ QString CSmartUiEngine::ObjectGeometry(const QString& name) const {
         if (overlay_->IsEmptied(name)) {
             return shape.deviceText.isEmpty() ? QString() : QStringLiteral("0|");
         }
+        // The overlay's pixels are those of its rectangle, which follows the
+        // picture's resizes.
         const QString now = overlay_->GetGeometryText(name);
-        if (!now.isEmpty() && !SamePixelPoints(now, shape.pixelText)) {
-            const QString edited = PixelDeviceText(now, shape.overlayType, videoRect_);
+        const QRect drawnIn = overlay_->VideoRect().isEmpty() ? videoRect_ : overlay_->VideoRect();
+        if (!now.isEmpty() && !overlay_->IsAsDrawn(name)) {
+            const QString edited = PixelDeviceText(now, shape.overlayType, drawnIn);
             if (!edited.isEmpty()) {
                 return edited;
             }

@@ -163,7 +163,6 @@ private:
     // A drawing parameter as registered with the overlay.
     struct Shape {
         QString deviceText;  // the row's GeometryText (device form)
-        QString pixelText;   // what the overlay gave back once drawn; empty: not drawn
         int overlayType = 0;
         // More points than the overlay holds: drawn as the device keeps
         // them, never edited; redrawing it reduces it, and the operator is

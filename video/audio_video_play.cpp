@@ -76,7 +76,15 @@ void CAudioVideoPlay::ResizeVideo(const QRect& rect) {
     if (port > -1) {
         VEXOPLAY_PlayWndResize(port, rect.width(), rect.height());
     }
-    overlay_->Rescale(videoRect_, rect);
+    // The shapes are in the pixels of the overlay's rectangle: the page that
+    // drew them may be another than the one that played last, and its
+    // panel may have been drawn before its picture started.
+    const QRect drawnIn = overlay_->VideoRect();
+    if (!drawnIn.isEmpty() && drawnIn.size() != rect.size()) {
+        overlay_->Rescale(drawnIn, rect);
+    } else {
+        overlay_->SetVideoRect(rect);
+    }
     videoRect_ = rect;
 }
 

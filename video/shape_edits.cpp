@@ -34,6 +34,15 @@ bool SameOptional(const std::optional<T>& a, const std::optional<T>& b, Same sam
 
 }  // namespace
 
+void CShowAIConfig::KeepAsDrawn(const QString& key) {
+    asDrawn_[key] = ShapePoints(key);
+}
+
+bool CShowAIConfig::IsAsDrawn(const QString& key) const {
+    const auto it = asDrawn_.find(key);
+    return it != asDrawn_.end() && it->second == ShapePoints(key);
+}
+
 bool SameShape(const ShapeSnapshot& a, const ShapeSnapshot& b) {
     return a.emptied == b.emptied && SameOptional(a.polygon, b.polygon, SamePolygon) &&
            SameOptional(a.line, b.line, SameLine) &&

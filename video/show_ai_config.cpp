@@ -1,6 +1,7 @@
 #include "show_ai_config.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -224,6 +225,7 @@ bool CShowAIConfig::DeleteOverlay(const QString& key, bool keep) {
     points_.erase(key);
     outlines_.erase(key);
     emptied_.erase(key);
+    asDrawn_.erase(key);
     if (auto* items = FindIn(items_, key)) {
         overlay::DeleteItems(port_, *items);
         items_.erase(key);
@@ -331,6 +333,11 @@ void CShowAIConfig::Rescale(const QRect& oldRect, const QRect& newRect) {
         }
         for (GeoPoint& p : line.arrowB) {
             scale(p);
+        }
+    }
+    for (auto& [key, points] : asDrawn_) {
+        if (!FindIn(points_, key)) {  // cross-hair points are not rescaled
+            std::for_each(points.begin(), points.end(), scale);
         }
     }
     for (const auto& [key, items] : items_) {

@@ -68,9 +68,11 @@ public:
     // while a shape is tracked.
     void SetVideoWindow(QObject* window) { window_ = window; }
     QObject* VideoWindow() const { return window_.data(); }
-    // The video rectangle: bounds of every move, and the reference of the
-    // tracker's scale. Rescale also stores it.
+    // The video rectangle: bounds of every move, the reference of the
+    // tracker's scale, and the pixels every shape is held in. Whoever draws
+    // sets it first; Rescale also stores it.
     void SetVideoRect(const QRect& rect) { videoRect_ = rect; }
+    const QRect& VideoRect() const { return videoRect_; }
 
     // Overlay type 1: kind 1 polygon, 10 rectangle (other kinds add only
     // hidden handles); "clear" empties the key's polygon and arms it for
@@ -160,6 +162,13 @@ public:
     // it (an undo included): views that show the selected shape refresh.
     void AddViewListener(const void* owner, std::function<void()> listener);
     void RemoveViewListener(const void* owner);
+
+    // Whether the operator left a shape as its owner drew it: KeepAsDrawn
+    // records the key's points now; IsAsDrawn tells whether they are still
+    // those. A rescale of the picture moves both alike, so a shape untouched
+    // on a resized picture is still as drawn; removing the key forgets it.
+    void KeepAsDrawn(const QString& key);
+    bool IsAsDrawn(const QString& key) const;
 
     // Undo and redo: a key's whole shape, and putting one back. Restore
     // keeps whether the key is editable and selected now.
@@ -252,6 +261,7 @@ private:
     std::map<QString, ItemList> items_;
     std::map<QString, std::pair<std::vector<GeoPoint>, bool>> outlines_;
     std::set<QString> emptied_;
+    std::map<QString, std::vector<GeoPoint>> asDrawn_;  // KeepAsDrawn's points by key
     std::optional<Tool> tool_;
     const void* listenerOwner_ = nullptr;
     std::function<void(const QString&)> listener_;

@@ -92,9 +92,10 @@ void CNormalConfigBody::PlaceEngine() {
     CDialogManager* manager = Manager();
     CAudioVideoPlay* session = m_page->Pane().Session();
     enginePort_ = session ? session->PlayPort() : -1;
+    // The panel draws on this page's picture, whichever page played last.
     engine_.SetArea(m_page, header, kPanelRect, session ? &session->Overlay() : nullptr,
                     manager ? &manager->DeviceContext() : nullptr,
-                    session ? session->VideoRect() : QRect(), enginePort_);
+                    QRect(QPoint(0, 0), m_page->Pane().VideoRect().size()), enginePort_);
 }
 
 void CNormalConfigBody::PeriodicUpdate() {

@@ -41,9 +41,10 @@ void CSceneSetBodyTitle::PlaceEngine() {
     CDialogManager* manager = Manager();
     vexo::CShowAIConfig* overlay = m_session ? &m_session->Overlay() : nullptr;
     enginePort_ = m_session ? m_session->PlayPort() : -1;
+    // The panel draws on this page's picture, whichever page played last.
     engine_.SetArea(m_parent, kPanelHeader, kPanelArea, overlay,
                     manager ? &manager->DeviceContext() : nullptr,
-                    m_session ? m_session->VideoRect() : QRect(), enginePort_);
+                    QRect(QPoint(0, 0), VideoRect().size()), enginePort_);
 }
 
 void CSceneSetBodyTitle::FitVideo(const QRect& rect) {

@@ -1,6 +1,7 @@
 // The overlay renderer drawing through the real play library.
 #include <gtest/gtest.h>
 
+#include "audio_video_play.h"
 #include "play_fixture.h"
 #include "show_ai_config.h"
 
@@ -130,4 +131,33 @@ TEST_F(Renderer, EighthClickEndsTheDrawing) {
     // Later clicks no longer draw into the key.
     renderer.OnButtonDown(1, {5, 5}, view);
     EXPECT_EQ(renderer.Polygon(kKey)->points[0], (GeoPoint{100, 300}));
+}
+
+// A page may draw its panel before its picture starts, on a session whose
+// last picture (another page's) had another size: starting the picture must
+// not scale the shapes from that size. A real resize scales them, and a
+// shape the operator did not touch is still as its owner drew it.
+TEST_F(Renderer, ThePictureScalesShapesFromThePixelsTheyWereDrawnIn) {
+    CAudioVideoPlay session(QStringLiteral("english"));
+    session.ResizeVideo(QRect(0, 0, 640, 360));  // another page played last
+    CShowAIConfig& overlay = session.Overlay();
+    overlay.SetVideoRect(QRect(0, 0, 704, 576));  // this page's panel draws
+    ASSERT_TRUE(overlay.DrawLine(port, 0, 2, "0|(100,100),(300,200)", "w"));
+    ASSERT_TRUE(overlay.DrawRegion(port, 0, 1, "3|(10,10),(100,10),(50,80)", "r"));
+    overlay.KeepAsDrawn("w");
+    overlay.KeepAsDrawn("r");
+
+    session.ResizeVideo(QRect(0, 0, 704, 576));  // its picture starts
+    EXPECT_EQ(overlay.Line("w")->start, (GeoPoint{100, 100}));
+    EXPECT_TRUE(overlay.IsAsDrawn("w"));
+
+    session.ResizeVideo(QRect(0, 0, 352, 288));  // the window shrinks
+    EXPECT_EQ(overlay.Line("w")->end, (GeoPoint{150, 100}));
+    EXPECT_EQ(overlay.GetGeometryText("r"), QStringLiteral("3|(5,5),(50,5),(25,40)"));
+    EXPECT_TRUE(overlay.IsAsDrawn("w") && overlay.IsAsDrawn("r")) << "a resize is no edit";
+
+    ASSERT_TRUE(overlay.MoveShapePoint("r", 1, {60, 5}));
+    EXPECT_FALSE(overlay.IsAsDrawn("r"));
+    overlay.DeleteOverlay("w", false);
+    EXPECT_FALSE(overlay.IsAsDrawn("w")) << "a removed shape is forgotten";
 }
