@@ -49,6 +49,11 @@ void CSmartUiEngine::RegisterShape(const QString& name, const QString& deviceTex
         return;
     }
     ClaimOverlay();
+    // The shape is drawn in this panel's video pixels: a later resize of the
+    // picture scales it from there.
+    if (!videoRect_.isEmpty()) {
+        overlay_->SetVideoRect(videoRect_);
+    }
     // The overlay is the session's, shared by the pages: whatever another
     // panel left under this name is not this row's shape.
     overlay_->DeleteOverlay(name, false);
@@ -73,11 +78,6 @@ void CSmartUiEngine::RegisterShape(const QString& name, const QString& deviceTex
 void CSmartUiEngine::ClaimOverlay() {
     if (!overlay_) {
         return;
-    }
-    // The shapes about to be drawn are in this panel's video pixels: a later
-    // resize of the picture scales them from there.
-    if (!videoRect_.isEmpty()) {
-        overlay_->SetVideoRect(videoRect_);
     }
     // The overlay outlives a page's panel only by accident of order; the
     // token tells the listener whether this engine is still there.

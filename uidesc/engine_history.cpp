@@ -225,6 +225,12 @@ bool CSmartUiEngine::IsChanged() const {
 }
 
 void CSmartUiEngine::MarkUnchanged() {
+    if (overlay_) {
+        for (auto& [name, shape] : shapes_) {
+            shape.deviceText = ObjectGeometry(name);
+            overlay_->KeepAsDrawn(name);
+        }
+    }
     unchanged_ = CaptureState();
     if (changeListener_) {
         changeListener_();

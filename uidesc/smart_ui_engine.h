@@ -105,7 +105,9 @@ public:
 
     // Unsaved edits: the panel differs from what it showed when it was built
     // from the device's values or last saved (MarkUnchanged). Undoing back
-    // to that state makes it unchanged again.
+    // to that state makes it unchanged again. MarkUnchanged also takes the
+    // shapes on the video as the device's: saved again untouched, even in a
+    // resized picture, each sends the text it was saved with.
     bool IsChanged() const;
     void MarkUnchanged();
     // Called after every change the operator makes (and every undo, redo

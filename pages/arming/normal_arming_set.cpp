@@ -19,7 +19,7 @@ void CNormalArmingSet::OnInitDialog() {
     layout.liftLine = CNormalConfigBody::kButtonRect.top();
     vexo::PageFit& fit = FitToWindow(layout, [this](const QRect& video) {
         Pane().PlaceVideo(video);
-        body_.FitAlarmList(video.width());
+        body_.FitVideo(video.width());
     });
     fit.SetVideo(Pane().VideoWindow(),
                  {Pane().PlayButton().Control(), Pane().StopButton().Control()});

@@ -85,13 +85,23 @@ void CNormalConfigBody::Create(CNormalArmingSet* page) {
 }
 
 void CNormalConfigBody::PlaceEngine() {
+    CAudioVideoPlay* session = m_page->Pane().Session();
+    enginePort_ = session ? session->PlayPort() : -1;
+    SetEngineArea();
+}
+
+void CNormalConfigBody::FitVideo(int width) {
+    list_.Place(QRect(kAlarmListRect.topLeft(), QSize(width, kAlarmListRect.height())));
+    SetEngineArea();
+}
+
+void CNormalConfigBody::SetEngineArea() {
     // Rows start 10 pixels inside the panel, below the tabs; drawing
     // parameters go to the live picture's overlay once it plays.
     const QRect header(kPanelRect.left(), kTabRect.top(), kPanelRect.width(),
                        kPanelRect.top() - kTabRect.top());
     CDialogManager* manager = Manager();
     CAudioVideoPlay* session = m_page->Pane().Session();
-    enginePort_ = session ? session->PlayPort() : -1;
     // The panel draws on this page's picture, whichever page played last.
     engine_.SetArea(m_page, header, kPanelRect, session ? &session->Overlay() : nullptr,
                     manager ? &manager->DeviceContext() : nullptr,

@@ -41,11 +41,9 @@ public:
     static constexpr QRect kPanelRect{580, 88, 690, 522};
     static constexpr QRect kButtonRect{580, 622, 690, 36};
 
-    // The alarm list as wide as the video above it (the page fits its
-    // window).
-    void FitAlarmList(int width) {
-        list_.Place(QRect(kAlarmListRect.topLeft(), QSize(width, kAlarmListRect.height())));
-    }
+    // The page fits its window: the alarm list as wide as the video above
+    // it, and the panel's shapes read back in the video's new pixels.
+    void FitVideo(int width);
 
     CNormalConfigBody();
     ~CNormalConfigBody() override;
@@ -102,7 +100,10 @@ public:
 private:
     void ClearAlarm();
     // Gives the engine its panel area and the live picture's overlay.
+    // The engine's area on this page and the port it draws on (the session's
+    // now); SetEngineArea keeps the port.
     void PlaceEngine();
+    void SetEngineArea();
     void CreateTabs(const QStringList& requiredFuns);
     // Reads the alarm's data and builds its panel; 1 when read.
     int BuildParamPanel();
