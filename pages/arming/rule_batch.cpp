@@ -7,6 +7,7 @@
 #include "param_record.h"
 #include "popup_forms.h"
 #include "smart_xml_parse.h"
+#include "ui_helpers.h"
 
 namespace vexo {
 
@@ -77,6 +78,13 @@ std::optional<RuleBatchOutcome> RunRuleBatch(QWidget* parent, const QPoint& posi
     }
     if (outcome.sent > 0 && outcome.refused == 0) {
         ShowSaveSuccess(differences);
+    } else if (!differences.empty()) {
+        // The refusals said what failed; what the accepted rules hold
+        // otherwise than sent is still the operator's to know.
+        const CComStr& texts = TheComStr();
+        ShowMessage(
+            SaveReport(QString(), differences, texts.Language() == QStringLiteral("chinese")),
+            texts->tips);
     }
     return outcome;
 }

@@ -55,8 +55,9 @@ struct RuleBatchOutcome {
 // one rule after the other. Each refusal shows the device's error text.
 // When every send succeeded, one message says "Save Success" followed by
 // what the device stored differently, each line led by the rule's name
-// ("Rule 05 / Monday: sent ..., stored ..."); nothing is shown when no rule
-// was ticked. A read-back that fails adds nothing: the write was accepted.
+// ("Rule 05 / Monday: sent ..., stored ..."); after a refusal the accepted
+// rules' differences follow the error texts alone. Nothing is shown when
+// no rule was ticked. A read-back that fails adds nothing: the write was accepted.
 // Returns nothing when the chooser was cancelled (nothing sent) or there is
 // no rule to offer.
 std::optional<RuleBatchOutcome> RunRuleBatch(QWidget* parent, const QPoint& position,

@@ -79,7 +79,7 @@ QString SaveReport(const QString& saveSuccess, const StoredDifferences& differen
     if (differences.empty()) {
         return saveSuccess;
     }
-    QString text = saveSuccess + u'\n' +
+    QString text = (saveSuccess.isEmpty() ? QString() : saveSuccess + u'\n') +
                    (chinese ? QStringLiteral("设备保存的值与发送的不同：")
                             : QStringLiteral("The device stored some values differently:"));
     for (size_t i = 0; i < differences.size() && i < kMaxLines; ++i) {

@@ -42,7 +42,8 @@ StoredDifferences CompareSchedules(const ParamRecord& sent, const ParamRecord& s
 StoredDifferences CompareTours(const TourRecord& sent, const TourRecord& stored);
 
 // "Save Success" alone when there is no difference; otherwise followed by
-// one line per difference, at most ten, then "and N more".
+// one line per difference, at most ten, then "and N more". An empty
+// `saveSuccess` gives the lines alone.
 QString SaveReport(const QString& saveSuccess, const StoredDifferences& differences, bool chinese);
 // SaveReport in the control's language.
 QString SaveSuccessText(const StoredDifferences& differences);

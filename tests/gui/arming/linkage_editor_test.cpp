@@ -150,6 +150,21 @@ TEST_F(LinkageEditorTest, RuleBatchReadsEachRuleBackAndNamesWhatTheDeviceChanged
               "Rule 05 / Capture.Snapshot: sent TRUE, stored FALSE");
     EXPECT_FALSE(Boxes(QStringLiteral("Snapshot")).at(0)->isChecked());
     EXPECT_FALSE(editor_->IsModified());
+
+    // A rule the device refuses shows its error; what the accepted rule
+    // holds otherwise still follows, without "Save Success".
+    editor_->SetRuleBatch(true, {{"Rule 01", rule_.token}, {"Rule 09", "Intrusion_Event 09"}});
+    Boxes(QStringLiteral("Snapshot")).at(0)->click();
+    popups_.OnNextPopup([](COkCancelConfigDlg& chooser) {
+        chooser.ItemControl(1)->click();
+        chooser.OkButton()->click();
+    });
+    Click(ById(editor_, ids::kLinkageRuleBatch));
+    ASSERT_EQ(messages_.shown.size(), 3u);
+    EXPECT_EQ(messages_.shown[1].text, "Rule does not exist");
+    EXPECT_EQ(messages_.shown[2].text,
+              "The device stored some values differently:\n"
+              "Rule 01 / Capture.Snapshot: sent TRUE, stored FALSE");
 }
 
 TEST_F(LinkageEditorTest, OddlyTypedOrMissingTriggerRepliesNeverFault) {
