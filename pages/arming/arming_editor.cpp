@@ -53,9 +53,8 @@ ParamRecord ArmingEditor::OwnerRecord() const {
     return record;
 }
 
-int ArmingEditor::SendAndReport(SendCommand send, ReadCommand read, Compare compare,
-                                const ParamRecord& record, std::optional<ParamRecord>& changed) {
-    changed.reset();
+int ArmingEditor::SaveRecord(SendCommand send, ReadCommand read, Compare compare,
+                             const ParamRecord& record) {
     if (!m_context) {
         return 0;
     }
@@ -69,22 +68,10 @@ int ArmingEditor::SendAndReport(SendCommand send, ReadCommand read, Compare comp
     if ((m_context->*read)(stored)) {
         differences = compare(record, stored);
     }
-    if (!differences.empty()) {
-        changed = std::move(stored);
-    }
     ShowSaveSuccess(differences);
+    TakeSaved(differences.empty() ? std::nullopt : std::optional<ParamRecord>(std::move(stored)));
+    emit Edited();
     return result;
-}
-
-int ArmingEditor::SaveRecord(SendCommand send, ReadCommand read, Compare compare,
-                             const ParamRecord& record) {
-    std::optional<ParamRecord> stored;
-    const int saved = SendAndReport(send, read, compare, record, stored);
-    if (saved) {
-        TakeSaved(stored);
-        emit Edited();
-    }
-    return saved;
 }
 
 void ArmingEditor::OfferRuleBatch(SendCommand send, ReadCommand read, Compare compare,
@@ -100,9 +87,10 @@ void ArmingEditor::OfferRuleBatch(SendCommand send, ReadCommand read, Compare co
     const RuleBatchExchange exchange{
         [context, send](const ParamRecord& copy) { return (context->*send)(copy); },
         [context, read](ParamRecord& stored) { return (context->*read)(stored) == 1; }, compare};
-    const auto outcome = RunRuleBatch(this, position, m_rules, m_token, record, context, exchange);
-    if (outcome && outcome->currentSaved) {
-        TakeSaved(outcome->currentStored);
+    const RuleBatchOutcome outcome =
+        RunRuleBatch(this, position, m_rules, m_token, record, context, exchange);
+    if (outcome.currentSaved) {
+        TakeSaved(outcome.currentStored);
         emit Edited();
     }
 }

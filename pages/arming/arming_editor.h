@@ -69,13 +69,9 @@ protected:
     ParamRecord OwnerRecord() const;
     // Sends `record`, then reads it back with `read` (stored_check.h): shows
     // "Save Success" with what the device stored differently, or the
-    // device's error text. `changed` receives the device's version when it
-    // differs from `record`. Returns the send's result (0 without a device
-    // context).
-    int SendAndReport(SendCommand send, ReadCommand read, Compare compare,
-                      const ParamRecord& record, std::optional<ParamRecord>& changed);
-    // Saves the editor's record with `send`, reads it back with `read` and
-    // reports (SendAndReport); accepted, the editor takes what was stored.
+    // device's error text. Accepted, the editor takes the device's version
+    // when it differs (TakeSaved). Returns the send's result (0 without a
+    // device context).
     int SaveRecord(SendCommand send, ReadCommand read, Compare compare, const ParamRecord& record);
     // Offers the rule chooser below the rule batch button and sends `record`
     // to every rule the operator ticks, each read back with `read`. When the

@@ -17,13 +17,13 @@ QString RuleBatchCaption() {
     return texts->copyTo + (chinese ? QString() : QStringLiteral(" ")) + texts->rule;
 }
 
-std::optional<RuleBatchOutcome> RunRuleBatch(QWidget* parent, const QPoint& position,
-                                             const std::vector<BatchRule>& rules,
-                                             const QString& currentToken, const ParamRecord& record,
-                                             CSmartXmlParse* context,
-                                             const RuleBatchExchange& exchange) {
+RuleBatchOutcome RunRuleBatch(QWidget* parent, const QPoint& position,
+                              const std::vector<BatchRule>& rules, const QString& currentToken,
+                              const ParamRecord& record, CSmartXmlParse* context,
+                              const RuleBatchExchange& exchange) {
+    RuleBatchOutcome outcome;
     if (rules.empty()) {
-        return std::nullopt;
+        return outcome;
     }
     QStringList names;
     int current = -1;
@@ -36,9 +36,10 @@ std::optional<RuleBatchOutcome> RunRuleBatch(QWidget* parent, const QPoint& posi
     QList<int> states;
     if (COkCancelConfigDlg::ShowRuleChooser(position, current, names, kPopupRuleChooser, states,
                                             parent) != 1) {
-        return std::nullopt;
+        return outcome;
     }
-    RuleBatchOutcome outcome;
+    int sent = 0;
+    int refused = 0;
     StoredDifferences differences;
     for (size_t i = 0; i < rules.size() && i < static_cast<size_t>(states.size()); ++i) {
         if (!states[static_cast<int>(i)]) {
@@ -46,9 +47,9 @@ std::optional<RuleBatchOutcome> RunRuleBatch(QWidget* parent, const QPoint& posi
         }
         ParamRecord copy = record;
         copy.token = rules[i].token;
-        ++outcome.sent;
+        ++sent;
         if (exchange.send(copy) != 1) {
-            ++outcome.refused;
+            ++refused;
             if (context) {
                 context->ShowDeviceError();
             }
@@ -76,7 +77,7 @@ std::optional<RuleBatchOutcome> RunRuleBatch(QWidget* parent, const QPoint& posi
             differences.push_back(std::move(difference));
         }
     }
-    if (outcome.sent > 0 && outcome.refused == 0) {
+    if (sent > 0 && refused == 0) {
         ShowSaveSuccess(differences);
     } else if (!differences.empty()) {
         // The refusals said what failed; what the accepted rules hold

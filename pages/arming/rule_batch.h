@@ -38,10 +38,8 @@ struct RuleBatchExchange {
     std::function<StoredDifferences(const ParamRecord&, const ParamRecord&)> compare;
 };
 
-// What a confirmed batch did.
+// What a batch did to the rule the editor shows.
 struct RuleBatchOutcome {
-    int sent = 0;
-    int refused = 0;
     // The rule the editor shows (`currentToken`) was ticked and accepted.
     bool currentSaved = false;
     // The device's version of that rule when it stored it differently.
@@ -58,12 +56,11 @@ struct RuleBatchOutcome {
 // ("Rule 05 / Monday: sent ..., stored ..."); after a refusal the accepted
 // rules' differences follow the error texts alone. Nothing is shown when
 // no rule was ticked. A read-back that fails adds nothing: the write was accepted.
-// Returns nothing when the chooser was cancelled (nothing sent) or there is
-// no rule to offer.
-std::optional<RuleBatchOutcome> RunRuleBatch(QWidget* parent, const QPoint& position,
-                                             const std::vector<BatchRule>& rules,
-                                             const QString& currentToken, const ParamRecord& record,
-                                             CSmartXmlParse* context,
-                                             const RuleBatchExchange& exchange);
+// Nothing is sent when the chooser is cancelled or there is no rule to
+// offer.
+RuleBatchOutcome RunRuleBatch(QWidget* parent, const QPoint& position,
+                              const std::vector<BatchRule>& rules, const QString& currentToken,
+                              const ParamRecord& record, CSmartXmlParse* context,
+                              const RuleBatchExchange& exchange);
 
 }  // namespace vexo
